@@ -1,0 +1,128 @@
+// The operator's keys and clicks, gated by whether the fight has started.
+#include "app/vantor.h"
+
+namespace vantor {
+
+void Vantor::Form_KeyDown(int KeyCode, int Shift) {
+    if (KeyCode == tecla::F4 && Shift == tecla::Alt) {
+        plat.Encerra();
+        return;
+    }
+    if (!LutaIniciada) {
+        switch (KeyCode) {
+            case tecla::Enter: Inicio_Luta(); break;
+            case tecla::F1: Configura(); break;
+            case tecla::S: Sumula(); break;
+            default: break;
+        }
+    } else {
+        switch (KeyCode) {
+            case tecla::F5:
+            case tecla::Acima: AMais(); break;
+            case tecla::F6: AMenos(); break;
+            case tecla::F9:
+            case tecla::Abaixo: VMais(); break;
+            case tecla::F10: VMenos(); break;
+            case tecla::F12:
+            case tecla::Esquerda: PontoAMais(); break;
+            case tecla::F11: PontoAMenos(); break;
+            case tecla::F8:
+            case tecla::Direita: PontoVMais(); break;
+            case tecla::F7: PontoVMenos(); break;
+            case tecla::Espaco: Espaco(); break;
+            case tecla::Um: Minuto(); break;
+            case tecla::Esc:
+                if (plat.PerguntaOkCancela(Traduz(15), "")) ZeraLuta();
+                break;
+            case tecla::S: Sumula(); break;
+            default: break;
+        }
+    }
+    AtualizaTela();
+}
+
+#define VANTOR_CLIQUE_FIGHT(handler, op) \
+    void Vantor::handler() {             \
+        if (LutaIniciada) {              \
+            op();                        \
+            AtualizaTela();              \
+        }                                \
+    }
+VANTOR_CLIQUE_FIGHT(K_Amais_Click, PontoAMais)
+VANTOR_CLIQUE_FIGHT(K_Amenos_Click, PontoAMenos)
+VANTOR_CLIQUE_FIGHT(K_VMais_Click, PontoVMais)
+VANTOR_CLIQUE_FIGHT(K_Vmenos_Click, PontoVMenos)
+VANTOR_CLIQUE_FIGHT(K_FAMais_Click, AMais)
+VANTOR_CLIQUE_FIGHT(K_FAMenos_Click, AMenos)
+VANTOR_CLIQUE_FIGHT(K_FVMais_Click, VMais)
+VANTOR_CLIQUE_FIGHT(K_FVMenos_Click, VMenos)
+VANTOR_CLIQUE_FIGHT(M_Minuto_Click, Minuto)
+#undef VANTOR_CLIQUE_FIGHT
+
+void Vantor::L_Msg_Click() {
+    if (LutaIniciada)
+        Espaco();
+    else
+        Inicio_Luta();
+}
+
+void Vantor::L_Tempo_Click() {
+    if (LutaIniciada) Espaco();
+}
+
+void Vantor::M_Config_Click() {
+    if (!LutaIniciada) Configura();
+}
+
+void Vantor::M_Sumula_Click() { Sumula(); }
+
+void Vantor::Configura() {
+    MostraConfig = true;
+    L_Pontos_DblClick(0);
+}
+
+// The configuration sequence: only between fights; the dialog, then captions and a new fight.
+void Vantor::L_Pontos_DblClick(int /*Index*/) {
+    if (LutaIniciada) return;
+    plat.MostraConfiguracao();
+    Acerta_Idioma();
+    ZeraLuta();
+}
+
+bool Vantor::Clique(const std::string& nome, Toque toque) {
+    struct Rota {
+        const char* nome;
+        void (Vantor::*clique)();
+        void (Vantor::*duplo)();
+    };
+    static const Rota rotas[] = {
+        {"K_Amais", &Vantor::K_Amais_Click, &Vantor::K_Amais_DblClick},
+        {"K_Amenos", &Vantor::K_Amenos_Click, &Vantor::K_Amenos_DblClick},
+        {"K_VMais", &Vantor::K_VMais_Click, &Vantor::K_VMais_DblClick},
+        {"K_Vmenos", &Vantor::K_Vmenos_Click, &Vantor::K_Vmenos_DblClick},
+        {"K_FAMais", &Vantor::K_FAMais_Click, &Vantor::K_FAMais_DblClick},
+        {"K_FAMenos", &Vantor::K_FAMenos_Click, &Vantor::K_FAMenos_DblClick},
+        {"K_FVMais", &Vantor::K_FVMais_Click, &Vantor::K_FVMais_DblClick},
+        {"K_FVMenos", &Vantor::K_FVMenos_Click, &Vantor::K_FVMenos_DblClick},
+        {"L_Msg", &Vantor::L_Msg_Click, nullptr},
+        {"L_Tempo", &Vantor::L_Tempo_Click, nullptr},
+        {"M_Config", &Vantor::M_Config_Click, nullptr},
+        {"M_Minuto", &Vantor::M_Minuto_Click, nullptr},
+        {"M_Sumula", &Vantor::M_Sumula_Click, nullptr},
+    };
+    if (nome == "L_Pontos") {
+        if (toque != Toque::DuploClique) return false;
+        L_Pontos_DblClick(0);
+        return true;
+    }
+    for (const Rota& r : rotas) {
+        if (nome != r.nome) continue;
+        auto handler = toque == Toque::DuploClique ? r.duplo : r.clique;
+        if (!handler) return false;
+        (this->*handler)();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace vantor

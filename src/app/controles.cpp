@@ -1,0 +1,171 @@
+// The scoreboard's design layout: every control at its design geometry, colour and font.
+#include "app/controles.h"
+
+namespace vantor {
+namespace {
+
+constexpr uint32_t kPreto = RGB(0, 0, 0);
+constexpr uint32_t kBranco = RGB(255, 255, 255);
+constexpr uint32_t kAmarelo = RGB(255, 255, 0);
+constexpr uint32_t kPessego = RGB(255, 192, 128);
+constexpr uint32_t kAzulDica = RGB(48, 117, 181);
+constexpr uint32_t kVermelhoDica = RGB(255, 0, 0);
+
+Controle rotulo(const char* nome, int indice, double l, double t, double w, double h, std::string caption,
+                double pontos, bool negrito) {
+    Controle c;
+    c.Name = nome;
+    c.Index = indice;
+    c.Kind = Tipo::Rotulo;
+    c.Left = l;
+    c.Top = t;
+    c.Width = w;
+    c.Height = h;
+    c.Caption = std::move(caption);
+    c.FontSize = pontos;
+    c.FontBold = negrito;
+    return c;
+}
+
+Controle pintado(Controle c, uint32_t frente, uint32_t fundo) {
+    c.ForeColor = frente;
+    c.BackColor = fundo;
+    c.BackOpaque = true;
+    return c;
+}
+
+Controle transparente(Controle c, uint32_t frente) {
+    c.ForeColor = frente;
+    c.BackOpaque = false;
+    return c;
+}
+
+Controle forma(const char* nome, int indice, double l, double t, double w, double h) {
+    Controle c;
+    c.Name = nome;
+    c.Index = indice;
+    c.Kind = Tipo::Forma;
+    c.Left = l;
+    c.Top = t;
+    c.Width = w;
+    c.Height = h;
+    c.FontSize = 0;
+    c.BorderWidth = 2;
+    c.FillSolid = true;
+    c.FillColor = kBranco;
+    return c;
+}
+
+Controle clicavel(Controle c, bool duplo) {
+    c.Clicavel = true;
+    c.DuploClicavel = duplo;
+    return c;
+}
+
+}  // namespace
+
+Form1Controles::Form1Controles() {
+    L_Nome[1] = pintado(rotulo("L_Nome", 1, 6120, 0, 3495, 1275, "Azul", 24, false), RGB(0, 0, 255),
+                        RGB(224, 224, 224));
+    L_Nome[2] = pintado(rotulo("L_Nome", 2, 0, 0, 3495, 1275, "Vermelho", 24, false), RGB(128, 0, 0),
+                        RGB(224, 224, 224));
+    L_Pontos[1] = pintado(rotulo("L_Pontos", 1, 4800, 720, 3975, 4935, "88", 249.75, true), kAmarelo,
+                          RGB(0, 0, 255));
+    L_Pontos[2] = pintado(rotulo("L_Pontos", 2, 840, 720, 3975, 4935, "88", 249.75, true), kAmarelo,
+                          RGB(234, 12, 0));
+    L_Pontos[1].DuploClicavel = L_Pontos[2].DuploClicavel = true;
+
+    L_Tempo = clicavel(pintado(rotulo("L_Tempo", -1, 3480, -120, 2685, 1395, "9:99", 63.75, true), kBranco, kPreto),
+                       false);
+    L_Msg = clicavel(transparente(rotulo("L_Msg", -1, 675, 1320, 8295, 1215, "", 48, true), kPreto), false);
+    L_Minuto = pintado(rotulo("L_Minuto", -1, 3600, 960, 2415, 1650, "99", 80.25, true), kPreto, kPessego);
+    L_Minuto.Visible = false;
+    L_Golden = pintado(rotulo("L_Golden", -1, 1560, 4440, 6615, 1185, "Golden Round", 48, false), kPreto,
+                       RGB(255, 224, 128));
+    L_Config = pintado(rotulo("L_Config", -1, 0, 4440, 9615, 375, "", 12, false), kPreto, RGB(255, 255, 128));
+    Label5 = pintado(rotulo("Label5", -1, 4440, 5640, 735, 255, "Round", 8.25, true), kPreto, kPessego);
+    L_Round = pintado(rotulo("L_Round", -1, 4440, 5760, 735, 945, "9", 48, true), kPreto, kPessego);
+    Shape1 = forma("Shape1", -1, 4200, 5520, 1215, 1335);
+    Shape1.FillColor = kPessego;
+    Label2 = transparente(rotulo("Label2", -1, 4200, 5310, 1215, 375, "Vantor 4.2.4", 9.75, true), kAmarelo);
+
+    K_Amais = clicavel(transparente(rotulo("K_Amais", -1, 7800, 2760, 975, 1455, "+", 72, true), kBranco), true);
+    K_Amenos = clicavel(transparente(rotulo("K_Amenos", -1, 7800, 4080, 975, 1455, "-", 72, true), kBranco), true);
+    K_VMais = clicavel(transparente(rotulo("K_VMais", -1, 840, 2760, 975, 1455, "+", 72, true), kBranco), true);
+    K_Vmenos = clicavel(transparente(rotulo("K_Vmenos", -1, 840, 4080, 975, 1455, "-", 72, true), kBranco), true);
+    const uint32_t cinza = RGB(192, 192, 192);
+    K_FAMais = clicavel(pintado(rotulo("K_FAMais", -1, 5160, 5880, 1095, 1095, "+", 36, true), kPreto, cinza), true);
+    K_FAMenos = clicavel(pintado(rotulo("K_FAMenos", -1, 8640, 5760, 855, 1095, "-", 36, true), kPreto, cinza), true);
+    K_FVMais = clicavel(pintado(rotulo("K_FVMais", -1, 3240, 5880, 1215, 1095, "+", 36, true), kPreto, cinza), true);
+    K_FVMenos = clicavel(pintado(rotulo("K_FVMenos", -1, -120, 5760, 975, 1095, "-", 36, true), kPreto, cinza), true);
+
+    const double esquerdaAzul[5] = {8280, 7680, 7080, 6480, 5880};
+    const double esquerdaVermelho[5] = {600, 1200, 1800, 2400, 3000};
+    for (int i = 1; i <= 10; ++i) {
+        const double topo = i <= 5 ? 5760 : 6360;
+        F1[i] = forma("F1", i, esquerdaAzul[(i - 1) % 5], topo, 600, 600);
+        F2[i] = forma("F2", i, esquerdaVermelho[(i - 1) % 5], topo, 600, 600);
+    }
+
+    // Legend under the lamp columns: indices 0, 2, 5 on the left edge, 1, 3, 4 on the right.
+    const struct {
+        int indice;
+        double left;
+        const char* texto;
+    } legenda[6] = {{0, 0, "1"}, {1, 9360, "1"}, {2, 240, "2"}, {3, 9120, "2"}, {4, 8880, "3"}, {5, 480, "3"}};
+    for (const auto& l : legenda)
+        Label1[l.indice] = transparente(rotulo("Label1", l.indice, l.left, 4800, 255, 255, l.texto, 12, false),
+                                        RGB(0, 192, 0));
+
+    // Lamps: one column per value group, taller for higher values, three judges stacked from the
+    // bottom; neighbouring lamps share their one-pixel border.
+    const double alturas[3] = {375, 615, 855};
+    const double colunaVermelho[3] = {0, 240, 480};
+    const double colunaAzul[3] = {9360, 9120, 8880};
+    for (int k = 1; k <= 18; ++k) {
+        const int coluna = ((k - 1) / 3) % 3;
+        const int lampada = (k - 1) % 3;
+        const double h = alturas[coluna];
+        const double topo = 4815 - h - lampada * (h - 15);
+        const double left = k <= 9 ? colunaVermelho[coluna] : colunaAzul[coluna];
+        S_Botao[k] = forma("S_Botao", k, left, topo, 255, h);
+        S_Botao[k].BackColor = RGB(0, 255, 0);
+        S_Botao[k].BackOpaque = true;
+        S_Botao[k].BorderWidth = 1;
+    }
+
+    const uint32_t dica = kBranco;
+    M_Falta = transparente(rotulo("M_Falta", -1, 0, 6960, 720, 255, "Faltas:", 8.25, false), dica);
+    M_Falta.Alignment = Alinhamento::Direita;
+    Label7 = pintado(rotulo("Label7", -1, 720, 6960, 1080, 255, "F5(+) F6(-)", 8.25, false), kBranco, kAzulDica);
+    Label8 = pintado(rotulo("Label8", -1, 1800, 6960, 1080, 255, "F9(+) F10(-)", 8.25, false), kBranco, kVermelhoDica);
+    M_Ponto = transparente(rotulo("M_Ponto", -1, 2880, 6960, 720, 255, "Pontos:", 8.25, false), dica);
+    M_Ponto.Alignment = Alinhamento::Direita;
+    Label10 = pintado(rotulo("Label10", -1, 3600, 6960, 1200, 255, "F12(+) F11(-)", 8.25, false), kBranco, kAzulDica);
+    Label11 = pintado(rotulo("Label11", -1, 4800, 6960, 1080, 255, "F8(+) F7(-)", 8.25, false), kBranco, kVermelhoDica);
+    M_Minuto = clicavel(transparente(rotulo("M_Minuto", -1, 5880, 6960, 1320, 255, "1 minuto: \"1\"", 8.25, false),
+                                     dica),
+                        false);
+    M_Sumula = clicavel(transparente(rotulo("M_Sumula", -1, 7200, 6960, 960, 255, "Súmula: \"S\"", 8.25, false), dica),
+                        false);
+    M_Config = clicavel(transparente(rotulo("M_Config", -1, 8160, 6960, 1455, 255, "Configuração: F1", 8.25, false),
+                                     dica),
+                        false);
+
+    // Painting order: the big score blocks at the bottom, the message line on top.
+    for (int c = 2; c >= 1; --c) ordem.push_back(&L_Pontos[c]);
+    for (int c = 2; c >= 1; --c) ordem.push_back(&L_Nome[c]);
+    ordem.push_back(&Shape1);
+    for (int i = 1; i <= 10; ++i) {
+        ordem.push_back(&F1[i]);
+        ordem.push_back(&F2[i]);
+    }
+    for (int k = 1; k <= 18; ++k) ordem.push_back(&S_Botao[k]);
+    for (auto& l : Label1) ordem.push_back(&l);
+    for (Controle* c : {&Label2, &Label5, &L_Round, &K_Amais, &K_Amenos, &K_VMais, &K_Vmenos, &K_FAMais, &K_FAMenos,
+                        &K_FVMais, &K_FVMenos, &M_Falta, &Label7, &Label8, &M_Ponto, &Label10, &Label11, &M_Minuto,
+                        &M_Sumula, &M_Config, &L_Config, &L_Golden, &L_Tempo, &L_Minuto, &L_Msg})
+        ordem.push_back(c);
+}
+
+}  // namespace vantor

@@ -1,0 +1,82 @@
+// Controls and timers as plain data: the core writes them, the front end renders them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+// 24-bit colour, red in the low byte.
+constexpr uint32_t RGB(int r, int g, int b) {
+    return static_cast<uint32_t>(r & 0xFF) | (static_cast<uint32_t>(g & 0xFF) << 8) |
+           (static_cast<uint32_t>(b & 0xFF) << 16);
+}
+constexpr int Vermelho_de(uint32_t c) { return static_cast<int>(c & 0xFF); }
+constexpr int Verde_de(uint32_t c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int Azul_de(uint32_t c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+enum class Tipo { Rotulo, Forma };
+enum class Alinhamento { Esquerda, Direita, Centro };
+enum class Toque { Nenhum, Clique, DuploClique };
+
+struct Controle {
+    std::string Name;
+    int Index = -1;  // -1 for controls that are not in an array
+    Tipo Kind = Tipo::Rotulo;
+    // Geometry in twips (15 to a pixel); fractional once scaled.
+    double Left = 0, Top = 0, Width = 0, Height = 0;
+    std::string Caption;
+    uint32_t ForeColor = 0;
+    uint32_t BackColor = 0;
+    bool BackOpaque = false;
+    // Shapes: the fill covers the back colour unless the fill is transparent.
+    uint32_t FillColor = RGB(255, 255, 255);
+    bool FillSolid = false;
+    int BorderWidth = 0;
+    double FontSize = 8.25;  // points; 0 for shapes
+    bool FontBold = false;
+    Alinhamento Alignment = Alinhamento::Centro;
+    bool Visible = true;
+    // Which mouse handlers the control has; the front end routes clicks by this.
+    bool Clicavel = false;
+    bool DuploClicavel = false;
+};
+
+// A timer of the core: the front end runs one real timer per core timer and restarts it
+// whenever `Restarts` changes.
+struct Timer {
+    bool Enabled = false;
+    int Interval = 0;
+    unsigned Restarts = 0;
+
+    // Enabling an enabled timer does not restart it.
+    void SetEnabled(bool e) {
+        if (e && !Enabled) ++Restarts;
+        Enabled = e;
+    }
+};
+
+// The main window's controls at their design geometry (640 x 480 pixels, 9600 x 7200 twips).
+struct Form1Controles {
+    Form1Controles();
+    Form1Controles(const Form1Controles&) = delete;
+    Form1Controles& operator=(const Form1Controles&) = delete;
+
+    double Width = 9600, Height = 7200;  // client area in twips
+    uint32_t BackColor = RGB(0, 0, 0);
+
+    std::array<Controle, 3> L_Nome, L_Pontos;  // index 1 blue, 2 red
+    Controle L_Tempo, L_Msg, L_Minuto, L_Golden, L_Config, Label5, L_Round, Shape1, Label2;
+    Controle K_Amais, K_Amenos, K_VMais, K_Vmenos, K_FAMais, K_FAMenos, K_FVMais, K_FVMenos;
+    std::array<Controle, 11> F1, F2;       // 1..10
+    std::array<Controle, 6> Label1;         // 0..5
+    std::array<Controle, 19> S_Botao;       // 1..18
+    Controle M_Falta, Label7, Label8, M_Ponto, Label10, Label11, M_Minuto, M_Sumula, M_Config;
+
+    // Every control, in painting order (later ones are drawn on top and take clicks first).
+    std::vector<Controle*> ordem;
+};
+
+}  // namespace vantor

@@ -1,0 +1,64 @@
+// Everything the core asks of the outside world. The Qt program implements it for real;
+// tests implement a fake that records calls and scripts answers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vantor {
+
+// One reading of the wall clock, local time.
+struct Momento {
+    int ano = 2000, mes = 1, dia = 1;
+    int hora = 0, minuto = 0, segundo = 0;
+    int milissegundo = 0;
+};
+
+// A controller slot as the poll reads it: axes on 0..65535, buttons 1..4 in bits 0..3.
+struct LeituraControle {
+    uint32_t x = 0, y = 0, z = 0;
+    uint32_t botoes = 0;
+};
+
+class Plataforma {
+public:
+    virtual ~Plataforma() = default;
+
+    // Present local date and time, one reading.
+    virtual Momento Agora() = 0;
+    // The system's short date and long time for a moment ("06/12/2026 14:03:27").
+    virtual std::string DataHoraCurta(const Momento& m) = 0;
+    // The locale's decimal separator.
+    virtual std::string SeparadorDecimal() = 0;
+
+    // Environment variable, "" when unset.
+    virtual std::string Ambiente(const std::string& nome) = 0;
+    // Folder that holds the program's executable.
+    virtual std::string PastaPrograma() = 0;
+    // Screen size in pixels.
+    virtual int LarguraTela() = 0;
+    virtual int AlturaTela() = 0;
+
+    // Plays a WAV file asynchronously, cutting any cue still playing; silence when it cannot.
+    virtual void TocaWav(const std::string& arquivo) = 0;
+
+    // Message box with OK and Cancel, Cancel the default; true when OK was chosen.
+    virtual bool PerguntaOkCancela(const std::string& texto, const std::string& titulo) = 0;
+    // Message box with OK only.
+    virtual void Avisa(const std::string& texto, const std::string& titulo) = 0;
+
+    // Shows the configuration dialog modally; returns when it has closed.
+    virtual void MostraConfiguracao() = 0;
+
+    // Opens a file in the desktop's text editor without waiting.
+    virtual void AbreEditor(const std::string& arquivo) = 0;
+
+    // Ends the process at once, nothing saved.
+    virtual void Encerra() = 0;
+
+    // Controller slots and the reading of one slot.
+    virtual int joyGetNumDevs() { return 0; }
+    virtual bool joyGetPos(int /*slot*/, LeituraControle& /*leitura*/) { return false; }
+};
+
+}  // namespace vantor

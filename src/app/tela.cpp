@@ -1,0 +1,43 @@
+// Scaling the design layout to the screen, and the message line.
+#include "app/vantor.h"
+
+namespace vantor {
+
+template <typename T>
+static T Min(T a, T b) {
+    return a < b ? a : b;
+}
+
+void Vantor::ReajustaTela() {
+    // Single precision, as the layout was designed with.
+    const float vertical = static_cast<float>(plat.AlturaTela()) / 480.0f;
+    const float horizontal = static_cast<float>(plat.LarguraTela()) / 640.0f;
+    if (!(vertical > 0.0f) || !(horizontal > 0.0f)) return;  // no usable screen: keep the design size
+    if (vertical == 1.0f && horizontal == 1.0f) return;
+    const float fonte = Min(horizontal, vertical);
+    tela.Height = tela.Height * vertical;
+    tela.Width = tela.Width * horizontal;
+    for (Controle* c : tela.ordem) {
+        c->Left = c->Left * horizontal;
+        c->Top = c->Top * vertical;
+        c->Height = c->Height * vertical;
+        c->Width = c->Width * horizontal;
+        if (c->Kind == Tipo::Rotulo) c->FontSize = c->FontSize * fonte;
+    }
+}
+
+void Vantor::Mensagem(const std::string& m, uint32_t corfundo, uint32_t corfrente) {
+    Controle& l = tela.L_Msg;
+    l.Caption = m;
+    if (!m.empty()) {
+        // A background of 0 means none: the window shows through.
+        l.BackOpaque = corfundo != 0;
+        if (corfundo != 0) l.BackColor = corfundo;
+        l.ForeColor = corfrente;
+        l.Visible = true;
+    } else {
+        l.Visible = false;
+    }
+}
+
+}  // namespace vantor

@@ -1,0 +1,66 @@
+// The three-language text table and the main window's captions.
+#include "app/vantor.h"
+#include "lang/campo.h"
+
+namespace vantor {
+
+void Vantor::CarregaIdioma() {
+    static const char* const tabela[] = {
+        "",
+        "Azul|Azul|Blue",
+        "Vermelho|Rojo|Red",
+        "Início|Inicio|Start",
+        "Faltas|Kangeon|Kangeon",
+        "Pontos|Punto|Point",
+        "Configuração|Config|Config",
+        "1 Minuto|Kye-shi|Kye-shi",
+        "Round(s)|Ronda(s)|Round(s)",
+        "Golden Round|Golden Round|Golden Round",
+        "Nenhum controle detectado|Sin control detectadas|No controls found",
+        "Configurando Botões|Configuración de los botones|Config the buttons",
+        "Botões configurados|Botones configurados|Buttons configured",
+        "",
+        "Falta|Fallo|Fault",
+        "Zerar a luta?|Cerrar la pelea?|Reset?",
+        "Súmula|Precedentes|Precedent",
+        "Intervalo|Intervalo|Rest Period",
+        "Árbitros|Árbitros|Referees",
+        "Empate|Empate|Empate",
+        "Fim do|Fim do|End of",
+        "Round|Ronda|Round",
+        "Tempo|Tempo|Time",
+        "Sons|Sons|Sounds",
+        "Língua|Idioma|Language",
+        "Cancelar|Cancelar|Cancel",
+        "Nomes|Nombres|Names",
+        "Fim da Luta|Fim da Luta|End of combat",
+        "Configurações|Configuración|Config",
+        "Pausa|Pausa|Pause",
+        "Início da luta|Inicio da luta|Start of combat",
+        "rounds de|rondas de|rounds of",
+        "Botão apertado|Botao apertado|Pressed button",
+        "Luta zerada|Luta zerada|Combat reseted",
+        "Venceu|Ganó|Won",
+        "Faltando|Desaparecido|Missing",
+        "Pausa ligada|Pausa encendido|Pause on",
+        "Pausa desligada|Pausa apagado|Pause off",
+        "Entrou no GoldenRound|Entrou no GoldenRound|Start of GoldenRound",
+    };
+    for (size_t i = 0; i < std::size(tabela); ++i) Idioma[i] = tabela[i];
+}
+
+std::string Vantor::Traduz(int entrada) const {
+    if (entrada < 0 || entrada > 100) return "";  // call sites pass table constants; never trust blindly
+    return Campo(Idioma[static_cast<size_t>(entrada)], Lingua + 1, "|", 1);
+}
+
+void Vantor::Acerta_Idioma() {
+    tela.L_Golden.Caption = Traduz(9);
+    tela.M_Falta.Caption = Traduz(4) + ":";
+    tela.M_Ponto.Caption = Traduz(5) + ":";
+    tela.M_Minuto.Caption = Traduz(7) + ": \"1\"";
+    tela.M_Sumula.Caption = Traduz(16) + ": \"S\"";
+    tela.M_Config.Caption = Traduz(6) + ": F1";
+}
+
+}  // namespace vantor

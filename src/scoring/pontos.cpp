@@ -1,0 +1,55 @@
+// The operator's point and penalty steps, one log line each.
+#include "app/vantor.h"
+#include "scoring/satura.h"
+
+namespace vantor {
+
+void Vantor::Ponto(int cor, int passo) {
+    auto& pontos = PontosMarcados[static_cast<size_t>(cor)];
+    pontos = SomaSatura(pontos, passo);
+    GravaLog(LogTR() + (passo > 0 ? "+1 " : "-1 ") + Traduz(5) + " " + Traduz(cor) + " (" +
+             Nome[static_cast<size_t>(cor)] + ")");
+}
+
+void Vantor::Penalidade(int cor, bool mais) {
+    const size_t c = static_cast<size_t>(cor);
+    auto& faltas = Faltas[c];
+    bool& meia = MeiaFalta[c];
+    // Every press is a half penalty under the old rules, and in the golden round when so configured.
+    const bool meioPasso = Regra == 0 || (RoundAtual > Rounds && MeiaFaltaGolden);
+    if (!meioPasso) {
+        if (mais) {
+            faltas = SomaSatura(faltas, 1);
+            if (faltas >= LimiteFaltas) faltas = LimiteFaltas;
+        } else {
+            faltas = SomaSatura(faltas, -1);
+            if (faltas < 0) faltas = 0;
+        }
+    } else if (mais) {
+        if (meia) faltas = SomaSatura(faltas, 1);
+        meia = !meia;
+        if (faltas >= LimiteFaltas) {
+            faltas = LimiteFaltas;
+            meia = false;
+        }
+    } else {
+        if (!meia) faltas = SomaSatura(faltas, -1);
+        if (faltas >= 0)
+            meia = !meia;
+        else
+            faltas = 0;
+    }
+    const char* passo = meioPasso ? (mais ? "+1/2 " : "-1/2 ") : (mais ? "+1 " : "-1 ");
+    GravaLog(LogTR() + passo + Traduz(14) + " " + Traduz(cor) + " (" + Nome[c] + ")");
+}
+
+void Vantor::PontoAMais() { Ponto(1, +1); }
+void Vantor::PontoAMenos() { Ponto(1, -1); }
+void Vantor::PontoVMais() { Ponto(2, +1); }
+void Vantor::PontoVMenos() { Ponto(2, -1); }
+void Vantor::AMais() { Penalidade(1, true); }
+void Vantor::AMenos() { Penalidade(1, false); }
+void Vantor::VMais() { Penalidade(2, true); }
+void Vantor::VMenos() { Penalidade(2, false); }
+
+}  // namespace vantor

@@ -1,0 +1,68 @@
+#include "settings/arquivos.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace vantor {
+
+bool ExisteArquivo(const std::string& caminho) {
+    if (caminho.empty()) return false;
+    std::error_code ec;
+    return std::filesystem::symlink_status(caminho, ec).type() != std::filesystem::file_type::not_found && !ec;
+}
+
+std::string LeArquivo(const std::string& caminho) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(caminho, ec)) return "";
+    std::ifstream in(caminho, std::ios::binary);
+    if (!in) return "";
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+namespace {
+
+bool EscreveTudo(int fd, const std::string& texto) {
+    size_t feito = 0;
+    while (feito < texto.size()) {
+        const ssize_t n = ::write(fd, texto.data() + feito, texto.size() - feito);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        feito += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool GravaArquivo(const std::string& caminho, const std::string& texto) {
+    const std::string temporario = caminho + ".tmp";
+    const int fd = ::open(temporario.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool ok = EscreveTudo(fd, texto) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !ok) {
+        ::unlink(temporario.c_str());
+        return false;
+    }
+    if (std::rename(temporario.c_str(), caminho.c_str()) != 0) {
+        ::unlink(temporario.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string Junta(const std::string& pasta, const std::string& nome) {
+    if (pasta.empty()) return nome;
+    if (pasta.back() == '/') return pasta + nome;
+    return pasta + "/" + nome;
+}
+
+}  // namespace vantor

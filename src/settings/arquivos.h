@@ -1,0 +1,22 @@
+// Whole-file helpers for the settings and button files.
+#pragma once
+
+#include <string>
+
+namespace vantor {
+
+// True when an entry of that exact name exists (file or folder).
+bool ExisteArquivo(const std::string& caminho);
+
+// The whole content of a regular file; "" when it is missing or cannot be read.
+std::string LeArquivo(const std::string& caminho);
+
+// Replaces the file with `texto` through a temporary file and a rename, so that a crash or a full
+// disk leaves either the old file or the new one. Returns false when the new file could not be
+// written whole; the old file is then untouched.
+bool GravaArquivo(const std::string& caminho, const std::string& texto);
+
+// `pasta` joined to `nome` with this platform's separator.
+std::string Junta(const std::string& pasta, const std::string& nome);
+
+}  // namespace vantor

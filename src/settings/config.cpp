@@ -1,0 +1,53 @@
+// The settings file: four sound files and the language, beside the program.
+#include <cctype>
+
+#include "app/vantor.h"
+#include "lang/campo.h"
+#include "settings/arquivos.h"
+#include "settings/configuracao.h"
+#include "settings/numero.h"
+
+namespace vantor {
+
+namespace {
+constexpr const char* kFimLinha = "\r\n";
+const char* const kSonsPadrao[5] = {"", "gongo.wav", "sino.wav", "sparkle.wav", "gongo.wav"};
+
+bool IguaisSemCaixa(char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+}
+}  // namespace
+
+std::string ValorChave(const std::string& texto, const std::string& chave, const std::string& separador,
+                       const std::string& delimitador) {
+    const std::string alvo = chave + separador;
+    if (alvo.empty() || texto.size() < alvo.size()) return "";
+    for (size_t i = 0; i + alvo.size() <= texto.size(); ++i) {
+        bool igual = true;
+        for (size_t j = 0; j < alvo.size() && igual; ++j) igual = IguaisSemCaixa(texto[i + j], alvo[j]);
+        if (igual) return Campo(texto.substr(i + alvo.size()), 1, delimitador, 1);
+    }
+    return "";
+}
+
+std::string Vantor::CaminhoConfig() const { return Junta(plat.PastaPrograma(), kArquivoConfig); }
+
+void Vantor::LeConfig() {
+    for (int i = 1; i <= 4; ++i) Som[static_cast<size_t>(i)] = kSonsPadrao[i];
+    const std::string texto = LeArquivo(CaminhoConfig());
+    if (!texto.empty())
+        for (int i = 1; i <= 4; ++i)
+            Som[static_cast<size_t>(i)] = ValorChave(texto, "Som" + std::to_string(i), "=", kFimLinha);
+    // A language outside the table would blank every text of the program.
+    const int16_t lingua = Inteiro16(ValTexto(ValorChave(texto, "Lingua", "=", kFimLinha)));
+    Lingua = (lingua >= 0 && lingua <= 2) ? lingua : 0;
+}
+
+bool Vantor::GravaConfig() {
+    std::string texto;
+    for (int i = 1; i <= 4; ++i) texto += "Som" + std::to_string(i) + "=" + Som[static_cast<size_t>(i)] + kFimLinha;
+    texto += "Lingua=" + std::to_string(Lingua);
+    return GravaArquivo(CaminhoConfig(), texto);
+}
+
+}  // namespace vantor

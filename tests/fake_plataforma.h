@@ -1,0 +1,49 @@
+// A platform for tests: a fixed clock, a fixed locale, scripted answers and a record of calls.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/plataforma.h"
+
+namespace vantor::teste {
+
+class FakePlataforma : public Plataforma {
+public:
+    Momento agora{2026, 12, 6, 14, 3, 27, 450};
+    int largura = 640, altura = 480;
+    std::string temp;           // the TEMP variable
+    std::string pastaPrograma;  // the program folder
+    bool respostaOkCancela = true;
+    std::function<void()> aoMostrarConfiguracao;
+
+    std::vector<std::string> sons, perguntas, avisos, editores;
+    int configuracoesMostradas = 0;
+    int encerramentos = 0;
+
+    // Moves the fixed clock on; the log's time stamps follow.
+    void Avanca(int milissegundos);
+
+    Momento Agora() override { return agora; }
+    std::string DataHoraCurta(const Momento& m) override;
+    std::string SeparadorDecimal() override { return ","; }
+    std::string Ambiente(const std::string& nome) override { return nome == "TEMP" ? temp : ""; }
+    std::string PastaPrograma() override { return pastaPrograma; }
+    int LarguraTela() override { return largura; }
+    int AlturaTela() override { return altura; }
+    void TocaWav(const std::string& arquivo) override { sons.push_back(arquivo); }
+    bool PerguntaOkCancela(const std::string& texto, const std::string&) override {
+        perguntas.push_back(texto);
+        return respostaOkCancela;
+    }
+    void Avisa(const std::string& texto, const std::string&) override { avisos.push_back(texto); }
+    void MostraConfiguracao() override {
+        ++configuracoesMostradas;
+        if (aoMostrarConfiguracao) aoMostrarConfiguracao();
+    }
+    void AbreEditor(const std::string& arquivo) override { editores.push_back(arquivo); }
+    void Encerra() override { ++encerramentos; }
+};
+
+}  // namespace vantor::teste
