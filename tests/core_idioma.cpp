@@ -42,7 +42,8 @@ TEST(Traduz, PicksTheLanguageAndLeavesUnusedEntriesEmpty) {
         EXPECT_EQ(v.Traduz(-1), "");
         EXPECT_EQ(v.Traduz(101), "");
         for (int e = 1; e <= 38; ++e) {
-            if (e != 13) EXPECT_NE(v.Traduz(e), "") << "entry " << e << " language " << lingua;
+            if (e == 13) continue;
+            EXPECT_NE(v.Traduz(e), "") << "entry " << e << " language " << lingua;
         }
     }
     v.Lingua = 2;
