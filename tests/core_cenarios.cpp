@@ -147,5 +147,219 @@ TEST(Cenario, GoldenRoundWonByTwoThenAGoldenRoundTied) {
     EXPECT_EQ(luta.plat.sons, (std::vector<std::string>{"gongo.wav", "sino.wav", "gongo.wav", "gongo.wav", "sino.wav"}));
 }
 
+TEST(Cenario, OldRulesGapCountsPointsScoredOnlyAndOnlyFromRoundThree) {
+    Luta luta;
+    luta.Configura({.Rounds = 3, .Tempo = 1, .Intervalo = 0, .Regra = 0});
+    luta.Tecla(tecla::Enter);
+    luta.Tick(3);  // round 1 runs out, one tick of rest showing 00, then the pause
+    EXPECT_EQ(luta.v.RoundAtual, 2);
+    luta.Tecla(tecla::Espaco);
+    for (int i = 0; i < 13; ++i) luta.Tecla(tecla::F12);
+    EXPECT_FALSE(luta.v.LutaDecidida) << "a gap of 13 in round 2 decides nothing";
+    luta.Tecla(tecla::F11);
+    luta.Tick(3);
+    luta.Tecla(tecla::Espaco);
+    EXPECT_EQ(luta.v.RoundAtual, 3);
+    EXPECT_FALSE(luta.v.LutaDecidida) << "a gap of exactly 12 is not enough";
+    luta.Tecla(tecla::Abaixo);  // half penalties under the old rules
+    luta.Tecla(tecla::F9);
+    EXPECT_EQ(luta.v.tela.L_Pontos[1].Caption, "13");
+    EXPECT_FALSE(luta.v.LutaDecidida) << "penalties do not count in the gap";
+    luta.Tecla(tecla::F12);
+    EXPECT_TRUE(luta.v.LutaDecidida);
+    EXPECT_EQ(Ultimas(luta.Log(), 9),
+              (Linhas{
+                  Luta::L("14:03:32", "Round 3, Fim do Round"),
+                  Luta::L("14:03:33", "Round 3, Faltando 1s, Fim do Intervalo"),
+                  Luta::L("14:03:33", "Round 3, Faltando 1s, Pausa ligada. - Pausa"),
+                  Luta::L("14:03:33", "Round 3, Faltando 1s, Pausa desligada."),
+                  Luta::L("14:03:33", "Round 3, Faltando 1s, +1/2 Falta Vermelho (Vermelho)"),
+                  Luta::L("14:03:33", "Round 3, Faltando 1s, +1/2 Falta Vermelho (Vermelho)"),
+                  Luta::L("14:03:33", "Round 3, Faltando 1s, +1 Pontos Azul (Azul)"),
+                  Luta::L("14:03:33", "Round 3, Faltando 1s, Venceu:Azul.Azul"),
+                  Luta::L("14:03:33", "Round 3, Faltando 1s, Pausa ligada. - AZUL"),
+              }));
+}
+
+TEST(Cenario, LimitAndDifferenceRulesDecideAndACorrectionUndecides) {
+    Luta luta;
+    luta.Configura({.Regra = 1, .Limite = 5, .Diferenca = 3});
+    luta.Tecla(tecla::Enter);
+    for (int k : {tecla::F12, tecla::F8, tecla::F12, tecla::F8, tecla::F12, tecla::F12, tecla::F8}) luta.Tecla(k);
+    EXPECT_FALSE(luta.v.LutaDecidida);  // 4:3
+    luta.Tecla(tecla::F5);               // a blue penalty is a point for red: 4:4
+    EXPECT_EQ(luta.v.tela.L_Pontos[2].Caption, "4");
+    luta.Tecla(tecla::F12);  // blue reaches the limit
+    EXPECT_TRUE(luta.v.LutaDecidida);
+    EXPECT_TRUE(luta.v.Pausado);
+    luta.Tecla(tecla::F11);  // the correction takes the result away
+    EXPECT_FALSE(luta.v.LutaDecidida);
+    luta.Tecla(tecla::F7);
+    luta.Tecla(tecla::F7);
+    luta.Tecla(tecla::F6);  // 4:1 after removing the penalty: a lead of 3
+    EXPECT_TRUE(luta.v.LutaDecidida);
+    EXPECT_EQ(Ultimas(luta.Log(), 10),
+              (Linhas{
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, +1 Falta Azul (Azul)"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, +1 Pontos Azul (Azul)"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, Venceu:Azul.Azul"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, Pausa ligada. - AZUL"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, -1 Pontos Azul (Azul)"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, -1 Pontos Vermelho (Vermelho)"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, -1 Pontos Vermelho (Vermelho)"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, -1 Falta Azul (Azul)"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, Venceu:Azul.Azul"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, Pausa ligada. - AZUL"),
+              }));
+    EXPECT_EQ(luta.plat.sons, (std::vector<std::string>{"sino.wav", "sino.wav"}))
+        << "a result found again after a correction sounds again";
+}
+
+TEST(Cenario, TenPenaltiesLoseTheFightAndTheMarkersFillRed) {
+    Luta luta;
+    luta.Tecla(tecla::Enter);
+    for (int i = 0; i < 9; ++i) luta.Tecla(i % 2 ? tecla::F5 : tecla::Acima);
+    EXPECT_FALSE(luta.v.LutaDecidida);
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(luta.v.tela.F1[static_cast<size_t>(i)].FillColor, i <= 9 ? RGB(255, 0, 0) : RGB(255, 255, 255));
+    luta.Tecla(tecla::F5);
+    luta.Tecla(tecla::F5);  // the eleventh press keeps ten and still writes its line
+    EXPECT_EQ(luta.v.Faltas[1], 10);
+    EXPECT_EQ(luta.v.tela.L_Pontos[2].Caption, "10");
+    EXPECT_EQ(luta.v.tela.F1[10].FillColor, RGB(255, 0, 0));
+    EXPECT_EQ(luta.v.tela.L_Msg.Caption, "VERMELHO");
+    EXPECT_EQ(luta.v.tela.L_Msg.BackColor, RGB(255, 0, 0));
+    EXPECT_EQ(Ultimas(luta.Log(), 6),
+              (Linhas{
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, +1 Falta Azul (Azul)"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, Venceu:Vermelho.Vermelho"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, Pausa ligada. - VERMELHO"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, +1 Falta Azul (Azul)"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, Venceu:Vermelho.Vermelho"),
+                  Luta::L("14:03:27", "Round 1, Faltando 60s, Pausa ligada. - VERMELHO"),
+              }));
+    EXPECT_EQ(luta.plat.sons, std::vector<std::string>{"sino.wav"});
+}
+
+TEST(Cenario, TimeOutRunsSixtyTicksHoldsTheClockAndAPauseCancelsIt) {
+    Luta luta;
+    luta.plat.Avanca(500);
+    luta.Configura({.Rounds = 2, .Tempo = 5, .Intervalo = 2});
+    luta.plat.Avanca(500);
+    luta.Tecla(tecla::Enter);
+    luta.Tick(2);
+    luta.Tecla(tecla::Um);
+    EXPECT_EQ(luta.v.tela.L_Minuto.Caption, "59");
+    EXPECT_TRUE(luta.v.tela.L_Minuto.Visible);
+    EXPECT_EQ(luta.v.Timer_Luta.Restarts, 3u) << "start and time-out each realign the clock";
+    luta.Tick(59);
+    EXPECT_EQ(luta.v.tela.L_Minuto.Caption, "00");
+    EXPECT_EQ(luta.v.TempoRestante, 3) << "the round clock stands still during the time-out";
+    luta.Tick(1);
+    EXPECT_EQ(luta.v.ContaMinuto, -1);
+    luta.Tick(1);
+    EXPECT_EQ(luta.v.TempoRestante, 2) << "the round clock runs on by itself after the time-out";
+    luta.Tecla(tecla::Um);
+    luta.Tick(5);
+    luta.Tecla(tecla::Espaco);  // pausing cancels the time-out without its end cue
+    EXPECT_EQ(luta.v.ContaMinuto, -1);
+    luta.Tick(3);
+    EXPECT_EQ(luta.v.TempoRestante, 2);
+    EXPECT_EQ(luta.Log().at(2), "06/12/2026 14:03:27,95\tLuta zerada") << "hundredths follow the clock";
+    EXPECT_EQ(Ultimas(luta.Log(), 7),
+              (Linhas{
+                  Luta::L("14:03:28", "Início da luta: Azul(Azul) X Vermelho(Vermelho). 2 rounds de 0:05. "
+                                      "Intervalo: 2. Árbitros: 3. Round 1, Faltando 5s, "),
+                  Luta::L("14:03:30", "Round 1, Faltando 3s, Pausa desligada."),
+                  Luta::L("14:03:30", "Round 1, Faltando 3s, 1 Minuto"),
+                  Luta::L("14:04:30", "Round 1, Faltando 3s, Fim do 1 Minuto"),
+                  Luta::L("14:04:31", "Round 1, Faltando 2s, Pausa desligada."),
+                  Luta::L("14:04:31", "Round 1, Faltando 2s, 1 Minuto"),
+                  Luta::L("14:04:36", "Round 1, Faltando 2s, Pausa ligada. - Pausa"),
+              }));
+    EXPECT_EQ(luta.plat.sons, (std::vector<std::string>{"sparkle.wav", "gongo.wav", "sparkle.wav"}));
+}
+
+TEST(Cenario, TimeOutCalledDuringTheRestWaitsAndTheEndOfTheRestCancelsIt) {
+    Luta luta;
+    luta.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = 3});
+    luta.Tecla(tecla::Enter);
+    luta.Tick(2);
+    ASSERT_EQ(luta.v.ContaIntervalo, 3);
+    luta.Tecla(tecla::Espaco);  // the space bar does nothing during the rest
+    EXPECT_FALSE(luta.v.Pausado);
+    luta.Tecla(tecla::Um);
+    luta.Tick(2);
+    EXPECT_EQ(luta.v.ContaMinuto, 59) << "the time-out does not count while the rest runs";
+    EXPECT_EQ(luta.v.tela.L_Minuto.Caption, "01");
+    luta.Tick(2);
+    EXPECT_EQ(luta.v.ContaMinuto, -1);
+    EXPECT_TRUE(luta.v.Pausado);
+    EXPECT_EQ(Ultimas(luta.Log(), 5),
+              (Linhas{
+                  Luta::L("14:03:29", "Round 2, Fim do Round"),
+                  Luta::L("14:03:29", "Round 2, Faltando 1s, Pausa desligada."),
+                  Luta::L("14:03:29", "Round 2, Faltando 1s, 1 Minuto"),
+                  Luta::L("14:03:33", "Round 2, Faltando 1s, Fim do Intervalo"),
+                  Luta::L("14:03:33", "Round 2, Faltando 1s, Pausa ligada. - Pausa"),
+              }));
+    EXPECT_EQ(luta.plat.sons, (std::vector<std::string>{"gongo.wav", "sparkle.wav"}));
+}
+
+TEST(Cenario, ScoresheetBeforeTheStartPausesAndTheClockWaitsForTheSpaceBar) {
+    Luta luta;
+    luta.Tecla(tecla::S);
+    EXPECT_EQ(luta.plat.editores, std::vector<std::string>{luta.v.ArquivoLog});
+    EXPECT_EQ(luta.v.tela.L_Msg.Caption, "Pausa");
+    luta.Tecla(tecla::Enter);
+    EXPECT_FALSE(luta.v.tela.L_Msg.Visible);
+    luta.Tick(3);
+    EXPECT_EQ(luta.v.tela.L_Tempo.Caption, "1:00");
+    luta.v.L_Tempo_Click();
+    luta.Tick(1);
+    EXPECT_EQ(luta.v.tela.L_Tempo.Caption, "0:59");
+}
+
+class ResetEmCadaLingua : public ::testing::TestWithParam<int> {};
+
+TEST_P(ResetEmCadaLingua, OldFileEndsInTheLanguageNewFileStartsWithTheFixedLine) {
+    const int16_t lingua = static_cast<int16_t>(GetParam());
+    Luta luta(lingua);
+    luta.Tecla(tecla::Enter);
+    luta.Tecla(tecla::F12);
+    const std::string antigo = luta.v.ArquivoLog;
+
+    luta.plat.respostaOkCancela = false;
+    luta.Tecla(tecla::Esc);
+    EXPECT_EQ(luta.v.PontosMarcados[1], 1) << "Cancel keeps the fight";
+    EXPECT_TRUE(luta.v.LutaIniciada);
+
+    luta.plat.Avanca(2000);
+    luta.plat.respostaOkCancela = true;
+    luta.Tecla(tecla::Esc);
+    const char* inicio[3] = {
+        "Início da luta: Azul(Azul) X Vermelho(Vermelho). 1 rounds de 1:00. Intervalo: 15. Árbitros: 3. "
+        "Round 1, Faltando 60s, ",
+        "Inicio da luta: Azul(Azul) X Rojo(Rojo). 1 rondas de 1:00. Intervalo: 15. Árbitros: 3. "
+        "Ronda 1, Desaparecido 60s, ",
+        "Start of combat: Blue(Blue) X Red(Red). 1 rounds of 1:00. Rest Period: 15. Referees: 3. "
+        "Round 1, Missing 60s, ",
+    };
+    const char* ponto[3] = {"Round 1, Faltando 60s, +1 Pontos Azul (Azul)",
+                            "Ronda 1, Desaparecido 60s, +1 Punto Azul (Azul)",
+                            "Round 1, Missing 60s, +1 Point Blue (Blue)"};
+    const char* zerada[3] = {"Luta zerada", "Luta zerada", "Combat reseted"};
+    const char* pergunta[3] = {"Zerar a luta?", "Cerrar la pelea?", "Reset?"};
+    const char* enter[3] = {"[ENTER] Início", "[ENTER] Inicio", "[ENTER] Start"};
+    EXPECT_EQ(LinhasDe(antigo), (Linhas{Luta::L("14:03:27", "Luta zerada"), Luta::L("14:03:27", inicio[lingua]),
+                                        Luta::L("14:03:27", ponto[lingua]), Luta::L("14:03:29", zerada[lingua])}));
+    EXPECT_EQ(luta.Log(), Linhas{Luta::L("14:03:29", "Luta zerada")});
+    EXPECT_EQ(luta.plat.perguntas, (std::vector<std::string>{pergunta[lingua], pergunta[lingua]}));
+    EXPECT_EQ(luta.v.tela.L_Msg.Caption, enter[lingua]);
+    EXPECT_FALSE(luta.v.LutaIniciada);
+}
+
+INSTANTIATE_TEST_SUITE_P(Linguas, ResetEmCadaLingua, ::testing::Values(0, 1, 2));
+
 }  // namespace
 }  // namespace vantor::teste
