@@ -79,12 +79,7 @@ void Vantor::Minuto() {
     TocaSom(3);
 }
 
-void Vantor::Pausar(bool p, const std::string& Msg, uint32_t corfundo, uint32_t corfrente) {
-    std::string m = Msg;
-    Pausar(p, m, corfundo, corfrente);
-}
-
-void Vantor::Pausar(bool p, std::string& Msg, uint32_t corfundo, uint32_t corfrente) {
+void Vantor::Pausar(bool p, std::string Msg, uint32_t corfundo, uint32_t corfrente) {
     if (Msg == "-") Msg = Traduz(29);
     if (p) {
         if (ContaMinuto >= 0) ContaMinuto = -1;

@@ -90,8 +90,8 @@ public:
     void Inicio_Luta();
     void Espaco();
     void Minuto();
-    void Pausar(bool p, std::string& Msg, uint32_t corfundo, uint32_t corfrente);
-    void Pausar(bool p, const std::string& Msg, uint32_t corfundo, uint32_t corfrente);
+    // A message of "-" stands for the word "Pausa" in the current language.
+    void Pausar(bool p, std::string Msg, uint32_t corfundo, uint32_t corfrente);
     void ResetaTimer();
     void TocaSom(int n);
 
