@@ -1,0 +1,99 @@
+#include "ui/janela_placar.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "ui/pintura.h"
+#include "ui/teclas.h"
+
+namespace vantor::ui {
+
+JanelaPlacar::JanelaPlacar(Vantor& v, QWidget* pai) : QWidget(pai), v_(v) {
+    setWindowTitle(QString::fromUtf8(kTitulo));
+    // Every pixel is painted each time; Qt need not clear first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(static_cast<int>(std::lround(v_.tela.Width / kTwipsPorPixel)),
+           static_cast<int>(std::lround(v_.tela.Height / kTwipsPorPixel)));
+
+    timerLuta_ = &LigaTimer(v_.Timer_Luta, [this] { v_.Timer_Luta_Timer(); }, TimerVinculado::Modo::SemDeriva);
+    LigaTimer(v_.Timer_Joystick, [this] {
+        if (tickJoystick_) tickJoystick_();
+    });
+}
+
+JanelaPlacar::~JanelaPlacar() = default;
+
+TimerVinculado& JanelaPlacar::LigaTimer(Timer& timer, std::function<void()> handler, TimerVinculado::Modo modo) {
+    auto aoTick = [this, h = std::move(handler)] {
+        h();
+        Depois();
+    };
+    timers_.push_back(std::make_unique<TimerVinculado>(timer, std::move(aoTick), modo, this));
+    timers_.back()->Sincroniza();
+    return *timers_.back();
+}
+
+void JanelaPlacar::sincroniza() {
+    for (auto& t : timers_) t->Sincroniza();
+}
+
+void JanelaPlacar::Depois() {
+    sincroniza();
+    update();
+}
+
+void JanelaPlacar::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    PintaTela(p, v_.tela, rect());
+}
+
+const Controle* JanelaPlacar::ControleEm(QPoint ponto) const {
+    const auto& ordem = v_.tela.ordem;
+    for (auto it = ordem.rbegin(); it != ordem.rend(); ++it) {
+        const Controle& c = **it;
+        if (!c.Visible || !(c.Clicavel || c.DuploClicavel)) continue;
+        if (RetanguloPixels(c).contains(ponto)) return &c;
+    }
+    return nullptr;
+}
+
+void JanelaPlacar::Toca(QPoint ponto, Toque toque) {
+    const Controle* c = ControleEm(ponto);
+    if (!c) return;
+    v_.Clique(c->Name, toque);
+    Depois();
+}
+
+// A double click arrives as a press, then a double-click event in place of the second press:
+// the first runs the click handler, the second the double-click one.
+void JanelaPlacar::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) Toca(e->position().toPoint(), Toque::Clique);
+}
+
+void JanelaPlacar::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) Toca(e->position().toPoint(), Toque::DuploClique);
+}
+
+void JanelaPlacar::keyPressEvent(QKeyEvent* e) {
+    const int codigo = CodigoVirtual(e->key(), e->modifiers());
+    if (codigo == 0) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    v_.Form_KeyDown(codigo, MascaraModificadores(e->modifiers()));
+    Depois();
+}
+
+bool JanelaPlacar::event(QEvent* e) {
+    // Every key belongs to the scoreboard: no shortcut may take one first.
+    if (e->type() == QEvent::ShortcutOverride) {
+        e->accept();
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+}  // namespace vantor::ui

@@ -1,0 +1,89 @@
+#include "ui/plataforma_qt.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <cstdlib>
+
+#include "app/vantor.h"
+#include "platform/data_hora.h"
+#include "platform/editor.h"
+#include "platform/som.h"
+
+namespace vantor::ui {
+
+namespace {
+QString Texto(const std::string& s) { return QString::fromStdString(s); }
+
+QSize TamanhoDaTela() {
+    if (const QScreen* tela = QGuiApplication::primaryScreen()) return tela->geometry().size();
+    return {640, 480};  // the design size: nothing is rescaled
+}
+}  // namespace
+
+PlataformaQt::PlataformaQt() : som_(std::make_unique<SomQt>(PastaPrograma())) {}
+
+PlataformaQt::~PlataformaQt() = default;
+
+Momento PlataformaQt::Agora() {
+    // One reading, so the date, the time and the milliseconds always belong together.
+    const QDateTime agora = QDateTime::currentDateTime();
+    const QDate d = agora.date();
+    const QTime t = agora.time();
+    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()};
+}
+
+std::string PlataformaQt::DataHoraCurta(const Momento& m) { return plataforma::DataHoraCurta(QLocale::system(), m); }
+
+std::string PlataformaQt::SeparadorDecimal() { return QLocale::system().decimalPoint().toStdString(); }
+
+std::string PlataformaQt::Ambiente(const std::string& nome) {
+    return qEnvironmentVariable(nome.c_str()).toStdString();
+}
+
+std::string PlataformaQt::PastaPrograma() { return QCoreApplication::applicationDirPath().toStdString(); }
+
+int PlataformaQt::LarguraTela() { return TamanhoDaTela().width(); }
+
+int PlataformaQt::AlturaTela() { return TamanhoDaTela().height(); }
+
+void PlataformaQt::TocaWav(const std::string& arquivo) { som_->Toca(arquivo); }
+
+QString PlataformaQt::Titulo(const std::string& titulo) const {
+    if (!titulo.empty()) return Texto(titulo);
+    return janela_ ? janela_->windowTitle() : QString::fromUtf8(kTitulo);
+}
+
+bool PlataformaQt::PerguntaOkCancela(const std::string& texto, const std::string& titulo) {
+    QMessageBox caixa(QMessageBox::NoIcon, Titulo(titulo), Texto(texto), QMessageBox::Ok | QMessageBox::Cancel,
+                      janela_);
+    // Enter, Esc and closing the box all mean "no": only a deliberate OK goes ahead.
+    caixa.setDefaultButton(QMessageBox::Cancel);
+    caixa.setEscapeButton(QMessageBox::Cancel);
+    return caixa.exec() == QMessageBox::Ok;
+}
+
+void PlataformaQt::Avisa(const std::string& texto, const std::string& titulo) {
+    QMessageBox caixa(QMessageBox::NoIcon, Titulo(titulo), Texto(texto), QMessageBox::Ok, janela_);
+    caixa.exec();
+}
+
+void PlataformaQt::MostraConfiguracao() {
+    // Without a dialog the caller goes straight on to its captions and fight reset.
+    if (configuracao_) configuracao_();
+}
+
+void PlataformaQt::AbreEditor(const std::string& arquivo) {
+    if (arquivo.empty()) return;
+    plataforma::AbreNoEditor(Texto(arquivo));
+}
+
+void PlataformaQt::Encerra() {
+    // At once, as the operator asked: no event loop, no destructors, nothing written.
+    std::_Exit(0);
+}
+
+}  // namespace vantor::ui

@@ -1,0 +1,53 @@
+// The outside world of the scoreboard, through Qt: clock and locale, environment, screen, sound,
+// message boxes, the text editor and the end of the process.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "app/plataforma.h"
+
+namespace vantor {
+class SomQt;
+}
+
+namespace vantor::ui {
+
+class PlataformaQt : public Plataforma {
+public:
+    // Needs the QApplication already made (the program folder and the screen come from it).
+    PlataformaQt();
+    ~PlataformaQt() override;
+    PlataformaQt(const PlataformaQt&) = delete;
+    PlataformaQt& operator=(const PlataformaQt&) = delete;
+
+    // The window the message boxes belong to; they centre on it and name it when untitled.
+    void DefineJanela(QWidget* janela) { janela_ = janela; }
+    // What MostraConfiguracao runs: the modal configuration dialog, returning once it has closed.
+    void DefineConfiguracao(std::function<void()> mostra) { configuracao_ = std::move(mostra); }
+
+    Momento Agora() override;
+    std::string DataHoraCurta(const Momento& m) override;
+    std::string SeparadorDecimal() override;
+    std::string Ambiente(const std::string& nome) override;
+    std::string PastaPrograma() override;
+    int LarguraTela() override;
+    int AlturaTela() override;
+    void TocaWav(const std::string& arquivo) override;
+    bool PerguntaOkCancela(const std::string& texto, const std::string& titulo) override;
+    void Avisa(const std::string& texto, const std::string& titulo) override;
+    void MostraConfiguracao() override;
+    void AbreEditor(const std::string& arquivo) override;
+    [[noreturn]] void Encerra() override;
+
+private:
+    QString Titulo(const std::string& titulo) const;
+
+    QPointer<QWidget> janela_;
+    std::function<void()> configuracao_;
+    std::unique_ptr<SomQt> som_;
+};
+
+}  // namespace vantor::ui

@@ -1,0 +1,47 @@
+// A real Qt timer that follows one of the core's timers: it runs while the core's timer is
+// enabled, restarts whenever the core restarts it or changes its interval, and calls a handler
+// at each tick.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+#include "app/controles.h"
+#include "ui/agenda_ticks.h"
+
+namespace vantor::ui {
+
+class TimerVinculado : public QObject {
+    Q_OBJECT
+public:
+    enum class Modo {
+        // Deadlines at t0 + n * interval from each (re)start: a clock that must not drift.
+        SemDeriva,
+        // A plain repeating timer, for polling where the phase does not matter.
+        Repetido,
+    };
+
+    TimerVinculado(Timer& dados, std::function<void()> aoTick, Modo modo, QObject* pai = nullptr);
+
+    // Brings the Qt timer in line with the core's timer data; call after every handled event.
+    void Sincroniza();
+
+    bool Rodando() const { return rodando_; }
+    const AgendaTicks& Agenda() const { return agenda_; }
+
+private:
+    void Dispara();
+    void Arma();
+
+    Timer& dados_;
+    std::function<void()> aoTick_;
+    Modo modo_;
+    QTimer qtimer_;
+    AgendaTicks agenda_;
+    bool rodando_ = false;
+    int intervalo_ = 0;
+    unsigned reinicios_ = 0;
+};
+
+}  // namespace vantor::ui
