@@ -4,7 +4,8 @@
 #include <memory>
 #include <string>
 
-class QSoundEffect;
+class QAudioSink;
+class QBuffer;
 
 namespace vantor {
 
@@ -21,8 +22,11 @@ public:
     void Toca(const std::string& arquivo);
 
 private:
+    void Para();
+
     std::string pastaPrograma_;
-    std::unique_ptr<QSoundEffect> efeito_;
+    std::unique_ptr<QBuffer> amostras_;  // the cue's samples, read by the sink as it plays
+    std::unique_ptr<QAudioSink> saida_;
 };
 
 }  // namespace vantor
