@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QThread>
 #include <QtEndian>
 
 #include <optional>
@@ -90,7 +91,14 @@ std::optional<Deixa> LeWav(const QString& caminho) {
 
 SomQt::SomQt(std::string pastaPrograma) : pastaPrograma_(std::move(pastaPrograma)) {}
 
-SomQt::~SomQt() { Para(); }
+SomQt::~SomQt() {
+    const bool tinhaSaida = saida_ != nullptr;
+    Para();
+    // Qt 6.4 tears its PulseAudio connection down at process exit without waiting for a stream that was
+    // just closed, and the sound thread then crashes on freed state. This object goes away at the end of
+    // main, so give the close a moment to finish first.
+    if (tinhaSaida) QThread::msleep(50);
+}
 
 void SomQt::Para() {
     if (saida_) saida_->reset();  // drops what is queued, so the cut is heard at once
