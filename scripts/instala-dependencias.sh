@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Vantor need. Safe to run again: it asks
+# apt only for what is missing, and does nothing at all when everything is there.
+set -euo pipefail
+
+pacotes=(
+  # build
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-multimedia-dev libqt6multimedia6
+  libgtest-dev libsdl2-dev
+  # run: the scoreboard's font, and libpulse (pulled by libqt6multimedia6) talks to the sound server
+  fonts-liberation
+  # test: a private sound server with a null sink, parec/pactl to record it, a virtual X display
+  pulseaudio pulseaudio-utils sox xvfb xauth
+)
+
+instalado() {
+  [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
+}
+
+faltam=()
+for p in "${pacotes[@]}"; do
+  instalado "$p" || faltam+=("$p")
+done
+if [ ${#faltam[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${faltam[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "Not root and no sudo: install ${faltam[*]} by hand." >&2; exit 1; }
+  sudo=(sudo)
+fi
+# Another apt run (an unattended upgrade, a colleague) may hold the lock for a while; wait rather than fail.
+apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -o DPkg::Lock::Timeout=600)
+"${apt[@]}" update </dev/null
+"${apt[@]}" install "${faltam[@]}" </dev/null
