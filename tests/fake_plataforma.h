@@ -1,6 +1,7 @@
 // A platform for tests: a fixed clock, a fixed locale, scripted answers and a record of calls.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,6 +45,20 @@ public:
     }
     void AbreEditor(const std::string& arquivo) override { editores.push_back(arquivo); }
     void Encerra() override { ++encerramentos; }
+
+    // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged.
+    int numSlots = 0, conectados = 0;
+    std::array<LeituraControle, 16> leituras{};
+    // What the event loop does while the core waits; false ends the wait as a closed window would.
+    std::function<bool()> aoEsperar;
+    int joyGetNumDevs() override { return numSlots; }
+    bool joyGetPos(int slot, LeituraControle& l) override {
+        if (slot < 0 || slot >= static_cast<int>(leituras.size())) return false;
+        l = leituras[static_cast<size_t>(slot)];
+        return true;
+    }
+    int ControlesConectados() override { return conectados; }
+    bool EsperaEventos() override { return aoEsperar ? aoEsperar() : false; }
 };
 
 }  // namespace vantor::teste

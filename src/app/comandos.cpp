@@ -8,6 +8,8 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
         plat.Encerra();
         return;
     }
+    // While the assignment waits for a judge's press, the operator's keys are not commands.
+    if (Capturando()) return;
     if (!LutaIniciada) {
         switch (KeyCode) {
             case tecla::Enter: Inicio_Luta(); break;
@@ -85,6 +87,8 @@ void Vantor::Configura() {
 void Vantor::L_Pontos_DblClick(int /*Index*/) {
     if (LutaIniciada) return;
     plat.MostraConfiguracao();
+    // A window closed during the assignment ends the program: no new fight is begun.
+    if (Configurando_b == kPedeConfiguracaoBotoes && !ConfiguraBotoes()) return;
     Acerta_Idioma();
     ZeraLuta();
 }
@@ -110,6 +114,7 @@ bool Vantor::Clique(const std::string& nome, Toque toque) {
         {"M_Minuto", &Vantor::M_Minuto_Click, nullptr},
         {"M_Sumula", &Vantor::M_Sumula_Click, nullptr},
     };
+    if (Capturando()) return false;
     if (nome == "L_Pontos") {
         if (toque != Toque::DuploClique) return false;
         L_Pontos_DblClick(0);

@@ -7,6 +7,7 @@ void Vantor::Form_Load() {
     CarregaIdioma();
     LeConfig();
     Acerta_Idioma();
+    PreparaBotoes();
     // Every match setting starts from its default at each run; only sounds and language persist.
     Tempo = 60;
     TempoInicial = 60;

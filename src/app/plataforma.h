@@ -56,9 +56,15 @@ public:
     // Ends the process at once, nothing saved.
     virtual void Encerra() = 0;
 
-    // Controller slots and the reading of one slot.
-    virtual int joyGetNumDevs() { return 0; }
-    virtual bool joyGetPos(int /*slot*/, LeituraControle& /*leitura*/) { return false; }
+    // Number of controller slots, and the reading of one slot (all zero when empty or failed).
+    virtual int joyGetNumDevs() = 0;
+    virtual bool joyGetPos(int slot, LeituraControle& leitura) = 0;
+    // How many controllers are plugged in right now.
+    virtual int ControlesConectados() = 0;
+
+    // Lets the event loop deliver what is pending (ticks, keys, clicks) while the core waits;
+    // false once the program has no open window left.
+    virtual bool EsperaEventos() = 0;
 };
 
 }  // namespace vantor

@@ -21,6 +21,7 @@ constexpr int Alt = 4;
 
 constexpr const char* kTitulo = "Vantor";
 constexpr const char* kArquivoConfig = "vantor.ini";
+constexpr const char* kArquivoBotoes = "botoes.cfg";
 
 class Vantor {
 public:
@@ -50,11 +51,20 @@ public:
     std::array<int16_t, 3> PontosMarcados{}, Faltas{};
     std::array<bool, 3> MeiaFalta{};
     int16_t Configurando_b = 0;
+    int32_t Pendentes = 0;
+    std::string EstadoControles;
+    int16_t BotaoCapturado = 0;
+
+    // ---- Judges' buttons ----
+    std::array<int16_t, 257> MapaBotoes{};
+    std::array<int32_t, 257> MascaraBotao{};
+    std::array<std::string, 19> DescricaoBotao;
 
     // ---- Window ----
     Form1Controles tela;
     Timer Timer_Luta{true, 1000, 1};
     Timer Timer_Joystick{true, 50, 1};
+    std::array<Timer, 19> Timer_Botao = TimersBotao();  // 1..18
 
     // ---- Start-up and operator commands ----
     void Form_Load();
@@ -128,12 +138,34 @@ public:
     std::string Traduz(int entrada) const;
     void Acerta_Idioma();
 
+    // ---- Controllers, judges' agreement, button map ----
+    void Timer_Joystick_Timer();
+    std::string LeControles();
+    static std::string BinarioBotoes(uint16_t palavra);
+    void Dispara(const std::string& x);
+    int b(int botao) const;
+    void Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos);
+    void Timer_Botao_Timer(int k);
+    void PreparaBotoes();  // start-up: masks, default map, descriptions, then the button file
+    bool ConfiguraBotoes();  // false when the window went away while it waited
+    bool LeBotoes();    // false when there is no usable button file; the map is then untouched
+    bool GravaBotoes();  // false when the file could not be written; the old one stays
+    void AcendeLampada(int k, bool acesa);
+    bool Capturando() const { return BotaoCapturado == kEsperandoBotao; }
+    static constexpr int16_t kEsperandoBotao = 999;
+    static constexpr int16_t kPedeConfiguracaoBotoes = 99;
+
     // ---- Settings file ----
     void LeConfig();
     bool GravaConfig();  // false when the file could not be written; the old one stays
     std::string CaminhoConfig() const;
 
 private:
+    static std::array<Timer, 19> TimersBotao() {
+        std::array<Timer, 19> t{};
+        for (auto& timer : t) timer.Interval = 2000;
+        return t;
+    }
     void Penalidade(int cor, bool mais);
     void Ponto(int cor, int passo);
 };

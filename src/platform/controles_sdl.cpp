@@ -170,4 +170,10 @@ void ControlesSDL::DaSlot(Controle& c) {
     c.Semeia();
 }
 
+int ControlesSDL::Conectados() const {
+    int n = 0;
+    for (const Controle* c : slots_) n += c != nullptr;
+    return n;
+}
+
 }  // namespace vantor

@@ -34,6 +34,9 @@ public:
     // Each call takes one latched transition off every input, so read each slot once per poll.
     bool Le(int slot, LeituraControle& leitura);
 
+    // Controllers that hold a slot now.
+    int Conectados() const;
+
 private:
     struct Controle;
 

@@ -24,7 +24,7 @@ public:
     TimerVinculado& LigaTimer(Timer& timer, std::function<void()> handler,
                               TimerVinculado::Modo modo = TimerVinculado::Modo::Repetido);
 
-    // What each Timer_Joystick tick runs (the controller poll); nothing until set.
+    // What each Timer_Joystick tick runs before the core's poll: taking in the controllers' events.
     void DefineTickJoystick(std::function<void()> handler) { tickJoystick_ = std::move(handler); }
 
     // Brings every bound Qt timer in line with the core's timer data.

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
 
     vantor::ui::JanelaPlacar janela(v);
     plataforma.DefineJanela(&janela);
+    janela.DefineTickJoystick([&plataforma] { plataforma.BombeiaControles(); });
     janela.setWindowFlag(Qt::FramelessWindowHint);
     janela.showFullScreen();
     janela.activateWindow();

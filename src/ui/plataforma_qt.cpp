@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/vantor.h"
+#include "platform/controles_sdl.h"
 #include "platform/data_hora.h"
 #include "platform/editor.h"
 #include "platform/som.h"
@@ -24,7 +25,8 @@ QSize TamanhoDaTela() {
 }
 }  // namespace
 
-PlataformaQt::PlataformaQt() : som_(std::make_unique<SomQt>(PastaPrograma())) {}
+PlataformaQt::PlataformaQt()
+    : som_(std::make_unique<SomQt>(PastaPrograma())), controles_(std::make_unique<ControlesSDL>()) {}
 
 PlataformaQt::~PlataformaQt() = default;
 
@@ -84,6 +86,20 @@ void PlataformaQt::AbreEditor(const std::string& arquivo) {
 void PlataformaQt::Encerra() {
     // At once, as the operator asked: no event loop, no destructors, nothing written.
     std::_Exit(0);
+}
+
+int PlataformaQt::joyGetNumDevs() { return ControlesSDL::kSlots; }
+
+bool PlataformaQt::joyGetPos(int slot, LeituraControle& leitura) { return controles_->Le(slot, leitura); }
+
+int PlataformaQt::ControlesConectados() { return controles_->Conectados(); }
+
+void PlataformaQt::BombeiaControles() { controles_->Bombeia(); }
+
+bool PlataformaQt::EsperaEventos() {
+    if (!janela_ || !janela_->isVisible()) return false;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return janela_ && janela_->isVisible();
 }
 
 }  // namespace vantor::ui

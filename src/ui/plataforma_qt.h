@@ -11,6 +11,7 @@
 
 namespace vantor {
 class SomQt;
+class ControlesSDL;
 }
 
 namespace vantor::ui {
@@ -41,6 +42,13 @@ public:
     void MostraConfiguracao() override;
     void AbreEditor(const std::string& arquivo) override;
     [[noreturn]] void Encerra() override;
+    int joyGetNumDevs() override;
+    bool joyGetPos(int slot, LeituraControle& leitura) override;
+    int ControlesConectados() override;
+    bool EsperaEventos() override;
+
+    // Takes in what the controllers did since the last poll; run before each poll.
+    void BombeiaControles();
 
 private:
     QString Titulo(const std::string& titulo) const;
@@ -48,6 +56,7 @@ private:
     QPointer<QWidget> janela_;
     std::function<void()> configuracao_;
     std::unique_ptr<SomQt> som_;
+    std::unique_ptr<ControlesSDL> controles_;
 };
 
 }  // namespace vantor::ui

@@ -1,0 +1,42 @@
+// Controller polling: twenty times a second every slot becomes 16 characters of "0"/"1", and a
+// changed text goes to the judges' agreement.
+#include "app/vantor.h"
+
+namespace vantor {
+
+namespace {
+constexpr uint32_t kLimiarEixo = 40000;
+constexpr int kSlotsLidos = 16;  // positions 1..256 are all the button map can hold
+}  // namespace
+
+void Vantor::Timer_Joystick_Timer() {
+    const std::string novo = LeControles();
+    if (novo != EstadoControles) {
+        Dispara(novo);
+        EstadoControles = novo;
+    }
+}
+
+std::string Vantor::LeControles() {
+    const int slots = plat.joyGetNumDevs();
+    std::string texto;
+    // Slots beyond the sixteenth can never score; they are not read at all.
+    for (int c = 0; c < slots && c < kSlotsLidos; ++c) {
+        LeituraControle leitura;  // every field cleared: a failed read shows nothing pressed
+        if (!plat.joyGetPos(c, leitura)) leitura = {};
+        uint16_t palavra = static_cast<uint16_t>(leitura.botoes & 0x0F);
+        if (leitura.x > kLimiarEixo) palavra |= 1u << 9;
+        if (leitura.y > kLimiarEixo) palavra |= 1u << 10;
+        texto += BinarioBotoes(palavra);
+    }
+    return texto;
+}
+
+std::string Vantor::BinarioBotoes(uint16_t palavra) {
+    std::string bloco(16, '0');
+    for (int bit = 15; bit >= 0; --bit)
+        if (palavra & (1u << bit)) bloco[static_cast<size_t>(15 - bit)] = '1';
+    return bloco;
+}
+
+}  // namespace vantor
