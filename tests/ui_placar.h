@@ -2,9 +2,9 @@
 // logs in a temporary folder, and the real window over it.
 #pragma once
 
-#include <QImage>
 #include <QTemporaryDir>
-#include <cmath>
+#include <QTest>
+#include <initializer_list>
 #include <memory>
 
 #include "app/vantor.h"
@@ -29,14 +29,9 @@ struct Placar {
         janela = std::make_unique<ui::JanelaPlacar>(*v);
     }
 
-    // The window as it is painted now.
-    QImage Imagem() const { return janela->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-    // A point of the design layout (twips on the 640 x 480 design), scaled to this screen and moved
-    // by a few pixels, so samples can sit just inside a control's edge.
-    QPoint Ponto(double xTwips, double yTwips, int dx = 0, int dy = 0) const {
-        return {static_cast<int>(std::lround(xTwips / 15.0 * plat.largura / 640.0)) + dx,
-                static_cast<int>(std::lround(yTwips / 15.0 * plat.altura / 480.0)) + dy};
+    // Real key events, as the window system delivers them.
+    void Teclas(std::initializer_list<Qt::Key> teclas) {
+        for (Qt::Key t : teclas) QTest::keyClick(janela.get(), t);
     }
 };
 
