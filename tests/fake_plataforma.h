@@ -51,13 +51,17 @@ public:
     std::array<LeituraControle, 16> leituras{};
     // What the event loop does while the core waits; false ends the wait as a closed window would.
     std::function<bool()> aoEsperar;
+    // Or real controllers behind these.
+    std::function<bool(int, LeituraControle&)> leitor;
+    std::function<int()> contaConectados;
     int joyGetNumDevs() override { return numSlots; }
     bool joyGetPos(int slot, LeituraControle& l) override {
+        if (leitor) return leitor(slot, l);
         if (slot < 0 || slot >= static_cast<int>(leituras.size())) return false;
         l = leituras[static_cast<size_t>(slot)];
         return true;
     }
-    int ControlesConectados() override { return conectados; }
+    int ControlesConectados() override { return contaConectados ? contaConectados() : conectados; }
     bool EsperaEventos() override { return aoEsperar ? aoEsperar() : false; }
 };
 
