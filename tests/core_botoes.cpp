@@ -97,7 +97,7 @@ TEST_F(Botoes, AgreementWindowsAreCoreTimersThatAnEnableDoesNotRestart) {
 TEST_F(Botoes, WithoutControllersTheAssignmentSaysSoAndWithdrawsTheRequest) {
     Luta luta(2);
     luta.plat.numSlots = 16;  // slots exist, nothing is plugged in
-    luta.plat.aoMostrarConfiguracao = [&] { luta.v.Configurando_b = Vantor::kPedeConfiguracaoBotoes; };
+    luta.plat.aoMostrarConfiguracao = [&](Form2&) { luta.v.Configurando_b = Vantor::kPedeConfiguracaoBotoes; };
     luta.Tecla(tecla::F1);
     EXPECT_EQ(luta.plat.avisos, std::vector<std::string>{"No controls found"});
     EXPECT_EQ(luta.v.Configurando_b, 0);
@@ -121,7 +121,7 @@ TEST_F(Botoes, DuringTheAssignmentOnlyAltF4ActsAndAClosedWindowWritesNothing) {
         return esperas < 3;  // then the window closes
     };
     const size_t linhas = luta.Log().size();
-    luta.plat.aoMostrarConfiguracao = [&] { luta.v.Configurando_b = Vantor::kPedeConfiguracaoBotoes; };
+    luta.plat.aoMostrarConfiguracao = [&](Form2&) { luta.v.Configurando_b = Vantor::kPedeConfiguracaoBotoes; };
     luta.Tecla(tecla::F1);
     EXPECT_EQ(esperas, 3);
     EXPECT_EQ(luta.plat.encerramentos, 3);

@@ -104,7 +104,7 @@ TEST(Cliques, MessageLineStartsThenPausesAndDoubleClicksGiveTwoSteps) {
 
 TEST(Cliques, ConfigurationSequenceBetweenFightsRecaptionsAndResets) {
     Luta luta;
-    luta.plat.aoMostrarConfiguracao = [&] { luta.v.Lingua = 2; };
+    luta.plat.aoMostrarConfiguracao = [&](Form2&) { luta.v.Lingua = 2; };
     luta.plat.Avanca(3000);
     luta.v.Clique("L_Pontos", Toque::DuploClique);
     EXPECT_EQ(luta.plat.configuracoesMostradas, 1);

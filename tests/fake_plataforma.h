@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/plataforma.h"
+#include "settings/form2.h"
 
 namespace vantor::teste {
 
@@ -17,7 +18,8 @@ public:
     std::string temp;           // the TEMP variable
     std::string pastaPrograma;  // the program folder
     bool respostaOkCancela = true;
-    std::function<void()> aoMostrarConfiguracao;
+    std::function<void(Form2&)> aoMostrarConfiguracao;
+    std::function<void(FormSom&)> aoEscolherSom;
 
     std::vector<std::string> sons, perguntas, avisos, editores;
     int configuracoesMostradas = 0;
@@ -39,9 +41,12 @@ public:
         return respostaOkCancela;
     }
     void Avisa(const std::string& texto, const std::string&) override { avisos.push_back(texto); }
-    void MostraConfiguracao() override {
+    void MostraConfiguracao(Form2& dialogo) override {
         ++configuracoesMostradas;
-        if (aoMostrarConfiguracao) aoMostrarConfiguracao();
+        if (aoMostrarConfiguracao) aoMostrarConfiguracao(dialogo);
+    }
+    void MostraEscolhaSom(FormSom& escolha) override {
+        if (aoEscolherSom) aoEscolherSom(escolha);
     }
     void AbreEditor(const std::string& arquivo) override { editores.push_back(arquivo); }
     void Encerra() override { ++encerramentos; }

@@ -49,7 +49,7 @@ Luta::Luta(int16_t lingua) {
 }
 
 void Luta::Configura(const Ajustes& a) {
-    plat.aoMostrarConfiguracao = [this, a] {
+    plat.aoMostrarConfiguracao = [this, a](Form2&) {
         v.Rounds = a.Rounds;
         v.Tempo = a.Tempo;
         v.Intervalo = a.Intervalo;

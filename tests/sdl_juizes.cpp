@@ -230,7 +230,7 @@ TEST_F(Mesa, AssignmentLightsEachLampInTurnAndTheNextStartReadsTheMap) {
         Passa(50);
         return true;
     };
-    luta->plat.aoMostrarConfiguracao = [&] { v().Configurando_b = Vantor::kPedeConfiguracaoBotoes; };
+    luta->plat.aoMostrarConfiguracao = [&](Form2&) { v().Configurando_b = Vantor::kPedeConfiguracaoBotoes; };
     Tecla(tecla::F1);
     EXPECT_EQ(lampadas, (std::vector<int>{1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18}));
     const std::string arquivo = LeArquivo("botoes.cfg");
@@ -264,7 +264,7 @@ TEST_F(Mesa, WithoutAThirdValueTheAssignmentAsksForTwelveButtons) {
         Passa(50);
         return true;
     };
-    luta->plat.aoMostrarConfiguracao = [&] {
+    luta->plat.aoMostrarConfiguracao = [&](Form2&) {
         v().Pontos3 = 0;
         v().Configurando_b = Vantor::kPedeConfiguracaoBotoes;
     };

@@ -1,5 +1,6 @@
 // The operator's keys and clicks, gated by whether the fight has started.
 #include "app/vantor.h"
+#include "settings/form2.h"
 
 namespace vantor {
 
@@ -86,7 +87,9 @@ void Vantor::Configura() {
 // The configuration sequence: only between fights; the dialog, then captions and a new fight.
 void Vantor::L_Pontos_DblClick(int /*Index*/) {
     if (LutaIniciada) return;
-    plat.MostraConfiguracao();
+    Form2 dialogo(*this);
+    dialogo.Form_Load();
+    plat.MostraConfiguracao(dialogo);
     // A window closed during the assignment ends the program: no new fight is begun.
     if (Configurando_b == kPedeConfiguracaoBotoes && !ConfiguraBotoes()) return;
     Acerta_Idioma();

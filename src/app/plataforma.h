@@ -7,6 +7,9 @@
 
 namespace vantor {
 
+class Form2;
+class FormSom;
+
 // One reading of the wall clock, local time.
 struct Momento {
     int ano = 2000, mes = 1, dia = 1;
@@ -47,8 +50,11 @@ public:
     // Message box with OK only.
     virtual void Avisa(const std::string& texto, const std::string& titulo) = 0;
 
-    // Shows the configuration dialog modally; returns when it has closed.
-    virtual void MostraConfiguracao() = 0;
+    // Shows the configuration dialog modally, its controls and handlers being `dialogo`; returns when it
+    // has closed (by OK, Cancel or the window's close button).
+    virtual void MostraConfiguracao(Form2& dialogo) = 0;
+    // Shows the sound-file chooser modally over the dialog; returns when it has closed.
+    virtual void MostraEscolhaSom(FormSom& escolha) = 0;
 
     // Opens a file in the desktop's text editor without waiting.
     virtual void AbreEditor(const std::string& arquivo) = 0;

@@ -1,0 +1,118 @@
+// The configuration dialog and the sound-file chooser as plain data with their handlers. A front end
+// shows them and calls the handlers; tests drive them directly.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+class Vantor;
+
+struct CaixaTexto {
+    std::string Text;
+    bool Visible = true;
+};
+
+// A check box or an option button.
+struct Marca {
+    bool Value = false;
+    bool Visible = true;
+};
+
+struct Lista {
+    std::vector<std::string> itens;
+    int ListIndex = -1;  // -1: nothing selected
+};
+
+class Form2 {
+public:
+    explicit Form2(Vantor& v);
+
+    CaixaTexto T_Round, T_Tempo, T_RoundInicial, T_TempoInicial, T_Intervalo, T_Limite, T_Diferenca;
+    std::array<CaixaTexto, 3> T_Nome, T_L2;  // 1 blue, 2 red
+    std::array<CaixaTexto, 5> T_Sons;        // 1..4
+    Lista L_Round{{" 1", " 2", " 3"}};
+    Lista L_Tempo{{"1 min", "1.5 min", "2 min", "3 min", ".2 min"}};
+    Lista L_Intervalo{{"15 s", "30 s", "40 s", "50 s", "60 s"}};
+    Lista L_Lingua{{"Portugues", "Spanish", "English"}};
+    Marca Op_WTF, Op_Fetesp, Op_2017;  // one group
+    Marca O_13, O_23, O_12, O_123;     // another group
+    Marca C_Limite, C_Diferenca, C_GoldenMeia;
+
+    // Language-dependent captions, written by Acerta_Tela.
+    std::string Caption = "Configurações";
+    std::string Label1 = "Rounds:", Label8 = "Começa:", Label2 = "Intervalo:", Label3 = "Tempo:",
+                Label7 = "Começa:", Command1 = "Configurar Botões", Label13 = "Sons:", Label14 = "Língua:",
+                Command2 = "Cancelar", Label15 = "Nomes:", Label4 = "Azul:", Label5 = "Vermelho:",
+                Label11 = "Início 1 minuto:", Label12 = "Fim 1 minuto:", Label10 = "Fim de luta:",
+                Label9 = "Fim de round:";
+
+    bool Aberto = true;  // false once OK or Cancel closed it
+
+    void Form_Load();
+    void Mostra_Regras();
+    void Acerta_Tela();
+    void Op_WTF_Click() { Escolhe(Op_WTF); }
+    void Op_Fetesp_Click() { Escolhe(Op_Fetesp); }
+    void Op_2017_Click() { Escolhe(Op_2017); }
+    void O_Click(Marca& opcao);  // one of the point-value options
+    void C_Limite_Click();
+    void C_Diferenca_Click();
+    void C_GoldenMeia_Click() {}
+    void L_Round_Click();
+    void L_Tempo_Click();
+    void L_Intervalo_Click();
+    void L_Lingua_Click() { Acerta_Tela(); }
+    void Command1_Click();
+    void Command2_Click() { Aberto = false; }
+    void B_Ok_Click();
+    // Opens the sound-file chooser for box `indice` (1..4).
+    void T_Sons_DblClick(int indice);
+
+private:
+    void Escolhe(Marca& regra);
+    Vantor& v_;
+};
+
+// The sound-file chooser for one of the dialog's sound boxes.
+class FormSom {
+public:
+    FormSom(Vantor& v, Form2& dialogo);
+
+    std::vector<std::string> Drive1;  // mounted volumes, "/" first
+    int DriveIndex = 0;
+    std::string Dir1;                 // the folder shown
+    std::vector<std::string> Pastas;  // its sub-folders, by name
+    std::vector<std::string> File1;   // its WAV files, by name
+    int FileIndex = -1;
+    std::string Indice;  // the box served, as text
+
+    bool Aberto = true;
+
+    // Points the lists at the folder of the box's path and selects its file when listed.
+    void Prepara(const std::string& caminho);
+    void Drive1_Change();
+    // Moves the folder list to `pasta` (absolute); false, and nothing changed, when it cannot be read.
+    bool MudaPasta(const std::string& pasta);
+    void Dir1_Change();
+    void File1_Click();
+    void File1_DblClick() { OKButton_Click(); }
+    void OKButton_Click();
+    void CancelButton_Click() { Aberto = false; }
+    std::string Selecionado() const;  // full path of the selected file
+
+private:
+    Vantor& v_;
+    Form2& dialogo_;
+};
+
+// The folder part of a sound path with its trailing separator, made absolute against the program folder.
+std::string ExtraiPasta(const std::string& caminho, const std::string& pastaPrograma);
+// The file-name part of a path.
+std::string ExtraiNome(const std::string& caminho);
+// Mount points of real volumes, "/" first.
+std::vector<std::string> Volumes();
+
+}  // namespace vantor
