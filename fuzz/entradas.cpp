@@ -1,0 +1,215 @@
+#include "entradas.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "app/vantor.h"
+#include "lang/campo.h"
+#include "settings/arquivos.h"
+#include "settings/configuracao.h"
+#include "settings/numero.h"
+
+namespace vantor::fuzz {
+
+namespace {
+
+// Reads the input front to back: small parameters first, the rest is the text.
+class Leitor {
+public:
+    Leitor(const uint8_t* dados, size_t tamanho) : p_(dados), fim_(dados + tamanho) {}
+    uint8_t Byte() { return p_ < fim_ ? *p_++ : 0; }
+    // Mostly small counts, now and then the extremes.
+    long Contagem() {
+        const uint8_t b = Byte();
+        if (b == 0xFF) return LONG_MAX;
+        if (b == 0xFE) return LONG_MIN;
+        return static_cast<long>(b % 16) - 2;
+    }
+    std::string Texto(size_t maximo) {
+        const size_t n = std::min(maximo, static_cast<size_t>(fim_ - p_));
+        std::string s(reinterpret_cast<const char*>(p_), n);
+        p_ += n;
+        return s;
+    }
+    std::string Resto() { return Texto(static_cast<size_t>(fim_ - p_)); }
+
+private:
+    const uint8_t* p_;
+    const uint8_t* fim_;
+};
+
+bool Aparado(const std::string& s) { return s.empty() || (s.front() != ' ' && s.back() != ' '); }
+
+std::string Minusculas(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// Only what LeConfig asks for: the program folder.
+class PlataformaMinima : public Plataforma {
+public:
+    explicit PlataformaMinima(std::string pasta) : pasta_(std::move(pasta)) {}
+    Momento Agora() override { return {}; }
+    std::string DataHoraCurta(const Momento&) override { return "01/01/2000 00:00:00"; }
+    std::string SeparadorDecimal() override { return ","; }
+    std::string Ambiente(const std::string&) override { return ""; }
+    std::string PastaPrograma() override { return pasta_; }
+    int LarguraTela() override { return 640; }
+    int AlturaTela() override { return 480; }
+    void TocaWav(const std::string&) override {}
+    bool PerguntaOkCancela(const std::string&, const std::string&) override { return false; }
+    void Avisa(const std::string&, const std::string&) override {}
+    void MostraConfiguracao(Form2&) override {}
+    void MostraEscolhaSom(FormSom&) override {}
+    void AbreEditor(const std::string&) override {}
+    void Encerra() override {}
+    int joyGetNumDevs() override { return 0; }
+    bool joyGetPos(int, LeituraControle&) override { return false; }
+    int ControlesConectados() override { return 0; }
+    bool EsperaEventos() override { return false; }
+
+private:
+    std::string pasta_;
+};
+
+// A private folder for the files, in memory when the system has one (the writers sync every file),
+// removed when the process ends normally.
+struct PastaPropria {
+    std::string caminho;
+    ~PastaPropria() {
+        std::error_code ec;
+        std::filesystem::remove_all(caminho, ec);
+    }
+};
+
+const std::string& PastaDeTrabalho() {
+    static const PastaPropria pasta{[] {
+        std::error_code ec;
+        std::filesystem::path base = "/dev/shm";
+        if (!std::filesystem::is_directory(base, ec) || ::access(base.c_str(), W_OK) != 0)
+            base = std::filesystem::temp_directory_path();
+        std::string modelo = (base / "vantor-fuzz-XXXXXX").string();
+        if (!::mkdtemp(modelo.data())) std::abort();
+        return modelo;
+    }()};
+    return pasta.caminho;
+}
+
+void Escreve(const std::string& caminho, const std::string& bytes) {
+    std::ofstream(caminho, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Runs `f` with the working folder as the current one (the button file lives there).
+template <typename F>
+auto NaPasta(F f) {
+    const auto antes = std::filesystem::current_path();
+    std::filesystem::current_path(PastaDeTrabalho());
+    auto r = f();
+    std::filesystem::current_path(antes);
+    return r;
+}
+
+}  // namespace
+
+std::string Campo(const uint8_t* dados, size_t tamanho) {
+    Leitor l(dados, tamanho);
+    const long n = l.Contagem(), k = l.Contagem();
+    const std::string delimitador = l.Texto(l.Byte() % 4);
+    const std::string texto = l.Resto();
+    const std::string campo = vantor::Campo(texto, n, delimitador, k);
+    if (texto.find(campo) == std::string::npos) return "the field is not a piece of the text";
+    if (n < 1 && !campo.empty()) return "a field before the first";
+    if (delimitador.empty()) return "";
+    if (!Aparado(campo)) return "field not trimmed";
+    if (k == 1 && campo.find(delimitador) != std::string::npos) return "one field holds a delimiter";
+    return "";
+}
+
+std::string ValorChave(const uint8_t* dados, size_t tamanho) {
+    static const char* const kChaves[] = {"Som1", "Som2", "Lingua", "", "a"};
+    static const char* const kDelimitadores[] = {"\r\n", "\n", "|", ""};
+    Leitor l(dados, tamanho);
+    const uint8_t escolha = l.Byte();
+    const std::string chave = kChaves[escolha % 5];
+    const std::string separador = (escolha & 0x80) ? "" : "=";
+    const std::string delimitador = kDelimitadores[(escolha >> 3) % 4];
+    const std::string texto = l.Resto();
+    const std::string valor = vantor::ValorChave(texto, chave, separador, delimitador);
+    if (valor.empty()) return "";
+    if (Minusculas(texto).find(Minusculas(chave + separador)) == std::string::npos) return "a value for an absent key";
+    if (texto.find(valor) == std::string::npos) return "the value is not a piece of the text";
+    if (!delimitador.empty() && !Aparado(valor)) return "value not trimmed";
+    if (!delimitador.empty() && valor.find(delimitador) != std::string::npos) return "the value runs past its line";
+    return "";
+}
+
+std::string Numero(const uint8_t* dados, size_t tamanho) {
+    const std::string texto(reinterpret_cast<const char*>(dados), tamanho);
+    const double v = ValTexto(texto);
+    if (!std::isfinite(v)) return "not a finite number";
+    if (v != 0 && texto.find_first_of("0123456789") == std::string::npos) return "a number without digits";
+    // Blanks count nowhere, and the number ends at the first character that cannot continue it.
+    if (ValTexto(" \t" + texto) != v || ValTexto(texto + "z9") != v) return "blanks or a tail changed the number";
+    const int16_t i = Inteiro16(v);
+    if (v >= -32768.0 && v <= 32767.0 ? std::fabs(i - v) > 0.5 : i != (v < 0 ? -32768 : 32767))
+        return "not the nearest 16-bit integer";
+    // The same bytes as a double: any value, NaN and infinities too, rounds without overflow.
+    if (tamanho >= sizeof(double)) {
+        double d;
+        std::copy(dados, dados + sizeof d, reinterpret_cast<uint8_t*>(&d));
+        const int16_t r = Inteiro16(d);
+        if (std::isnan(d) ? r != 0 : (d >= -32768.5 && d <= 32767.5 && std::fabs(r - d) > 0.5))
+            return "raw double rounded wrong";
+    }
+    return "";
+}
+
+std::string Config(const uint8_t* dados, size_t tamanho) {
+    const std::string pasta = PastaDeTrabalho();
+    Escreve(Junta(pasta, kArquivoConfig), std::string(reinterpret_cast<const char*>(dados), tamanho));
+    PlataformaMinima plat(pasta);
+    Vantor v(plat);
+    v.LeConfig();
+    if (v.Lingua < 0 || v.Lingua > 2) return "language outside the table";
+    bool comIgual = false;
+    for (int i = 1; i <= 4; ++i) {
+        const std::string& som = v.Som[static_cast<size_t>(i)];
+        if (!Aparado(som) || som.find("\r\n") != std::string::npos) return "a sound name with blanks or a line end";
+        comIgual = comIgual || som.find('=') != std::string::npos;
+    }
+    if (!v.GravaConfig()) return "the settings could not be written";
+    Vantor relido(plat);
+    relido.LeConfig();
+    // A name holding "=" may hide a later key (the first hit anywhere wins); any other must come back.
+    if (!comIgual && (relido.Som != v.Som || relido.Lingua != v.Lingua)) return "settings changed by a write and a read";
+    return "";
+}
+
+std::string Botoes(const uint8_t* dados, size_t tamanho) {
+    const std::string bytes(reinterpret_cast<const char*>(dados), tamanho);
+    return NaPasta([&]() -> std::string {
+        Escreve(kArquivoBotoes, bytes);
+        PlataformaMinima plat(PastaDeTrabalho());
+        Vantor v(plat);
+        v.MapaBotoes.fill(7);
+        const bool leu = v.LeBotoes();
+        if (leu != (tamanho >= 514)) return "a short file read, or a whole one refused";
+        for (int16_t m : v.MapaBotoes)
+            if (m < 0 || m > 18 || (!leu && m != 7)) return "map entry out of range, or touched by a refused file";
+        if (!v.GravaBotoes()) return "the button file could not be written";
+        const std::string gravado = LeArquivo(kArquivoBotoes);
+        if (gravado.size() != std::max<size_t>(514, tamanho) || (tamanho > 514 && gravado.substr(514) != bytes.substr(514)))
+            return "the bytes beyond the map were not kept";
+        Vantor relido(plat);
+        if (!relido.LeBotoes() || relido.MapaBotoes != v.MapaBotoes) return "map changed by a write and a read";
+        return "";
+    });
+}
+
+}  // namespace vantor::fuzz

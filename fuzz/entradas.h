@@ -1,0 +1,25 @@
+// One entry per fuzz target, shared by the libFuzzer programs and the replay test. Each takes raw bytes,
+// drives the reader with them and returns "" when every property held, or what went wrong.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace vantor::fuzz {
+
+std::string Campo(const uint8_t* dados, size_t tamanho);
+std::string ValorChave(const uint8_t* dados, size_t tamanho);
+std::string Numero(const uint8_t* dados, size_t tamanho);
+std::string Config(const uint8_t* dados, size_t tamanho);
+std::string Botoes(const uint8_t* dados, size_t tamanho);
+
+struct Alvo {
+    const char* nome;  // also the folder name under fuzz/corpus and fuzz/regressao
+    std::string (*entrada)(const uint8_t*, size_t);
+};
+inline constexpr Alvo kAlvos[] = {
+    {"campo", Campo}, {"valor_chave", ValorChave}, {"numero", Numero}, {"config", Config}, {"botoes", Botoes},
+};
+
+}  // namespace vantor::fuzz
