@@ -13,6 +13,8 @@
 #include "platform/data_hora.h"
 #include "platform/editor.h"
 #include "platform/som.h"
+#include "ui/dialogo_config.h"
+#include "ui/dialogo_som.h"
 
 namespace vantor::ui {
 
@@ -61,7 +63,7 @@ QString PlataformaQt::Titulo(const std::string& titulo) const {
 
 bool PlataformaQt::PerguntaOkCancela(const std::string& texto, const std::string& titulo) {
     QMessageBox caixa(QMessageBox::NoIcon, Titulo(titulo), Texto(texto), QMessageBox::Ok | QMessageBox::Cancel,
-                      janela_);
+                      Dono());
     // Enter, Esc and closing the box all mean "no": only a deliberate OK goes ahead.
     caixa.setDefaultButton(QMessageBox::Cancel);
     caixa.setEscapeButton(QMessageBox::Cancel);
@@ -69,13 +71,23 @@ bool PlataformaQt::PerguntaOkCancela(const std::string& texto, const std::string
 }
 
 void PlataformaQt::Avisa(const std::string& texto, const std::string& titulo) {
-    QMessageBox caixa(QMessageBox::NoIcon, Titulo(titulo), Texto(texto), QMessageBox::Ok, janela_);
+    QMessageBox caixa(QMessageBox::NoIcon, Titulo(titulo), Texto(texto), QMessageBox::Ok, Dono());
     caixa.exec();
 }
 
-void PlataformaQt::MostraConfiguracao() {
-    // Without a dialog the caller goes straight on to its captions and fight reset.
-    if (configuracao_) configuracao_();
+QWidget* PlataformaQt::Dono() const { return configuracao_ ? configuracao_.data() : janela_.data(); }
+
+void PlataformaQt::MostraConfiguracao(Form2& dialogo) {
+    // Modal: the scoreboard takes no keys or clicks meanwhile, yet its timers go on ticking.
+    DialogoConfig tela(dialogo, janela_);
+    configuracao_ = &tela;
+    tela.exec();
+    configuracao_ = nullptr;
+}
+
+void PlataformaQt::MostraEscolhaSom(FormSom& escolha) {
+    DialogoSom tela(escolha, Dono());
+    tela.exec();
 }
 
 void PlataformaQt::AbreEditor(const std::string& arquivo) {

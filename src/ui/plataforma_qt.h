@@ -4,7 +4,6 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 #include "app/plataforma.h"
@@ -24,10 +23,8 @@ public:
     PlataformaQt(const PlataformaQt&) = delete;
     PlataformaQt& operator=(const PlataformaQt&) = delete;
 
-    // The window the message boxes belong to; they centre on it and name it when untitled.
+    // The window the dialogs and message boxes belong to; they centre on it and name it when untitled.
     void DefineJanela(QWidget* janela) { janela_ = janela; }
-    // What MostraConfiguracao runs: the modal configuration dialog, returning once it has closed.
-    void DefineConfiguracao(std::function<void()> mostra) { configuracao_ = std::move(mostra); }
 
     Momento Agora() override;
     std::string DataHoraCurta(const Momento& m) override;
@@ -39,7 +36,8 @@ public:
     void TocaWav(const std::string& arquivo) override;
     bool PerguntaOkCancela(const std::string& texto, const std::string& titulo) override;
     void Avisa(const std::string& texto, const std::string& titulo) override;
-    void MostraConfiguracao() override;
+    void MostraConfiguracao(Form2& dialogo) override;
+    void MostraEscolhaSom(FormSom& escolha) override;
     void AbreEditor(const std::string& arquivo) override;
     [[noreturn]] void Encerra() override;
     int joyGetNumDevs() override;
@@ -52,9 +50,11 @@ public:
 
 private:
     QString Titulo(const std::string& titulo) const;
+    // The window a new box or chooser goes over: the configuration dialog while it is open.
+    QWidget* Dono() const;
 
     QPointer<QWidget> janela_;
-    std::function<void()> configuracao_;
+    QPointer<QWidget> configuracao_;
     std::unique_ptr<SomQt> som_;
     std::unique_ptr<ControlesSDL> controles_;
 };

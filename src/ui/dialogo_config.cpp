@@ -1,0 +1,234 @@
+#include "ui/dialogo_config.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "ui/controles_dialogo.h"
+
+namespace vantor::ui {
+
+namespace {
+
+QString Texto(const std::string& s) { return QString::fromStdString(s); }
+
+void PintaFundo(QLineEdit* caixa, const QColor& cor) {
+    QPalette p = caixa->palette();
+    p.setColor(QPalette::Base, cor);
+    caixa->setPalette(p);
+}
+
+constexpr bool kDireita = true, kEsquerda = false;
+
+}  // namespace
+
+DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form) {
+    setObjectName(QStringLiteral("Form2"));
+    setFont(FonteDosDialogos());
+    setFixedSize(Pixels({0, 0, 7770, 6705}).size());
+
+    // In the design's order, which is also the order Tab walks.
+    Rotulo("Label1", f_.Label1, {0, 120, 735, 255}, kDireita);
+    Caixa("T_Round", f_.T_Round, {840, 120, 495, 285});
+    CaixaLista("L_Round", f_.L_Round, {1440, 120, 375, 645}, &Form2::L_Round_Click);
+    Rotulo("Label3", f_.Label3, {2400, 120, 615, 255}, kDireita);
+    Caixa("T_Tempo", f_.T_Tempo, {3120, 120, 495, 285});
+    CaixaLista("L_Tempo", f_.L_Tempo, {3720, 120, 735, 1035}, &Form2::L_Tempo_Click);
+    Rotulo("Label8", f_.Label8, {120, 480, 615, 255}, kDireita);
+    Caixa("T_RoundInicial", f_.T_RoundInicial, {840, 480, 495, 285});
+    Rotulo("Label7", f_.Label7, {2400, 480, 615, 255}, kDireita);
+    Caixa("T_TempoInicial", f_.T_TempoInicial, {3120, 480, 495, 285});
+    Rotulo("Label2", f_.Label2, {0, 960, 975, 255}, kDireita);
+    Caixa("T_Intervalo", f_.T_Intervalo, {1080, 960, 495, 285});
+    CaixaLista("L_Intervalo", f_.L_Intervalo, {1680, 960, 495, 1035}, &Form2::L_Intervalo_Click);
+
+    Rotulo("Label15", f_.Label15, {120, 1920, 975, 255}, kEsquerda);
+    const QColor azul(128, 255, 255), vermelho(255, 192, 192);
+    Rotulo("Label4", f_.Label4, {0, 2160, 1095, 255}, kDireita);
+    PintaFundo(Caixa("T_Nome1", f_.T_Nome[1], {1200, 2160, 3375, 285}), azul);
+    PintaFundo(Caixa("T_L21", f_.T_L2[1], {1200, 2520, 3375, 285}), azul);
+    Rotulo("Label5", f_.Label5, {0, 3000, 1095, 255}, kDireita);
+    PintaFundo(Caixa("T_Nome2", f_.T_Nome[2], {1200, 3000, 3375, 285}), vermelho);
+    PintaFundo(Caixa("T_L22", f_.T_L2[2], {1200, 3360, 3375, 285}), vermelho);
+
+    auto* command1 = new QPushButton(this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setGeometry(Pixels({120, 3720, 2295, 375}));
+    command1->setAutoDefault(false);  // Enter stays with B_Ok unless the operator tabs here
+    botoes_.emplace_back(command1, &f_.Command1);
+    connect(command1, &QPushButton::clicked, this, [this] { Executa([this] { f_.Command1_Click(); }); });
+
+    Rotulo("Label13", f_.Label13, {120, 4320, 975, 255}, kEsquerda);
+    std::string* const legendasSons[] = {nullptr, &f_.Label9, &f_.Label10, &f_.Label11, &f_.Label12};
+    for (int i = 1; i <= 4; ++i) {
+        const int topo = 4560 + 360 * (i - 1);
+        const auto n = static_cast<size_t>(i);
+        Rotulo(("Label" + std::to_string(8 + i)).c_str(), *legendasSons[n], {240, topo, 1335, 255}, kDireita);
+        sons_[n] = Caixa(("T_Sons" + std::to_string(i)).c_str(), f_.T_Sons[n], {1680, topo, 2895, 285});
+        sons_[n]->installEventFilter(this);
+    }
+
+    auto* frame1 = new QGroupBox(QStringLiteral("Sistema de Regras"), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(Pixels({4800, 120, 2895, 1335}));
+    Opcao(frame1, "Op_WTF", "WTF antiga", f_.Op_WTF, {120, 240, 1695, 255}, [this] { f_.Op_WTF_Click(); });
+    Opcao(frame1, "Op_Fetesp", "Com limite e diferença de pontos", f_.Op_Fetesp, {120, 480, 2655, 375},
+          [this] { f_.Op_Fetesp_Click(); });
+    Opcao(frame1, "Op_2017", "WTF regra 2017", f_.Op_2017, {120, 840, 2655, 375}, [this] { f_.Op_2017_Click(); });
+
+    Verificacao("C_Limite", "Limite de Pontos:", f_.C_Limite, {4920, 1680, 1575, 255}, &Form2::C_Limite_Click);
+    Caixa("T_Limite", f_.T_Limite, {6720, 1680, 375, 285});
+    Verificacao("C_Diferenca", "Diferença de pontos:", f_.C_Diferenca, {4920, 2040, 2175, 255},
+                &Form2::C_Diferenca_Click);
+    Caixa("T_Diferenca", f_.T_Diferenca, {6720, 2040, 375, 285});
+    Verificacao("C_GoldenMeia", "Meia falta no Golden Round", f_.C_GoldenMeia, {4920, 2400, 2295, 255},
+                &Form2::C_GoldenMeia_Click);
+
+    auto* frame2 = new QGroupBox(QStringLiteral("Botões"), this);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    frame2->setGeometry(Pixels({4800, 2880, 2895, 1815}));
+    Opcao(frame2, "O_13", "1 e 3 pontos", f_.O_13, {240, 240, 1215, 375}, [this] { f_.O_Click(f_.O_13); });
+    Opcao(frame2, "O_23", "2 e 3 pontos", f_.O_23, {240, 600, 1215, 375}, [this] { f_.O_Click(f_.O_23); });
+    Opcao(frame2, "O_12", "1 e 2 pontos", f_.O_12, {240, 960, 1215, 375}, [this] { f_.O_Click(f_.O_12); });
+    Opcao(frame2, "O_123", "1, 2  e 3 pontos", f_.O_123, {240, 1320, 1935, 375}, [this] { f_.O_Click(f_.O_123); });
+
+    Rotulo("Label14", f_.Label14, {4920, 5160, 855, 255}, kDireita);
+    CaixaLista("L_Lingua", f_.L_Lingua, {5880, 5160, 1215, 645}, &Form2::L_Lingua_Click);
+
+    auto* command2 = new QPushButton(this);
+    command2->setObjectName(QStringLiteral("Command2"));
+    command2->setGeometry(Pixels({240, 6120, 1215, 495}));
+    command2->setAutoDefault(false);
+    botoes_.emplace_back(command2, &f_.Command2);
+    connect(command2, &QPushButton::clicked, this, &DialogoConfig::reject);
+
+    // The default button: Enter presses it from anywhere, a text box included.
+    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("B_Ok"));
+    ok->setGeometry(Pixels({6360, 6120, 1335, 495}));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { Executa([this] { f_.B_Ok_Click(); }); });
+
+    Sincroniza();
+}
+
+QLabel* DialogoConfig::Rotulo(const char* nome, std::string& legenda, const Twips& t, bool direita) {
+    auto* r = new QLabel(this);
+    r->setObjectName(QString::fromUtf8(nome));
+    r->setGeometry(Pixels(t));
+    r->setAlignment((direita ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    rotulos_.emplace_back(r, &legenda);
+    return r;
+}
+
+QLineEdit* DialogoConfig::Caixa(const char* nome, CaixaTexto& caixa, const Twips& t) {
+    auto* c = new QLineEdit(this);
+    c->setObjectName(QString::fromUtf8(nome));
+    c->setGeometry(Pixels(t));
+    caixas_.emplace_back(c, &caixa);
+    return c;
+}
+
+QListWidget* DialogoConfig::CaixaLista(const char* nome, Lista& lista, const Twips& t, void (Form2::*clique)()) {
+    auto* l = new QListWidget(this);
+    l->setObjectName(QString::fromUtf8(nome));
+    l->setGeometry(Pixels(t));
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    listas_.emplace_back(l, &lista);
+    LigaClique(*l, [this, &lista, clique](int linha) {
+        if (linha < 0) {
+            Sincroniza();  // the core's lists always keep their selection
+            return;
+        }
+        Executa([this, &lista, clique, linha] {
+            lista.ListIndex = linha;
+            (f_.*clique)();
+        });
+    });
+    return l;
+}
+
+QAbstractButton* DialogoConfig::Opcao(QGroupBox* moldura, const char* nome, const char* legenda, Marca& marca,
+                                      const Twips& t, std::function<void()> clique) {
+    // Options that share a frame exclude one another by Qt's auto-exclusion within a parent.
+    auto* o = new QRadioButton(QString::fromUtf8(legenda), moldura);
+    o->setObjectName(QString::fromUtf8(nome));
+    o->setGeometry(Pixels(t));
+    marcas_.emplace_back(o, &marca);
+    connect(o, &QRadioButton::clicked, this, [this, clique = std::move(clique)] { Executa(clique); });
+    return o;
+}
+
+QAbstractButton* DialogoConfig::Verificacao(const char* nome, const char* legenda, Marca& marca, const Twips& t,
+                                            void (Form2::*clique)()) {
+    auto* c = new QCheckBox(QString::fromUtf8(legenda), this);
+    c->setObjectName(QString::fromUtf8(nome));
+    c->setGeometry(Pixels(t));
+    marcas_.emplace_back(c, &marca);
+    connect(c, &QCheckBox::clicked, this, [this, &marca, clique](bool marcado) {
+        Executa([this, &marca, clique, marcado] {
+            marca.Value = marcado;
+            (f_.*clique)();
+        });
+    });
+    return c;
+}
+
+void DialogoConfig::Sincroniza() {
+    setWindowTitle(Texto(f_.Caption));
+    for (auto [rotulo, legenda] : rotulos_) rotulo->setText(Texto(*legenda));
+    for (auto [botao, legenda] : botoes_) botao->setText(Texto(*legenda));
+    for (auto [caixa, dados] : caixas_) {
+        const QSignalBlocker bloqueio(caixa);
+        // Only a change is written, so the box being typed in keeps its cursor.
+        if (caixa->text() != Texto(dados->Text)) caixa->setText(Texto(dados->Text));
+        caixa->setHidden(!dados->Visible);
+    }
+    for (auto [lista, dados] : listas_) {
+        PoeItens(*lista, dados->itens);
+        Seleciona(*lista, dados->ListIndex);
+    }
+    for (auto [botao, dados] : marcas_) {
+        const QSignalBlocker bloqueio(botao);
+        // An exclusive option cannot be cleared while exclusive, and the core may choose none.
+        const bool exclusivo = botao->autoExclusive();
+        botao->setAutoExclusive(false);
+        botao->setChecked(dados->Value);
+        botao->setAutoExclusive(exclusivo);
+        botao->setHidden(!dados->Visible);
+    }
+}
+
+void DialogoConfig::Le() {
+    for (auto [caixa, dados] : caixas_) dados->Text = caixa->text().toStdString();
+}
+
+void DialogoConfig::Executa(const std::function<void()>& handler) {
+    Le();
+    handler();
+    Sincroniza();
+    if (!f_.Aberto) done(QDialog::Accepted);
+}
+
+void DialogoConfig::reject() {
+    Executa([this] { f_.Command2_Click(); });
+}
+
+bool DialogoConfig::eventFilter(QObject* alvo, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonDblClick && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        for (int i = 1; i <= 4; ++i) {
+            if (alvo != sons_[static_cast<size_t>(i)]) continue;
+            Executa([this, i] { f_.T_Sons_DblClick(i); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(alvo, e);
+}
+
+}  // namespace vantor::ui
