@@ -18,11 +18,14 @@ std::string DoisDigitos(int v) {
     return buf;
 }
 
-// The whole line goes out in one write to a descriptor opened for appending, so a line is either
-// in the file whole or not at all, even when the process is killed right after.
+// The whole line goes out in one write to a descriptor opened for appending, so a kill never splits
+// it. A full disk or a file-size limit can still take only part of it: that part is cut off again, so
+// a line is in the file whole or not at all.
 void AnexaLinha(const std::string& caminho, const std::string& linha) {
     const int fd = ::open(caminho.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd < 0) return;
+    struct stat st {};
+    const off_t antes = ::fstat(fd, &st) == 0 ? st.st_size : -1;
     size_t feito = 0;
     while (feito < linha.size()) {
         const ssize_t n = ::write(fd, linha.data() + feito, linha.size() - feito);
@@ -30,6 +33,7 @@ void AnexaLinha(const std::string& caminho, const std::string& linha) {
         if (n <= 0) break;
         feito += static_cast<size_t>(n);
     }
+    if (feito > 0 && feito < linha.size() && antes >= 0) (void)!::ftruncate(fd, antes);  // lost either way if it fails
     ::close(fd);
 }
 
