@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "entradas.h"
+#include "settings/arquivos.h"
 
 namespace vantor::teste {
 namespace {
@@ -18,8 +17,7 @@ TEST(FuzzRegressao, EveryKeptInputHoldsItsProperties) {
             const std::filesystem::path dir = std::filesystem::path(VANTOR_FUZZ_DIR) / pasta / alvo.nome;
             if (!std::filesystem::is_directory(dir)) continue;
             for (const auto& arquivo : std::filesystem::directory_iterator(dir)) {
-                std::ifstream in(arquivo.path(), std::ios::binary);
-                const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+                const std::string bytes = LeArquivo(arquivo.path());
                 EXPECT_EQ(alvo.entrada(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()), "")
                     << arquivo.path();
                 ++entradas;
