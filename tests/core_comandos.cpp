@@ -82,12 +82,8 @@ TEST(Cliques, MessageLineStartsThenPausesAndDoubleClicksGiveTwoSteps) {
     luta.v.Clique("K_FVMais", Toque::DuploClique);
     EXPECT_EQ(luta.v.Faltas[2], 2);
     EXPECT_EQ(luta.v.tela.L_Pontos[1].Caption, "4");
-    luta.v.Clique("K_Vmenos", Toque::Clique);
-    luta.v.Clique("K_FAMenos", Toque::Clique);
-    luta.v.Clique("K_FVMenos", Toque::Clique);
-    luta.v.Clique("K_Amenos", Toque::Clique);
-    luta.v.Clique("K_VMais", Toque::Clique);
-    luta.v.Clique("K_FAMais", Toque::Clique);
+    for (const char* area : {"K_Vmenos", "K_FAMenos", "K_FVMenos", "K_Amenos", "K_VMais", "K_FAMais"})
+        luta.v.Clique(area, Toque::Clique);
     EXPECT_EQ(luta.v.PontosMarcados[1], 1);
     EXPECT_EQ(luta.v.PontosMarcados[2], 0);
     EXPECT_EQ(luta.v.Faltas[1], 1);
@@ -100,18 +96,6 @@ TEST(Cliques, MessageLineStartsThenPausesAndDoubleClicksGiveTwoSteps) {
     EXPECT_EQ(luta.v.ContaMinuto, -1);
     EXPECT_FALSE(luta.v.Clique("Label2", Toque::Clique));
     EXPECT_FALSE(luta.v.Clique("L_Msg", Toque::DuploClique));
-}
-
-TEST(Cliques, ConfigurationSequenceBetweenFightsRecaptionsAndResets) {
-    Luta luta;
-    luta.plat.aoMostrarConfiguracao = [&](Form2&) { luta.v.Lingua = 2; };
-    luta.plat.Avanca(3000);
-    luta.v.Clique("L_Pontos", Toque::DuploClique);
-    EXPECT_EQ(luta.plat.configuracoesMostradas, 1);
-    EXPECT_EQ(luta.v.tela.M_Config.Caption, "Config: F1");
-    EXPECT_EQ(luta.v.tela.L_Msg.Caption, "[ENTER] Start");
-    EXPECT_EQ(luta.Log(), std::vector<std::string>{Luta::L("14:03:30", "Luta zerada")});
-    EXPECT_TRUE(luta.v.MostraConfig);
 }
 
 TEST(Log, FirstLineCreatesTheFolderAndTheStampUsesOneClockReading) {

@@ -176,21 +176,6 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"AfterGoldenRedByPenalty", 1, 1, 3, 99, 99, true, 0, 0, 1, 0, 2}),
     [](const ::testing::TestParamInfo<Caso>& i) { return std::string(i.param.nome); });
 
-TEST(Vitoria, ARepeatedResultIsLoggedEachTimeButSoundsOnce) {
-    Luta luta;
-    luta.v.Faltas[1] = 10;
-    luta.v.AtualizaTela();
-    luta.v.AtualizaTela();
-    auto linhas = luta.Log();
-    ASSERT_GE(linhas.size(), 4u);
-    EXPECT_EQ(std::vector<std::string>(linhas.end() - 4, linhas.end()),
-              (std::vector<std::string>{Luta::L("14:03:27", "Round 1, Faltando 60s, Venceu:Vermelho.Vermelho"),
-                                        Luta::L("14:03:27", "Round 1, Faltando 60s, Pausa ligada. - VERMELHO"),
-                                        Luta::L("14:03:27", "Round 1, Faltando 60s, Venceu:Vermelho.Vermelho"),
-                                        Luta::L("14:03:27", "Round 1, Faltando 60s, Pausa ligada. - VERMELHO")}));
-    EXPECT_EQ(luta.plat.sons.size(), 1u);
-}
-
 TEST(Relogio, GoldenRoundLengthDependsOnTheRules) {
     struct {
         int16_t regra, tempo, esperado;
