@@ -10,7 +10,7 @@ set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$raiz/build-fuzz"
 segundos="${FUZZ_SEGUNDOS:-60}"
-alvos=(${FUZZ_ALVOS:-campo valor_chave numero config botoes})
+read -r -a alvos <<<"${FUZZ_ALVOS:-campo valor_chave numero config botoes}"
 
 "$raiz/scripts/instala-dependencias.sh" </dev/null
 
