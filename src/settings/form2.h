@@ -94,7 +94,8 @@ public:
     // Points the lists at the folder of the box's path and selects its file when listed.
     void Prepara(const std::string& caminho);
     void Drive1_Change();
-    // Moves the folder list to `pasta` (absolute); false, and nothing changed, when it cannot be read.
+    // Moves the folder list to `pasta` (absolute) and refreshes the file list (Dir1_Change); false, and
+    // nothing changed, when it cannot be read.
     bool MudaPasta(const std::string& pasta);
     void Dir1_Change();
     void File1_Click();
