@@ -91,6 +91,14 @@ TEST_F(Config, MissingKeysEmptyTheirCues) {
     EXPECT_EQ(v.Lingua, 2);
 }
 
+TEST_F(Config, AHugeFileIsReadOnlyAsFarAsItsFirstMegabyte) {
+    Escreve("Som1=a.wav\r\nLingua=2\r\n");
+    std::filesystem::resize_file(pasta.caminho() + "/vantor.ini", std::uintmax_t{8} << 30);  // sparse: no disk used
+    Carrega();
+    EXPECT_EQ(v.Som[1], "a.wav");
+    EXPECT_EQ(v.Lingua, 2);
+}
+
 TEST_F(Config, LanguageValues) {
     const std::pair<const char*, int16_t> casos[] = {{"1.5", 2}, {"2.5", 2}, {"abc", 0}, {"", 0}, {"1 ", 1},
                                                      {"5", 0},   {"-1", 0},  {"99999", 0}, {" 2\tx", 2}};

@@ -18,12 +18,15 @@ bool ExisteArquivo(const std::string& caminho) {
     return std::filesystem::symlink_status(caminho, ec).type() != std::filesystem::file_type::not_found && !ec;
 }
 
-std::string LeArquivo(const std::string& caminho) {
+std::string LeArquivo(const std::string& caminho, size_t limite) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(caminho, ec)) return "";
     std::ifstream in(caminho, std::ios::binary);
     if (!in) return "";
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string dados(limite, '\0');
+    in.read(dados.data(), static_cast<std::streamsize>(limite));
+    dados.resize(static_cast<size_t>(in.gcount()));
+    return dados;
 }
 
 namespace {

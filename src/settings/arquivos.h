@@ -8,8 +8,9 @@ namespace vantor {
 // True when an entry of that exact name exists (file or folder).
 bool ExisteArquivo(const std::string& caminho);
 
-// The whole content of a regular file; "" when it is missing or cannot be read.
-std::string LeArquivo(const std::string& caminho);
+// The content of a regular file, at most its first `limite` bytes (no settings or button file comes near the
+// default; a huge file in their place must not fill the memory); "" when it is missing or cannot be read.
+std::string LeArquivo(const std::string& caminho, size_t limite = size_t{1} << 20);
 
 // Replaces the file with `texto` through a temporary file and a rename, so that a crash or a full
 // disk leaves either the old file or the new one. Returns false when the new file could not be
