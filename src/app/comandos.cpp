@@ -62,15 +62,21 @@ VANTOR_CLIQUE_FIGHT(K_FVMenos_Click, VMenos)
 VANTOR_CLIQUE_FIGHT(M_Minuto_Click, Minuto)
 #undef VANTOR_CLIQUE_FIGHT
 
+// A resume by click can open the golden round, which clears the scores: refresh, so the board never shows
+// the old score until the next tick.
 void Vantor::L_Msg_Click() {
-    if (LutaIniciada)
+    if (LutaIniciada) {
         Espaco();
-    else
+        AtualizaTela();
+    } else {
         Inicio_Luta();
+    }
 }
 
 void Vantor::L_Tempo_Click() {
-    if (LutaIniciada) Espaco();
+    if (!LutaIniciada) return;
+    Espaco();
+    AtualizaTela();
 }
 
 void Vantor::M_Config_Click() {
