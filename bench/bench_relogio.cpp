@@ -14,6 +14,7 @@ using namespace vantor::bench;
 
 int main(int argc, char** argv) {
     const long segundos = std::max(1L, Opcao(argc, argv, "--segundos", 120));
+    const bool cadaTick = Opcao(argc, argv, "--ticks", 0) != 0;  // --ticks 1 lists every tick's deviation
     VizinhoOcupado vizinho;  // forked before Qt and SDL start threads
     auto app = AplicacaoOffscreen(argc, argv);
     std::printf("bench_relogio: match clock over %ld s, window offscreen (%s), 16 controller slots polled, "
@@ -65,7 +66,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::vector<double> desvios;
-    for (long i = 0; i < n; ++i) desvios.push_back(std::fabs(Ms(ticks[i] - (t0 + std::chrono::seconds(i + 1)))));
+    for (long i = 0; i < n; ++i) {
+        desvios.push_back(std::fabs(Ms(ticks[i] - (t0 + std::chrono::seconds(i + 1)))));
+        if (cadaTick) std::printf("  tick %3ld: %+8.3f ms\n", i + 1, Ms(ticks[i] - (t0 + std::chrono::seconds(i + 1))));
+    }
     const double deriva = Ms(ticks.back() - (t0 + std::chrono::seconds(n)));
     const double ppm = deriva / (static_cast<double>(n) * 1000.0) * 1e6;
 
