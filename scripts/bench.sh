@@ -26,8 +26,8 @@ fi
 
 echo "machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)," \
   "$(awk '/MemTotal/ {printf "%.1f GB RAM", $2 / 1048576}' /proc/meminfo)"
-echo "load average before the runs: $(cut -d' ' -f1-3 /proc/loadavg)"
 for p in "${programas[@]}"; do
   echo
+  echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
   "$build/bench/bench_$p"
 done
