@@ -1,9 +1,14 @@
-// A virtual game controller for tests, made with SDL's virtual joystick API.
+// Virtual game controllers for tests, made with SDL's virtual joystick API.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/controles_sdl.h"
 
 namespace vantor::teste {
 
@@ -46,6 +51,19 @@ public:
 
 private:
     SDL_Joystick* joy_ = nullptr;
+};
+
+// The controller layer with virtual controllers plugged in as a test asks; skipped when a real one is there.
+class ComVirtuais : public ::testing::Test {
+protected:
+    void SetUp() override {
+        controles_.Bombeia();
+        if (SDL_NumJoysticks() > 0) GTEST_SKIP() << "a real controller is plugged in; the slots would not be ours";
+    }
+    Virtual& Liga(const char* nome = "Juiz") { return *virtuais_.emplace_back(std::make_unique<Virtual>(nome)); }
+
+    ControlesSDL controles_;  // first made, last gone: the virtual devices need SDL running
+    std::vector<std::unique_ptr<Virtual>> virtuais_;
 };
 
 }  // namespace vantor::teste
