@@ -1,23 +1,12 @@
-// The configuration dialog and the sound-file chooser on screen, opened by the core as the operator
-// opens them and driven through their widgets.
+// The configuration dialog and the sound-file chooser on screen, opened with F1 and driven through their widgets.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <functional>
-#include <memory>
 #include <tuple>
 
-#include "app/vantor.h"
 #include "settings/arquivos.h"
-#include "settings/form2.h"
 #include "ui/dialogo_config.h"
 #include "ui/dialogo_som.h"
 #include "ui/janela_placar.h"
@@ -27,231 +16,105 @@ namespace vantor::teste {
 namespace {
 
 // The real Qt platform, with the program folder and TEMP in a temporary folder and sounds written down.
-class PlataformaDeTeste : public ui::PlataformaQt {
-public:
-    explicit PlataformaDeTeste(std::string pasta) : pasta_(std::move(pasta)) {}
+struct PlataformaDeTeste : ui::PlataformaQt {
+    explicit PlataformaDeTeste(std::string p) : raiz(std::move(p)) {}
+    std::string raiz;
     std::vector<std::string> sons;
-    std::string PastaPrograma() override { return pasta_; }
-    std::string Ambiente(const std::string& nome) override {
-        return nome == "TEMP" ? pasta_ + "/" : PlataformaQt::Ambiente(nome);
-    }
+    std::string PastaPrograma() override { return raiz; }
+    std::string Ambiente(const std::string& n) override { return n == "TEMP" ? raiz + '/' : PlataformaQt::Ambiente(n); }
     void TocaWav(const std::string& arquivo) override { sons.push_back(arquivo); }
-
-private:
-    std::string pasta_;
 };
 
-// Runs `passo` on the dialog of type T once it is the modal window; a step that never finds it fails.
+// Runs `passo` on the dialog of type T once it is the modal window, and closes it if the step did not.
 template <class T>
 void QuandoAbrir(std::function<void(T&)> passo, int tentativa = 0) {
     QTimer::singleShot(10, [passo, tentativa] {
-        if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) passo(*d);
-        else if (tentativa < 300) QuandoAbrir<T>(passo, tentativa + 1);
-        else ADD_FAILURE() << "the dialog did not come up";
+        auto* d = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!d && tentativa < 300) return QuandoAbrir<T>(passo, tentativa + 1);
+        ASSERT_NE(d, nullptr) << "the dialog did not come up";
+        passo(*d);
+        EXPECT_FALSE(d->isVisible()) << "the dialog was left open";
+        if (d->isVisible()) d->reject();
     });
 }
 
-template <class T>
-T* Filho(QWidget& d, const char* nome) {
-    auto* w = d.findChild<T*>(QString::fromUtf8(nome));
-    if (!w) ADD_FAILURE() << "no control " << nome;
-    return w;
-}
-QListWidget* Lista(QWidget& d, const char* nome) { return Filho<QListWidget>(d, nome); }
-QLineEdit* Caixa(QWidget& d, const char* nome) { return Filho<QLineEdit>(d, nome); }
+template <class T = QLineEdit>
+T* Filho(QWidget& d, const char* nome) { return d.findChild<T*>(QString::fromUtf8(nome)); }
 
-QStringList Itens(QListWidget* l) {
-    QStringList r;
-    for (int i = 0; i < l->count(); ++i) r << l->item(i)->text();
-    return r;
-}
-
-QString Selecionado(QListWidget* l) {
-    const auto itens = l->selectedItems();
-    return itens.size() == 1 ? itens[0]->text() : QString();
-}
-
-// A press and release, then the second press as the window system sends it.
-void DuploClique(QWidget* w, QPoint p = {5, 5}) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, p);
-    QTest::mouseDClick(w, Qt::LeftButton, {}, p);
-    QTest::mouseRelease(w, Qt::LeftButton, {}, p);
-}
-
-void Clica(QListWidget* l, const QString& texto, bool duplo = false) {
+// A click on a list's item; a double click adds the second press as the window system sends it.
+void Clica(QWidget& d, const char* lista, const QString& texto, bool duplo = false) {
+    auto* l = Filho<QListWidget>(d, lista);
     const auto achados = l->findItems(texto, Qt::MatchExactly);
-    ASSERT_EQ(achados.size(), 1) << texto.toStdString() << " in " << Itens(l).join(", ").toStdString();
+    ASSERT_EQ(achados.size(), 1) << texto.toStdString();
     l->scrollToItem(achados[0]);
-    const QPoint p = l->visualItemRect(achados[0]).center();
-    if (duplo) DuploClique(l->viewport(), p);
-    else QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(achados[0]).center());
+    if (duplo) QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(achados[0]).center());
 }
 
-void Digita(QWidget& d, const char* caixa, const QString& texto) {
-    QTest::keyClick(Caixa(d, caixa), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(Caixa(d, caixa), texto);
-}
-
-void Aperta(QWidget& d, const char* botao) { QTest::mouseClick(Filho<QAbstractButton>(d, botao), Qt::LeftButton); }
-
-class Dialogos : public testing::Test {
-protected:
+TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterStoresLogsAndSaves) {
     QTemporaryDir pasta;
-    const std::string raiz = pasta.path().toStdString();
-    PlataformaDeTeste plat{raiz};
-    Vantor v{plat};
-    std::unique_ptr<ui::JanelaPlacar> janela;
-    QTimer vigia;
+    const std::string raiz = pasta.path().toStdString(), apito = Junta(raiz, "apito.WAV");
+    for (const char* nome : {"apito.WAV", "gongo.wav"}) ASSERT_TRUE(GravaArquivo(Junta(raiz, nome), ""));
+    PlataformaDeTeste plat(raiz);
+    Vantor v(plat);
+    v.Form_Load();
+    ui::JanelaPlacar janela(v);
+    plat.DefineJanela(&janela);
+    janela.show();
 
-    void SetUp() override {
-        for (const char* nome : {"apito.WAV", "gongo.wav", "leia.txt", "sub/Fim.Wav"}) Cria(nome);
-        v.Form_Load();
-        janela = std::make_unique<ui::JanelaPlacar>(v);
-        plat.DefineJanela(janela.get());
-        janela->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
-        // A step that fails midway must not leave a modal window up for ever.
-        vigia.setSingleShot(true);
-        QObject::connect(&vigia, &QTimer::timeout, [] {
-            ADD_FAILURE() << "a dialog was still open";
-            for (int i = 0; i < 4 && QApplication::activeModalWidget(); ++i) QApplication::activeModalWidget()->close();
-        });
-        vigia.start(15000);
-    }
-    void Cria(const QString& nome) {
-        QDir(pasta.path()).mkpath(QFileInfo(pasta.filePath(nome)).path());
-        QFile f(pasta.filePath(nome));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    std::string Caminho(const char* nome) const { return Junta(raiz, nome); }
-    std::string Ini() const { return LeArquivo(Caminho("vantor.ini")); }
-};
-
-TEST_F(Dialogos, F1OpensTheDialogModallyAndEnterStoresLogsAndSaves) {
-    const std::string logAnterior = v.ArquivoLog;
-    QString titulo;
     QuandoAbrir<ui::DialogoConfig>([&](ui::DialogoConfig& d) {
-        EXPECT_EQ(d.parentWidget(), janela.get());
-        QTest::keyClick(janela->windowHandle(), Qt::Key_Return);  // the scoreboard is blocked
-        EXPECT_FALSE(v.LutaIniciada);
-        Digita(d, "T_Round", "2.5");
-        Digita(d, "T_Tempo", "90");
-        Digita(d, "T_Nome1", "Silva");
-        Clica(Lista(d, "L_Lingua"), "English");
-        titulo = d.windowTitle();
-        // The box names a file beside the program: the chooser opens there and lists only WAV files.
-        QuandoAbrir<ui::DialogoSom>([&](ui::DialogoSom& s) {
-            EXPECT_EQ(Itens(Lista(s, "File1")), QStringList({"apito.WAV", "gongo.wav"}));
-            Clica(Lista(s, "File1"), "apito.WAV");
-            Aperta(s, "OKButton");
-        });
-        DuploClique(Caixa(d, "T_Sons2"));
-        EXPECT_EQ(Caixa(d, "T_Sons2")->text().toStdString(), Caminho("apito.WAV"));
-        QTest::keyClick(Caixa(d, "T_Nome1"), Qt::Key_Return);
-    });
-    QTest::keyClick(janela.get(), Qt::Key_F1);
-
-    EXPECT_EQ(titulo, "Config");
-    EXPECT_EQ(plat.sons, std::vector<std::string>{Caminho("apito.WAV")});
-    EXPECT_EQ(std::tie(v.Rounds, v.Tempo, v.Nome[1], v.Lingua, v.Som[2]),
-              std::make_tuple(2, 90, "Silva", 2, Caminho("apito.WAV")));
-    const std::string linha = "\tConfigura\tRounds: 2\tIntervalo: 15\tRound: 90\tNome Azul: Silva\tL2 Azul: "
-                              "\tNome Vermelho: " + v.Nome[2] + "\tL2 Vermelho: \tÁrbitros: 3\r\n";
-    EXPECT_NE(LeArquivo(logAnterior).find(linha), std::string::npos) << LeArquivo(logAnterior);
-    EXPECT_NE(Ini().find("Som2=" + Caminho("apito.WAV") + "\r\n"), std::string::npos) << Ini();
-    EXPECT_NE(Ini().find("Lingua=2"), std::string::npos) << Ini();
-}
-
-TEST_F(Dialogos, TheDialogShowsTheCoreAndEscDiscardsEveryChange) {
-    const std::string logAnterior = v.ArquivoLog;
-    QuandoAbrir<ui::DialogoConfig>([&](ui::DialogoConfig& d) {
-        EXPECT_EQ(d.windowTitle(), "Configurações");
-        EXPECT_EQ(Selecionado(Lista(d, "L_Tempo")), "1 min");
-        EXPECT_TRUE(Filho<QAbstractButton>(d, "Op_2017")->isChecked());
-        // The limit rules show the limit's check box; ticking it fills its box and shows it.
+        EXPECT_EQ(d.parentWidget(), &janela);
         auto* limite = Filho<QAbstractButton>(d, "C_Limite");
-        EXPECT_TRUE(limite->isHidden());
-        Aperta(d, "Op_Fetesp");
-        EXPECT_FALSE(limite->isHidden());
-        EXPECT_TRUE(Caixa(d, "T_Limite")->isHidden());
-        Aperta(d, "C_Limite");
-        EXPECT_FALSE(Caixa(d, "T_Limite")->isHidden());
-        EXPECT_EQ(Caixa(d, "T_Limite")->text(), "15");
-        // A preset chosen again overwrites what was typed over it.
-        Digita(d, "T_Tempo", "75");
-        Clica(Lista(d, "L_Tempo"), "1 min");
-        EXPECT_EQ(Caixa(d, "T_Tempo")->text(), "60");
-        Clica(Lista(d, "L_Tempo"), "1.5 min");
-        Clica(Lista(d, "L_Lingua"), "Spanish");
-        QuandoAbrir<ui::DialogoSom>([&](ui::DialogoSom& s) { Clica(Lista(s, "File1"), "gongo.wav", true); });
-        DuploClique(Caixa(d, "T_Sons1"));
-        EXPECT_EQ(Caixa(d, "T_Sons1")->text().toStdString(), Caminho("gongo.wav"));  // a double click is OK
-        QTest::keyClick(Caixa(d, "T_Tempo"), Qt::Key_Escape);
+        auto* caixa = Filho(d, "T_Limite");
+        EXPECT_TRUE(Filho<QAbstractButton>(d, "Op_2017")->isChecked() && limite->isHidden() && caixa->isHidden());
+        EXPECT_EQ(Filho<QListWidget>(d, "L_Tempo")->currentRow(), 0);
+        Filho<QAbstractButton>(d, "Op_Fetesp")->click();
+        limite->click();
+        EXPECT_TRUE(!limite->isHidden() && !caixa->isHidden() && caixa->text() == "15");
+        // The box's file is selected, and a click on it plays it all the same; Cancel leaves the box.
+        QuandoAbrir<ui::DialogoSom>([](ui::DialogoSom& s) {
+            EXPECT_EQ(Filho<QListWidget>(s, "File1")->currentRow(), 1);
+            Clica(s, "File1", "gongo.wav");
+            Filho<QAbstractButton>(s, "CancelButton")->click();
+        });
+        QTest::mouseDClick(Filho(d, "T_Sons1"), Qt::LeftButton);  // as the window system sends a second press
+        EXPECT_EQ(Filho(d, "T_Sons1")->text(), "gongo.wav");
+        QuandoAbrir<ui::DialogoSom>([](ui::DialogoSom& s) { Clica(s, "File1", "apito.WAV", true); });  // that is OK
+        QTest::mouseDClick(Filho(d, "T_Sons1"), Qt::LeftButton);
+        QTest::keyClick(caixa, Qt::Key_Escape);
     });
-    QTest::keyClick(janela.get(), Qt::Key_F1);
+    QTest::keyClick(&janela, Qt::Key_F1);
+    EXPECT_EQ(std::tie(v.Regra, v.Limite, v.Som[1]), std::make_tuple(2, 99, "gongo.wav"));
+    EXPECT_FALSE(ExisteArquivo(Junta(raiz, "vantor.ini")));
 
-    EXPECT_EQ(std::tie(v.Tempo, v.Regra, v.Lingua, v.Som[1]), std::make_tuple(60, 2, 0, "gongo.wav"));
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(Caminho("vantor.ini"))));
-    EXPECT_EQ(LeArquivo(logAnterior).find("Configura"), std::string::npos);
-}
-
-// The chooser alone, over box 3 of a dialog that is not on screen: what OK writes, what Cancel keeps.
-TEST_F(Dialogos, TheChooserWritesTheFolderAndTheFileChosen) {
-    const std::string antes = Caminho("sub/Fim.Wav");
-    const struct {
-        const char* nome;
-        std::function<void(ui::DialogoSom&)> passos;
-        std::string caixa;
-        std::vector<std::string> sons;
-    } casos[] = {
-        {"a file, clicked twice, then another",
-         [](ui::DialogoSom& s) {
-             EXPECT_EQ(Selecionado(Lista(s, "File1")), "Fim.Wav");  // the box's file
-             Clica(Lista(s, "Dir1"), "..", true);
-             for (const char* nome : {"gongo.wav", "gongo.wav", "apito.WAV"}) Clica(Lista(s, "File1"), nome);
-             Aperta(s, "OKButton");
-         },
-         Caminho("apito.WAV"), {Caminho("gongo.wav"), Caminho("gongo.wav"), Caminho("apito.WAV")}},
-        {"a sub-folder opened with Enter, no file",
-         [this](ui::DialogoSom& s) {
-             auto* pastas = Lista(s, "Dir1");
-             Clica(pastas, "..", true);
-             EXPECT_EQ(Itens(pastas), QStringList({QString::fromStdString(raiz), "..", "LOG", "sub"}));
-             pastas->setCurrentRow(3);
-             QTest::keyClick(pastas, Qt::Key_Return);
-             EXPECT_TRUE(s.isVisible());  // Enter opened the folder and did not press OK
-             EXPECT_EQ(pastas->item(0)->text().toStdString(), Caminho("sub"));
-             EXPECT_EQ(Selecionado(Lista(s, "File1")), "");
-             Aperta(s, "OKButton");
-         },
-         Caminho("sub") + "/", {}},
-        {"the root, no file",
-         [this](ui::DialogoSom& s) {
-             auto* pastas = Lista(s, "Dir1");
-             for (int i = 0; i < 20 && pastas->item(0)->text() != "/"; ++i) Clica(pastas, "..", true);
-             EXPECT_FALSE(Itens(pastas).contains(".."));
-             EXPECT_TRUE(Itens(pastas).contains(QString::fromStdString(raiz).section('/', 1, 1)));
-             Aperta(s, "OKButton");
-         },
-         "/", {}},
-        {"Cancel after a click on the file already chosen",
-         [](ui::DialogoSom& s) {
-             Clica(Lista(s, "File1"), "Fim.Wav");
-             Aperta(s, "CancelButton");
-         },
-         antes, {antes}},
-    };
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.nome);
-        plat.sons.clear();
-        Form2 dialogo(v);
-        dialogo.Form_Load();
-        dialogo.T_Sons[3].Text = antes;
-        QuandoAbrir<ui::DialogoSom>(caso.passos);
-        dialogo.T_Sons_DblClick(3);
-        EXPECT_EQ(dialogo.T_Sons[3].Text, caso.caixa);
-        EXPECT_EQ(plat.sons, caso.sons);  // every click heard, one on the file already chosen too
-    }
+    const std::string log = v.ArquivoLog;
+    QuandoAbrir<ui::DialogoConfig>([&](ui::DialogoConfig& d) {
+        QTest::keyClick(Filho(d, "T_Nome1"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Filho(d, "T_Nome1"), "Silva");
+        Clica(d, "L_Lingua", "English");
+        EXPECT_EQ(d.windowTitle(), "Config");
+        // Up to the root with double clicks, down again with Enter, which opens a folder and does not press OK.
+        QuandoAbrir<ui::DialogoSom>([&](ui::DialogoSom& s) {
+            const QStringList abaixo = pasta.path().split('/', Qt::SkipEmptyParts);
+            for (int i = 0; i < abaixo.size(); ++i) Clica(s, "Dir1", "..", true);
+            for (const QString& nome : abaixo) {
+                Clica(s, "Dir1", nome);
+                QTest::keyClick(Filho<QListWidget>(s, "Dir1"), Qt::Key_Return);
+                ASSERT_TRUE(s.isVisible());
+            }
+            Clica(s, "File1", "apito.WAV");
+            Filho<QAbstractButton>(s, "OKButton")->click();
+        });
+        QTest::mouseDClick(Filho(d, "T_Sons2"), Qt::LeftButton);
+        QTest::keyClick(Filho(d, "T_Nome1"), Qt::Key_Return);
+    });
+    QTest::keyClick(&janela, Qt::Key_F1);
+    EXPECT_EQ(plat.sons, (std::vector<std::string>{Junta(raiz, "gongo.wav"), apito, apito}));
+    EXPECT_EQ(std::tie(v.Nome[1], v.Lingua, v.Som[2]), std::make_tuple("Silva", 2, apito));
+    EXPECT_NE(LeArquivo(log).find("\tConfigura\tRounds: 1\tIntervalo: 15\tRound: 60\tNome Azul: Silva\tL2 Azul: \t"
+                                  "Nome Vermelho: Vermelho\tL2 Vermelho: \tÁrbitros: 3\r\n"), std::string::npos);
+    EXPECT_EQ(LeArquivo(Junta(raiz, "vantor.ini")),
+              "Som1=gongo.wav\r\nSom2=" + apito + "\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=2");
 }
 
 }  // namespace
