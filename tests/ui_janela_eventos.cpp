@@ -1,4 +1,4 @@
-// Keys, clicks and the reset question, from Qt's events to the record.
+// Keys, clicks, the reset question and Alt+F4, from Qt's events to the record.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -18,56 +18,27 @@ namespace {
 TEST(Teclas, QtKeysBecomeVirtualKeyCodes) {
     const Qt::KeyboardModifiers nada, teclado = Qt::KeypadModifier, shift = Qt::ShiftModifier;
     const struct { int tecla; Qt::KeyboardModifiers mods; int codigo; } casos[] = {
-        {Qt::Key_Return, nada, 13}, {Qt::Key_Enter, teclado, 13}, {Qt::Key_1, nada, 49},
-        {Qt::Key_1, teclado, 97}, {Qt::Key_0, teclado, 96}, {Qt::Key_9, nada, 57},
-        {Qt::Key_S, nada, 83}, {Qt::Key_S, shift, 83}, {Qt::Key_A, nada, 65}, {Qt::Key_Z, shift, 90},
-        {Qt::Key_F1, nada, 112}, {Qt::Key_F12, nada, 123}, {Qt::Key_Left, nada, 37},
-        {Qt::Key_Up, nada, 38}, {Qt::Key_Right, nada, 39}, {Qt::Key_Down, nada, 40},
-        {Qt::Key_Escape, nada, 27}, {Qt::Key_Space, nada, 32}, {Qt::Key_Tab, nada, 9},
+        {Qt::Key_Return, nada, 13}, {Qt::Key_Enter, teclado, 13}, {Qt::Key_0, nada, 48}, {Qt::Key_9, teclado, 105},
+        {Qt::Key_A, nada, 65}, {Qt::Key_Z, shift, 90}, {Qt::Key_F1, nada, 112}, {Qt::Key_F12, nada, 123},
+        {Qt::Key_Left, nada, 37}, {Qt::Key_Up, nada, 38}, {Qt::Key_Right, nada, 39}, {Qt::Key_Down, nada, 40},
+        {Qt::Key_Escape, nada, 27}, {Qt::Key_Space, nada, 32}, {Qt::Key_Tab, nada, 9}, {Qt::Key_Menu, nada, 0},
         // Shift held: Qt names the character, the code names the key under it.
-        {Qt::Key_Exclam, shift, 49}, {Qt::Key_Asterisk, shift, 56}, {Qt::Key_Asterisk, teclado, 106},
-        {Qt::Key_Menu, nada, 0},
-    };
+        {Qt::Key_Exclam, shift, 49}, {Qt::Key_Asterisk, shift, 56}, {Qt::Key_Asterisk, teclado, 106}};
     for (const auto& c : casos)
         EXPECT_EQ(ui::CodigoVirtual(c.tecla, c.mods), c.codigo) << "Qt key 0x" << std::hex << c.tecla;
 
-    const std::pair<Qt::KeyboardModifiers, int> mascaras[] = {
-        {nada, 0}, {shift, 1}, {Qt::ControlModifier, 2}, {Qt::AltModifier, 4},
-        {Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, 7}, {teclado | Qt::MetaModifier, 0}};
+    const std::pair<Qt::KeyboardModifiers, int> mascaras[] = {{nada, 0}, {shift, 1}, {Qt::ControlModifier, 2},
+        {Qt::AltModifier, 4}, {shift | Qt::ControlModifier | Qt::AltModifier, 7}, {teclado | Qt::MetaModifier, 0}};
     for (const auto& [mods, mascara] : mascaras) EXPECT_EQ(ui::MascaraModificadores(mods), mascara);
 }
 
-class Janela : public testing::Test {
-protected:
+TEST(Janela, ClicksGoToTheTopmostVisibleControlAndKeysToTheCoreWhileTheClockRuns) {
     Placar placar{1024, 768};
     ui::JanelaPlacar& janela = *placar.janela;
     Vantor& v = *placar.v;
-
-    void SetUp() override {
-        janela.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
-    }
-    static QPoint Meio(const Controle& c) { return ui::RetanguloPixels(c).center(); }
-};
-
-TEST_F(Janela, KeysReachTheCoreAndTheClockRuns) {
-    placar.Teclas({Qt::Key_Return});
-    EXPECT_TRUE(v.LutaIniciada);
-    EXPECT_FALSE(v.tela.L_Msg.Visible);
-    placar.Teclas({Qt::Key_F12});
-    EXPECT_EQ(v.PontosMarcados[1], 1);
-    const int antes = v.TempoRestante;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return v.TempoRestante < antes; }, 2500)) << "the match clock did not tick";
-    placar.Teclas({Qt::Key_Space});
-    EXPECT_TRUE(v.Pausado);
-    EXPECT_TRUE(v.tela.L_Msg.Visible);
-    placar.Teclas({Qt::Key_Space});
-    EXPECT_FALSE(v.Pausado);
-    EXPECT_FALSE(v.tela.L_Msg.Visible);
-}
-
-TEST_F(Janela, ClicksGoToTheTopmostVisibleControl) {
-    const QPoint msg = Meio(v.tela.L_Msg);
+    janela.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
+    const QPoint msg = ui::RetanguloPixels(v.tela.L_Msg).center();
     QTest::mouseClick(&janela, Qt::RightButton, {}, msg);
     EXPECT_FALSE(v.LutaIniciada);
     QTest::mouseClick(&janela, Qt::LeftButton, {}, msg);
@@ -76,8 +47,16 @@ TEST_F(Janela, ClicksGoToTheTopmostVisibleControl) {
     QTest::mouseClick(&janela, Qt::LeftButton, {}, msg);
     EXPECT_FALSE(v.Pausado);
     // Through the window system's path, as a real double click arrives: one step per press.
-    QTest::mouseDClick(janela.windowHandle(), Qt::LeftButton, {}, Meio(v.tela.K_Amais));
+    QTest::mouseDClick(janela.windowHandle(), Qt::LeftButton, {}, ui::RetanguloPixels(v.tela.K_Amais).center());
     EXPECT_EQ(v.PontosMarcados[1], 2);
+    placar.Teclas({Qt::Key_F12});
+    EXPECT_EQ(v.PontosMarcados[1], 3);
+    const int antes = v.TempoRestante;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return v.TempoRestante < antes; }, 2500)) << "the match clock did not tick";
+    placar.Teclas({Qt::Key_Space});
+    EXPECT_TRUE(v.Pausado && v.tela.L_Msg.Visible);
+    placar.Teclas({Qt::Key_Space});
+    EXPECT_FALSE(v.Pausado || v.tela.L_Msg.Visible);
 }
 
 // Answers the next modal box once it is up; gives up after two seconds rather than hang the run.
@@ -90,27 +69,27 @@ void Responde(const std::function<void(QMessageBox&)>& f, int tentativa = 0) {
 
 void Tecla(QMessageBox& c, Qt::Key t) { QTest::keyClick(c.focusWidget() ? c.focusWidget() : &c, t); }
 
-// Esc during a fight asks, on the real platform, whether to reset; only a deliberate OK does.
-TEST(Confirmacao, OnlyOkResetsTheFight) {
+// The real platform: Esc in a fight asks whether to reset and only OK does; Alt+F4 exits at once, with success.
+TEST(Encerramento, OnlyOkResetsTheFightAndAltF4EndsTheProgramAtOnce) {
+    QTemporaryDir pasta;
+    qputenv("TEMP", (pasta.path() + "/").toUtf8());
+    ui::PlataformaQt plat;
+    Vantor v(plat);
+    v.Form_Load();
+    ui::JanelaPlacar janela(v);
+    plat.DefineJanela(&janela);
+    janela.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
+    QTest::keyClick(&janela, Qt::Key_Return);
+    QTest::keyClick(&janela, Qt::Key_F12);
     const struct { const char* nome; void (*responde)(QMessageBox&); bool zera; } casos[] = {
         {"Cancel", [](QMessageBox& c) { c.button(QMessageBox::Cancel)->click(); }, false},
         {"Enter on the default", [](QMessageBox& c) { Tecla(c, Qt::Key_Return); }, false},
         {"Esc", [](QMessageBox& c) { Tecla(c, Qt::Key_Escape); }, false},
         {"OK", [](QMessageBox& c) { c.button(QMessageBox::Ok)->click(); }, true},
     };
-    QTemporaryDir pasta;
-    qputenv("TEMP", (pasta.path() + "/").toUtf8());
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nome);
-        ui::PlataformaQt plat;
-        Vantor v(plat);
-        v.Form_Load();
-        ui::JanelaPlacar janela(v);
-        plat.DefineJanela(&janela);
-        janela.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
-        QTest::keyClick(&janela, Qt::Key_Return);
-        QTest::keyClick(&janela, Qt::Key_F12);
         QString pergunta;
         Responde([&](QMessageBox& c) {
             pergunta = c.windowTitle() + ": " + c.text();
@@ -121,26 +100,10 @@ TEST(Confirmacao, OnlyOkResetsTheFight) {
         EXPECT_EQ(v.LutaIniciada, !caso.zera);
         EXPECT_EQ(v.PontosMarcados[1], caso.zera ? 0 : 1);
     }
-    qunsetenv("TEMP");
-}
-
-// Alt+F4 ends the process there and then, with success and nothing more.
-TEST(Encerramento, AltF4EndsTheProgramAtOnce) {
+    QTest::keyClick(&janela, Qt::Key_Return);  // a fight again: Alt+F4 asks nothing
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            QTemporaryDir pasta;
-            qputenv("TEMP", (pasta.path() + "/").toUtf8());
-            ui::PlataformaQt plat;
-            Vantor v(plat);
-            v.Form_Load();
-            ui::JanelaPlacar janela(v);
-            janela.show();
-            QTest::keyClick(&janela, Qt::Key_Return);
-            QTest::keyClick(&janela, Qt::Key_F4, Qt::AltModifier);
-            std::exit(3);
-        },
-        testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(QTest::keyClick(&janela, Qt::Key_F4, Qt::AltModifier), testing::ExitedWithCode(0), "");
+    qunsetenv("TEMP");
 }
 
 }  // namespace
