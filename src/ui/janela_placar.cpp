@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <functional>
 #include <cstdio>
 
 #include "ui/pintura.h"
@@ -44,8 +45,26 @@ void JanelaPlacar::sincroniza() {
     for (auto& t : timers_) t->Sincroniza();
 }
 
+// What the screen shows, folded into one number: most ticks (twenty polls a second) change nothing, and
+// repainting the whole board for them would cost a few percent of a core for no pixel.
+static size_t Aparencia(const Form1Controles& tela) {
+    size_t h = 0;
+    auto mistura = [&h](size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
+    for (const Controle* c : tela.ordem) {
+        mistura(std::hash<std::string>{}(c->Caption));
+        mistura(c->ForeColor);
+        mistura(c->BackColor);
+        mistura(c->FillColor);
+        mistura((c->Visible ? 1u : 0u) | (c->BackOpaque ? 2u : 0u) | (c->FillSolid ? 4u : 0u));
+    }
+    return h;
+}
+
 void JanelaPlacar::Depois() {
     sincroniza();
+    const size_t aparencia = Aparencia(v_.tela);
+    if (aparencia == aparencia_) return;
+    aparencia_ = aparencia;
     update();
 }
 
