@@ -118,7 +118,7 @@ void Form2::C_Diferenca_Click() {
 void Form2::L_Round_Click() {
     if (!TemSelecao(L_Round)) return;
     T_Round.Text = Decimal(NumeroDoItem(L_Round));
-    T_RoundInicial.Text = "1";
+    T_RoundInicial.Text = std::string(1, '1');  // not = "1": GCC 12 at -O3 warns falsely on that assignment
 }
 
 void Form2::L_Tempo_Click() {
