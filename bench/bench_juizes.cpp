@@ -12,48 +12,13 @@
 #include <vector>
 
 #include "mapa_juizes.h"
+#include "controle_virtual.h"
 #include "placar_vivo.h"
 
 using namespace vantor;
 using namespace vantor::bench;
 
 namespace {
-
-// A judge's controller made with SDL's virtual joystick API. SDL reports a virtual device's state at
-// SDL_JoystickUpdate, so each change is followed by one, as a real device reports each change.
-class ControleVirtual {
-public:
-    explicit ControleVirtual(const char* nome) {
-        SDL_VirtualJoystickDesc d{};
-        d.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        d.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        d.naxes = 3;
-        d.nbuttons = 6;
-        d.name = nome;
-        joy_ = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&d));
-    }
-    ~ControleVirtual() {
-        if (!joy_) return;
-        const SDL_JoystickID id = SDL_JoystickInstanceID(joy_);
-        for (int i = 0; i < SDL_NumJoysticks(); ++i)
-            if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
-        SDL_JoystickClose(joy_);
-    }
-    ControleVirtual(const ControleVirtual&) = delete;
-    ControleVirtual& operator=(const ControleVirtual&) = delete;
-    bool Aberto() const { return joy_ != nullptr; }
-
-    void Muda(int entrada, bool apertada) {
-        if (entrada < 4)
-            SDL_JoystickSetVirtualButton(joy_, entrada, apertada ? SDL_PRESSED : SDL_RELEASED);
-        else
-            SDL_JoystickSetVirtualAxis(joy_, entrada - 4, apertada ? SDL_JOYSTICK_AXIS_MAX : 0);
-        SDL_JoystickUpdate();
-    }
-
-private:
-    SDL_Joystick* joy_ = nullptr;
-};
 
 struct Aperto {
     int juiz = 0, entrada = 0, botao = 0;
@@ -78,8 +43,8 @@ int main(int argc, char** argv) {
         std::printf("  a real controller is plugged in; the slots would not be the virtual judges'. MISSED\n");
         return 0;
     }
-    std::vector<std::unique_ptr<ControleVirtual>> juizes;
-    for (const char* nome : {"Juiz 1", "Juiz 2", "Juiz 3"}) juizes.push_back(std::make_unique<ControleVirtual>(nome));
+    std::vector<std::unique_ptr<vantor::teste::Virtual>> juizes;
+    for (const char* nome : {"Juiz 1", "Juiz 2", "Juiz 3"}) juizes.push_back(std::make_unique<vantor::teste::Virtual>(nome));
     PlacarVivo::Espera(500);  // a few polls: each controller takes its slot
     if (v.plat.ControlesConectados() != kJuizes) {
         std::printf("  the virtual controllers did not all take a slot (%d of 3). MISSED\n", v.plat.ControlesConectados());

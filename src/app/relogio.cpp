@@ -1,6 +1,7 @@
 // The match clock: one tick a second counts the round, the rest interval and the time-out.
 #include <cstdio>
 
+#include "app/texto.h"
 #include "app/vantor.h"
 
 namespace vantor {
@@ -8,12 +9,6 @@ namespace vantor {
 namespace {
 constexpr uint32_t kCiano = RGB(0, 255, 255);
 constexpr uint32_t kPreto = RGB(0, 0, 0);
-
-std::string DoisDigitos(int v) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d", v);
-    return buf;
-}
 }  // namespace
 
 void Vantor::Timer_Luta_Timer() {

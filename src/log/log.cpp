@@ -6,17 +6,12 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "app/texto.h"
 #include "app/vantor.h"
 
 namespace vantor {
 
 namespace {
-
-std::string DoisDigitos(int v) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d", v);
-    return buf;
-}
 
 // The whole line goes out in one write to a descriptor opened for appending, so a kill never splits
 // it. A full disk or a file-size limit can still take only part of it: that part is cut off again, so

@@ -1,0 +1,16 @@
+// Small number formats shared by the clock, the refresh and the log.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace vantor {
+
+// At least two digits: 5 gives "05", 0 gives "00".
+inline std::string DoisDigitos(int v) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d", v);
+    return buf;
+}
+
+}  // namespace vantor
