@@ -69,6 +69,9 @@ public:
         return true;
     }
     int ControlesConectados() override { return kJuizes; }
+    void BombeiaControles() override {}
+    bool ControlesDuvidosos() override { return false; }
+    void PreparaSons(const std::vector<std::string>&) override {}
     bool EsperaEventos() override { return false; }
 };
 

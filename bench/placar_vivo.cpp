@@ -43,10 +43,7 @@ PlacarVivo::PlacarVivo(const Opcoes& opcoes) : antes_(std::filesystem::current_p
     }
     janela = std::make_unique<JanelaMedida>(*v);
     plataforma->DefineJanela(janela.get());
-    janela->DefineTickJoystick([this] {
-        ++polls;
-        plataforma->BombeiaControles();
-    });
+    QObject::connect(&janela->TimerJoystick(), &ui::TimerVinculado::Disparou, [this] { ++polls; });
     janela->show();
     QElapsedTimer limite;
     limite.start();

@@ -72,6 +72,9 @@ public:
     int joyGetNumDevs() override { return 0; }
     bool joyGetPos(int, LeituraControle&) override { return false; }
     int ControlesConectados() override { return 0; }
+    void BombeiaControles() override {}
+    bool ControlesDuvidosos() override { return false; }
+    void PreparaSons(const std::vector<std::string>&) override {}
     bool EsperaEventos() override { return false; }
 
 private:

@@ -36,6 +36,8 @@ public:
     int LarguraTela() override { return largura; }
     int AlturaTela() override { return altura; }
     void TocaWav(const std::string& arquivo) override { sons.push_back(arquivo); }
+    std::vector<std::vector<std::string>> preparos;
+    void PreparaSons(const std::vector<std::string>& arquivos) override { preparos.push_back(arquivos); }
     bool PerguntaOkCancela(const std::string& texto, const std::string&) override {
         perguntas.push_back(texto);
         return respostaOkCancela;
@@ -67,6 +69,12 @@ public:
         return true;
     }
     int ControlesConectados() override { return contaConectados ? contaConectados() : conectados; }
+    std::function<void()> aoBombear;
+    bool duvidosos = false;
+    void BombeiaControles() override {
+        if (aoBombear) aoBombear();
+    }
+    bool ControlesDuvidosos() override { return duvidosos; }
     bool EsperaEventos() override { return aoEsperar ? aoEsperar() : false; }
 };
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vantor {
 
@@ -44,6 +45,9 @@ public:
 
     // Plays a WAV file asynchronously, cutting any cue still playing; silence when it cannot.
     virtual void TocaWav(const std::string& arquivo) = 0;
+    // The cue files as they are now set: decoded ahead, so that playing one later is cheap. Called at start-up
+    // and whenever the settings change; returns at once.
+    virtual void PreparaSons(const std::vector<std::string>& arquivos) = 0;
 
     // Message box with OK and Cancel, Cancel the default; true when OK was chosen.
     virtual bool PerguntaOkCancela(const std::string& texto, const std::string& titulo) = 0;
@@ -67,6 +71,11 @@ public:
     virtual bool joyGetPos(int slot, LeituraControle& leitura) = 0;
     // How many controllers are plugged in right now.
     virtual int ControlesConectados() = 0;
+    // Takes in what the controllers did since the last poll; each poll calls it before reading the slots.
+    virtual void BombeiaControles() = 0;
+    // True while two connected controllers cannot be told apart (same model, no serial number, no known port):
+    // replugged in the other order they would swap judges.
+    virtual bool ControlesDuvidosos() = 0;
 
     // Lets the event loop deliver what is pending (ticks, keys, clicks) while the core waits;
     // false once the program has no open window left.

@@ -10,6 +10,7 @@ constexpr int kSlotsLidos = 16;  // positions 1..256 are all the button map can 
 }  // namespace
 
 void Vantor::Timer_Joystick_Timer() {
+    plat.BombeiaControles();
     const std::string novo = LeControles();
     if (novo != EstadoControles) {
         Dispara(novo);

@@ -41,6 +41,7 @@ void Vantor::LeConfig() {
     // A language outside the table would blank every text of the program.
     const int16_t lingua = Inteiro16(ValTexto(ValorChave(texto, "Lingua", "=", kFimLinha)));
     Lingua = (lingua >= 0 && lingua <= 2) ? lingua : 0;
+    plat.PreparaSons({Som.begin() + 1, Som.begin() + 5});
 }
 
 bool Vantor::GravaConfig() {

@@ -161,6 +161,7 @@ void Form2::B_Ok_Click() {
                 T_L2[1].Text + "\tNome Vermelho: " + T_Nome[2].Text + "\tL2 Vermelho: " + T_L2[2].Text +
                 "\tÁrbitros: " + std::to_string(v_.Arbitros));
     for (size_t i = 1; i <= 4; ++i) v_.Som[i] = T_Sons[i].Text;
+    v_.plat.PreparaSons({v_.Som.begin() + 1, v_.Som.begin() + 5});
     // With nothing selected in the list the language stays as it was.
     if (TemSelecao(L_Lingua)) v_.Lingua = static_cast<int16_t>(L_Lingua.ListIndex);
     // A settings file that cannot be written costs the next start its sounds and language, not this fight.

@@ -21,10 +21,7 @@ JanelaPlacar::JanelaPlacar(Vantor& v, QWidget* pai) : QWidget(pai), v_(v) {
            static_cast<int>(std::lround(v_.tela.Height / kTwipsPorPixel)));
 
     timerLuta_ = &LigaTimer(v_.Timer_Luta, [this] { v_.Timer_Luta_Timer(); }, TimerVinculado::Modo::SemDeriva);
-    LigaTimer(v_.Timer_Joystick, [this] {
-        if (tickJoystick_) tickJoystick_();
-        v_.Timer_Joystick_Timer();
-    });
+    timerJoystick_ = &LigaTimer(v_.Timer_Joystick, [this] { v_.Timer_Joystick_Timer(); });
     for (int k = 1; k <= 18; ++k)
         LigaTimer(v_.Timer_Botao[static_cast<size_t>(k)], [this, k] { v_.Timer_Botao_Timer(k); });
 }

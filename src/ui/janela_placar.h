@@ -24,9 +24,6 @@ public:
     TimerVinculado& LigaTimer(Timer& timer, std::function<void()> handler,
                               TimerVinculado::Modo modo = TimerVinculado::Modo::Repetido);
 
-    // What each Timer_Joystick tick runs before the core's poll: taking in the controllers' events.
-    void DefineTickJoystick(std::function<void()> handler) { tickJoystick_ = std::move(handler); }
-
     // Brings every bound Qt timer in line with the core's timer data.
     void sincroniza();
 
@@ -34,6 +31,7 @@ public:
     const Controle* ControleEm(QPoint ponto) const;
 
     const TimerVinculado& TimerLuta() const { return *timerLuta_; }
+    const TimerVinculado& TimerJoystick() const { return *timerJoystick_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -51,7 +49,7 @@ private:
     Vantor& v_;
     std::vector<std::unique_ptr<TimerVinculado>> timers_;
     TimerVinculado* timerLuta_ = nullptr;
-    std::function<void()> tickJoystick_;
+    TimerVinculado* timerJoystick_ = nullptr;
 };
 
 }  // namespace vantor::ui

@@ -15,7 +15,6 @@ int main(int argc, char** argv) {
 
     vantor::ui::JanelaPlacar janela(v);
     plataforma.DefineJanela(&janela);
-    janela.DefineTickJoystick([&plataforma] { plataforma.BombeiaControles(); });
     janela.setWindowFlag(Qt::FramelessWindowHint);
     janela.showFullScreen();
     janela.activateWindow();

@@ -56,6 +56,8 @@ int PlataformaQt::AlturaTela() { return TamanhoDaTela().height(); }
 
 void PlataformaQt::TocaWav(const std::string& arquivo) { som_->Toca(arquivo); }
 
+void PlataformaQt::PreparaSons(const std::vector<std::string>& /*arquivos*/) {}
+
 QString PlataformaQt::Titulo(const std::string& titulo) const {
     if (!titulo.empty()) return Texto(titulo);
     return janela_ ? janela_->windowTitle() : QString::fromUtf8(kTitulo);
@@ -107,6 +109,8 @@ bool PlataformaQt::joyGetPos(int slot, LeituraControle& leitura) { return contro
 int PlataformaQt::ControlesConectados() { return controles_->Conectados(); }
 
 void PlataformaQt::BombeiaControles() { controles_->Bombeia(); }
+
+bool PlataformaQt::ControlesDuvidosos() { return false; }
 
 bool PlataformaQt::EsperaEventos() {
     if (!janela_ || !janela_->isVisible()) return false;

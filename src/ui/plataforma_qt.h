@@ -34,6 +34,7 @@ public:
     int LarguraTela() override;
     int AlturaTela() override;
     void TocaWav(const std::string& arquivo) override;
+    void PreparaSons(const std::vector<std::string>& arquivos) override;
     bool PerguntaOkCancela(const std::string& texto, const std::string& titulo) override;
     void Avisa(const std::string& texto, const std::string& titulo) override;
     void MostraConfiguracao(Form2& dialogo) override;
@@ -44,9 +45,8 @@ public:
     bool joyGetPos(int slot, LeituraControle& leitura) override;
     int ControlesConectados() override;
     bool EsperaEventos() override;
-
-    // Takes in what the controllers did since the last poll; run before each poll.
-    void BombeiaControles();
+    void BombeiaControles() override;
+    bool ControlesDuvidosos() override;
 
 private:
     QString Titulo(const std::string& titulo) const;

@@ -52,6 +52,7 @@ void TimerVinculado::Dispara() {
         Arma();
     }
     aoTick_();
+    emit Disparou();
 }
 
 }  // namespace vantor::ui

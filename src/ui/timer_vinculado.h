@@ -30,6 +30,10 @@ public:
     bool Rodando() const { return rodando_; }
     const AgendaTicks& Agenda() const { return agenda_; }
 
+signals:
+    // After each tick's handler has run.
+    void Disparou();
+
 private:
     void Dispara();
     void Arma();
