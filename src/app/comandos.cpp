@@ -11,7 +11,7 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
     }
     // While the assignment waits for a judge's press, the operator's keys are not commands.
     if (Capturando()) return;
-    if (!LutaIniciada) {
+    if (!luta_.LutaIniciada) {
         switch (KeyCode) {
             case tecla::Enter: Inicio_Luta(); break;
             case tecla::F1: Configura(); break;
@@ -35,7 +35,7 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
             case tecla::Espaco: Espaco(); break;
             case tecla::Um: Minuto(); break;
             case tecla::Esc:
-                if (plat.PerguntaOkCancela(Traduz(15), "")) ZeraLuta();
+                if (plat.PerguntaOkCancela(Traduz(txt::ZerarLuta), "")) ZeraLuta();
                 break;
             case tecla::S: Sumula(); break;
             default: break;
@@ -46,7 +46,7 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
 
 #define VANTOR_CLIQUE_FIGHT(handler, op) \
     void Vantor::handler() {             \
-        if (LutaIniciada) {              \
+        if (luta_.LutaIniciada) {              \
             op();                        \
             AtualizaTela();              \
         }                                \
@@ -65,7 +65,7 @@ VANTOR_CLIQUE_FIGHT(M_Minuto_Click, Minuto)
 // A resume by click can open the golden round, which clears the scores: refresh, so the board never shows
 // the old score until the next tick.
 void Vantor::L_Msg_Click() {
-    if (LutaIniciada) {
+    if (luta_.LutaIniciada) {
         Espaco();
         AtualizaTela();
     } else {
@@ -74,30 +74,30 @@ void Vantor::L_Msg_Click() {
 }
 
 void Vantor::L_Tempo_Click() {
-    if (!LutaIniciada) return;
+    if (!luta_.LutaIniciada) return;
     Espaco();
     AtualizaTela();
 }
 
 void Vantor::M_Config_Click() {
-    if (!LutaIniciada) Configura();
+    if (!luta_.LutaIniciada) Configura();
 }
 
 void Vantor::M_Sumula_Click() { Sumula(); }
 
 void Vantor::Configura() {
-    MostraConfig = true;
+    luta_.MostraConfig = true;
     L_Pontos_DblClick(0);
 }
 
 // The configuration sequence: only between fights; the dialog, then captions and a new fight.
 void Vantor::L_Pontos_DblClick(int /*Index*/) {
-    if (LutaIniciada) return;
+    if (luta_.LutaIniciada) return;
     Form2 dialogo(*this);
     dialogo.Form_Load();
     plat.MostraConfiguracao(dialogo);
     // A window closed during the assignment ends the program: no new fight is begun.
-    if (Configurando_b == kPedeConfiguracaoBotoes && !ConfiguraBotoes()) return;
+    if (juizes_.Configurando_b == Juizes::kPedeConfiguracao && !ConfiguraBotoes()) return;
     Acerta_Idioma();
     ZeraLuta();
 }

@@ -152,6 +152,9 @@ Form1Controles::Form1Controles() {
                                      dica),
                         false);
 
+    L_Aviso = pintado(rotulo("L_Aviso", -1, 0, 6960, 9600, 255, "", 8.25, true), kPreto, kAmarelo);
+    L_Aviso.Visible = false;
+
     // Painting order: the big score blocks at the bottom, the message line on top.
     for (int c = 2; c >= 1; --c) ordem.push_back(&L_Pontos[c]);
     for (int c = 2; c >= 1; --c) ordem.push_back(&L_Nome[c]);
@@ -164,7 +167,7 @@ Form1Controles::Form1Controles() {
     for (auto& l : Label1) ordem.push_back(&l);
     for (Controle* c : {&Label2, &Label5, &L_Round, &K_Amais, &K_Amenos, &K_VMais, &K_Vmenos, &K_FAMais, &K_FAMenos,
                         &K_FVMais, &K_FVMenos, &M_Falta, &Label7, &Label8, &M_Ponto, &Label10, &Label11, &M_Minuto,
-                        &M_Sumula, &M_Config, &L_Config, &L_Golden, &L_Tempo, &L_Minuto, &L_Msg})
+                        &M_Sumula, &M_Config, &L_Aviso, &L_Config, &L_Golden, &L_Tempo, &L_Minuto, &L_Msg})
         ordem.push_back(c);
 }
 

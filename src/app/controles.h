@@ -13,6 +13,14 @@ constexpr uint32_t RGB(int r, int g, int b) {
     return static_cast<uint32_t>(r & 0xFF) | (static_cast<uint32_t>(g & 0xFF) << 8) |
            (static_cast<uint32_t>(b & 0xFF) << 16);
 }
+// The colours the board's messages, markers and round label use.
+namespace cor {
+constexpr uint32_t Preto = RGB(0, 0, 0), Branco = RGB(255, 255, 255), Vermelho = RGB(255, 0, 0),
+                   Azul = RGB(0, 0, 255), Amarelo = RGB(255, 255, 0), Ciano = RGB(0, 255, 255),
+                   VerdeClaro = RGB(128, 255, 128), CinzaClaro = RGB(224, 224, 224),
+                   LaranjaClaro = RGB(255, 224, 128);
+}  // namespace cor
+
 constexpr int Vermelho_de(uint32_t c) { return static_cast<int>(c & 0xFF); }
 constexpr int Verde_de(uint32_t c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int Azul_de(uint32_t c) { return static_cast<int>((c >> 16) & 0xFF); }
@@ -74,6 +82,8 @@ struct Form1Controles {
     std::array<Controle, 6> Label1;         // 0..5
     std::array<Controle, 19> S_Botao;       // 1..18
     Controle M_Falta, Label7, Label8, M_Ponto, Label10, Label11, M_Minuto, M_Sumula, M_Config;
+    // The operator's warnings, over the key-hint line: a warning matters more than a reminder of the keys.
+    Controle L_Aviso;
 
     // Every control, in painting order (later ones are drawn on top and take clicks first).
     std::vector<Controle*> ordem;

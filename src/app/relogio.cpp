@@ -6,45 +6,40 @@
 
 namespace vantor {
 
-namespace {
-constexpr uint32_t kCiano = RGB(0, 255, 255);
-constexpr uint32_t kPreto = RGB(0, 0, 0);
-}  // namespace
-
 void Vantor::Timer_Luta_Timer() {
-    if (ContaIntervalo >= 0) {
-        --ContaIntervalo;
-        if (ContaIntervalo >= 0) {
-            tela.L_Minuto.Caption = DoisDigitos(ContaIntervalo);
+    if (luta_.ContaIntervalo >= 0) {
+        --luta_.ContaIntervalo;
+        if (luta_.ContaIntervalo >= 0) {
+            janela_.tela.L_Minuto.Caption = DoisDigitos(luta_.ContaIntervalo);
         } else {
-            GravaLog(LogTR() + Traduz(20) + " " + Traduz(17));
-            Pausar(true, "-", kCiano, kPreto);
+            GravaLog(LogTR() + Traduz(txt::FimDo) + " " + Traduz(txt::Intervalo));
+            Pausar(true, "-", cor::Ciano, cor::Preto);
         }
         AtualizaTela();
         return;
     }
-    if (!LutaIniciada) return;
+    if (!luta_.LutaIniciada) return;
 
-    if (ContaMinuto >= 0) {
-        --ContaMinuto;
-        if (ContaMinuto >= 0) {
-            tela.L_Minuto.Caption = DoisDigitos(ContaMinuto);
+    if (luta_.ContaMinuto >= 0) {
+        --luta_.ContaMinuto;
+        if (luta_.ContaMinuto >= 0) {
+            janela_.tela.L_Minuto.Caption = DoisDigitos(luta_.ContaMinuto);
         } else {
-            GravaLog(LogTR() + Traduz(20) + " " + Traduz(7));
+            GravaLog(LogTR() + Traduz(txt::FimDo) + " " + Traduz(txt::UmMinuto));
             TocaSom(4);
         }
         return;
     }
 
-    if (!Pausado) --TempoRestante;
-    if (TempoRestante < 0) {
-        ++RoundAtual;
-        TempoRestante = Tempo;
+    if (!luta_.Pausado) --luta_.TempoRestante;
+    if (luta_.TempoRestante < 0) {
+        ++luta_.RoundAtual;
+        luta_.TempoRestante = ajustes_.Tempo;
         // Under the 2017 rules the golden round lasts at most a minute.
-        if (RoundAtual > Rounds && Regra == 2 && Tempo > 60) TempoRestante = 60;
-        ContaIntervalo = Intervalo;
-        tela.L_Minuto.Caption = DoisDigitos(ContaIntervalo);
-        GravaLog(LogR() + Traduz(20) + " " + Traduz(21));
+        if (luta_.RoundAtual > ajustes_.Rounds && ajustes_.Regra == regra::Wtf2017 && ajustes_.Tempo > 60) luta_.TempoRestante = 60;
+        luta_.ContaIntervalo = ajustes_.Intervalo;
+        janela_.tela.L_Minuto.Caption = DoisDigitos(luta_.ContaIntervalo);
+        GravaLog(LogR() + Traduz(txt::FimDo) + " " + Traduz(txt::Round));
         TocaSom(1);
     }
     AtualizaTela();
@@ -52,62 +47,62 @@ void Vantor::Timer_Luta_Timer() {
 
 void Vantor::Inicio_Luta() {
     Mensagem("", 0, 0);
-    LutaIniciada = true;
-    MostraConfig = false;
+    luta_.LutaIniciada = true;
+    luta_.MostraConfig = false;
     ResetaTimer();
-    GravaLog(Traduz(30) + ": " + Nome[1] + "(" + Traduz(1) + ")" + " X " + Nome[2] + "(" + Traduz(2) + "). " +
-             std::to_string(Rounds) + " " + Traduz(31) + " " + std::to_string(Tempo / 60) + ":" +
-             DoisDigitos(Tempo % 60) + ". " + Traduz(17) + ": " + std::to_string(Intervalo) + ". " + Traduz(18) +
-             ": " + std::to_string(Arbitros) + ". " + LogTR());
+    GravaLog(Traduz(txt::InicioDaLuta) + ": " + ajustes_.Nome[1] + "(" + Traduz(txt::Azul) + ")" + " X " + ajustes_.Nome[2] + "(" + Traduz(txt::Vermelho) + "). " +
+             std::to_string(ajustes_.Rounds) + " " + Traduz(txt::RoundsDe) + " " + std::to_string(ajustes_.Tempo / 60) + ":" +
+             DoisDigitos(ajustes_.Tempo % 60) + ". " + Traduz(txt::Intervalo) + ": " + std::to_string(ajustes_.Intervalo) + ". " + Traduz(txt::Arbitros) +
+             ": " + std::to_string(ajustes_.Arbitros) + ". " + LogTR());
 }
 
 void Vantor::Espaco() {
-    if (ContaIntervalo < 0) Pausar(!PausaLigada, "-", kCiano, kPreto);
+    if (luta_.ContaIntervalo < 0) Pausar(!luta_.PausaLigada, "-", cor::Ciano, cor::Preto);
 }
 
 void Vantor::Minuto() {
-    Pausar(false, "-", kCiano, kPreto);
-    ContaMinuto = 59;
-    tela.L_Minuto.Caption = "59";
+    Pausar(false, "-", cor::Ciano, cor::Preto);
+    luta_.ContaMinuto = 59;
+    janela_.tela.L_Minuto.Caption = "59";
     ResetaTimer();
-    GravaLog(LogTR() + Traduz(7));
+    GravaLog(LogTR() + Traduz(txt::UmMinuto));
     TocaSom(3);
 }
 
 void Vantor::Pausar(bool p, std::string Msg, uint32_t corfundo, uint32_t corfrente) {
-    if (Msg == "-") Msg = Traduz(29);
+    if (Msg == "-") Msg = Traduz(txt::Pausa);
     if (p) {
-        if (ContaMinuto >= 0) ContaMinuto = -1;
+        if (luta_.ContaMinuto >= 0) luta_.ContaMinuto = -1;
         Mensagem(Msg, corfundo, corfrente);
-        GravaLog(LogTR() + Traduz(36) + ". - " + Msg);
-        Pausado = true;
-        PausaLigada = p;
+        GravaLog(LogTR() + Traduz(txt::PausaLigada) + ". - " + Msg);
+        luta_.Pausado = true;
+        luta_.PausaLigada = p;
     } else {
-        if (RoundAtual > Rounds && !LutaDecidida && !EmGolden) {
-            EmGolden = true;
-            PontosMarcados = {0, 0, 0};
-            Faltas = {0, 0, 0};
-            MeiaFalta = {false, false, false};
-            GravaLog(Traduz(38) + ".");
+        if (luta_.RoundAtual > ajustes_.Rounds && !luta_.LutaDecidida && !luta_.EmGolden) {
+            luta_.EmGolden = true;
+            luta_.PontosMarcados = {0, 0, 0};
+            luta_.Faltas = {0, 0, 0};
+            luta_.MeiaFalta = {false, false, false};
+            GravaLog(Traduz(txt::EntrouNoGolden) + ".");
         }
         Mensagem("", 0, 0);
-        Timer_Luta.SetEnabled(true);
-        GravaLog(LogTR() + Traduz(37) + ".");
-        Pausado = false;
-        MostraConfig = false;
-        PausaLigada = p;
+        janela_.Timer_Luta.SetEnabled(true);
+        GravaLog(LogTR() + Traduz(txt::PausaDesligada) + ".");
+        luta_.Pausado = false;
+        luta_.MostraConfig = false;
+        luta_.PausaLigada = p;
     }
 }
 
 void Vantor::ResetaTimer() {
-    Timer_Luta.SetEnabled(false);
-    Timer_Luta.Interval = 1000;
-    Timer_Luta.SetEnabled(true);
+    janela_.Timer_Luta.SetEnabled(false);
+    janela_.Timer_Luta.Interval = 1000;
+    janela_.Timer_Luta.SetEnabled(true);
 }
 
 void Vantor::TocaSom(int n) {
     if (n < 1 || n > 4) return;
-    plat.TocaWav(Som[static_cast<size_t>(n)]);
+    plat.TocaWav(ajustes_.Som[static_cast<size_t>(n)]);
 }
 
 }  // namespace vantor

@@ -15,9 +15,9 @@ void Vantor::ReajustaTela() {
     if (!(vertical > 0.0f) || !(horizontal > 0.0f)) return;  // no usable screen: keep the design size
     if (vertical == 1.0f && horizontal == 1.0f) return;
     const float fonte = Min(horizontal, vertical);
-    tela.Height = tela.Height * vertical;
-    tela.Width = tela.Width * horizontal;
-    for (Controle* c : tela.ordem) {
+    janela_.tela.Height = janela_.tela.Height * vertical;
+    janela_.tela.Width = janela_.tela.Width * horizontal;
+    for (Controle* c : janela_.tela.ordem) {
         c->Left = c->Left * horizontal;
         c->Top = c->Top * vertical;
         c->Height = c->Height * vertical;
@@ -27,7 +27,7 @@ void Vantor::ReajustaTela() {
 }
 
 void Vantor::Mensagem(const std::string& m, uint32_t corfundo, uint32_t corfrente) {
-    Controle& l = tela.L_Msg;
+    Controle& l = janela_.tela.L_Msg;
     l.Caption = m;
     if (!m.empty()) {
         // A background of 0 means none: the window shows through.

@@ -8,6 +8,11 @@
 
 #include "app/controles.h"
 #include "app/plataforma.h"
+#include "controllers/juizes.h"
+#include "lang/idioma.h"
+#include "log/destino.h"
+#include "scoring/luta.h"
+#include "settings/ajustes.h"
 
 namespace vantor {
 
@@ -23,6 +28,24 @@ constexpr const char* kTitulo = "Vantor";
 constexpr const char* kArquivoConfig = "vantor.ini";
 constexpr const char* kArquivoBotoes = "botoes.cfg";
 
+// The main window's controls and timers, as the front end renders and runs them.
+struct Form1 {
+    Form1Controles tela;
+    Timer Timer_Luta{true, 1000, 1};
+    Timer Timer_Joystick{true, 50, 1};
+    std::array<Timer, 19> Timer_Botao = TimersBotao();  // 1..18
+
+private:
+    static std::array<Timer, 19> TimersBotao() {
+        std::array<Timer, 19> t{};
+        for (auto& timer : t) timer.Interval = 2000;
+        return t;
+    }
+};
+
+// The scoreboard: the record's parts, each a plain struct owned by its subsystem's folder, and every handler.
+// Outside code reads the parts through const views and changes them only through the handlers and the few
+// named operations below.
 class Vantor {
 public:
     explicit Vantor(Plataforma& plataforma) : plat(plataforma) {}
@@ -31,40 +54,23 @@ public:
 
     Plataforma& plat;
 
-    // ---- Settings ----
-    int16_t Tempo = 0, TempoInicial = 0, Intervalo = 0, Rounds = 0, RoundInicial = 0, Arbitros = 0;
-    int16_t ContaLutas = 0, Regra = 0, Limite = 0, Diferenca = 0, LimiteFaltas = 0;
-    bool MeiaFaltaGolden = false;
-    int16_t Pontos1 = 0, Pontos2 = 0, Pontos3 = 0;
-    std::array<std::string, 3> Nome, L2;
-    std::array<std::string, 11> Som;
-    int16_t Lingua = 0;
+    const Ajustes& Config() const { return ajustes_; }
+    const EstadoLuta& Luta() const { return luta_; }
+    const Juizes& Botoes() const { return juizes_; }
+    const DestinoLog& Log() const { return log_; }
+    const TabelaIdioma& Tabela() const { return idioma_; }
+    const Form1& Janela() const { return janela_; }
+    const Form1Controles& tela() const { return janela_.tela; }
 
-    // ---- Shared tables and paths ----
-    std::array<std::string, 101> Idioma;
-    std::string PastaLog, ArquivoLog;
-
-    // ---- Fight variables ----
-    bool LutaIniciada = false;
-    int16_t TempoRestante = 0, RoundAtual = 0, ContaIntervalo = 0, ContaMinuto = 0;
-    bool Pausado = false, PausaLigada = false, LutaDecidida = false, EmGolden = false, MostraConfig = false;
-    std::array<int16_t, 3> PontosMarcados{}, Faltas{};
-    std::array<bool, 3> MeiaFalta{};
-    int16_t Configurando_b = 0;
-    int32_t Pendentes = 0;
-    std::string EstadoControles;
-    int16_t BotaoCapturado = 0;
-
-    // ---- Judges' buttons ----
-    std::array<int16_t, 257> MapaBotoes{};
-    std::array<int32_t, 257> MascaraBotao{};
-    std::array<std::string, 19> DescricaoBotao;
-
-    // ---- Window ----
-    Form1Controles tela;
-    Timer Timer_Luta{true, 1000, 1};
-    Timer Timer_Joystick{true, 50, 1};
-    std::array<Timer, 19> Timer_Botao = TimersBotao();  // 1..18
+    // Puts a whole fight state in place (a restored fight, a test's scene) and refreshes the board.
+    void RestauraLuta(const EstadoLuta& luta);
+    // Puts new settings in place as they are, with no log line and no file written; cues are prepared again.
+    void DefineAjustes(const Ajustes& ajustes);
+    // The configuration dialog's OK: the new settings, the fight counter restarted, the log line and the
+    // settings file.
+    void ConfirmaConfiguracao(const Ajustes& ajustes);
+    // The dialog's request to run the button assignment when it closes.
+    void PedeConfiguracaoBotoes() { juizes_.Configurando_b = Juizes::kPedeConfiguracao; }
 
     // ---- Start-up and operator commands ----
     void Form_Load();
@@ -135,7 +141,7 @@ public:
 
     // ---- Language ----
     void CarregaIdioma();
-    std::string Traduz(int entrada) const;
+    std::string Traduz(int entrada) const;  // in the current language
     void Acerta_Idioma();
 
     // ---- Controllers, judges' agreement, button map ----
@@ -143,7 +149,6 @@ public:
     std::string LeControles();
     static std::string BinarioBotoes(uint16_t palavra);
     void Dispara(const std::string& x);
-    int b(int botao) const;
     void Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos);
     void Timer_Botao_Timer(int k);
     void PreparaBotoes();  // start-up: masks, default map, descriptions, then the button file
@@ -151,9 +156,7 @@ public:
     bool LeBotoes();    // false when there is no usable button file; the map is then untouched
     bool GravaBotoes();  // false when the file could not be written; the old one stays
     void AcendeLampada(int k, bool acesa);
-    bool Capturando() const { return BotaoCapturado == kEsperandoBotao; }
-    static constexpr int16_t kEsperandoBotao = 999;
-    static constexpr int16_t kPedeConfiguracaoBotoes = 99;
+    bool Capturando() const { return juizes_.Capturando(); }
 
     // ---- Settings file ----
     void LeConfig();
@@ -161,13 +164,15 @@ public:
     std::string CaminhoConfig() const;
 
 private:
-    static std::array<Timer, 19> TimersBotao() {
-        std::array<Timer, 19> t{};
-        for (auto& timer : t) timer.Interval = 2000;
-        return t;
-    }
     void Penalidade(int cor, bool mais);
     void Ponto(int cor, int passo);
+
+    Ajustes ajustes_;
+    EstadoLuta luta_;
+    Juizes juizes_;
+    DestinoLog log_;
+    TabelaIdioma idioma_;
+    Form1 janela_;
 };
 
 }  // namespace vantor

@@ -11,10 +11,14 @@ constexpr int kSlotsLidos = 16;  // positions 1..256 are all the button map can 
 
 void Vantor::Timer_Joystick_Timer() {
     plat.BombeiaControles();
+    // Look-alike controllers could swap judges when replugged: the operator must know.
+    Controle& aviso = janela_.tela.L_Aviso;
+    aviso.Visible = plat.ControlesDuvidosos();
+    if (aviso.Visible) aviso.Caption = Traduz(txt::ControlesIguais);
     const std::string novo = LeControles();
-    if (novo != EstadoControles) {
+    if (novo != juizes_.EstadoControles) {
         Dispara(novo);
-        EstadoControles = novo;
+        juizes_.EstadoControles = novo;
     }
 }
 

@@ -16,19 +16,18 @@ constexpr int16_t kMapaPadrao[48] = {0,  12, 9, 10, 15, 16, 13, 14, 10, 16, 13, 
 }  // namespace
 
 void Vantor::PreparaBotoes() {
-    MascaraBotao.fill(0);
-    for (int k = 1; k <= 18; ++k) MascaraBotao[static_cast<size_t>(k)] = int32_t{1} << (k - 1);
-    for (size_t p = 1; p <= 256; ++p) MapaBotoes[p] = p < std::size(kMapaPadrao) ? kMapaPadrao[p] : 0;
+    juizes_.MascaraBotao.fill(0);
+    for (int k = 1; k <= 18; ++k) juizes_.MascaraBotao[static_cast<size_t>(k)] = int32_t{1} << (k - 1);
+    for (size_t p = 1; p <= 256; ++p) juizes_.MapaBotoes[p] = p < std::size(kMapaPadrao) ? kMapaPadrao[p] : 0;
     for (int k = 1; k <= 18; ++k) {
         const int base = k <= 9 ? k - 1 : k - 10;
-        DescricaoBotao[static_cast<size_t>(k)] = "Juiz " + std::to_string(base % 3 + 1) + " - " +
-                                                 Traduz(k <= 9 ? 2 : 1) + " botao " + std::to_string(base / 3 + 1);
+        juizes_.DescricaoBotao[static_cast<size_t>(k)] = "Juiz " + std::to_string(base % 3 + 1) + " - " +
+                                                 Traduz(k <= 9 ? txt::Vermelho : txt::Azul) + " botao " + std::to_string(base / 3 + 1);
     }
     LeBotoes();
 }
 
-bool Vantor::LeBotoes() {
-    const std::string dados = LeArquivo(kArquivoBotoes);
+bool Juizes::MapaDeBytes(const std::string& dados) {
     // A short file is a broken one: better the default map than half of an old one.
     if (dados.size() < kTamanhoArquivo) return false;
     for (size_t p = 0; p <= 256; ++p) {
@@ -40,13 +39,20 @@ bool Vantor::LeBotoes() {
     return true;
 }
 
-bool Vantor::GravaBotoes() {
+std::string Juizes::MapaEmBytes() const {
     std::string dados(kTamanhoArquivo, '\0');
     for (size_t p = 0; p <= 256; ++p) {
         const auto v = static_cast<uint16_t>(MapaBotoes[p]);
         dados[2 * p] = static_cast<char>(v & 0xFF);
         dados[2 * p + 1] = static_cast<char>(v >> 8);
     }
+    return dados;
+}
+
+bool Vantor::LeBotoes() { return juizes_.MapaDeBytes(LeArquivo(kArquivoBotoes)); }
+
+bool Vantor::GravaBotoes() {
+    std::string dados = juizes_.MapaEmBytes();
     // Bytes beyond the map in an existing longer file are kept as they were.
     const std::string antigo = LeArquivo(kArquivoBotoes);
     if (antigo.size() > kTamanhoArquivo) dados += antigo.substr(kTamanhoArquivo);
@@ -55,32 +61,32 @@ bool Vantor::GravaBotoes() {
 
 bool Vantor::ConfiguraBotoes() {
     if (plat.joyGetNumDevs() <= 0 || plat.ControlesConectados() <= 0) {
-        plat.Avisa(Traduz(10), kTitulo);
-        Configurando_b = 0;  // withdrawn, so the message does not come back at every closing of the dialog
+        plat.Avisa(Traduz(txt::NenhumControle), kTitulo);
+        juizes_.Configurando_b = 0;  // withdrawn, so the message does not come back at every closing of the dialog
         return true;
     }
-    Mensagem(Traduz(11), RGB(255, 255, 255), RGB(0, 0, 0));
-    for (size_t p = 1; p <= 256; ++p) MapaBotoes[p] = 0;
+    Mensagem(Traduz(txt::ConfigurandoBotoes), cor::Branco, cor::Preto);
+    for (size_t p = 1; p <= 256; ++p) juizes_.MapaBotoes[p] = 0;
     static const int16_t kComTres[] = {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18};
     static const int16_t kComDois[] = {1, 4, 10, 13, 2, 5, 11, 14, 3, 6, 12, 15};
-    const int16_t* ordem = Pontos3 == 0 ? kComDois : kComTres;
-    const size_t quantos = Pontos3 == 0 ? std::size(kComDois) : std::size(kComTres);
+    const int16_t* ordem = ajustes_.Pontos3 == 0 ? kComDois : kComTres;
+    const size_t quantos = ajustes_.Pontos3 == 0 ? std::size(kComDois) : std::size(kComTres);
     for (size_t i = 0; i < quantos; ++i) {
         const int16_t k = ordem[i];
         AcendeLampada(k, true);
-        Configurando_b = k;
-        BotaoCapturado = kEsperandoBotao;
+        juizes_.Configurando_b = k;
+        juizes_.BotaoCapturado = Juizes::kEsperando;
         while (Capturando()) {
             if (!plat.EsperaEventos()) {
                 // The window is gone: nothing is written, the map stays as far as it got.
-                BotaoCapturado = 0;
+                juizes_.BotaoCapturado = 0;
                 return false;
             }
         }
-        MapaBotoes[static_cast<size_t>(BotaoCapturado)] = k;
+        juizes_.MapaBotoes[static_cast<size_t>(juizes_.BotaoCapturado)] = k;
     }
     GravaBotoes();
-    GravaLog(Traduz(12));
+    GravaLog(Traduz(txt::BotoesConfigurados));
     return true;
 }
 

@@ -1,10 +1,12 @@
 // The three-language text table and the main window's captions.
+#include "lang/idioma.h"
+
 #include "app/vantor.h"
 #include "lang/campo.h"
 
 namespace vantor {
 
-void Vantor::CarregaIdioma() {
+void TabelaIdioma::Carrega() {
     static const char* const tabela[] = {
         "",
         "Azul|Azul|Blue",
@@ -45,22 +47,28 @@ void Vantor::CarregaIdioma() {
         "Pausa ligada|Pausa encendido|Pause on",
         "Pausa desligada|Pausa apagado|Pause off",
         "Entrou no GoldenRound|Entrou no GoldenRound|Start of GoldenRound",
+        "Controles iguais: confira os juízes|Controles iguales: verifique los jueces|Identical controllers: check the judges",
     };
+    // An entry left out of the list stays empty: its text is "" in every language.
     for (size_t i = 0; i < std::size(tabela); ++i) Idioma[i] = tabela[i];
 }
 
-std::string Vantor::Traduz(int entrada) const {
+std::string TabelaIdioma::Traduz(int entrada, int lingua) const {
     if (entrada < 0 || entrada > 100) return "";  // call sites pass table constants; never trust blindly
-    return Campo(Idioma[static_cast<size_t>(entrada)], Lingua + 1, "|", 1);
+    return Campo(Idioma[static_cast<size_t>(entrada)], lingua + 1, "|", 1);
 }
 
+void Vantor::CarregaIdioma() { idioma_.Carrega(); }
+
+std::string Vantor::Traduz(int entrada) const { return idioma_.Traduz(entrada, ajustes_.Lingua); }
+
 void Vantor::Acerta_Idioma() {
-    tela.L_Golden.Caption = Traduz(9);
-    tela.M_Falta.Caption = Traduz(4) + ":";
-    tela.M_Ponto.Caption = Traduz(5) + ":";
-    tela.M_Minuto.Caption = Traduz(7) + ": \"1\"";
-    tela.M_Sumula.Caption = Traduz(16) + ": \"S\"";
-    tela.M_Config.Caption = Traduz(6) + ": F1";
+    janela_.tela.L_Golden.Caption = Traduz(txt::GoldenRound);
+    janela_.tela.M_Falta.Caption = Traduz(txt::Faltas) + ":";
+    janela_.tela.M_Ponto.Caption = Traduz(txt::Pontos) + ":";
+    janela_.tela.M_Minuto.Caption = Traduz(txt::UmMinuto) + ": \"1\"";
+    janela_.tela.M_Sumula.Caption = Traduz(txt::Sumula) + ": \"S\"";
+    janela_.tela.M_Config.Caption = Traduz(txt::Configuracao) + ": F1";
 }
 
 }  // namespace vantor

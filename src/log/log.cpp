@@ -11,8 +11,6 @@
 
 namespace vantor {
 
-namespace {
-
 // The whole line goes out in one write to a descriptor opened for appending, so a kill never splits
 // it. A full disk or a file-size limit can still take only part of it: that part is cut off again, so
 // a line is in the file whole or not at all.
@@ -32,8 +30,6 @@ void AnexaLinha(const std::string& caminho, const std::string& linha) {
     ::close(fd);
 }
 
-}  // namespace
-
 std::string Vantor::Carimbo() {
     // Date, time and hundredths all from the same reading, so they can never disagree.
     const Momento m = plat.Agora();
@@ -41,24 +37,24 @@ std::string Vantor::Carimbo() {
 }
 
 void Vantor::GravaLog(const std::string& texto) {
-    if (PastaLog.empty()) {
-        PastaLog = plat.Ambiente("TEMP") + "LOG";
-        ::mkdir(PastaLog.c_str(), 0755);  // usually exists already
-        PastaLog += "/LOG_";
+    if (log_.PastaLog.empty()) {
+        log_.PastaLog = plat.Ambiente("TEMP") + "LOG";
+        ::mkdir(log_.PastaLog.c_str(), 0755);  // usually exists already
+        log_.PastaLog += "/LOG_";
     }
-    if (ArquivoLog.empty()) return;
-    AnexaLinha(ArquivoLog, Carimbo() + "\t" + texto + "\r\n");
+    if (log_.ArquivoLog.empty()) return;
+    AnexaLinha(log_.ArquivoLog, Carimbo() + "\t" + texto + "\r\n");
 }
 
-std::string Vantor::LogR() const { return Traduz(21) + " " + std::to_string(RoundAtual) + ", "; }
+std::string Vantor::LogR() const { return Traduz(txt::Round) + " " + std::to_string(luta_.RoundAtual) + ", "; }
 
-std::string Vantor::LogT() const { return Traduz(35) + " " + std::to_string(TempoRestante) + "s, "; }
+std::string Vantor::LogT() const { return Traduz(txt::Faltando) + " " + std::to_string(luta_.TempoRestante) + "s, "; }
 
 std::string Vantor::LogTR() const { return LogR() + LogT(); }
 
 void Vantor::Sumula() {
-    Pausar(true, "-", RGB(0, 255, 255), RGB(0, 0, 0));
-    plat.AbreEditor(ArquivoLog);
+    Pausar(true, "-", cor::Ciano, cor::Preto);
+    plat.AbreEditor(log_.ArquivoLog);
 }
 
 }  // namespace vantor

@@ -5,22 +5,22 @@
 namespace vantor {
 
 void Vantor::Ponto(int cor, int passo) {
-    auto& pontos = PontosMarcados[static_cast<size_t>(cor)];
+    auto& pontos = luta_.PontosMarcados[static_cast<size_t>(cor)];
     pontos = SomaSatura(pontos, passo);
-    GravaLog(LogTR() + (passo > 0 ? "+1 " : "-1 ") + Traduz(5) + " " + Traduz(cor) + " (" +
-             Nome[static_cast<size_t>(cor)] + ")");
+    GravaLog(LogTR() + (passo > 0 ? "+1 " : "-1 ") + Traduz(txt::Pontos) + " " + Traduz(cor) + " (" +
+             ajustes_.Nome[static_cast<size_t>(cor)] + ")");
 }
 
 void Vantor::Penalidade(int cor, bool mais) {
     const size_t c = static_cast<size_t>(cor);
-    auto& faltas = Faltas[c];
-    bool& meia = MeiaFalta[c];
+    auto& faltas = luta_.Faltas[c];
+    bool& meia = luta_.MeiaFalta[c];
     // Every press is a half penalty under the old rules, and in the golden round when so configured.
-    const bool meioPasso = Regra == 0 || (RoundAtual > Rounds && MeiaFaltaGolden);
+    const bool meioPasso = ajustes_.Regra == regra::WtfAntiga || (luta_.RoundAtual > ajustes_.Rounds && ajustes_.MeiaFaltaGolden);
     if (!meioPasso) {
         if (mais) {
             faltas = SomaSatura(faltas, 1);
-            if (faltas >= LimiteFaltas) faltas = LimiteFaltas;
+            if (faltas >= ajustes_.LimiteFaltas) faltas = ajustes_.LimiteFaltas;
         } else {
             faltas = SomaSatura(faltas, -1);
             if (faltas < 0) faltas = 0;
@@ -28,8 +28,8 @@ void Vantor::Penalidade(int cor, bool mais) {
     } else if (mais) {
         if (meia) faltas = SomaSatura(faltas, 1);
         meia = !meia;
-        if (faltas >= LimiteFaltas) {
-            faltas = LimiteFaltas;
+        if (faltas >= ajustes_.LimiteFaltas) {
+            faltas = ajustes_.LimiteFaltas;
             meia = false;
         }
     } else {
@@ -40,7 +40,7 @@ void Vantor::Penalidade(int cor, bool mais) {
             faltas = 0;
     }
     const char* passo = meioPasso ? (mais ? "+1/2 " : "-1/2 ") : (mais ? "+1 " : "-1 ");
-    GravaLog(LogTR() + passo + Traduz(14) + " " + Traduz(cor) + " (" + Nome[c] + ")");
+    GravaLog(LogTR() + passo + Traduz(txt::Falta) + " " + Traduz(cor) + " (" + ajustes_.Nome[c] + ")");
 }
 
 void Vantor::PontoAMais() { Ponto(1, +1); }

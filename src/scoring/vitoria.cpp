@@ -13,47 +13,49 @@ std::string Maiusculas(std::string s) {
 }  // namespace
 
 void Vantor::ChecaVitoria() {
-    const bool jaDecidida = LutaDecidida;
-    LutaDecidida = false;
+    const Ajustes& a = ajustes_;
+    EstadoLuta& l = luta_;
+    const bool jaDecidida = l.LutaDecidida;
+    l.LutaDecidida = false;
     int vencedor = 0;
     // Shown scores; computed wide so extreme counters cannot wrap.
-    const long s1 = static_cast<long>(PontosMarcados[1]) + Faltas[2];
-    const long s2 = static_cast<long>(PontosMarcados[2]) + Faltas[1];
+    const long sAzul = static_cast<long>(l.PontosMarcados[Azul]) + l.Faltas[Vermelho];
+    const long sVermelho = static_cast<long>(l.PontosMarcados[Vermelho]) + l.Faltas[Azul];
 
-    if (RoundAtual <= Rounds) {
-        if (Faltas[1] >= LimiteFaltas) vencedor = 2;
-        if (Faltas[2] >= LimiteFaltas) vencedor = 1;
-        if (Regra == 0) {
-            const long gap = static_cast<long>(PontosMarcados[1]) - PontosMarcados[2];
-            if (gap > 12 && RoundAtual >= 3) vencedor = 1;
-            if (-gap > 12 && RoundAtual >= 3) vencedor = 2;
-        } else if (Regra == 1) {
-            if (s1 >= Limite) vencedor = 1;
-            if (s2 >= Limite) vencedor = 2;
-            if (s1 - s2 >= Diferenca) vencedor = 1;
-            if (s2 - s1 >= Diferenca) vencedor = 2;
-        } else if (Regra == 2) {
-            if (s1 - s2 >= Diferenca && RoundAtual >= Rounds) vencedor = 1;
-            if (s2 - s1 >= Diferenca && RoundAtual >= Rounds) vencedor = 2;
+    if (l.RoundAtual <= a.Rounds) {
+        if (l.Faltas[Azul] >= a.LimiteFaltas) vencedor = Vermelho;
+        if (l.Faltas[Vermelho] >= a.LimiteFaltas) vencedor = Azul;
+        if (a.Regra == regra::WtfAntiga) {
+            const long gap = static_cast<long>(l.PontosMarcados[Azul]) - l.PontosMarcados[Vermelho];
+            if (gap > 12 && l.RoundAtual >= 3) vencedor = Azul;
+            if (-gap > 12 && l.RoundAtual >= 3) vencedor = Vermelho;
+        } else if (a.Regra == regra::LimiteDiferenca) {
+            if (sAzul >= a.Limite) vencedor = Azul;
+            if (sVermelho >= a.Limite) vencedor = Vermelho;
+            if (sAzul - sVermelho >= a.Diferenca) vencedor = Azul;
+            if (sVermelho - sAzul >= a.Diferenca) vencedor = Vermelho;
+        } else if (a.Regra == regra::Wtf2017) {
+            if (sAzul - sVermelho >= a.Diferenca && l.RoundAtual >= a.Rounds) vencedor = Azul;
+            if (sVermelho - sAzul >= a.Diferenca && l.RoundAtual >= a.Rounds) vencedor = Vermelho;
         }
     } else {
         // Inside a running golden round under the newer rules a lead of two is needed.
-        const long m = (RoundAtual == Rounds + 1 && Regra >= 1 && EmGolden) ? 1 : 0;
-        if (s1 > s2 + m) vencedor = 1;
-        if (s2 > s1 + m) vencedor = 2;
-        if (RoundAtual > Rounds + 1 && vencedor == 0) {
-            GravaLog(Traduz(19) + ".");
-            Pausar(true, Traduz(19), RGB(0, 255, 255), RGB(255, 0, 0));
-            LutaDecidida = true;
+        const long m = (l.RoundAtual == a.Rounds + 1 && a.Regra >= regra::LimiteDiferenca && l.EmGolden) ? 1 : 0;
+        if (sAzul > sVermelho + m) vencedor = Azul;
+        if (sVermelho > sAzul + m) vencedor = Vermelho;
+        if (l.RoundAtual > a.Rounds + 1 && vencedor == 0) {
+            GravaLog(Traduz(txt::Empate) + ".");
+            Pausar(true, Traduz(txt::Empate), cor::Ciano, cor::Vermelho);
+            l.LutaDecidida = true;
             if (!jaDecidida) TocaSom(2);
         }
     }
 
-    if (vencedor == 1 || vencedor == 2) {
-        GravaLog(LogTR() + Traduz(34) + ":" + Traduz(vencedor) + "." + Nome[static_cast<size_t>(vencedor)]);
-        const uint32_t fundo = vencedor == 1 ? RGB(0, 0, 255) : RGB(255, 0, 0);
-        Pausar(true, Maiusculas(Traduz(vencedor)), fundo, RGB(255, 255, 255));
-        LutaDecidida = true;
+    if (vencedor == Azul || vencedor == Vermelho) {
+        GravaLog(LogTR() + Traduz(txt::Venceu) + ":" + Traduz(vencedor) + "." + a.Nome[static_cast<size_t>(vencedor)]);
+        const uint32_t fundo = vencedor == Azul ? cor::Azul : cor::Vermelho;
+        Pausar(true, Maiusculas(Traduz(vencedor)), fundo, cor::Branco);
+        l.LutaDecidida = true;
         if (!jaDecidida) TocaSom(2);
     }
 }

@@ -6,34 +6,39 @@
 namespace vantor {
 
 void Vantor::ZeraLuta() {
-    GravaLog(Traduz(33));
-    PontosMarcados = {0, 0, 0};
-    Faltas = {0, 0, 0};
-    MeiaFalta = {false, false, false};
-    EmGolden = false;
+    GravaLog(Traduz(txt::LutaZerada));
+    luta_.PontosMarcados = {0, 0, 0};
+    luta_.Faltas = {0, 0, 0};
+    luta_.MeiaFalta = {false, false, false};
+    luta_.EmGolden = false;
     // The start round and time from the dialog hold for the first fight after it only.
-    if (ContaLutas >= 1) {
-        RoundInicial = 1;
-        TempoInicial = Tempo;
+    if (ajustes_.ContaLutas >= 1) {
+        ajustes_.RoundInicial = 1;
+        ajustes_.TempoInicial = ajustes_.Tempo;
     }
-    if (ContaLutas < INT16_MAX) ++ContaLutas;
-    TempoRestante = TempoInicial;
-    RoundAtual = RoundInicial;
-    ContaIntervalo = -1;
-    PausaLigada = false;
-    Pausado = false;
-    ContaMinuto = -1;
-    LutaIniciada = false;
-    Mensagem("[ENTER] " + Traduz(3), RGB(128, 255, 128), RGB(0, 0, 0));
-    MostraConfig = true;
+    if (ajustes_.ContaLutas < INT16_MAX) ++ajustes_.ContaLutas;
+    luta_.TempoRestante = ajustes_.TempoInicial;
+    luta_.RoundAtual = ajustes_.RoundInicial;
+    luta_.ContaIntervalo = -1;
+    luta_.PausaLigada = false;
+    luta_.Pausado = false;
+    luta_.ContaMinuto = -1;
+    luta_.LutaIniciada = false;
+    Mensagem("[ENTER] " + Traduz(txt::Inicio), cor::VerdeClaro, cor::Preto);
+    luta_.MostraConfig = true;
     AtualizaTela();
 
     const Momento m = plat.Agora();
     char nome[64];
     std::snprintf(nome, sizeof nome, "%04d-%02d-%02d_%02d-%02d-%02d", m.ano, m.mes, m.dia, m.hora, m.minuto,
                   m.segundo);
-    ArquivoLog = PastaLog + nome + ".txt";
+    log_.ArquivoLog = log_.PastaLog + nome + ".txt";
     GravaLog("Luta zerada");
+}
+
+void Vantor::RestauraLuta(const EstadoLuta& luta) {
+    luta_ = luta;
+    AtualizaTela();
 }
 
 }  // namespace vantor

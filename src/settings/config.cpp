@@ -33,21 +33,39 @@ std::string ValorChave(const std::string& texto, const std::string& chave, const
 std::string Vantor::CaminhoConfig() const { return Junta(plat.PastaPrograma(), kArquivoConfig); }
 
 void Vantor::LeConfig() {
-    for (int i = 1; i <= 4; ++i) Som[static_cast<size_t>(i)] = kSonsPadrao[i];
+    for (int i = 1; i <= 4; ++i) ajustes_.Som[static_cast<size_t>(i)] = kSonsPadrao[i];
     const std::string texto = LeArquivo(CaminhoConfig());
     if (!texto.empty())
         for (int i = 1; i <= 4; ++i)
-            Som[static_cast<size_t>(i)] = ValorChave(texto, "Som" + std::to_string(i), "=", kFimLinha);
+            ajustes_.Som[static_cast<size_t>(i)] = ValorChave(texto, "Som" + std::to_string(i), "=", kFimLinha);
     // A language outside the table would blank every text of the program.
     const int16_t lingua = Inteiro16(ValTexto(ValorChave(texto, "Lingua", "=", kFimLinha)));
-    Lingua = (lingua >= 0 && lingua <= 2) ? lingua : 0;
-    plat.PreparaSons({Som.begin() + 1, Som.begin() + 5});
+    ajustes_.Lingua = (lingua >= 0 && lingua <= 2) ? lingua : 0;
+    plat.PreparaSons({ajustes_.Som.begin() + 1, ajustes_.Som.begin() + 5});
+}
+
+void Vantor::DefineAjustes(const Ajustes& ajustes) {
+    const bool sons = ajustes.Som != ajustes_.Som;
+    ajustes_ = ajustes;
+    if (sons) plat.PreparaSons({ajustes_.Som.begin() + 1, ajustes_.Som.begin() + 5});
+}
+
+void Vantor::ConfirmaConfiguracao(const Ajustes& ajustes) {
+    DefineAjustes(ajustes);
+    ajustes_.ContaLutas = 0;
+    const Ajustes& a = ajustes_;
+    GravaLog("Configura\tRounds: " + std::to_string(a.Rounds) + "\tIntervalo: " + std::to_string(a.Intervalo) +
+             "\tRound: " + std::to_string(a.Tempo) + "\tNome Azul: " + a.Nome[Azul] + "\tL2 Azul: " + a.L2[Azul] +
+             "\tNome Vermelho: " + a.Nome[Vermelho] + "\tL2 Vermelho: " + a.L2[Vermelho] +
+             "\tÁrbitros: " + std::to_string(a.Arbitros));
+    // A settings file that cannot be written costs the next start its sounds and language, not this fight.
+    GravaConfig();
 }
 
 bool Vantor::GravaConfig() {
     std::string texto;
-    for (int i = 1; i <= 4; ++i) texto += "Som" + std::to_string(i) + "=" + Som[static_cast<size_t>(i)] + kFimLinha;
-    texto += "Lingua=" + std::to_string(Lingua);
+    for (int i = 1; i <= 4; ++i) texto += "Som" + std::to_string(i) + "=" + ajustes_.Som[static_cast<size_t>(i)] + kFimLinha;
+    texto += "Lingua=" + std::to_string(ajustes_.Lingua);
     return GravaArquivo(CaminhoConfig(), texto);
 }
 

@@ -30,33 +30,33 @@ int16_t Numero(const CaixaTexto& c) { return Inteiro16(ValTexto(c.Text)); }
 
 }  // namespace
 
-Form2::Form2(Vantor& v) : v_(v) {}
+Form2::Form2(Vantor& v) : v_(v), ajustes_(v.Config()) {}
 
 void Form2::Form_Load() {
-    SelecionaIgual(L_Round, v_.Rounds, 1);
-    SelecionaIgual(L_Intervalo, v_.Intervalo, 1);
-    SelecionaIgual(L_Tempo, v_.Tempo, 60);
-    T_Round.Text = std::to_string(v_.Rounds);
-    T_RoundInicial.Text = std::to_string(v_.RoundInicial);
-    T_Intervalo.Text = std::to_string(v_.Intervalo);
-    T_Tempo.Text = std::to_string(v_.Tempo);
-    T_TempoInicial.Text = std::to_string(v_.TempoInicial);
+    SelecionaIgual(L_Round, ajustes_.Rounds, 1);
+    SelecionaIgual(L_Intervalo, ajustes_.Intervalo, 1);
+    SelecionaIgual(L_Tempo, ajustes_.Tempo, 60);
+    T_Round.Text = std::to_string(ajustes_.Rounds);
+    T_RoundInicial.Text = std::to_string(ajustes_.RoundInicial);
+    T_Intervalo.Text = std::to_string(ajustes_.Intervalo);
+    T_Tempo.Text = std::to_string(ajustes_.Tempo);
+    T_TempoInicial.Text = std::to_string(ajustes_.TempoInicial);
     for (size_t c = 1; c <= 2; ++c) {
-        T_Nome[c].Text = v_.Nome[c];
-        T_L2[c].Text = v_.L2[c];
+        T_Nome[c].Text = ajustes_.Nome[c];
+        T_L2[c].Text = ajustes_.L2[c];
     }
-    for (size_t i = 1; i <= 4; ++i) T_Sons[i].Text = v_.Som[i];
-    L_Lingua.ListIndex = v_.Lingua >= 0 && v_.Lingua <= 2 ? v_.Lingua : -1;
+    for (size_t i = 1; i <= 4; ++i) T_Sons[i].Text = ajustes_.Som[i];
+    L_Lingua.ListIndex = ajustes_.Lingua >= 0 && ajustes_.Lingua <= 2 ? ajustes_.Lingua : -1;
     L_Lingua_Click();
-    Op_WTF.Value = v_.Regra == 0;
-    Op_Fetesp.Value = v_.Regra == 1;
-    Op_2017.Value = v_.Regra == 2;
-    C_Limite.Value = v_.Limite != 99;
-    T_Limite.Text = v_.Limite == 99 ? "" : std::to_string(v_.Limite);
-    C_Diferenca.Value = v_.Diferenca != 99;
-    T_Diferenca.Text = v_.Diferenca == 99 ? "" : std::to_string(v_.Diferenca);
-    C_GoldenMeia.Value = v_.MeiaFaltaGolden;
-    const auto pontos = std::array<int16_t, 3>{v_.Pontos1, v_.Pontos2, v_.Pontos3};
+    Op_WTF.Value = ajustes_.Regra == regra::WtfAntiga;
+    Op_Fetesp.Value = ajustes_.Regra == regra::LimiteDiferenca;
+    Op_2017.Value = ajustes_.Regra == regra::Wtf2017;
+    C_Limite.Value = ajustes_.Limite != 99;
+    T_Limite.Text = ajustes_.Limite == 99 ? "" : std::to_string(ajustes_.Limite);
+    C_Diferenca.Value = ajustes_.Diferenca != 99;
+    T_Diferenca.Text = ajustes_.Diferenca == 99 ? "" : std::to_string(ajustes_.Diferenca);
+    C_GoldenMeia.Value = ajustes_.MeiaFaltaGolden;
+    const auto pontos = std::array<int16_t, 3>{ajustes_.Pontos1, ajustes_.Pontos2, ajustes_.Pontos3};
     O_12.Value = pontos == std::array<int16_t, 3>{1, 2, 0};
     O_23.Value = pontos == std::array<int16_t, 3>{2, 3, 0};
     O_13.Value = pontos == std::array<int16_t, 3>{1, 3, 0};
@@ -73,27 +73,27 @@ void Form2::Mostra_Regras() {
     C_GoldenMeia.Visible = Op_Fetesp.Value || Op_2017.Value;
 }
 
+std::string Form2::Traduz(int entrada) const { return v_.Tabela().Traduz(entrada, L_Lingua.ListIndex); }
+
+// The captions follow the language chosen in the list at once, before OK.
 void Form2::Acerta_Tela() {
-    const int16_t lingua = v_.Lingua;
-    v_.Lingua = static_cast<int16_t>(L_Lingua.ListIndex);  // a preview only: restored below
-    Label1 = v_.Traduz(8) + ":";
-    Label8 = v_.Traduz(3) + ":";
-    Label2 = v_.Traduz(17) + ":";
-    Label3 = v_.Traduz(22) + ":";
-    Label7 = v_.Traduz(3) + ":";
-    Command1 = v_.Traduz(11);
-    Label13 = v_.Traduz(23) + ":";
-    Label14 = v_.Traduz(24) + ":";
-    Command2 = v_.Traduz(25);
-    Label15 = v_.Traduz(26) + ":";
-    Label4 = v_.Traduz(1) + ":";
-    Label5 = v_.Traduz(2) + ":";
-    Label11 = v_.Traduz(3) + " " + v_.Traduz(7) + ":";
-    Label12 = v_.Traduz(20) + " " + v_.Traduz(7) + ":";
-    Label10 = v_.Traduz(27) + ":";
-    Label9 = v_.Traduz(20) + " " + v_.Traduz(21) + ":";
-    Caption = v_.Traduz(28);
-    v_.Lingua = lingua;
+    Label1 = Traduz(txt::Rounds) + ":";
+    Label8 = Traduz(txt::Inicio) + ":";
+    Label2 = Traduz(txt::Intervalo) + ":";
+    Label3 = Traduz(txt::Tempo) + ":";
+    Label7 = Traduz(txt::Inicio) + ":";
+    Command1 = Traduz(txt::ConfigurandoBotoes);
+    Label13 = Traduz(txt::Sons) + ":";
+    Label14 = Traduz(txt::Lingua) + ":";
+    Command2 = Traduz(txt::Cancelar);
+    Label15 = Traduz(txt::Nomes) + ":";
+    Label4 = Traduz(txt::Azul) + ":";
+    Label5 = Traduz(txt::Vermelho) + ":";
+    Label11 = Traduz(txt::Inicio) + " " + Traduz(txt::UmMinuto) + ":";
+    Label12 = Traduz(txt::FimDo) + " " + Traduz(txt::UmMinuto) + ":";
+    Label10 = Traduz(txt::FimDaLuta) + ":";
+    Label9 = Traduz(txt::FimDo) + " " + Traduz(txt::Round) + ":";
+    Caption = Traduz(txt::Configuracoes);
 }
 
 void Form2::Escolhe(Marca& regra) {
@@ -106,12 +106,12 @@ void Form2::O_Click(Marca& opcao) {
 }
 
 void Form2::C_Limite_Click() {
-    if (T_Limite.Text.empty()) T_Limite.Text = v_.Limite == 99 ? "15" : std::to_string(v_.Limite);
+    if (T_Limite.Text.empty()) T_Limite.Text = ajustes_.Limite == 99 ? "15" : std::to_string(ajustes_.Limite);
     Mostra_Regras();
 }
 
 void Form2::C_Diferenca_Click() {
-    if (T_Diferenca.Text.empty()) T_Diferenca.Text = v_.Diferenca == 99 ? "9" : std::to_string(v_.Diferenca);
+    if (T_Diferenca.Text.empty()) T_Diferenca.Text = ajustes_.Diferenca == 99 ? "9" : std::to_string(ajustes_.Diferenca);
     Mostra_Regras();
 }
 
@@ -133,39 +133,32 @@ void Form2::L_Intervalo_Click() {
 
 void Form2::Command1_Click() {
     if (v_.plat.PerguntaOkCancela("Confirma entrar no modo de configuração dos botões?", kTitulo))
-        v_.Configurando_b = Vantor::kPedeConfiguracaoBotoes;
+        v_.PedeConfiguracaoBotoes();
 }
 
 void Form2::B_Ok_Click() {
-    v_.Rounds = Numero(T_Round);
-    v_.Intervalo = Numero(T_Intervalo);
-    v_.Tempo = Numero(T_Tempo);
-    v_.TempoInicial = Numero(T_TempoInicial);
-    v_.RoundInicial = Numero(T_RoundInicial);
+    ajustes_.Rounds = Numero(T_Round);
+    ajustes_.Intervalo = Numero(T_Intervalo);
+    ajustes_.Tempo = Numero(T_Tempo);
+    ajustes_.TempoInicial = Numero(T_TempoInicial);
+    ajustes_.RoundInicial = Numero(T_RoundInicial);
     for (size_t c = 1; c <= 2; ++c) {
-        v_.Nome[c] = T_Nome[c].Text;
-        v_.L2[c] = T_L2[c].Text;
+        ajustes_.Nome[c] = T_Nome[c].Text;
+        ajustes_.L2[c] = T_L2[c].Text;
     }
-    v_.Regra = Op_WTF.Value ? 0 : Op_Fetesp.Value ? 1 : 2;
-    v_.Limite = v_.Regra == 1 && C_Limite.Value ? Numero(T_Limite) : 99;
-    v_.Diferenca = v_.Regra != 0 && C_Diferenca.Value ? Numero(T_Diferenca) : 99;
-    v_.MeiaFaltaGolden = C_GoldenMeia.Value;
-    v_.LimiteFaltas = 10;
-    if (O_12.Value) v_.Pontos1 = 1, v_.Pontos2 = 2, v_.Pontos3 = 0;
-    if (O_23.Value) v_.Pontos1 = 2, v_.Pontos2 = 3, v_.Pontos3 = 0;
-    if (O_13.Value) v_.Pontos1 = 1, v_.Pontos2 = 3, v_.Pontos3 = 0;
-    if (O_123.Value) v_.Pontos1 = 1, v_.Pontos2 = 2, v_.Pontos3 = 3;
-    v_.ContaLutas = 0;
-    v_.GravaLog("Configura\tRounds: " + std::to_string(v_.Rounds) + "\tIntervalo: " + std::to_string(v_.Intervalo) +
-                "\tRound: " + std::to_string(v_.Tempo) + "\tNome Azul: " + T_Nome[1].Text + "\tL2 Azul: " +
-                T_L2[1].Text + "\tNome Vermelho: " + T_Nome[2].Text + "\tL2 Vermelho: " + T_L2[2].Text +
-                "\tÁrbitros: " + std::to_string(v_.Arbitros));
-    for (size_t i = 1; i <= 4; ++i) v_.Som[i] = T_Sons[i].Text;
-    v_.plat.PreparaSons({v_.Som.begin() + 1, v_.Som.begin() + 5});
+    ajustes_.Regra = Op_WTF.Value ? regra::WtfAntiga : Op_Fetesp.Value ? regra::LimiteDiferenca : regra::Wtf2017;
+    ajustes_.Limite = ajustes_.Regra == regra::LimiteDiferenca && C_Limite.Value ? Numero(T_Limite) : kSemLimite;
+    ajustes_.Diferenca = ajustes_.Regra != regra::WtfAntiga && C_Diferenca.Value ? Numero(T_Diferenca) : kSemLimite;
+    ajustes_.MeiaFaltaGolden = C_GoldenMeia.Value;
+    ajustes_.LimiteFaltas = 10;
+    if (O_12.Value) ajustes_.Pontos1 = 1, ajustes_.Pontos2 = 2, ajustes_.Pontos3 = 0;
+    if (O_23.Value) ajustes_.Pontos1 = 2, ajustes_.Pontos2 = 3, ajustes_.Pontos3 = 0;
+    if (O_13.Value) ajustes_.Pontos1 = 1, ajustes_.Pontos2 = 3, ajustes_.Pontos3 = 0;
+    if (O_123.Value) ajustes_.Pontos1 = 1, ajustes_.Pontos2 = 2, ajustes_.Pontos3 = 3;
+    for (size_t i = 1; i <= 4; ++i) ajustes_.Som[i] = T_Sons[i].Text;
     // With nothing selected in the list the language stays as it was.
-    if (TemSelecao(L_Lingua)) v_.Lingua = static_cast<int16_t>(L_Lingua.ListIndex);
-    // A settings file that cannot be written costs the next start its sounds and language, not this fight.
-    v_.GravaConfig();
+    if (TemSelecao(L_Lingua)) ajustes_.Lingua = static_cast<int16_t>(L_Lingua.ListIndex);
+    v_.ConfirmaConfiguracao(ajustes_);
     Aberto = false;
 }
 

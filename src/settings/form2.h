@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/ajustes.h"
+
 namespace vantor {
 
 class Vantor;
@@ -26,6 +28,7 @@ struct Lista {
     int ListIndex = -1;  // -1: nothing selected
 };
 
+// It works on its own copy of the settings and its own choice of language; the record changes only on OK.
 class Form2 {
 public:
     explicit Form2(Vantor& v);
@@ -73,7 +76,9 @@ public:
 
 private:
     void Escolhe(Marca& regra);
+    std::string Traduz(int entrada) const;  // in the language chosen in the list
     Vantor& v_;
+    Ajustes ajustes_;
 };
 
 // The sound-file chooser for one of the dialog's sound boxes.

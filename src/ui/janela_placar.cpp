@@ -17,18 +17,18 @@ JanelaPlacar::JanelaPlacar(Vantor& v, QWidget* pai) : QWidget(pai), v_(v) {
     // Every pixel is painted each time; Qt need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    resize(static_cast<int>(std::lround(v_.tela.Width / kTwipsPorPixel)),
-           static_cast<int>(std::lround(v_.tela.Height / kTwipsPorPixel)));
+    resize(static_cast<int>(std::lround(v_.tela().Width / kTwipsPorPixel)),
+           static_cast<int>(std::lround(v_.tela().Height / kTwipsPorPixel)));
 
-    timerLuta_ = &LigaTimer(v_.Timer_Luta, [this] { v_.Timer_Luta_Timer(); }, TimerVinculado::Modo::SemDeriva);
-    timerJoystick_ = &LigaTimer(v_.Timer_Joystick, [this] { v_.Timer_Joystick_Timer(); });
+    timerLuta_ = &LigaTimer(v_.Janela().Timer_Luta, [this] { v_.Timer_Luta_Timer(); }, TimerVinculado::Modo::SemDeriva);
+    timerJoystick_ = &LigaTimer(v_.Janela().Timer_Joystick, [this] { v_.Timer_Joystick_Timer(); });
     for (int k = 1; k <= 18; ++k)
-        LigaTimer(v_.Timer_Botao[static_cast<size_t>(k)], [this, k] { v_.Timer_Botao_Timer(k); });
+        LigaTimer(v_.Janela().Timer_Botao[static_cast<size_t>(k)], [this, k] { v_.Timer_Botao_Timer(k); });
 }
 
 JanelaPlacar::~JanelaPlacar() = default;
 
-TimerVinculado& JanelaPlacar::LigaTimer(Timer& timer, std::function<void()> handler, TimerVinculado::Modo modo) {
+TimerVinculado& JanelaPlacar::LigaTimer(const Timer& timer, std::function<void()> handler, TimerVinculado::Modo modo) {
     auto aoTick = [this, h = std::move(handler)] {
         h();
         Depois();
@@ -59,7 +59,7 @@ static size_t Aparencia(const Form1Controles& tela) {
 
 void JanelaPlacar::Depois() {
     sincroniza();
-    const size_t aparencia = Aparencia(v_.tela);
+    const size_t aparencia = Aparencia(v_.tela());
     if (aparencia == aparencia_) return;
     aparencia_ = aparencia;
     update();
@@ -67,7 +67,7 @@ void JanelaPlacar::Depois() {
 
 void JanelaPlacar::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    PintaTela(p, v_.tela, rect());
+    PintaTela(p, v_.tela(), rect());
     // Start-up is timed to the first painted frame (bench/bench_inicio.cpp): with VANTOR_MARCA_QUADRO set,
     // its value goes to stderr once that paint is done. Unset after, so later paints say nothing.
     if (qEnvironmentVariableIsSet("VANTOR_MARCA_QUADRO")) {
@@ -78,7 +78,7 @@ void JanelaPlacar::paintEvent(QPaintEvent*) {
 }
 
 const Controle* JanelaPlacar::ControleEm(QPoint ponto) const {
-    const auto& ordem = v_.tela.ordem;
+    const auto& ordem = v_.tela().ordem;
     for (auto it = ordem.rbegin(); it != ordem.rend(); ++it) {
         const Controle& c = **it;
         if (!c.Visible || !(c.Clicavel || c.DuploClicavel)) continue;

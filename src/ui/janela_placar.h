@@ -21,7 +21,7 @@ public:
 
     // Binds a core timer to its handler. Each tick runs the handler, then sincroniza() and a
     // repaint. The binding lives as long as the window.
-    TimerVinculado& LigaTimer(Timer& timer, std::function<void()> handler,
+    TimerVinculado& LigaTimer(const Timer& timer, std::function<void()> handler,
                               TimerVinculado::Modo modo = TimerVinculado::Modo::Repetido);
 
     // Brings every bound Qt timer in line with the core's timer data.

@@ -4,7 +4,7 @@
 
 namespace vantor::ui {
 
-TimerVinculado::TimerVinculado(Timer& dados, std::function<void()> aoTick, Modo modo, QObject* pai)
+TimerVinculado::TimerVinculado(const Timer& dados, std::function<void()> aoTick, Modo modo, QObject* pai)
     : QObject(pai), dados_(dados), aoTick_(std::move(aoTick)), modo_(modo) {
     qtimer_.setTimerType(Qt::PreciseTimer);
     qtimer_.setSingleShot(modo_ == Modo::SemDeriva);

@@ -22,7 +22,7 @@ public:
         Repetido,
     };
 
-    TimerVinculado(Timer& dados, std::function<void()> aoTick, Modo modo, QObject* pai = nullptr);
+    TimerVinculado(const Timer& dados, std::function<void()> aoTick, Modo modo, QObject* pai = nullptr);
 
     // Brings the Qt timer in line with the core's timer data; call after every handled event.
     void Sincroniza();
@@ -38,7 +38,7 @@ private:
     void Dispara();
     void Arma();
 
-    Timer& dados_;
+    const Timer& dados_;
     std::function<void()> aoTick_;
     Modo modo_;
     QTimer qtimer_;

@@ -1,0 +1,31 @@
+// The judges' buttons: which controller input is which button, the open agreement windows, and the
+// assignment mode's progress.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vantor {
+
+struct Juizes {
+    std::array<int16_t, 257> MapaBotoes{};    // input position 1..256 -> button 1..18, 0 unassigned
+    std::array<int32_t, 257> MascaraBotao{};  // button k -> bit k-1
+    std::array<std::string, 19> DescricaoBotao;
+    int32_t Pendentes = 0;        // buttons whose two-second window is open
+    std::string EstadoControles;  // the previous poll's reading
+    int16_t Configurando_b = 0;   // the lamp being assigned; kPedeConfiguracao asks for the assignment
+    int16_t BotaoCapturado = 0;   // kEsperando while the assignment waits for a press
+
+    static constexpr int16_t kEsperando = 999;
+    static constexpr int16_t kPedeConfiguracao = 99;
+
+    bool Capturando() const { return BotaoCapturado == kEsperando; }
+    // 1 when the button's window is open, else 0.
+    int b(int botao) const;
+    // The map as the button file holds it, and back; false, map untouched, when `dados` is too short.
+    std::string MapaEmBytes() const;
+    bool MapaDeBytes(const std::string& dados);
+};
+
+}  // namespace vantor

@@ -1,0 +1,61 @@
+// The three-language text table: each entry the Portuguese, Spanish and English texts joined by "|".
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace vantor {
+
+// The table's entries by name; the numbers are the table's own and never change.
+namespace txt {
+enum : int {
+    Azul = 1,
+    Vermelho = 2,
+    Inicio = 3,
+    Faltas = 4,
+    Pontos = 5,
+    Configuracao = 6,
+    UmMinuto = 7,
+    Rounds = 8,
+    GoldenRound = 9,
+    NenhumControle = 10,
+    ConfigurandoBotoes = 11,
+    BotoesConfigurados = 12,
+    Falta = 14,
+    ZerarLuta = 15,
+    Sumula = 16,
+    Intervalo = 17,
+    Arbitros = 18,
+    Empate = 19,
+    FimDo = 20,
+    Round = 21,
+    Tempo = 22,
+    Sons = 23,
+    Lingua = 24,
+    Cancelar = 25,
+    Nomes = 26,
+    FimDaLuta = 27,
+    Configuracoes = 28,
+    Pausa = 29,
+    InicioDaLuta = 30,
+    RoundsDe = 31,
+    BotaoApertado = 32,
+    LutaZerada = 33,
+    Venceu = 34,
+    Faltando = 35,
+    PausaLigada = 36,
+    PausaDesligada = 37,
+    EntrouNoGolden = 38,
+    ControlesIguais = 39,
+};
+}  // namespace txt
+
+struct TabelaIdioma {
+    std::array<std::string, 101> Idioma;
+
+    void Carrega();
+    // Entry `entrada` in language `lingua` (0..2); "" for an entry or language outside the table.
+    std::string Traduz(int entrada, int lingua) const;
+};
+
+}  // namespace vantor
