@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     std::vector<Aperto> apertos;
     apertos.reserve(static_cast<size_t>(total));
     std::vector<size_t> esperando;  // presses whose lamp or frame is still to come
-    auto acesa = [&v](int k) { return !v.tela.S_Botao[static_cast<size_t>(k)].FillSolid; };
+    auto acesa = [&v](int k) { return !v.tela().S_Botao[static_cast<size_t>(k)].FillSolid; };
 
     ObservaTimers observa;
     observa.depois = [&](Instante) {
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
             }
         }
     };
-    placar->janela->aposPintar = [&] {
+    placar->pintura.aposPintar = [&] {
         const Instante agora = Relogio::now();
         std::erase_if(esperando, [&](size_t i) {
             Aperto& a = apertos[i];
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
     }
     Conta("presses", static_cast<long>(apertos.size()));
     Conta("of them 10 ms taps", toques);
-    Conta("points the judges agreed on (blue + red)", v.PontosMarcados[1] + v.PontosMarcados[2]);
+    Conta("points the judges agreed on (blue + red)", v.Luta().PontosMarcados[1] + v.Luta().PontosMarcados[2]);
     Informa("press to lamp lit in the record, p50", Percentil(ateLampada, 50), "ms");
     Figura("press to lamp lit in the record, p99", Percentil(ateLampada, 99), "ms", 60);
     Informa("press to lamp lit in the record, max", Percentil(ateLampada, 100), "ms");

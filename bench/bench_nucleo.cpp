@@ -112,7 +112,7 @@ private:
     // Each lamp's timer fires two seconds after the record (re)started it, as the window's would.
     void Lampadas() {
         for (size_t k = 1; k <= 18; ++k) {
-            Timer& t = v_.Timer_Botao[k];
+            const Timer& t = v_.Janela().Timer_Botao[k];
             if (!t.Enabled) continue;
             if (t.Restarts != vistos_[k]) {
                 vistos_[k] = t.Restarts;
@@ -127,7 +127,7 @@ private:
 
     void Operador() {
         const int64_t agora = plat_.ms;
-        if (!v_.LutaIniciada) {
+        if (!v_.Luta().LutaIniciada) {
             if (proximaLuta_ < 0) proximaLuta_ = agora + Entre(20'000, 120'000);
             if (agora < proximaLuta_) return;
             // Now and then the settings change between fights.
@@ -138,13 +138,13 @@ private:
             proximaLuta_ = fimLuta_ = retoma_ = -1;
             return;
         }
-        if (fimLuta_ < 0 && (v_.LutaDecidida || agora - inicioLuta_ > 12 * 60'000)) fimLuta_ = agora + Entre(5'000, 30'000);
+        if (fimLuta_ < 0 && (v_.Luta().LutaDecidida || agora - inicioLuta_ > 12 * 60'000)) fimLuta_ = agora + Entre(5'000, 30'000);
         if (fimLuta_ >= 0 && agora >= fimLuta_) {
             if (Entre(0, 3) == 0) Tecla(tecla::S);
             Tecla(tecla::Esc);  // OK to the question: a new fight
             return;
         }
-        if (v_.Pausado && v_.ContaIntervalo < 0 && v_.ContaMinuto < 0) {
+        if (v_.Luta().Pausado && v_.Luta().ContaIntervalo < 0 && v_.Luta().ContaMinuto < 0) {
             if (retoma_ < 0) retoma_ = agora + Entre(3'000, 20'000);
             if (agora >= retoma_) {
                 Tecla(tecla::Espaco);
@@ -157,7 +157,7 @@ private:
         static constexpr int kFaltas[] = {tecla::F5, tecla::Acima, tecla::F9, tecla::Abaixo, tecla::F6, tecla::F10};
         if (Chance(1.0 / 8)) Tecla(kPontos[Entre(0, std::size(kPontos) - 1)]);
         if (Chance(1.0 / 25)) Tecla(kFaltas[Entre(0, std::size(kFaltas) - 1)]);
-        if (!v_.Pausado && Chance(1.0 / 60)) Tecla(tecla::Espaco);
+        if (!v_.Luta().Pausado && Chance(1.0 / 60)) Tecla(tecla::Espaco);
         if (Chance(1.0 / 400)) Tecla(tecla::Um);
     }
 
@@ -225,9 +225,12 @@ int main(int argc, char** argv) {
     // Three rounds of ninety seconds with thirty of rest, and now and then two rounds of two minutes.
     bool curto = true;
     plat.aoConfigurar = [&] {
-        v.Rounds = curto ? 3 : 2;
-        v.Tempo = curto ? 90 : 120;
-        v.Intervalo = 30;
+        // As the dialog's OK would leave them.
+        Ajustes a = v.Config();
+        a.Rounds = curto ? 3 : 2;
+        a.Tempo = a.TempoInicial = curto ? 90 : 120;
+        a.Intervalo = 30;
+        v.ConfirmaConfiguracao(a);
         curto = !curto;
     };
 

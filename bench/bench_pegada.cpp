@@ -60,8 +60,8 @@ int main(int argc, char** argv) {
     placar.Tecla(Qt::Key_Return);
     PlacarVivo::Espera(2000);  // start-up work is not what is measured
 
-    const long polls0 = placar.polls, quadros0 = placar.janela->quadros;
-    const auto pintando0 = placar.janela->pintando;
+    const long polls0 = placar.polls, quadros0 = placar.pintura.quadros;
+    const auto pintando0 = placar.pintura.pintando;
     const double cpu0 = CpuProprio(), outro0 = CpuDe(outro);
     const Instante t0 = Relogio::now();
     PlacarVivo::Espera(static_cast<int>(segundos * 1000));
@@ -73,11 +73,11 @@ int main(int argc, char** argv) {
 
     rusage r{};
     ::getrusage(RUSAGE_SELF, &r);
-    std::printf("  in this process, fight started (round clock at %d s, %ld polls):\n", placar.v->TempoRestante,
+    std::printf("  in this process, fight started (round clock at %d s, %ld polls):\n", placar.v->Luta().TempoRestante,
                 placar.polls - polls0);
     Figura("CPU, % of one core", (cpu1 - cpu0) / parede * 100.0, "%", 1);
-    const long quadros = placar.janela->quadros - quadros0;
-    const double pintando = Ms(placar.janela->pintando - pintando0);
+    const long quadros = placar.pintura.quadros - quadros0;
+    const double pintando = Ms(placar.pintura.pintando - pintando0);
     Informa("frames painted per second", static_cast<double>(quadros) / parede, "/s");
     Informa("time in one paint, mean", quadros ? pintando / static_cast<double>(quadros) : 0.0, "ms");
     Informa("time in paints, % of one core", pintando / (parede * 1000.0) * 100.0, "%");

@@ -43,19 +43,19 @@ int main(int argc, char** argv) {
     QApplication::instance()->installEventFilter(&observa);
 
     PlacarVivo::Espera(1500);  // start-up settles; controllers are looked for
-    const long pollsAntes = placar.polls, quadrosAntes = placar.janela->quadros;
+    const long pollsAntes = placar.polls, quadrosAntes = placar.pintura.quadros;
     const Instante t0 = Relogio::now();
     placar.Tecla(Qt::Key_Return);
     const Instante depoisEnter = Relogio::now();
     contando = true;
-    if (!placar.v->LutaIniciada) std::printf("  the Enter key did not start the fight\n");
+    if (!placar.v->Luta().LutaIniciada) std::printf("  the Enter key did not start the fight\n");
     const auto& agenda = relogio.Agenda();
     const Instante inicioAgenda = agenda.Prazo() - agenda.Intervalo() * agenda.Proximo();
-    const int16_t tempoInicial = placar.v->TempoRestante;
+    const int16_t tempoInicial = placar.v->Luta().TempoRestante;
 
     QTimer::singleShot(static_cast<int>((segundos + 10) * 1000), &laco, &QEventLoop::quit);
     laco.exec();
-    const long polls = placar.polls - pollsAntes, quadros = placar.janela->quadros - quadrosAntes;
+    const long polls = placar.polls - pollsAntes, quadros = placar.pintura.quadros - quadrosAntes;
     const Instante fim = Relogio::now();
     vizinho.Para();
     QApplication::instance()->removeEventFilter(&observa);
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
 
     Conta("ticks seen", n);
     Conta("ticks skipped by the schedule", saltados);
-    Conta("seconds the round clock counted down", tempoInicial - placar.v->TempoRestante);
+    Conta("seconds the round clock counted down", tempoInicial - placar.v->Luta().TempoRestante);
     Informa("controller polls per second", polls / Ms(fim - t0) * 1000.0, "/s");
     Informa("frames painted per second", quadros / Ms(fim - t0) * 1000.0, "/s");
     Informa("Enter key handled in", Ms(depoisEnter - t0), "ms");

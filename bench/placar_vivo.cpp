@@ -33,18 +33,20 @@ PlacarVivo::PlacarVivo(const Opcoes& opcoes) : antes_(std::filesystem::current_p
     ::setenv("TEMP", (pasta.caminho() + "/").c_str(), 1);
     if (!opcoes.botoes.empty()) std::ofstream("botoes.cfg", std::ios::binary) << opcoes.botoes;
 
-    plataforma = std::make_unique<ui::PlataformaQt>();
-    v = std::make_unique<Vantor>(*plataforma);
-    v->Form_Load();
+    programa = std::make_unique<ui::Montagem>();
+    plataforma = &programa->Plataforma();
+    v = &programa->Placar();
+    janela = &programa->Janela();
     if (opcoes.segundosRound > 0) {
         // As the operator would set it in the dialog: the next fight's round length.
-        v->Tempo = static_cast<int16_t>(opcoes.segundosRound);
+        Ajustes a = v->Config();
+        a.Tempo = a.TempoInicial = static_cast<int16_t>(opcoes.segundosRound);
+        v->DefineAjustes(a);
         v->ZeraLuta();
     }
-    janela = std::make_unique<JanelaMedida>(*v);
-    plataforma->DefineJanela(janela.get());
+    janela->installEventFilter(&pintura);
     QObject::connect(&janela->TimerJoystick(), &ui::TimerVinculado::Disparou, [this] { ++polls; });
-    janela->show();
+    programa->Mostra(false);
     QElapsedTimer limite;
     limite.start();
     while (!janela->windowHandle() || !janela->windowHandle()->isExposed()) {
@@ -53,19 +55,30 @@ PlacarVivo::PlacarVivo(const Opcoes& opcoes) : antes_(std::filesystem::current_p
     }
 }
 
+bool MedePintura::eventFilter(QObject* alvo, QEvent* e) {
+    if (e->type() != QEvent::Paint || dentro_) return false;
+    dentro_ = true;
+    const Instante inicio = Relogio::now();
+    alvo->event(e);
+    pintando += Relogio::now() - inicio;
+    ++quadros;
+    if (aposPintar) aposPintar();
+    dentro_ = false;
+    return true;  // already delivered
+}
+
 PlacarVivo::~PlacarVivo() {
-    janela.reset();
-    v.reset();
-    plataforma.reset();
+    janela->removeEventFilter(&pintura);
+    programa.reset();
     std::error_code ec;
     std::filesystem::current_path(antes_, ec);
 }
 
 void PlacarVivo::Tecla(Qt::Key tecla) {
     QKeyEvent aperta(QEvent::KeyPress, tecla, Qt::NoModifier);
-    QCoreApplication::sendEvent(janela.get(), &aperta);
+    QCoreApplication::sendEvent(janela, &aperta);
     QKeyEvent solta(QEvent::KeyRelease, tecla, Qt::NoModifier);
-    QCoreApplication::sendEvent(janela.get(), &solta);
+    QCoreApplication::sendEvent(janela, &solta);
 }
 
 void PlacarVivo::Espera(int milissegundos) {

@@ -12,29 +12,26 @@
 #include "app/vantor.h"
 #include "medidas.h"
 #include "ui/janela_placar.h"
-#include "ui/plataforma_qt.h"
+#include "ui/montagem.h"
 
 namespace vantor::bench {
 
 // Makes the QApplication for a benchmark, offscreen unless the caller's environment chose a platform.
 std::unique_ptr<QApplication> AplicacaoOffscreen(int& argc, char** argv);
 
-// The scoreboard window, telling a listener each time a paint has finished.
-class JanelaMedida : public ui::JanelaPlacar {
+// Delivers the window's paint events itself, to count them, time them and tell a listener each time a paint
+// has finished.
+class MedePintura : public QObject {
 public:
-    using ui::JanelaPlacar::JanelaPlacar;
     std::function<void()> aposPintar;
-    long quadros = 0;                  // paints finished
-    Relogio::duration pintando{};      // wall time spent inside them
+    long quadros = 0;              // paints finished
+    Relogio::duration pintando{};  // wall time spent inside them
 
 protected:
-    void paintEvent(QPaintEvent* e) override {
-        const Instante inicio = Relogio::now();
-        ui::JanelaPlacar::paintEvent(e);
-        pintando += Relogio::now() - inicio;
-        ++quadros;
-        if (aposPintar) aposPintar();
-    }
+    bool eventFilter(QObject* alvo, QEvent* e) override;
+
+private:
+    bool dentro_ = false;
 };
 
 // Delivers every timer event of the application itself, so a listener learns when each began and can
@@ -71,9 +68,11 @@ public:
     static void Espera(int milissegundos);
 
     PastaTemporaria pasta;
-    std::unique_ptr<ui::PlataformaQt> plataforma;
-    std::unique_ptr<Vantor> v;
-    std::unique_ptr<JanelaMedida> janela;
+    std::unique_ptr<ui::Montagem> programa;
+    ui::PlataformaQt* plataforma = nullptr;
+    Vantor* v = nullptr;
+    ui::JanelaPlacar* janela = nullptr;
+    MedePintura pintura;
     long polls = 0;  // Timer_Joystick ticks that reached the controllers
 
 private:

@@ -84,10 +84,10 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterStoresLogsAndSaves) {
         QTest::keyClick(caixa, Qt::Key_Escape);
     });
     QTest::keyClick(&janela, Qt::Key_F1);
-    EXPECT_EQ(std::tie(v.Regra, v.Limite, v.Som[1]), std::make_tuple(2, 99, "gongo.wav"));
+    EXPECT_EQ(std::tie(v.Config().Regra, v.Config().Limite, v.Config().Som[1]), std::make_tuple(2, 99, "gongo.wav"));
     EXPECT_FALSE(ExisteArquivo(Junta(raiz, "vantor.ini")));
 
-    const std::string log = v.ArquivoLog;
+    const std::string log = v.Log().ArquivoLog;
     QuandoAbrir<ui::DialogoConfig>([&](ui::DialogoConfig& d) {
         QTest::keyClick(Filho(d, "T_Nome1"), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(Filho(d, "T_Nome1"), "Silva");
@@ -110,7 +110,7 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterStoresLogsAndSaves) {
     });
     QTest::keyClick(&janela, Qt::Key_F1);
     EXPECT_EQ(plat.sons, (std::vector<std::string>{Junta(raiz, "gongo.wav"), apito, apito}));
-    EXPECT_EQ(std::tie(v.Nome[1], v.Lingua, v.Som[2]), std::make_tuple("Silva", 2, apito));
+    EXPECT_EQ(std::tie(v.Config().Nome[1], v.Config().Lingua, v.Config().Som[2]), std::make_tuple("Silva", 2, apito));
     EXPECT_NE(LeArquivo(log).find("\tConfigura\tRounds: 1\tIntervalo: 15\tRound: 60\tNome Azul: Silva\tL2 Azul: \t"
                                   "Nome Vermelho: Vermelho\tL2 Vermelho: \tÁrbitros: 3\r\n"), std::string::npos);
     EXPECT_EQ(LeArquivo(Junta(raiz, "vantor.ini")),

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "ui/pintura.h"
-#include "ui/plataforma_qt.h"
+#include "ui/montagem.h"
 #include "ui/teclas.h"
 #include "ui_placar.h"
 
@@ -38,25 +38,25 @@ TEST(Janela, ClicksGoToTheTopmostVisibleControlAndKeysToTheCoreWhileTheClockRuns
     Vantor& v = *placar.v;
     janela.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
-    const QPoint msg = ui::RetanguloPixels(v.tela.L_Msg).center();
+    const QPoint msg = ui::RetanguloPixels(v.tela().L_Msg).center();
     QTest::mouseClick(&janela, Qt::RightButton, {}, msg);
-    EXPECT_FALSE(v.LutaIniciada);
+    EXPECT_FALSE(v.Luta().LutaIniciada);
     QTest::mouseClick(&janela, Qt::LeftButton, {}, msg);
-    EXPECT_TRUE(v.LutaIniciada);
+    EXPECT_TRUE(v.Luta().LutaIniciada);
     // The line is hidden now: the click falls through to the score, which takes double clicks only.
     QTest::mouseClick(&janela, Qt::LeftButton, {}, msg);
-    EXPECT_FALSE(v.Pausado);
+    EXPECT_FALSE(v.Luta().Pausado);
     // Through the window system's path, as a real double click arrives: one step per press.
-    QTest::mouseDClick(janela.windowHandle(), Qt::LeftButton, {}, ui::RetanguloPixels(v.tela.K_Amais).center());
-    EXPECT_EQ(v.PontosMarcados[1], 2);
+    QTest::mouseDClick(janela.windowHandle(), Qt::LeftButton, {}, ui::RetanguloPixels(v.tela().K_Amais).center());
+    EXPECT_EQ(v.Luta().PontosMarcados[1], 2);
     placar.Teclas({Qt::Key_F12});
-    EXPECT_EQ(v.PontosMarcados[1], 3);
-    const int antes = v.TempoRestante;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return v.TempoRestante < antes; }, 2500)) << "the match clock did not tick";
+    EXPECT_EQ(v.Luta().PontosMarcados[1], 3);
+    const int antes = v.Luta().TempoRestante;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return v.Luta().TempoRestante < antes; }, 2500)) << "the match clock did not tick";
     placar.Teclas({Qt::Key_Space});
-    EXPECT_TRUE(v.Pausado && v.tela.L_Msg.Visible);
+    EXPECT_TRUE(v.Luta().Pausado && v.tela().L_Msg.Visible);
     placar.Teclas({Qt::Key_Space});
-    EXPECT_FALSE(v.Pausado || v.tela.L_Msg.Visible);
+    EXPECT_FALSE(v.Luta().Pausado || v.tela().L_Msg.Visible);
 }
 
 // Answers the next modal box once it is up; gives up after two seconds rather than hang the run.
@@ -73,12 +73,10 @@ void Tecla(QMessageBox& c, Qt::Key t) { QTest::keyClick(c.focusWidget() ? c.focu
 TEST(Encerramento, OnlyOkResetsTheFightAndAltF4EndsTheProgramAtOnce) {
     QTemporaryDir pasta;
     qputenv("TEMP", (pasta.path() + "/").toUtf8());
-    ui::PlataformaQt plat;
-    Vantor v(plat);
-    v.Form_Load();
-    ui::JanelaPlacar janela(v);
-    plat.DefineJanela(&janela);
-    janela.show();
+    ui::Montagem programa;
+    Vantor& v = programa.Placar();
+    ui::JanelaPlacar& janela = programa.Janela();
+    programa.Mostra(false);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
     QTest::keyClick(&janela, Qt::Key_Return);
     QTest::keyClick(&janela, Qt::Key_F12);
@@ -97,8 +95,8 @@ TEST(Encerramento, OnlyOkResetsTheFightAndAltF4EndsTheProgramAtOnce) {
         });
         QTest::keyClick(&janela, Qt::Key_Escape);
         EXPECT_EQ(pergunta, "Vantor: Zerar a luta?");
-        EXPECT_EQ(v.LutaIniciada, !caso.zera);
-        EXPECT_EQ(v.PontosMarcados[1], caso.zera ? 0 : 1);
+        EXPECT_EQ(v.Luta().LutaIniciada, !caso.zera);
+        EXPECT_EQ(v.Luta().PontosMarcados[1], caso.zera ? 0 : 1);
     }
     QTest::keyClick(&janela, Qt::Key_Return);  // a fight again: Alt+F4 asks nothing
     GTEST_FLAG_SET(death_test_style, "threadsafe");

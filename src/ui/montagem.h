@@ -1,0 +1,36 @@
+// The program put together in one place: the Qt platform (with the SDL controllers and sound inside it), the
+// record and the operator's window. main, the benchmarks and the tests all build the program here, so what they
+// run is what the operator runs.
+#pragma once
+
+#include <memory>
+
+#include "app/vantor.h"
+#include "ui/janela_placar.h"
+#include "ui/plataforma_qt.h"
+
+namespace vantor::ui {
+
+class Montagem {
+public:
+    // Needs the QApplication made. Starts the platform, runs the start-up and builds the window, not shown yet.
+    Montagem();
+    ~Montagem();
+    Montagem(const Montagem&) = delete;
+    Montagem& operator=(const Montagem&) = delete;
+
+    // Full screen and frameless, as the program runs; or an ordinary window (tests, benchmarks).
+    void Mostra(bool telaCheia);
+
+    PlataformaQt& Plataforma() { return *plataforma_; }
+    Vantor& Placar() { return *v_; }
+    JanelaPlacar& Janela() { return *janela_; }
+
+private:
+    // Built in this order and taken down in the reverse one: the window holds the record, the record the platform.
+    std::unique_ptr<PlataformaQt> plataforma_;
+    std::unique_ptr<Vantor> v_;
+    std::unique_ptr<JanelaPlacar> janela_;
+};
+
+}  // namespace vantor::ui
