@@ -35,6 +35,7 @@ public:
         SDL_JoystickUpdate();
     }
     bool Aberto() const { return joy_ != nullptr; }
+    SDL_JoystickID Instancia() const { return SDL_JoystickInstanceID(joy_); }
     // Input 0..3 is a button; 4 and 5 push the stick right and down.
     void Muda(int entrada, bool apertada) {
         if (entrada < 4)

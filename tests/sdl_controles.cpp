@@ -1,9 +1,13 @@
-// The controller layer against real SDL virtual joysticks: slots, the axis scale, presses shorter than a poll.
+// The controller layer against real SDL virtual joysticks: slots, the axis scale, presses shorter than a poll,
+// identical pads told apart by their USB ports in a sysfs tree of our own.
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 
 #include <array>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "platform/trava.h"
@@ -15,6 +19,7 @@ using vantor::ControlesSDL;
 using vantor::LeituraControle;
 using vantor::Trava;
 using vantor::teste::Virtual;
+namespace fs = std::filesystem;
 
 TEST(Trava, EachTransitionReadsOnceAndOverflowDropsTheOldestPair) {
     Trava t;
@@ -83,9 +88,8 @@ TEST_F(Controles, UnpluggedControllersKeepTheirSlotsForTheirReturn) {
     virtuais_[0]->Desliga();
     virtuais_[4]->Desliga();
     EXPECT_EQ(Slots(), 0b1100u);
-    EXPECT_EQ(Slots(&Liga("Outro")), 1u << 4);
-    EXPECT_EQ(Slots(&Liga()), 1u << 0);
-    EXPECT_EQ(Slots(&Liga()), 1u << 1);
+    for (auto [nome, slot] : {std::pair{"Outro", 4}, {"Juiz", 0}, {"Juiz", 1}})
+        EXPECT_EQ(Slots(&Liga(nome)), 1u << slot) << nome << slot;
 }
 
 TEST_F(Controles, ASeventeenthControllerWaitsForAFreeSlot) {
@@ -116,6 +120,81 @@ TEST_F(Controles, SticksOnTheSlotScaleAndInputsShorterThanAPoll) {
             const LeituraControle l = Le()[0];
             EXPECT_EQ(c.eixo ? l.y : l.x, esperado) << c.eixo << ' ' << c.valores[0];
         }
+    }
+}
+
+// A pad's node ("event7", "hidraw1") laid out as the kernel does: class/input/event7 links into the device tree,
+// its "device" link leads to the input device (for hidraw, the HID device), and the USB device above the interface
+// holds busnum and devpath, as do the hubs above it. Bus 0005 is a Bluetooth pad paired through a USB dongle.
+void Planta(const fs::path& sys, const std::string& no, const std::string& porta, const char* barramento = "0003") {
+    static int n = 0;
+    const fs::path hub = sys / "devices/pci0000:00/0000:00:14.0/usb1/1-1", usb = hub / porta;
+    fs::create_directories(usb);
+    for (const fs::path& p : {hub.parent_path(), hub, usb})
+        for (const char* arquivo : {"busnum", "devpath"}) std::ofstream(p / arquivo) << "1\n";
+    char hid[24];
+    std::snprintf(hid, sizeof hid, "%s:0079:0006.%04X", barramento, ++n);
+    const fs::path dispositivo = usb / (porta + ":1.0") / hid;
+    const bool evento = no.rfind("event", 0) == 0;
+    const fs::path pai = evento ? dispositivo / "input" / ("input" + std::to_string(n)) : dispositivo;
+    const fs::path entrada = evento ? pai / no : pai / "hidraw" / no;
+    const fs::path classe = sys / "class" / (evento ? "input" : "hidraw");
+    for (const fs::path& p : {entrada, classe}) fs::create_directories(p);
+    fs::create_directory_symlink(fs::relative(pai, entrada), entrada / "device");
+    fs::create_directory_symlink(fs::relative(entrada, classe), classe / no);
+}
+
+class Portas : public Controles {
+protected:
+    void SetUp() override {
+        Controles::SetUp();
+        const fs::path sys = arvore_.caminho() + "/sys", fora = arvore_.caminho() + "/fora";
+        for (auto [no, porta] : {std::pair{"event7", "1-1.2"}, {"event10", "1-1.2"}, {"hidraw1", "1-1.2"},
+                                 {"event8", "1-1.4"}, {"event9", "1-1.4"}, {"hidraw2", "1-1.4"}, {"event11", "1-1.3"}})
+            Planta(sys, no, porta);
+        Planta(sys, "event12", "1-1.5", "0005");
+        fs::create_directory_symlink("../../devices/desligado/event50", sys / "class/input/event50");
+        Planta(fora, "event60", "1-1.6");  // a tree beside ours, and a link out into it
+        fs::create_directory_symlink(fs::relative(fora / "class/input/event60", sys / "class/input"),
+                                     sys / "class/input/event60");
+    }
+};
+
+TEST_F(Portas, IdenticalPadsGetTheirSlotsBackWhateverTheOrderOfTheirReturn) {
+    // Two pads of one model without serial numbers on ports 1-1.2 and 1-1.4, both unplugged; the second is back
+    // first, each on a new node (the kernel numbers them anew).
+    const struct { const char* nome; const char* antes[2]; const char* depois[2]; } casos[] = {
+        {"Par 1", {"/dev/input/event7", "/dev/input/event8"}, {"/dev/input/event10", "/dev/input/event9"}},
+        {"Par 2", {"/dev/hidraw1", "/dev/hidraw2"}, {"/dev/input/event7", "/dev/input/event8"}},
+        {"Par 3", {"/dev/input/event7", "/dev/input/event8"}, {"/dev/input/event11", "/dev/input/event9"}},  // moved
+    };
+    for (const auto& c : casos) {
+        Virtual* par[2] = {&Liga(c.nome, c.antes[0]), &Liga(c.nome, c.antes[1])};
+        const unsigned slots[2] = {Slots(par[0]), Slots(par[1])};
+        EXPECT_NE(slots[0], slots[1]) << c.nome;
+        for (Virtual* v : par) v->Desliga();
+        Le();
+        for (int k : {1, 0}) EXPECT_EQ(Slots(&Liga(c.nome, c.depois[k])), slots[k]) << c.nome << ' ' << k;
+        EXPECT_FALSE(controles_.Duvidosos()) << c.nome;
+    }
+}
+
+TEST_F(Portas, PadsThatLookAlikeWithoutAPortAreDoubtfulWhileBothAreIn) {
+    // No port: none from SDL (a virtual pad's), an empty path, no sysfs entry, a dangling link, paths outside
+    // /dev, a Bluetooth pad behind its dongle, a link out of the tree.
+    const struct { const char* nos[2]; bool duvidosos; } casos[] = {
+        {{nullptr, ""}, true}, {{"/dev/input/event99", "/dev/input/event50"}, true},
+        {{"/tmp/input/event7", "input/event7"}, true}, {{"/dev/input/event12", "/dev/input/event60"}, true},
+        {{"/dev/input/event7", ""}, false}, {{"/dev/hidraw2", "/dev/input/event7"}, false}};
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        Virtual* par[2] = {&Liga("Igual", casos[i].nos[0]), &Liga("Igual", casos[i].nos[1])};
+        Le();
+        EXPECT_EQ(controles_.Conectados(), 2) << i;
+        EXPECT_EQ(controles_.Duvidosos(), casos[i].duvidosos) << i;
+        par[0]->Desliga();
+        Le();
+        EXPECT_FALSE(controles_.Duvidosos()) << i;
+        par[1]->Desliga();
     }
 }
 

@@ -5,10 +5,13 @@
 
 #include <SDL.h>
 
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "controle_virtual.h"
+#include "luta.h"
 #include "platform/controles_sdl.h"
 
 namespace vantor::teste {
@@ -20,13 +23,23 @@ protected:
         controles_.Bombeia();
         if (SDL_NumJoysticks() > 0) GTEST_SKIP() << "a real controller is plugged in; the slots would not be ours";
     }
-    Virtual& Liga(const char* nome = "Juiz") {
+    // `no`: the device node the controller claims, looked up in the sysfs tree under arvore_/sys; without it,
+    // SDL's own answer (a virtual device has none).
+    Virtual& Liga(const char* nome = "Juiz", const char* no = nullptr) {
         Virtual& v = *virtuais_.emplace_back(std::make_unique<Virtual>(nome));
         EXPECT_TRUE(v.Aberto()) << SDL_GetError();
+        if (no) nos_[v.Instancia()] = no;
         return v;
     }
 
-    ControlesSDL controles_;  // first made, last gone: the virtual devices need SDL running
+    std::map<SDL_JoystickID, std::string> nos_;
+    PastaTemporaria arvore_;
+    // First made, last gone: the virtual devices need SDL running.
+    ControlesSDL controles_{[this](int i) -> std::string {
+        if (const auto it = nos_.find(SDL_JoystickGetDeviceInstanceID(i)); it != nos_.end()) return it->second;
+        const char* sdl = SDL_JoystickPathForIndex(i);
+        return sdl ? sdl : "";
+    }, arvore_.caminho() + "/sys"};
     std::vector<std::unique_ptr<Virtual>> virtuais_;
 };
 

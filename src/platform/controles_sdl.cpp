@@ -3,6 +3,9 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <utility>
 
 #include "platform/trava.h"
 
@@ -14,8 +17,10 @@ constexpr int kBotoes = 4;
 
 uint32_t Escala(int16_t valor) { return static_cast<uint32_t>(valor + 32768); }
 
-// What tells one physical controller from another across an unplug.
-std::string Identidade(SDL_Joystick* joy) {
+namespace fs = std::filesystem;
+
+// What the model says of itself; two pads of one model without a serial number say the same.
+std::string Modelo(SDL_Joystick* joy) {
     char guid[33] = {};
     SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(joy), guid, sizeof guid);
     const char* serie = SDL_JoystickGetSerial(joy);
@@ -23,12 +28,44 @@ std::string Identidade(SDL_Joystick* joy) {
     return std::string(guid) + '\n' + (serie ? serie : "") + '\n' + (nome ? nome : "");
 }
 
+// The USB port ("1-1.4") of the device behind a node (/dev/input/event7, /dev/hidraw3): the node's class entry
+// in sysfs leads into the device tree, and the USB device is the nearest folder above that holds busnum and
+// devpath. "" when anything on the way is missing or odd.
+std::string Porta(const std::string& no, const fs::path& sysfs) {
+    const fs::path caminho(no);
+    const std::string nome = caminho.filename().string();
+    if (nome.empty() || nome == "." || nome == "..") return "";
+    std::string classe;
+    if (caminho.parent_path() == "/dev/input")
+        classe = "input";
+    else if (caminho.parent_path() == "/dev")
+        classe = nome.substr(0, nome.find_last_not_of("0123456789") + 1);  // hidraw3: class hidraw
+    if (classe.empty() || classe == "." || classe == "..") return "";
+    std::error_code erro;
+    const fs::path raiz = fs::canonical(sysfs, erro);
+    if (erro) return "";
+    fs::path pasta = fs::canonical(sysfs / "class" / classe / nome / "device", erro);
+    if (erro) return "";
+    // A link that leads out of the tree leads nowhere we can vouch for.
+    if (std::mismatch(raiz.begin(), raiz.end(), pasta.begin(), pasta.end()).first != raiz.end()) return "";
+    for (; pasta != raiz; pasta = pasta.parent_path()) {
+        const std::string nivel = pasta.filename().string();
+        // A HID device of another bus (0005 is Bluetooth) on the way up: the USB device is only its dongle,
+        // shared by every pad paired through it.
+        if (nivel.size() == 19 && nivel[4] == ':' && nivel[9] == ':' && nivel[14] == '.' &&
+            nivel.compare(0, 4, "0003") != 0)
+            return "";
+        if (fs::exists(pasta / "busnum", erro) && fs::exists(pasta / "devpath", erro)) return nivel;
+    }
+    return "";
+}
+
 }  // namespace
 
 struct ControlesSDL::Controle {
     SDL_Joystick* joy = nullptr;
     SDL_JoystickID instancia = -1;
-    std::string identidade;
+    Identidade identidade;
     int slot = -1;  // -1 while all slots are taken
     std::array<Trava, kBotoes> botoes;
     Trava direita, baixo;
@@ -49,7 +86,8 @@ struct ControlesSDL::Controle {
     }
 };
 
-ControlesSDL::ControlesSDL() {
+ControlesSDL::ControlesSDL(Caminho caminho, std::string sysfs)
+    : caminho_(std::move(caminho)), sysfs_(std::move(sysfs)) {
     // Qt owns the window and the process's signals; SDL only watches the controllers, in the background too.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
@@ -129,7 +167,13 @@ void ControlesSDL::Procura() {
         auto c = std::make_unique<Controle>();
         c->joy = joy;
         c->instancia = SDL_JoystickInstanceID(joy);
-        c->identidade = Identidade(joy);
+        std::string no;
+        if (caminho_) {
+            no = caminho_(i);
+        } else if (const char* p = SDL_JoystickPathForIndex(i)) {
+            no = p;
+        }
+        c->identidade = {Modelo(joy), Porta(no, sysfs_)};
         abertos_.push_back(std::move(c));
         DaSlot(*abertos_.back());
     }
@@ -161,6 +205,8 @@ void ControlesSDL::DaSlot(Controle& c) {
         return -1;
     };
     int slot = primeiro([&](int s) { return reservas_[s] == c.identidade; });
+    // Back on another port: the model alone decides, as it did before ports were known.
+    if (slot < 0) slot = primeiro([&](int s) { return reservas_[s] && reservas_[s]->modelo == c.identidade.modelo; });
     if (slot < 0) slot = primeiro([&](int s) { return !reservas_[s].has_value(); });
     if (slot < 0) slot = primeiro([](int) { return true; });
     if (slot < 0) return;
@@ -174,6 +220,14 @@ int ControlesSDL::Conectados() const {
     int n = 0;
     for (const Controle* c : slots_) n += c != nullptr;
     return n;
+}
+
+bool ControlesSDL::Duvidosos() const {
+    for (size_t i = 0; i < abertos_.size(); ++i)
+        for (size_t j = i + 1; j < abertos_.size(); ++j)
+            if (abertos_[i]->identidade.porta.empty() && abertos_[i]->identidade == abertos_[j]->identidade)
+                return true;
+    return false;
 }
 
 }  // namespace vantor

@@ -110,7 +110,7 @@ int PlataformaQt::ControlesConectados() { return controles_->Conectados(); }
 
 void PlataformaQt::BombeiaControles() { controles_->Bombeia(); }
 
-bool PlataformaQt::ControlesDuvidosos() { return false; }
+bool PlataformaQt::ControlesDuvidosos() { return controles_->Duvidosos(); }
 
 bool PlataformaQt::EsperaEventos() {
     if (!janela_ || !janela_->isVisible()) return false;
