@@ -35,7 +35,7 @@ public:
     long sons = 0, perguntas = 0, editores = 0, avisos = 0;
 
     Momento Agora() override {
-        const int64_t s = 8 * 3600 + ms / 1000;
+        const int64_t s = int64_t{8} * 3600 + ms / 1000;
         return {2026, 12, 7, static_cast<int>(s / 3600 % 24), static_cast<int>(s / 60 % 60), static_cast<int>(s % 60),
                 static_cast<int>(ms % 1000)};
     }
@@ -138,7 +138,7 @@ private:
             proximaLuta_ = fimLuta_ = retoma_ = -1;
             return;
         }
-        if (fimLuta_ < 0 && (v_.Luta().LutaDecidida || agora - inicioLuta_ > 12 * 60'000)) fimLuta_ = agora + Entre(5'000, 30'000);
+        if (fimLuta_ < 0 && (v_.Luta().LutaDecidida || agora - inicioLuta_ > int64_t{12} * 60'000)) fimLuta_ = agora + Entre(5'000, 30'000);
         if (fimLuta_ >= 0 && agora >= fimLuta_) {
             if (Entre(0, 3) == 0) Tecla(tecla::S);
             Tecla(tecla::Esc);  // OK to the question: a new fight

@@ -2,7 +2,7 @@
 // process (the real window, record and Qt platform, a fight started with Enter), and for comparison
 // on the real program in its own process, which runs its clock and polls but has no fight started
 // (nothing outside it can press its keys).
-#include <signal.h>
+#include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 

@@ -25,10 +25,11 @@ inline pid_t LancaVantor(const std::string& programa, const std::string& pasta,
         if (nome == "QT_QPA_PLATFORM" || nome == "TEMP" || nome == "VANTOR_MARCA_QUADRO") continue;
         ambiente.push_back(var);
     }
-    ambiente.push_back("QT_QPA_PLATFORM=offscreen");
+    ambiente.emplace_back("QT_QPA_PLATFORM=offscreen");
     ambiente.push_back("TEMP=" + pasta + "/");
     for (const auto& x : extras) ambiente.push_back(x);
     std::vector<char*> envp;
+    envp.reserve(ambiente.size() + 1);
     for (auto& s : ambiente) envp.push_back(s.data());
     envp.push_back(nullptr);
     std::string arg0 = programa;

@@ -2,7 +2,7 @@
 // neighbour process, and one way of printing a figure beside its target.
 #pragma once
 
-#include <signal.h>
+#include <csignal>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>

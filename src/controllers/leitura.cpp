@@ -29,7 +29,7 @@ std::string Vantor::LeControles() {
     for (int c = 0; c < slots && c < kSlotsLidos; ++c) {
         LeituraControle leitura;  // every field cleared: a failed read shows nothing pressed
         if (!plat.joyGetPos(c, leitura)) leitura = {};
-        uint16_t palavra = static_cast<uint16_t>(leitura.botoes & 0x0F);
+        auto palavra = static_cast<uint16_t>(leitura.botoes & 0x0F);
         if (leitura.x > kLimiarEixo) palavra |= 1u << 9;
         if (leitura.y > kLimiarEixo) palavra |= 1u << 10;
         texto += BinarioBotoes(palavra);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cmath>
 #include <functional>
+#include <ranges>
 #include <cstdio>
 
 #include "ui/pintura.h"
@@ -78,9 +79,8 @@ void JanelaPlacar::paintEvent(QPaintEvent*) {
 }
 
 const Controle* JanelaPlacar::ControleEm(QPoint ponto) const {
-    const auto& ordem = v_.tela().ordem;
-    for (auto it = ordem.rbegin(); it != ordem.rend(); ++it) {
-        const Controle& c = **it;
+    for (const Controle* controle : std::views::reverse(v_.tela().ordem)) {
+        const Controle& c = *controle;
         if (!c.Visible || !(c.Clicavel || c.DuploClicavel)) continue;
         if (RetanguloPixels(c).contains(ponto)) return &c;
     }

@@ -7,12 +7,12 @@
 
 namespace vantor::ui {
 
-QColor CorQt(uint32_t cor) { return QColor(Vermelho_de(cor), Verde_de(cor), Azul_de(cor)); }
+QColor CorQt(uint32_t cor) { return {Vermelho_de(cor), Verde_de(cor), Azul_de(cor)}; }
 
 QRect RetanguloPixels(const Controle& c) {
     const auto px = [](double twips) { return static_cast<int>(std::lround(twips / kTwipsPorPixel)); };
     const int x = px(c.Left), y = px(c.Top);
-    return QRect(x, y, px(c.Left + c.Width) - x, px(c.Top + c.Height) - y);
+    return {x, y, px(c.Left + c.Width) - x, px(c.Top + c.Height) - y};
 }
 
 int PixelsDaFonte(double pontos) { return std::max(1, static_cast<int>(std::lround(pontos * 96.0 / 72.0))); }
