@@ -81,7 +81,6 @@ TEST(Encerramento, OnlyOkResetsTheFightAndAltF4EndsTheProgramAtOnce) {
     QTest::keyClick(&janela, Qt::Key_Return);
     QTest::keyClick(&janela, Qt::Key_F12);
     const struct { const char* nome; void (*responde)(QMessageBox&); bool zera; } casos[] = {
-        {"Cancel", [](QMessageBox& c) { c.button(QMessageBox::Cancel)->click(); }, false},
         {"Enter on the default", [](QMessageBox& c) { Tecla(c, Qt::Key_Return); }, false},
         {"Esc", [](QMessageBox& c) { Tecla(c, Qt::Key_Escape); }, false},
         {"OK", [](QMessageBox& c) { c.button(QMessageBox::Ok)->click(); }, true},

@@ -1,4 +1,4 @@
-// The Qt platform: the log's date and time text, the clock, and the editor launch.
+// The Qt platform: the log's date and time text, and the editor launch.
 #include <gtest/gtest.h>
 
 #include <QDateTime>
@@ -31,16 +31,6 @@ TEST(DataHora, TheZoneAndItsBlanksLeaveTheTime) {
     EXPECT_TRUE(s.contains("27")) << s.toStdString();
 }
 
-TEST(PlataformaQt, NowIsOneReadingOfTheWallClock) {
-    PlataformaQt p;
-    const QDateTime antes = QDateTime::currentDateTime();
-    const Momento m = p.Agora();
-    const QDateTime depois = QDateTime::currentDateTime();
-    const QDateTime lido(QDate(m.ano, m.mes, m.dia), QTime(m.hora, m.minuto, m.segundo, m.milissegundo));
-    EXPECT_LE(antes, lido);
-    EXPECT_LE(lido, depois);
-}
-
 // A stand-in opener first on the PATH, writing how many arguments it got and the first one.
 class Editor : public testing::Test {
 protected:
@@ -67,12 +57,6 @@ TEST_F(Editor, PathIsOneArgumentAndNoShellRunsIt) {
     EXPECT_EQ(QString::fromUtf8(f.readAll()), "1\n" + caminho + "\n");
     EXPECT_FALSE(QFile::exists(pasta.filePath("hacked")));
     EXPECT_FALSE(QFile::exists("hacked"));
-}
-
-TEST_F(Editor, EmptyPathStartsNothing) {
-    PlataformaQt().AbreEditor("");
-    QTest::qWait(300);
-    EXPECT_FALSE(QFile::exists(saida));
 }
 
 }  // namespace
