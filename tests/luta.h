@@ -1,5 +1,5 @@
-// A whole scoreboard for scenario tests: fixed clock and locale, logs in a private folder, driven through the
-// handlers; a scene is set only through the named operations, as a restored fight or new settings would be.
+// A whole scoreboard for tests: fixed clock and locale, logs in a private folder, driven through the handlers; a
+// scene is set only through the named operations, as a restored fight or new settings would be.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -59,6 +59,9 @@ public:
     // Runs the configuration sequence with a dialog that sets these values.
     void Configura(const Ajustes& a);
     void Tecla(int codigo, int mascara = 0) { v.Form_KeyDown(codigo, mascara); }
+    void Teclas(std::initializer_list<int> codigos) {
+        for (int c : codigos) Tecla(c);
+    }
     // One second of wall time, then one clock tick.
     void Tick(int n = 1);
     // The current fight's log.
