@@ -1,4 +1,5 @@
-// The operator's keys and clicks and when they act, the log's folder and stamp, and the layout scaling.
+// The operator's keys and clicks and when they act, and the log's folder and stamp. The layout scaling is checked
+// on the painted window (ui_janela_pintura).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -86,29 +87,6 @@ TEST(Log, WithoutTempTheFolderIsLogHereAndTheStampUsesOneClockReading) {
                   (std::vector<std::string>{"06/12/2026 14:03:27,45\tLuta zerada", "06/12/2026 14:03:27,99\ta"}));
     }
     std::filesystem::current_path(antes);
-}
-
-TEST(Tela, ScalesPositionsPerAxisAndFontsByTheSmallerFactor) {
-    const struct {
-        int largura, altura;
-        double h, v, fonte;
-    } telas[] = {{640, 480, 1, 1, 1}, {1024, 768, 1.6, 1.6, 1.6}, {1920, 1080, 3.0, 2.25, 2.25},
-                 {800, 1280, 1.25, 2.6666667, 1.25}, {0, 480, 1, 1, 1}};
-    for (const auto& t : telas) {
-        Luta luta;
-        luta.plat.largura = t.largura;
-        luta.plat.altura = t.altura;
-        luta.v.ReajustaTela();
-        const Form1Controles& tela = luta.v.tela();
-        EXPECT_NEAR(tela.Width, 9600 * t.h, 0.01) << t.largura;
-        EXPECT_NEAR(tela.Height, 7200 * t.v, 0.01) << t.largura;
-        const Controle& c = tela.L_Pontos[Azul];
-        EXPECT_NEAR(c.Left, 4800 * t.h, 0.01) << t.largura;
-        EXPECT_NEAR(c.Height, 4935 * t.v, 0.01) << t.largura;
-        EXPECT_NEAR(c.FontSize, 249.75 * t.fonte, 0.01) << t.largura;
-        EXPECT_NEAR(tela.S_Botao[18].Height, 855 * t.v, 0.01) << t.largura;
-        EXPECT_EQ(tela.S_Botao[18].FontSize, 0) << "shapes have no font";
-    }
 }
 
 }  // namespace

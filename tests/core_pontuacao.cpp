@@ -8,7 +8,7 @@ namespace vantor::teste {
 namespace {
 
 TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSetting) {
-    const struct {
+    const struct {  // rule, round, half in the golden round, + or -, red's penalties before and after, log step
         int16_t regra, round;
         bool meiaGolden, mais;
         int16_t faltas;

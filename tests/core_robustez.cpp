@@ -97,6 +97,7 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewSettings) {
         ::close(canal[1]);
         char c;
         ASSERT_EQ(::read(canal[0], &c, 1), 1) << "the child never got going";
+        gravacoes += c == '+';
         ::usleep(static_cast<useconds_t>(std::uniform_int_distribution<>(2000, 100000)(sorte)));
         ::kill(pid, SIGKILL);
         int estado = 0;
@@ -117,7 +118,7 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewSettings) {
         EXPECT_TRUE(depois.GravaVersao(0)) << "a stray temporary file blocks no later write";
         fs::current_path(antes);
     }
-    EXPECT_GT(gravacoes, 24u) << "the children hardly wrote anything before being killed";
+    EXPECT_GE(gravacoes, 24u) << "a child could not write both files even once";
 }
 
 // A write past the file-size limit fails as on a full disk (SIGXFSZ ignored, as root too); a path under a
