@@ -179,10 +179,10 @@ std::string Config(const uint8_t* dados, size_t tamanho) {
     PlataformaMinima plat(pasta);
     Vantor v(plat);
     v.LeConfig();
-    if (v.Lingua < 0 || v.Lingua > 2) return "language outside the table";
+    if (v.Config().Lingua < 0 || v.Config().Lingua > 2) return "language outside the table";
     bool comIgual = false;
     for (int i = 1; i <= 4; ++i) {
-        const std::string& som = v.Som[static_cast<size_t>(i)];
+        const std::string& som = v.Config().Som[static_cast<size_t>(i)];
         if (!Aparado(som) || som.find("\r\n") != std::string::npos) return "a sound name with blanks or a line end";
         comIgual = comIgual || som.find('=') != std::string::npos;
     }
@@ -190,27 +190,30 @@ std::string Config(const uint8_t* dados, size_t tamanho) {
     Vantor relido(plat);
     relido.LeConfig();
     // A name holding "=" may hide a later key (the first hit anywhere wins); any other must come back.
-    if (!comIgual && (relido.Som != v.Som || relido.Lingua != v.Lingua)) return "settings changed by a write and a read";
+    if (!comIgual && (relido.Config().Som != v.Config().Som || relido.Config().Lingua != v.Config().Lingua)) return "settings changed by a write and a read";
     return "";
 }
 
 std::string Botoes(const uint8_t* dados, size_t tamanho) {
     const std::string bytes(reinterpret_cast<const char*>(dados), tamanho);
     return NaPasta([&]() -> std::string {
-        Escreve(kArquivoBotoes, bytes);
         PlataformaMinima plat(PastaDeTrabalho());
         Vantor v(plat);
-        v.MapaBotoes.fill(7);
+        std::string setes(514, '\0');  // a map of 7s first, to see what a refused file leaves
+        for (size_t p = 0; p < setes.size(); p += 2) setes[p] = 7;
+        Escreve(kArquivoBotoes, setes);
+        if (!v.LeBotoes()) return "the map of 7s was not read";
+        Escreve(kArquivoBotoes, bytes);
         const bool leu = v.LeBotoes();
         if (leu != (tamanho >= 514)) return "a short file read, or a whole one refused";
-        for (int16_t m : v.MapaBotoes)
+        for (int16_t m : v.Botoes().MapaBotoes)
             if (m < 0 || m > 18 || (!leu && m != 7)) return "map entry out of range, or touched by a refused file";
         if (!v.GravaBotoes()) return "the button file could not be written";
         const std::string gravado = LeArquivo(kArquivoBotoes);
         if (gravado.size() != std::max<size_t>(514, tamanho) || (tamanho > 514 && gravado.substr(514) != bytes.substr(514)))
             return "the bytes beyond the map were not kept";
         Vantor relido(plat);
-        if (!relido.LeBotoes() || relido.MapaBotoes != v.MapaBotoes) return "map changed by a write and a read";
+        if (!relido.LeBotoes() || relido.Botoes().MapaBotoes != v.Botoes().MapaBotoes) return "map changed by a write and a read";
         return "";
     });
 }

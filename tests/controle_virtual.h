@@ -38,10 +38,8 @@ public:
     SDL_JoystickID Instancia() const { return SDL_JoystickInstanceID(joy_); }
     // Input 0..3 is a button; 4 and 5 push the stick right and down.
     void Muda(int entrada, bool apertada) {
-        if (entrada < 4)
-            Botao(entrada, apertada);
-        else
-            Eixo(entrada - 4, apertada ? SDL_JOYSTICK_AXIS_MAX : 0);
+        if (entrada < 4) return Botao(entrada, apertada);
+        Eixo(entrada - 4, apertada ? SDL_JOYSTICK_AXIS_MAX : 0);
     }
     void Desliga() {
         if (!joy_) return;

@@ -1,4 +1,6 @@
-// Whole fights driven through the handlers only, compared line by line with the fight log.
+// Whole fights driven through the handlers only, compared line by line with the fight log: the log's text and
+// the flow of rounds, rests, golden rounds, time-outs, results and resets. The rules' boundaries are in
+// core_pontuacao.
 #include <gtest/gtest.h>
 
 #include "luta.h"
@@ -8,39 +10,25 @@ namespace {
 
 using Linhas = std::vector<std::string>;
 
-std::vector<std::string> Ultimas(const Linhas& l, size_t n) {
-    return Linhas(l.end() - static_cast<long>(std::min(n, l.size())), l.end());
-}
+Linhas Ultimas(const Linhas& l, size_t n) { return Linhas(l.end() - static_cast<long>(std::min(n, l.size())), l.end()); }
 
-TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOutUnder2017Rules) {
+TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     Luta luta;
-    const std::string primeiro = luta.v.ArquivoLog;
+    const std::string primeiro = luta.v.Log().ArquivoLog;
     EXPECT_EQ(primeiro, luta.pasta.caminho() + "/LOG/LOG_2026-12-06_14-03-27.txt");
-    EXPECT_EQ(luta.Log(), Linhas{Luta::L("14:03:27", "Luta zerada")});
-
     luta.plat.Avanca(1000);
     luta.Configura({.Rounds = 2, .Tempo = 3, .Intervalo = 2, .Azul = "Silva", .Vermelho = "Souza"});
     EXPECT_EQ(LinhasDe(primeiro), (Linhas{Luta::L("14:03:27", "Luta zerada"), Luta::L("14:03:28", "Luta zerada")}));
-    EXPECT_EQ(luta.v.ArquivoLog, luta.pasta.caminho() + "/LOG/LOG_2026-12-06_14-03-28.txt");
-
-    luta.Tecla(tecla::Enter);
-    luta.Tecla(tecla::F12);
+    EXPECT_EQ(luta.v.Log().ArquivoLog, luta.pasta.caminho() + "/LOG/LOG_2026-12-06_14-03-28.txt");
+    luta.Teclas({tecla::Enter, tecla::F12});
     luta.Tick(4);  // 0:02, 0:01, 0:00, then the round is over
-    EXPECT_EQ(luta.v.tela.L_Minuto.Caption, "02");
-    EXPECT_TRUE(luta.v.tela.L_Minuto.Visible);
+    EXPECT_EQ(luta.v.tela().L_Minuto.Caption, "02");
+    EXPECT_TRUE(luta.v.tela().L_Minuto.Visible);
     luta.Tick(3);  // rest 01, 00, then the pause
-    EXPECT_EQ(luta.v.tela.L_Msg.Caption, "Pausa");
-    EXPECT_EQ(luta.v.tela.L_Msg.BackColor, RGB(0, 255, 255));
-    luta.Tecla(tecla::Espaco);
-    luta.Tecla(tecla::F8);
-    luta.Tecla(tecla::Direita);
-    luta.Tecla(tecla::F9);
-    luta.Tecla(tecla::F12);
-    EXPECT_EQ(luta.v.tela.L_Pontos[1].Caption, "3");
-    EXPECT_EQ(luta.v.tela.L_Pontos[2].Caption, "2");
-    luta.Tick(4);
-    luta.Tick(1);  // the result stands, so every refresh repeats it
-
+    EXPECT_EQ(luta.v.tela().L_Msg.Caption, "Pausa");
+    luta.Teclas({tecla::Espaco, tecla::F8, tecla::Direita, tecla::F9, tecla::F12});
+    EXPECT_EQ(luta.v.tela().L_Pontos[Azul].Caption + ":" + luta.v.tela().L_Pontos[Vermelho].Caption, "3:2");
+    luta.Tick(5);  // the last tick: the result stands, so every refresh repeats it
     EXPECT_EQ(luta.Log(),
               (Linhas{
                   Luta::L("14:03:28", "Luta zerada"),
@@ -61,66 +49,37 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOutUnder2017Rules) {
                   Luta::L("14:03:40", "Round 3, Faltando 3s, Venceu:Azul.Silva"),
                   Luta::L("14:03:40", "Round 3, Faltando 3s, Pausa ligada. - AZUL"),
               }));
-    EXPECT_EQ(luta.plat.sons, (std::vector<std::string>{"gongo.wav", "gongo.wav", "sino.wav"}));
-    EXPECT_EQ(luta.v.tela.L_Msg.Caption, "AZUL");
-    EXPECT_EQ(luta.v.tela.L_Msg.BackColor, RGB(0, 0, 255));
-    EXPECT_EQ(luta.v.tela.L_Msg.ForeColor, RGB(255, 255, 255));
-    EXPECT_FALSE(luta.v.tela.L_Golden.Visible);
-    EXPECT_FALSE(luta.v.tela.L_Minuto.Visible);
-    EXPECT_EQ(luta.v.tela.L_Round.BackColor, RGB(255, 224, 128));
+    EXPECT_EQ(luta.plat.sons, (Linhas{"gongo.wav", "gongo.wav", "sino.wav"}));
+    const Controle& msg = luta.v.tela().L_Msg;
+    EXPECT_EQ(std::make_tuple(msg.Caption, msg.BackColor, msg.ForeColor), std::make_tuple("AZUL", cor::Azul, cor::Branco));
+    EXPECT_FALSE(luta.v.tela().L_Golden.Visible || luta.v.tela().L_Minuto.Visible);
 
-    const std::string segundo = luta.v.ArquivoLog;
+    const std::string segundo = luta.v.Log().ArquivoLog;
     luta.Tecla(tecla::Esc);
-    EXPECT_EQ(luta.plat.perguntas, std::vector<std::string>{"Zerar a luta?"});
+    EXPECT_EQ(luta.plat.perguntas, Linhas{"Zerar a luta?"});
     EXPECT_EQ(LinhasDe(segundo).back(), Luta::L("14:03:40", "Luta zerada"));
     EXPECT_EQ(luta.Log(), Linhas{Luta::L("14:03:40", "Luta zerada")});
-    EXPECT_EQ(luta.v.tela.L_Msg.Caption, "[ENTER] Início");
-    EXPECT_EQ(luta.v.tela.L_Tempo.Caption, "0:03");
-    EXPECT_EQ(luta.v.tela.L_Pontos[1].Caption, "0");
+    EXPECT_EQ(msg.Caption + " " + luta.v.tela().L_Tempo.Caption + " " + luta.v.tela().L_Pontos[Azul].Caption,
+              "[ENTER] Início 0:03 0");
 }
 
-TEST(Cenario, GoldenRoundWonByTwoThenAGoldenRoundTied) {
+TEST(Cenario, GoldenRoundStartsFromNothingAndAGoldenRoundTiedEndsInATie) {
     Luta luta;
     luta.Configura({.Rounds = 1, .Tempo = 2, .Intervalo = 1});
-    // Two resets in the same second share one file.
-    EXPECT_EQ(luta.Log(), (Linhas{Luta::L("14:03:27", "Luta zerada"), Luta::L("14:03:27", "Luta zerada"),
-                                  Luta::L("14:03:27", "Luta zerada")}));
-    luta.Tecla(tecla::Enter);
-    luta.Tecla(tecla::F12);
-    luta.Tecla(tecla::F8);
+    EXPECT_EQ(luta.Log().size(), 3u) << "resets in the same second share one file";
+    luta.Teclas({tecla::Enter, tecla::F12, tecla::F8});
     luta.Tick(3);
-    EXPECT_TRUE(luta.v.tela.L_Golden.Visible);
-    EXPECT_FALSE(luta.v.LutaDecidida);  // 1:1 after regular time
+    EXPECT_TRUE(luta.v.tela().L_Golden.Visible);
     luta.Tick(2);
-    luta.Tecla(tecla::Espaco);  // enters the golden round with cleared scores
-    EXPECT_TRUE(luta.v.EmGolden);
-    luta.Tecla(tecla::F12);
-    EXPECT_FALSE(luta.v.LutaDecidida) << "a lead of one does not end a golden round under the 2017 rules";
-    luta.Tecla(tecla::Esquerda);
-    EXPECT_TRUE(luta.v.LutaDecidida);
-    EXPECT_EQ(Ultimas(luta.Log(), 11),
-              (Linhas{
-                  Luta::L("14:03:27", "Round 1, Faltando 2s, +1 Pontos Azul (Azul)"),
-                  Luta::L("14:03:27", "Round 1, Faltando 2s, +1 Pontos Vermelho (Vermelho)"),
-                  Luta::L("14:03:30", "Round 2, Fim do Round"),
-                  Luta::L("14:03:32", "Round 2, Faltando 2s, Fim do Intervalo"),
-                  Luta::L("14:03:32", "Round 2, Faltando 2s, Pausa ligada. - Pausa"),
-                  Luta::L("14:03:32", "Entrou no GoldenRound."),
-                  Luta::L("14:03:32", "Round 2, Faltando 2s, Pausa desligada."),
-                  Luta::L("14:03:32", "Round 2, Faltando 2s, +1 Pontos Azul (Azul)"),
-                  Luta::L("14:03:32", "Round 2, Faltando 2s, +1 Pontos Azul (Azul)"),
-                  Luta::L("14:03:32", "Round 2, Faltando 2s, Venceu:Azul.Azul"),
-                  Luta::L("14:03:32", "Round 2, Faltando 2s, Pausa ligada. - AZUL"),
-              }));
+    luta.Tecla(tecla::Espaco);  // enters the golden round
+    EXPECT_EQ(luta.v.tela().L_Pontos[Azul].Caption + luta.v.tela().L_Pontos[Vermelho].Caption, "00");
+    luta.Teclas({tecla::F12, tecla::Esquerda});
+    EXPECT_EQ(luta.v.tela().L_Msg.Caption, "AZUL");
 
-    luta.Tecla(tecla::Esc);
-    luta.Tecla(tecla::Enter);
+    luta.Teclas({tecla::Esc, tecla::Enter});
     luta.Tick(5);
-    luta.Tecla(tecla::Espaco);
-    luta.Tecla(tecla::F12);
-    luta.Tecla(tecla::Espaco);
-    luta.Tecla(tecla::Espaco);
-    EXPECT_EQ(luta.v.PontosMarcados[1], 1) << "resuming inside the golden round must not clear it again";
+    luta.Teclas({tecla::Espaco, tecla::F12, tecla::Espaco, tecla::Espaco});
+    EXPECT_EQ(luta.v.Luta().PontosMarcados[Azul], 1) << "resuming inside the golden round must not clear it again";
     luta.Tecla(tecla::F11);
     luta.Tick(3);
     EXPECT_EQ(luta.Log(),
@@ -141,63 +100,19 @@ TEST(Cenario, GoldenRoundWonByTwoThenAGoldenRoundTied) {
                   Luta::L("14:03:40", "Empate."),
                   Luta::L("14:03:40", "Round 3, Faltando 2s, Pausa ligada. - Empate"),
               }));
-    EXPECT_EQ(luta.v.tela.L_Msg.Caption, "Empate");
-    EXPECT_EQ(luta.v.tela.L_Msg.BackColor, RGB(0, 255, 255));
-    EXPECT_EQ(luta.v.tela.L_Msg.ForeColor, RGB(255, 0, 0));
-    EXPECT_EQ(luta.plat.sons, (std::vector<std::string>{"gongo.wav", "sino.wav", "gongo.wav", "gongo.wav", "sino.wav"}));
+    const Controle& msg = luta.v.tela().L_Msg;
+    EXPECT_EQ(std::make_tuple(msg.Caption, msg.BackColor, msg.ForeColor), std::make_tuple("Empate", cor::Ciano, cor::Vermelho));
+    EXPECT_EQ(luta.plat.sons, (Linhas{"gongo.wav", "sino.wav", "gongo.wav", "gongo.wav", "sino.wav"}));
 }
 
-TEST(Cenario, OldRulesGapCountsPointsScoredOnlyAndOnlyFromRoundThree) {
+TEST(Cenario, ACorrectionTakesTheResultAwayAndAResultFoundAgainSoundsAgain) {
     Luta luta;
-    luta.Configura({.Rounds = 3, .Tempo = 1, .Intervalo = 0, .Regra = 0});
-    luta.Tecla(tecla::Enter);
-    luta.Tick(3);  // round 1 runs out, one tick of rest showing 00, then the pause
-    EXPECT_EQ(luta.v.RoundAtual, 2);
-    luta.Tecla(tecla::Espaco);
-    for (int i = 0; i < 13; ++i) luta.Tecla(tecla::F12);
-    EXPECT_FALSE(luta.v.LutaDecidida) << "a gap of 13 in round 2 decides nothing";
-    luta.Tecla(tecla::F11);
-    luta.Tick(3);
-    luta.Tecla(tecla::Espaco);
-    EXPECT_EQ(luta.v.RoundAtual, 3);
-    EXPECT_FALSE(luta.v.LutaDecidida) << "a gap of exactly 12 is not enough";
-    luta.Tecla(tecla::Abaixo);  // half penalties under the old rules
-    luta.Tecla(tecla::F9);
-    EXPECT_EQ(luta.v.tela.L_Pontos[1].Caption, "13");
-    EXPECT_FALSE(luta.v.LutaDecidida) << "penalties do not count in the gap";
-    luta.Tecla(tecla::F12);
-    EXPECT_TRUE(luta.v.LutaDecidida);
-    EXPECT_EQ(Ultimas(luta.Log(), 9),
-              (Linhas{
-                  Luta::L("14:03:32", "Round 3, Fim do Round"),
-                  Luta::L("14:03:33", "Round 3, Faltando 1s, Fim do Intervalo"),
-                  Luta::L("14:03:33", "Round 3, Faltando 1s, Pausa ligada. - Pausa"),
-                  Luta::L("14:03:33", "Round 3, Faltando 1s, Pausa desligada."),
-                  Luta::L("14:03:33", "Round 3, Faltando 1s, +1/2 Falta Vermelho (Vermelho)"),
-                  Luta::L("14:03:33", "Round 3, Faltando 1s, +1/2 Falta Vermelho (Vermelho)"),
-                  Luta::L("14:03:33", "Round 3, Faltando 1s, +1 Pontos Azul (Azul)"),
-                  Luta::L("14:03:33", "Round 3, Faltando 1s, Venceu:Azul.Azul"),
-                  Luta::L("14:03:33", "Round 3, Faltando 1s, Pausa ligada. - AZUL"),
-              }));
-}
-
-TEST(Cenario, LimitAndDifferenceRulesDecideAndACorrectionUndecides) {
-    Luta luta;
-    luta.Configura({.Regra = 1, .Limite = 5, .Diferenca = 3});
-    luta.Tecla(tecla::Enter);
-    for (int k : {tecla::F12, tecla::F8, tecla::F12, tecla::F8, tecla::F12, tecla::F12, tecla::F8}) luta.Tecla(k);
-    EXPECT_FALSE(luta.v.LutaDecidida);  // 4:3
-    luta.Tecla(tecla::F5);               // a blue penalty is a point for red: 4:4
-    EXPECT_EQ(luta.v.tela.L_Pontos[2].Caption, "4");
-    luta.Tecla(tecla::F12);  // blue reaches the limit
-    EXPECT_TRUE(luta.v.LutaDecidida);
-    EXPECT_TRUE(luta.v.Pausado);
-    luta.Tecla(tecla::F11);  // the correction takes the result away
-    EXPECT_FALSE(luta.v.LutaDecidida);
-    luta.Tecla(tecla::F7);
-    luta.Tecla(tecla::F7);
-    luta.Tecla(tecla::F6);  // 4:1 after removing the penalty: a lead of 3
-    EXPECT_TRUE(luta.v.LutaDecidida);
+    luta.Configura({.Regra = regra::LimiteDiferenca, .Limite = 5, .Diferenca = 3});
+    luta.Teclas({tecla::Enter, tecla::F12, tecla::F8, tecla::F12, tecla::F8, tecla::F12, tecla::F12, tecla::F8, tecla::F5});
+    EXPECT_EQ(luta.v.tela().L_Pontos[Vermelho].Caption, "4") << "a blue penalty is a point for red";
+    luta.Teclas({tecla::F12, tecla::F11});  // blue reaches the limit; the correction takes the result away
+    EXPECT_FALSE(luta.v.Luta().LutaDecidida);
+    luta.Teclas({tecla::F7, tecla::F7, tecla::F6});  // 4:1: a lead of 3
     EXPECT_EQ(Ultimas(luta.Log(), 10),
               (Linhas{
                   Luta::L("14:03:27", "Round 1, Faltando 60s, +1 Falta Azul (Azul)"),
@@ -211,37 +126,10 @@ TEST(Cenario, LimitAndDifferenceRulesDecideAndACorrectionUndecides) {
                   Luta::L("14:03:27", "Round 1, Faltando 60s, Venceu:Azul.Azul"),
                   Luta::L("14:03:27", "Round 1, Faltando 60s, Pausa ligada. - AZUL"),
               }));
-    EXPECT_EQ(luta.plat.sons, (std::vector<std::string>{"sino.wav", "sino.wav"}))
-        << "a result found again after a correction sounds again";
+    EXPECT_EQ(luta.plat.sons, (Linhas{"sino.wav", "sino.wav"}));
 }
 
-TEST(Cenario, TenPenaltiesLoseTheFightAndTheMarkersFillRed) {
-    Luta luta;
-    luta.Tecla(tecla::Enter);
-    for (int i = 0; i < 9; ++i) luta.Tecla(i % 2 ? tecla::F5 : tecla::Acima);
-    EXPECT_FALSE(luta.v.LutaDecidida);
-    for (int i = 1; i <= 10; ++i)
-        EXPECT_EQ(luta.v.tela.F1[static_cast<size_t>(i)].FillColor, i <= 9 ? RGB(255, 0, 0) : RGB(255, 255, 255));
-    luta.Tecla(tecla::F5);
-    luta.Tecla(tecla::F5);  // the eleventh press keeps ten and still writes its line
-    EXPECT_EQ(luta.v.Faltas[1], 10);
-    EXPECT_EQ(luta.v.tela.L_Pontos[2].Caption, "10");
-    EXPECT_EQ(luta.v.tela.F1[10].FillColor, RGB(255, 0, 0));
-    EXPECT_EQ(luta.v.tela.L_Msg.Caption, "VERMELHO");
-    EXPECT_EQ(luta.v.tela.L_Msg.BackColor, RGB(255, 0, 0));
-    EXPECT_EQ(Ultimas(luta.Log(), 6),
-              (Linhas{
-                  Luta::L("14:03:27", "Round 1, Faltando 60s, +1 Falta Azul (Azul)"),
-                  Luta::L("14:03:27", "Round 1, Faltando 60s, Venceu:Vermelho.Vermelho"),
-                  Luta::L("14:03:27", "Round 1, Faltando 60s, Pausa ligada. - VERMELHO"),
-                  Luta::L("14:03:27", "Round 1, Faltando 60s, +1 Falta Azul (Azul)"),
-                  Luta::L("14:03:27", "Round 1, Faltando 60s, Venceu:Vermelho.Vermelho"),
-                  Luta::L("14:03:27", "Round 1, Faltando 60s, Pausa ligada. - VERMELHO"),
-              }));
-    EXPECT_EQ(luta.plat.sons, std::vector<std::string>{"sino.wav"});
-}
-
-TEST(Cenario, TimeOutRunsSixtyTicksHoldsTheClockAndAPauseCancelsIt) {
+TEST(Cenario, TimeOutHoldsTheClockAPauseCancelsItAndDuringTheRestItWaits) {
     Luta luta;
     luta.plat.Avanca(500);
     luta.Configura({.Rounds = 2, .Tempo = 5, .Intervalo = 2});
@@ -249,24 +137,28 @@ TEST(Cenario, TimeOutRunsSixtyTicksHoldsTheClockAndAPauseCancelsIt) {
     luta.Tecla(tecla::Enter);
     luta.Tick(2);
     luta.Tecla(tecla::Um);
-    EXPECT_EQ(luta.v.tela.L_Minuto.Caption, "59");
-    EXPECT_TRUE(luta.v.tela.L_Minuto.Visible);
-    EXPECT_EQ(luta.v.Timer_Luta.Restarts, 3u) << "start and time-out each realign the clock";
+    EXPECT_EQ(luta.v.Janela().Timer_Luta.Restarts, 3u) << "start and time-out each realign the clock";
     luta.Tick(59);
-    EXPECT_EQ(luta.v.tela.L_Minuto.Caption, "00");
-    EXPECT_EQ(luta.v.TempoRestante, 3) << "the round clock stands still during the time-out";
-    luta.Tick(1);
-    EXPECT_EQ(luta.v.ContaMinuto, -1);
-    luta.Tick(1);
-    EXPECT_EQ(luta.v.TempoRestante, 2) << "the round clock runs on by itself after the time-out";
+    EXPECT_EQ(luta.v.tela().L_Minuto.Caption, "00");
+    EXPECT_TRUE(luta.v.tela().L_Minuto.Visible);
+    luta.Tick(2);
+    EXPECT_EQ(luta.v.Luta().TempoRestante, 2) << "the round clock stood still, then runs on by itself";
     luta.Tecla(tecla::Um);
     luta.Tick(5);
     luta.Tecla(tecla::Espaco);  // pausing cancels the time-out without its end cue
-    EXPECT_EQ(luta.v.ContaMinuto, -1);
     luta.Tick(3);
-    EXPECT_EQ(luta.v.TempoRestante, 2);
+    EXPECT_EQ(luta.v.Luta().TempoRestante, 2);
     EXPECT_EQ(luta.Log().at(2), "06/12/2026 14:03:27,95\tLuta zerada") << "hundredths follow the clock";
-    EXPECT_EQ(Ultimas(luta.Log(), 7),
+    luta.Tecla(tecla::Espaco);
+    luta.Tick(3);  // the round runs out: the rest
+    luta.Tecla(tecla::Espaco);  // the space bar does nothing during the rest
+    luta.Tecla(tecla::Um);
+    luta.Tick(1);
+    EXPECT_EQ(luta.v.Luta().ContaMinuto, 59) << "the time-out does not count while the rest runs";
+    EXPECT_EQ(luta.v.tela().L_Minuto.Caption, "01");
+    luta.Tick(2);
+    EXPECT_EQ(luta.v.Luta().ContaMinuto, -1) << "the end of the rest cancels it";
+    EXPECT_EQ(Ultimas(luta.Log(), 13),
               (Linhas{
                   Luta::L("14:03:28", "Início da luta: Azul(Azul) X Vermelho(Vermelho). 2 rounds de 0:05. "
                                       "Intervalo: 2. Árbitros: 3. Round 1, Faltando 5s, "),
@@ -276,64 +168,40 @@ TEST(Cenario, TimeOutRunsSixtyTicksHoldsTheClockAndAPauseCancelsIt) {
                   Luta::L("14:04:31", "Round 1, Faltando 2s, Pausa desligada."),
                   Luta::L("14:04:31", "Round 1, Faltando 2s, 1 Minuto"),
                   Luta::L("14:04:36", "Round 1, Faltando 2s, Pausa ligada. - Pausa"),
+                  Luta::L("14:04:39", "Round 1, Faltando 2s, Pausa desligada."),
+                  Luta::L("14:04:42", "Round 2, Fim do Round"),
+                  Luta::L("14:04:42", "Round 2, Faltando 5s, Pausa desligada."),
+                  Luta::L("14:04:42", "Round 2, Faltando 5s, 1 Minuto"),
+                  Luta::L("14:04:45", "Round 2, Faltando 5s, Fim do Intervalo"),
+                  Luta::L("14:04:45", "Round 2, Faltando 5s, Pausa ligada. - Pausa"),
               }));
-    EXPECT_EQ(luta.plat.sons, (std::vector<std::string>{"sparkle.wav", "gongo.wav", "sparkle.wav"}));
-}
-
-TEST(Cenario, TimeOutCalledDuringTheRestWaitsAndTheEndOfTheRestCancelsIt) {
-    Luta luta;
-    luta.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = 3});
-    luta.Tecla(tecla::Enter);
-    luta.Tick(2);
-    ASSERT_EQ(luta.v.ContaIntervalo, 3);
-    luta.Tecla(tecla::Espaco);  // the space bar does nothing during the rest
-    EXPECT_FALSE(luta.v.Pausado);
-    luta.Tecla(tecla::Um);
-    luta.Tick(2);
-    EXPECT_EQ(luta.v.ContaMinuto, 59) << "the time-out does not count while the rest runs";
-    EXPECT_EQ(luta.v.tela.L_Minuto.Caption, "01");
-    luta.Tick(2);
-    EXPECT_EQ(luta.v.ContaMinuto, -1);
-    EXPECT_TRUE(luta.v.Pausado);
-    EXPECT_EQ(Ultimas(luta.Log(), 5),
-              (Linhas{
-                  Luta::L("14:03:29", "Round 2, Fim do Round"),
-                  Luta::L("14:03:29", "Round 2, Faltando 1s, Pausa desligada."),
-                  Luta::L("14:03:29", "Round 2, Faltando 1s, 1 Minuto"),
-                  Luta::L("14:03:33", "Round 2, Faltando 1s, Fim do Intervalo"),
-                  Luta::L("14:03:33", "Round 2, Faltando 1s, Pausa ligada. - Pausa"),
-              }));
-    EXPECT_EQ(luta.plat.sons, (std::vector<std::string>{"gongo.wav", "sparkle.wav"}));
+    EXPECT_EQ(luta.plat.sons, (Linhas{"sparkle.wav", "gongo.wav", "sparkle.wav", "gongo.wav", "sparkle.wav"}));
 }
 
 TEST(Cenario, ScoresheetBeforeTheStartPausesAndTheClockWaitsForTheSpaceBar) {
     Luta luta;
     luta.Tecla(tecla::S);
-    EXPECT_EQ(luta.plat.editores, std::vector<std::string>{luta.v.ArquivoLog});
-    EXPECT_EQ(luta.v.tela.L_Msg.Caption, "Pausa");
+    EXPECT_EQ(luta.plat.editores, Linhas{luta.v.Log().ArquivoLog});
+    EXPECT_EQ(luta.v.tela().L_Msg.Caption, "Pausa");
     luta.Tecla(tecla::Enter);
-    EXPECT_FALSE(luta.v.tela.L_Msg.Visible);
+    EXPECT_FALSE(luta.v.tela().L_Msg.Visible);
     luta.Tick(3);
-    EXPECT_EQ(luta.v.tela.L_Tempo.Caption, "1:00");
+    EXPECT_EQ(luta.v.tela().L_Tempo.Caption, "1:00");
     luta.v.L_Tempo_Click();
     luta.Tick(1);
-    EXPECT_EQ(luta.v.tela.L_Tempo.Caption, "0:59");
+    EXPECT_EQ(luta.v.tela().L_Tempo.Caption, "0:59");
 }
 
-class ResetEmCadaLingua : public ::testing::TestWithParam<int> {};
+class ResetEmCadaLingua : public ::testing::TestWithParam<int16_t> {};
 
 TEST_P(ResetEmCadaLingua, OldFileEndsInTheLanguageNewFileStartsWithTheFixedLine) {
-    const int16_t lingua = static_cast<int16_t>(GetParam());
+    const int16_t lingua = GetParam();
     Luta luta(lingua);
-    luta.Tecla(tecla::Enter);
-    luta.Tecla(tecla::F12);
-    const std::string antigo = luta.v.ArquivoLog;
-
+    luta.Teclas({tecla::Enter, tecla::F12});
+    const std::string antigo = luta.v.Log().ArquivoLog;
     luta.plat.respostaOkCancela = false;
     luta.Tecla(tecla::Esc);
-    EXPECT_EQ(luta.v.PontosMarcados[1], 1) << "Cancel keeps the fight";
-    EXPECT_TRUE(luta.v.LutaIniciada);
-
+    EXPECT_EQ(luta.v.Luta().PontosMarcados[Azul], 1) << "Cancel keeps the fight";
     luta.plat.Avanca(2000);
     luta.plat.respostaOkCancela = true;
     luta.Tecla(tecla::Esc);
@@ -346,17 +214,16 @@ TEST_P(ResetEmCadaLingua, OldFileEndsInTheLanguageNewFileStartsWithTheFixedLine)
         "Round 1, Missing 60s, ",
     };
     const char* ponto[3] = {"Round 1, Faltando 60s, +1 Pontos Azul (Azul)",
-                            "Ronda 1, Desaparecido 60s, +1 Punto Azul (Azul)",
-                            "Round 1, Missing 60s, +1 Point Blue (Blue)"};
+                            "Ronda 1, Desaparecido 60s, +1 Punto Azul (Azul)", "Round 1, Missing 60s, +1 Point Blue (Blue)"};
     const char* zerada[3] = {"Luta zerada", "Luta zerada", "Combat reseted"};
     const char* pergunta[3] = {"Zerar a luta?", "Cerrar la pelea?", "Reset?"};
     const char* enter[3] = {"[ENTER] Início", "[ENTER] Inicio", "[ENTER] Start"};
     EXPECT_EQ(LinhasDe(antigo), (Linhas{Luta::L("14:03:27", "Luta zerada"), Luta::L("14:03:27", inicio[lingua]),
                                         Luta::L("14:03:27", ponto[lingua]), Luta::L("14:03:29", zerada[lingua])}));
     EXPECT_EQ(luta.Log(), Linhas{Luta::L("14:03:29", "Luta zerada")});
-    EXPECT_EQ(luta.plat.perguntas, (std::vector<std::string>{pergunta[lingua], pergunta[lingua]}));
-    EXPECT_EQ(luta.v.tela.L_Msg.Caption, enter[lingua]);
-    EXPECT_FALSE(luta.v.LutaIniciada);
+    EXPECT_EQ(luta.plat.perguntas, (Linhas{pergunta[lingua], pergunta[lingua]}));
+    EXPECT_EQ(luta.v.tela().L_Msg.Caption, enter[lingua]);
+    EXPECT_FALSE(luta.v.Luta().LutaIniciada);
 }
 
 INSTANTIATE_TEST_SUITE_P(Linguas, ResetEmCadaLingua, ::testing::Values(0, 1, 2));

@@ -1,4 +1,5 @@
-// The configuration dialog and the sound-file chooser, driven through their handlers.
+// The configuration dialog (presets, rule visibility, language preview, OK and Cancel, the button assignment
+// request) and the sound-file chooser, driven through their handlers.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,150 +7,133 @@
 
 #include "luta.h"
 #include "settings/arquivos.h"
-#include "settings/form2.h"
 
 namespace vantor::teste {
 namespace {
 
-// The dialog as the configuration sequence opens it, on a fresh scoreboard.
+// The dialog as the configuration sequence opens it, on a scoreboard with these settings.
 struct Dialogo {
     Luta luta;
-    Form2 f{luta.v};
-    Dialogo() { f.Form_Load(); }
-    Dialogo(int16_t tempo, int16_t limite) {
-        luta.v.Tempo = tempo;
-        luta.v.Limite = limite;
-        luta.v.Regra = 1;
-        f.Form_Load();
+    std::unique_ptr<Form2> f;
+    explicit Dialogo(const std::function<void(Ajustes&)>& muda = [](Ajustes&) {}) {
+        Cena(luta.v, muda);
+        f = std::make_unique<Form2>(luta.v);
+        f->Form_Load();
     }
 };
 
-TEST(Dialogo, OpensOnTheRecordWithMatchingPresetsSelected) {
-    const struct {
-        int16_t tempo;
-        int item;
-    } casos[] = {{90, 1}, {100, -1}, {12, 4}, {60, 0}};
-    for (const auto& c : casos) {
-        Dialogo d(c.tempo, 99);
-        EXPECT_EQ(d.f.L_Tempo.ListIndex, c.item) << c.tempo;
-        EXPECT_EQ(d.f.T_Tempo.Text, std::to_string(c.tempo));
+TEST(Dialogo, OpensOnTheSettingsWithMatchingPresetsAndThePresetsFillTheirBoxes) {
+    for (const auto& [tempo, item] : {std::pair{90, 1}, {100, -1}, {12, 4}, {60, 0}}) {
+        Dialogo d([&](Ajustes& a) { a.Tempo = static_cast<int16_t>(tempo); });
+        EXPECT_EQ(d.f->L_Tempo.ListIndex, item) << tempo;
+        EXPECT_EQ(d.f->T_Tempo.Text, std::to_string(tempo));
     }
     Dialogo d;
-    EXPECT_EQ(d.f.L_Round.ListIndex, 0);
-    EXPECT_EQ(d.f.L_Intervalo.ListIndex, 0);
-    EXPECT_EQ(d.f.T_Nome[2].Text, "Vermelho");
-    EXPECT_EQ(d.f.T_Sons[3].Text, "sparkle.wav");
-    EXPECT_TRUE(d.f.Op_2017.Value);
-    EXPECT_TRUE(d.f.O_123.Value);
-    EXPECT_FALSE(d.f.C_Limite.Value);
-    EXPECT_EQ(d.f.T_Limite.Text, "");
-}
-
-TEST(Dialogo, PresetListsFillTheirBoxes) {
-    Dialogo d;
-    d.f.T_RoundInicial.Text = d.f.T_TempoInicial.Text = "7";
-    d.f.L_Round.ListIndex = 2;
-    d.f.L_Round_Click();
-    EXPECT_EQ(d.f.T_Round.Text, "3");
-    EXPECT_EQ(d.f.T_RoundInicial.Text, "1");
-    d.f.L_Tempo.ListIndex = 2;
-    d.f.L_Tempo_Click();
-    EXPECT_EQ(d.f.T_Tempo.Text, "120");
-    EXPECT_EQ(d.f.T_TempoInicial.Text, "120");
-    d.f.L_Tempo.ListIndex = 4;
-    d.f.L_Tempo_Click();
-    EXPECT_EQ(d.f.T_Tempo.Text, "12");
-    d.f.T_TempoInicial.Text = "7";
-    d.f.L_Intervalo.ListIndex = 3;
-    d.f.L_Intervalo_Click();
-    EXPECT_EQ(d.f.T_Intervalo.Text, "50");
-    EXPECT_EQ(d.f.T_TempoInicial.Text, "7");
-}
-
-TEST(Dialogo, NumbersFollowTheTextRuleAndClampToSixteenBits) {
-    const std::pair<const char*, int16_t> casos[] = {{"2.5", 2}, {"3.5", 4}, {"12abc", 12}, {"1.5 min", 2},
-                                                     {"", 0},    {" 4 0", 40}, {"40000", 32767}, {"-99999", -32768}};
-    for (const auto& [texto, esperado] : casos) {
-        Dialogo d;
-        d.f.T_Round.Text = texto;
-        d.f.B_Ok_Click();
-        EXPECT_EQ(d.luta.v.Rounds, esperado) << '"' << texto << '"';
-    }
+    Form2& f = *d.f;
+    EXPECT_EQ(std::make_tuple(f.L_Round.ListIndex, f.L_Intervalo.ListIndex, f.T_Nome[2].Text, f.T_Sons[3].Text),
+              std::make_tuple(0, 0, "Vermelho", "sparkle.wav"));
+    EXPECT_TRUE(f.Op_2017.Value && f.O_123.Value && !f.C_Limite.Value && f.T_Limite.Text.empty());
+    f.T_RoundInicial.Text = f.T_TempoInicial.Text = "7";
+    f.L_Round.ListIndex = 2;
+    f.L_Round_Click();
+    EXPECT_EQ(std::make_tuple(f.T_Round.Text, f.T_RoundInicial.Text), std::make_tuple("3", "1"));
+    f.L_Tempo.ListIndex = 2;
+    f.L_Tempo_Click();
+    EXPECT_EQ(std::make_tuple(f.T_Tempo.Text, f.T_TempoInicial.Text), std::make_tuple("120", "120"));
+    f.L_Tempo.ListIndex = 4;
+    f.L_Tempo_Click();
+    EXPECT_EQ(f.T_Tempo.Text, "12");
+    f.L_Intervalo.ListIndex = 3;
+    f.L_Intervalo_Click();
+    EXPECT_EQ(std::make_tuple(f.T_Intervalo.Text, f.T_TempoInicial.Text), std::make_tuple("50", "12"));
 }
 
 TEST(Dialogo, RuleSystemsShowAndStoreOnlyWhatTheyUse) {
-    auto visiveis = [](const Form2& f) {
+    const auto visiveis = [](const Form2& f) {
         return std::array<bool, 5>{f.C_Limite.Visible, f.T_Limite.Visible, f.C_Diferenca.Visible,
                                    f.T_Diferenca.Visible, f.C_GoldenMeia.Visible};
     };
     Dialogo d;
-    EXPECT_EQ(visiveis(d.f), (std::array<bool, 5>{false, false, true, false, true}));
-    d.f.Op_Fetesp_Click();
-    d.f.C_Limite.Value = true;
-    d.f.C_Limite_Click();
-    EXPECT_EQ(d.f.T_Limite.Text, "15") << "an empty box is filled when the limit is ticked";
-    d.f.C_Diferenca.Value = true;
-    d.f.C_Diferenca_Click();
-    EXPECT_EQ(d.f.T_Diferenca.Text, "9");
-    EXPECT_EQ(visiveis(d.f), (std::array<bool, 5>{true, true, true, true, true}));
-    d.f.T_Limite.Text = "20";
-    d.f.C_GoldenMeia.Value = true;
-    d.f.Op_2017_Click();
-    d.f.B_Ok_Click();
-    EXPECT_EQ(d.luta.v.Limite, 99) << "a limit exists only under the limit-and-difference rules";
-    EXPECT_EQ(d.luta.v.Diferenca, 9);
-    EXPECT_EQ(d.luta.v.Regra, 2);
+    EXPECT_EQ(visiveis(*d.f), (std::array<bool, 5>{false, false, true, false, true}));
+    d.f->Op_Fetesp_Click();
+    d.f->C_Limite.Value = d.f->C_Diferenca.Value = d.f->C_GoldenMeia.Value = true;
+    d.f->C_Limite_Click();
+    d.f->C_Diferenca_Click();
+    EXPECT_EQ(std::make_tuple(d.f->T_Limite.Text, d.f->T_Diferenca.Text), std::make_tuple("15", "9"))
+        << "an empty box is filled when its rule is ticked";
+    EXPECT_EQ(visiveis(*d.f), (std::array<bool, 5>{true, true, true, true, true}));
+    d.f->T_Limite.Text = "20";
+    d.f->T_Round.Text = "2.5";  // the number rule
+    d.f->Op_2017_Click();
+    d.f->B_Ok_Click();
+    const Ajustes& a = d.luta.v.Config();
+    EXPECT_EQ(std::make_tuple(a.Regra, a.Limite, a.Diferenca, a.Rounds), std::make_tuple(regra::Wtf2017, kSemLimite, 9, 2))
+        << "a limit exists only under the limit-and-difference rules";
 
     Dialogo velha;
-    velha.f.C_Diferenca.Value = true;
-    velha.f.T_Diferenca.Text = "5";
-    velha.f.C_GoldenMeia.Value = true;
-    velha.f.Op_WTF_Click();
-    EXPECT_EQ(visiveis(velha.f), (std::array<bool, 5>{false, false, false, false, false}));
-    velha.f.O_Click(velha.f.O_13);
-    velha.f.B_Ok_Click();
-    EXPECT_EQ(velha.luta.v.Diferenca, 99);
-    EXPECT_TRUE(velha.luta.v.MeiaFaltaGolden) << "the hidden box keeps its tick";
-    EXPECT_EQ(velha.luta.v.Regra, 0);
-    EXPECT_EQ(velha.luta.v.Pontos1 * 100 + velha.luta.v.Pontos2 * 10 + velha.luta.v.Pontos3, 130);
+    velha.f->C_Diferenca.Value = velha.f->C_GoldenMeia.Value = true;
+    velha.f->T_Diferenca.Text = "5";
+    velha.f->Op_WTF_Click();
+    EXPECT_EQ(visiveis(*velha.f), (std::array<bool, 5>{false, false, false, false, false}));
+    velha.f->O_Click(velha.f->O_13);
+    velha.f->B_Ok_Click();
+    const Ajustes& b = velha.luta.v.Config();
+    EXPECT_EQ(std::make_tuple(b.Regra, b.Diferenca, b.MeiaFaltaGolden, b.Pontos1, b.Pontos2, b.Pontos3),
+              std::make_tuple(regra::WtfAntiga, kSemLimite, true, 1, 3, 0)) << "a hidden box keeps its tick";
 
-    Dialogo limite(60, 20);
-    EXPECT_TRUE(limite.f.C_Limite.Value);
-    EXPECT_EQ(limite.f.T_Limite.Text, "20");
-    limite.f.T_Limite.Text = "";
-    limite.f.C_Limite.Value = false;
-    limite.f.C_Limite_Click();
-    EXPECT_EQ(limite.f.T_Limite.Text, "20") << "refilled with the stored limit";
+    Dialogo limite([](Ajustes& a) { a.Regra = regra::LimiteDiferenca, a.Limite = 20; });
+    EXPECT_TRUE(limite.f->C_Limite.Value);
+    limite.f->T_Limite.Text = "";
+    limite.f->C_Limite_Click();
+    EXPECT_EQ(limite.f->T_Limite.Text, "20") << "refilled with the stored limit";
 }
 
-TEST(Dialogo, LanguagePreviewsAndOnlyOkStoresIt) {
+TEST(Dialogo, TheLanguagePreviewsOnlyInTheDialogAndCancelChangesNothing) {
     Dialogo d;
-    d.f.L_Lingua.ListIndex = 2;
-    d.f.L_Lingua_Click();
-    EXPECT_EQ(d.f.Caption, "Config");
-    EXPECT_EQ(d.f.Label9, "End of Round:");
-    EXPECT_EQ(d.f.Label11, "Start Kye-shi:");
-    EXPECT_EQ(d.f.Command2, "Cancel");
-    EXPECT_EQ(d.luta.v.Lingua, 0);
-    d.f.Command2_Click();
-    EXPECT_FALSE(d.f.Aberto);
-    EXPECT_FALSE(ExisteArquivo(d.luta.pasta.caminho() + "/vantor.ini"));
+    const Ajustes antes = d.luta.v.Config();
+    Form2& f = *d.f;
+    f.L_Lingua.ListIndex = lingua::Ingles;
+    f.L_Lingua_Click();
+    EXPECT_EQ(std::make_tuple(f.Caption, f.Label9, f.Label11, f.Command2),
+              std::make_tuple("Config", "End of Round:", "Start Kye-shi:", "Cancel"));
+    EXPECT_EQ(d.luta.v.Config().Lingua, lingua::Portugues);
+    EXPECT_EQ(d.luta.v.tela().M_Config.Caption, "Configuração: F1");
+    f.L_Round.ListIndex = 2;
+    f.L_Round_Click();
+    f.Op_WTF_Click();
+    f.T_Sons[1].Text = f.T_Nome[1].Text = "x";
+    f.Command1_Click();  // asks for the button assignment: the dialog stays open
+    EXPECT_TRUE(f.Aberto);
+    EXPECT_EQ(d.luta.plat.perguntas.back(), "Confirma entrar no modo de configuração dos botões?");
+    f.Command2_Click();
+    EXPECT_FALSE(f.Aberto);
+    EXPECT_TRUE(d.luta.v.Config() == antes);
+    EXPECT_FALSE(ExisteArquivo(d.luta.v.CaminhoConfig()));
 
-    Dialogo ok;
-    ok.f.L_Lingua.ListIndex = -1;
-    ok.f.B_Ok_Click();
-    EXPECT_EQ(ok.luta.v.Lingua, 0) << "no selection keeps the language";
-    ok.f.L_Lingua.ListIndex = 1;
-    ok.f.B_Ok_Click();
-    EXPECT_EQ(ok.luta.v.Lingua, 1);
-    EXPECT_EQ(LeArquivo(ok.luta.pasta.caminho() + "/vantor.ini"),
+    // Through the configuration sequence: the board's captions follow the language only after OK.
+    Luta luta;
+    luta.plat.respostaOkCancela = false;
+    luta.plat.aoMostrarConfiguracao = [&](Form2& g) {
+        g.Command1_Click();  // declined: no assignment
+        g.L_Lingua.ListIndex = lingua::Espanhol;
+        g.L_Lingua_Click();
+        EXPECT_EQ(luta.v.tela().M_Config.Caption, "Configuração: F1");
+        g.B_Ok_Click();
+    };
+    luta.Tecla(tecla::F1);
+    EXPECT_EQ(luta.v.Config().Lingua, lingua::Espanhol);
+    EXPECT_EQ(luta.v.tela().M_Config.Caption, "Config: F1");
+    EXPECT_EQ(luta.v.tela().L_Msg.Caption, "[ENTER] Inicio");
+    EXPECT_EQ(LeArquivo(luta.v.CaminhoConfig()),
               "Som1=gongo.wav\r\nSom2=sino.wav\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=1");
+    EXPECT_TRUE(luta.plat.avisos.empty()) << "no assignment was asked for";
 }
 
-TEST(Dialogo, ConfirmingLogsWritesTheFileAndTheNextFightStartsAtTheStartRoundAndTime) {
+TEST(Dialogo, OkLogsAndTheNextFightAloneStartsAtTheStartRoundAndTime) {
     Luta luta;
-    const std::string antigo = luta.v.ArquivoLog;
+    const std::string antigo = luta.v.Log().ArquivoLog;
     luta.plat.aoMostrarConfiguracao = [](Form2& f) {
+        f.L_Lingua.ListIndex = -1;  // no selection keeps the language
         f.T_Round.Text = "3";
         f.T_RoundInicial.Text = "2";
         f.T_TempoInicial.Text = "45";
@@ -161,53 +145,31 @@ TEST(Dialogo, ConfirmingLogsWritesTheFileAndTheNextFightStartsAtTheStartRoundAnd
     EXPECT_EQ(LinhasDe(antigo).at(1), Luta::L("14:03:27", "Configura\tRounds: 3\tIntervalo: 15\tRound: 60\tNome Azul:  Silva "
                                                           "\tL2 Azul: \tNome Vermelho: Vermelho\tL2 Vermelho: Clube X"
                                                           "\tÁrbitros: 3"));
-    EXPECT_EQ(LeArquivo(luta.pasta.caminho() + "/vantor.ini").size(), 73u);
-    EXPECT_EQ(luta.v.RoundAtual, 2);
-    EXPECT_EQ(luta.v.tela.L_Tempo.Caption, "0:45");
-    EXPECT_EQ(luta.v.tela.L_Nome[2].Caption, "Vermelho\r\nClube X");
+    EXPECT_EQ(luta.v.Config().Lingua, lingua::Portugues);
+    EXPECT_EQ(luta.v.Luta().RoundAtual, 2);
+    EXPECT_EQ(luta.v.tela().L_Tempo.Caption, "0:45");
+    EXPECT_EQ(luta.v.tela().L_Nome[2].Caption, "Vermelho\r\nClube X");
     luta.Tecla(tecla::Enter);
-    luta.plat.respostaOkCancela = true;
     luta.Tecla(tecla::Esc);
-    EXPECT_EQ(luta.v.RoundAtual, 1);
-    EXPECT_EQ(luta.v.tela.L_Tempo.Caption, "1:00");
-
+    EXPECT_EQ(luta.v.Luta().RoundAtual, 1);
+    EXPECT_EQ(luta.v.tela().L_Tempo.Caption, "1:00");
     luta.plat.aoMostrarConfiguracao = [](Form2& f) { f.Command2_Click(); };
     luta.Tecla(tecla::F1);
-    EXPECT_EQ(luta.v.RoundAtual, 1) << "cancelling does not bring the start round back";
-}
-
-TEST(Dialogo, ButtonAssignmentIsAskedForOnlyOnOk) {
-    Dialogo d;
-    d.luta.plat.respostaOkCancela = false;
-    d.f.Command1_Click();
-    EXPECT_EQ(d.luta.v.Configurando_b, 0);
-    d.luta.plat.respostaOkCancela = true;
-    d.f.Command1_Click();
-    EXPECT_EQ(d.luta.v.Configurando_b, 99);
-    EXPECT_EQ(d.luta.plat.perguntas.back(), "Confirma entrar no modo de configuração dos botões?");
-    EXPECT_TRUE(d.f.Aberto);
-}
-
-TEST(Escolha, FolderAndNameOfASoundPath) {
-    EXPECT_EQ(ExtraiPasta("gongo.wav", "/opt/vantor"), "/opt/vantor/");
-    EXPECT_EQ(ExtraiPasta("sons/x.wav", "/opt/vantor/"), "/opt/vantor/sons/");
-    EXPECT_EQ(ExtraiPasta("/media/sons/apito.wav", "/opt/vantor"), "/media/sons/");
-    EXPECT_EQ(ExtraiPasta("/x.wav", "/opt"), "/");
-    EXPECT_EQ(ExtraiPasta("", "/opt"), "/opt/");
-    EXPECT_EQ(ExtraiNome("/media/sons/apito.wav"), "apito.wav");
-    EXPECT_EQ(ExtraiNome("apito.wav"), "apito.wav");
-    EXPECT_EQ(ExtraiNome("/media/"), "");
-    const auto volumes = Volumes();
-    ASSERT_FALSE(volumes.empty());
-    EXPECT_EQ(volumes.front(), "/");
+    EXPECT_EQ(luta.v.Luta().RoundAtual, 1) << "cancelling does not bring the start round back";
 }
 
 TEST(Escolha, ListsWavFilesAnyCasePlaysOnClickAndOkWritesThePath) {
+    EXPECT_EQ(ExtraiPasta("gongo.wav", "/opt/vantor") + ExtraiPasta("sons/x.wav", "/opt/vantor/"),
+              "/opt/vantor//opt/vantor/sons/");
+    EXPECT_EQ(ExtraiPasta("/media/sons/apito.wav", "/opt") + ExtraiPasta("/x.wav", "/opt") + ExtraiPasta("", "/o"), "/media/sons///o/");
+    EXPECT_EQ(ExtraiNome("/media/sons/apito.wav") + "|" + ExtraiNome("apito.wav") + "|" + ExtraiNome("/media/"), "apito.wav|apito.wav|");
+    ASSERT_FALSE(Volumes().empty());
+    EXPECT_EQ(Volumes().front(), "/");
     Dialogo d;
     const std::string raiz = d.luta.pasta.caminho();
     std::filesystem::create_directories(raiz + "/sons/sub");
     for (const char* nome : {"sons/b.WAV", "sons/a.wav", "sons/notas.txt", "sons/c.wavx"}) std::ofstream(raiz + "/" + nome);
-    d.f.T_Sons[2].Text = raiz + "/sons/a.wav";
+    d.f->T_Sons[2].Text = raiz + "/sons/a.wav";
     d.luta.plat.aoEscolherSom = [&](FormSom& s) {
         EXPECT_EQ(s.Dir1, raiz + "/sons");
         EXPECT_EQ(s.Pastas, std::vector<std::string>{"sub"});
@@ -222,27 +184,18 @@ TEST(Escolha, ListsWavFilesAnyCasePlaysOnClickAndOkWritesThePath) {
         s.File1_DblClick();
         EXPECT_FALSE(s.Aberto);
     };
-    d.f.T_Sons_DblClick(2);
+    d.f->T_Sons_DblClick(2);
     EXPECT_EQ(d.luta.plat.sons.back(), raiz + "/sons/b.WAV");
-    EXPECT_EQ(d.f.T_Sons[2].Text, raiz + "/sons/b.WAV");
-
-    d.luta.plat.aoEscolherSom = [](FormSom& s) {
-        ASSERT_TRUE(s.MudaPasta("/"));
-        EXPECT_EQ(s.Dir1, "/");
-        s.OKButton_Click();  // no file selected: the folder itself
-    };
-    d.f.T_Sons_DblClick(1);
-    EXPECT_EQ(d.f.T_Sons[1].Text, "/");
-
+    EXPECT_EQ(d.f->T_Sons[2].Text, raiz + "/sons/b.WAV");
     d.luta.plat.aoEscolherSom = [](FormSom& s) {
         EXPECT_FALSE(s.MudaPasta("/no/such/folder"));
-        s.CancelButton_Click();
+        ASSERT_TRUE(s.MudaPasta("/"));
+        s.OKButton_Click();  // no file selected: the folder itself
     };
-    d.f.T_Sons[3].Text = "/no/such/folder/x.wav";
-    d.f.T_Sons_DblClick(3);
-    EXPECT_EQ(d.f.T_Sons[3].Text, "/no/such/folder/x.wav");
-    d.f.Command2_Click();
-    EXPECT_EQ(d.luta.v.Som[2], "sino.wav") << "the choice counts only when the dialog is confirmed";
+    d.f->T_Sons_DblClick(1);
+    EXPECT_EQ(d.f->T_Sons[1].Text, "/");
+    d.f->Command2_Click();
+    EXPECT_EQ(d.luta.v.Config().Som[2], "sino.wav") << "the choice counts only when the dialog is confirmed";
 }
 
 }  // namespace

@@ -12,20 +12,11 @@ std::string FakePlataforma::DataHoraCurta(const Momento& m) {
 }
 
 void FakePlataforma::Avanca(int milissegundos) {
-    std::tm t{};
-    t.tm_year = agora.ano - 1900;
-    t.tm_mon = agora.mes - 1;
-    t.tm_mday = agora.dia;
-    t.tm_hour = agora.hora;
-    t.tm_min = agora.minuto;
-    t.tm_sec = agora.segundo;
-    long ms = agora.milissegundo + milissegundos;
-    t.tm_sec += static_cast<int>(ms / 1000);
-    ms %= 1000;
-    const time_t normalizado = timegm(&t);
-    std::tm r{};
-    gmtime_r(&normalizado, &r);
-    agora = {r.tm_year + 1900, r.tm_mon + 1, r.tm_mday, r.tm_hour, r.tm_min, r.tm_sec, static_cast<int>(ms)};
+    const long ms = agora.milissegundo + milissegundos;
+    std::tm t{0, 0, 0, agora.dia, agora.mes - 1, agora.ano - 1900};
+    const time_t s = timegm(&t) + agora.hora * 3600 + agora.minuto * 60 + agora.segundo + ms / 1000;
+    gmtime_r(&s, &t);
+    agora = {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec, static_cast<int>(ms % 1000)};
 }
 
 }  // namespace vantor::teste

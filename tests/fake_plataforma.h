@@ -20,10 +20,9 @@ public:
     bool respostaOkCancela = true;
     std::function<void(Form2&)> aoMostrarConfiguracao;
     std::function<void(FormSom&)> aoEscolherSom;
-
     std::vector<std::string> sons, perguntas, avisos, editores;
-    int configuracoesMostradas = 0;
-    int encerramentos = 0;
+    std::vector<std::vector<std::string>> preparos;
+    int configuracoesMostradas = 0, encerramentos = 0;
 
     // Moves the fixed clock on; the log's time stamps follow.
     void Avanca(int milissegundos);
@@ -36,7 +35,6 @@ public:
     int LarguraTela() override { return largura; }
     int AlturaTela() override { return altura; }
     void TocaWav(const std::string& arquivo) override { sons.push_back(arquivo); }
-    std::vector<std::vector<std::string>> preparos;
     void PreparaSons(const std::vector<std::string>& arquivos) override { preparos.push_back(arquivos); }
     bool PerguntaOkCancela(const std::string& texto, const std::string&) override {
         perguntas.push_back(texto);
@@ -53,14 +51,16 @@ public:
     void AbreEditor(const std::string& arquivo) override { editores.push_back(arquivo); }
     void Encerra() override { ++encerramentos; }
 
-    // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged.
+    // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged,
+    // or real controllers behind `leitor`, `contaConectados` and `aoBombear`.
     int numSlots = 0, conectados = 0;
     std::array<LeituraControle, 16> leituras{};
-    // What the event loop does while the core waits; false ends the wait as a closed window would.
-    std::function<bool()> aoEsperar;
-    // Or real controllers behind these.
+    bool duvidosos = false;
     std::function<bool(int, LeituraControle&)> leitor;
     std::function<int()> contaConectados;
+    std::function<void()> aoBombear;
+    // What the event loop does while the core waits; false ends the wait as a closed window would.
+    std::function<bool()> aoEsperar;
     int joyGetNumDevs() override { return numSlots; }
     bool joyGetPos(int slot, LeituraControle& l) override {
         if (leitor) return leitor(slot, l);
@@ -69,8 +69,6 @@ public:
         return true;
     }
     int ControlesConectados() override { return contaConectados ? contaConectados() : conectados; }
-    std::function<void()> aoBombear;
-    bool duvidosos = false;
     void BombeiaControles() override {
         if (aoBombear) aoBombear();
     }

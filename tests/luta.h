@@ -1,11 +1,12 @@
-// A whole scoreboard for scenario tests: fixed clock and locale, logs in a private folder,
-// driven only through the handlers.
+// A whole scoreboard for tests: fixed clock and locale, logs in a private folder, driven through the handlers; a
+// scene is set only through the named operations, as a restored fight or new settings would be.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "app/vantor.h"
@@ -29,26 +30,46 @@ private:
 // Lines of a log file; a line not ended by CR LF fails the test.
 std::vector<std::string> LinhasDe(const std::string& arquivo);
 
+// Changes a copy of the fight state (RestauraLuta: the board is refreshed) or of the settings (DefineAjustes).
+template <typename F>
+void Cena(Vantor& v, F muda) {
+    if constexpr (std::is_invocable_v<F, EstadoLuta&>) {
+        EstadoLuta l = v.Luta();
+        muda(l);
+        v.RestauraLuta(l);
+    } else {
+        vantor::Ajustes a = v.Config();
+        muda(a);
+        v.DefineAjustes(a);
+    }
+}
+
 class Luta {
 public:
-    // Settings applied by the configuration sequence (F1) before the first fight.
+    // Settings the configuration sequence (F1) puts in place before the next fight.
     struct Ajustes {
-        int16_t Rounds = 1, Tempo = 60, Intervalo = 15, Regra = 2, Limite = 99, Diferenca = 99;
+        int16_t Rounds = 1, Tempo = 60, Intervalo = 15, Regra = regra::Wtf2017, Limite = kSemLimite,
+                Diferenca = kSemLimite;
         bool MeiaFaltaGolden = false;
         std::string Azul = "", Vermelho = "";
     };
 
-    explicit Luta(int16_t lingua = 0);
+    explicit Luta(int16_t lingua = lingua::Portugues);
 
     // Runs the configuration sequence with a dialog that sets these values.
     void Configura(const Ajustes& a);
-    void Tecla(int codigo, int mascara = 0);
+    void Tecla(int codigo, int mascara = 0) { v.Form_KeyDown(codigo, mascara); }
+    void Teclas(std::initializer_list<int> codigos) {
+        for (int c : codigos) Tecla(c);
+    }
     // One second of wall time, then one clock tick.
     void Tick(int n = 1);
     // The current fight's log.
-    std::vector<std::string> Log() const { return LinhasDe(v.ArquivoLog); }
+    std::vector<std::string> Log() const { return LinhasDe(v.Log().ArquivoLog); }
     // A log line as the fixed locale stamps it at hh:mm:ss of the fixed day, ",45" hundredths.
-    static std::string L(const std::string& hms, const std::string& texto);
+    static std::string L(const std::string& hms, const std::string& texto) {
+        return "06/12/2026 " + hms + ",45\t" + texto;
+    }
 
     PastaTemporaria pasta;
     FakePlataforma plat;

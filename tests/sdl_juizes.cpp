@@ -36,13 +36,14 @@ protected:
         luta->plat.numSlots = ControlesSDL::kSlots;
         luta->plat.leitor = [this](int s, LeituraControle& l) { return controles_.Le(s, l); };
         luta->plat.contaConectados = [this] { return controles_.Conectados(); };
+        luta->plat.aoBombear = [this] { controles_.Bombeia(); };  // the poll pumps them itself
         vistos_ = {};
         Passa(50);
     }
     Vantor& v() { return luta->v; }
 
     // The window's timers, replayed: each core timer fires `Interval` after it was (re)started.
-    Timer& Relogio(size_t i) { return i ? v().Timer_Botao[i] : v().Timer_Luta; }
+    const Timer& Relogio(size_t i) { return i ? v().Janela().Timer_Botao[i] : v().Janela().Timer_Luta; }
     void Sincroniza() {
         for (size_t i = 0; i <= 18; ++i)
             if (Relogio(i).Enabled && std::exchange(vistos_[i], Relogio(i).Restarts) != Relogio(i).Restarts)
@@ -52,7 +53,6 @@ protected:
         for (int t = 0; t < ms; t += 50) {
             agora_ += 50;
             luta->plat.Avanca(50);
-            controles_.Bombeia();
             v().Timer_Joystick_Timer();
             Sincroniza();
             for (size_t i = 0; i <= 18; ++i) {
@@ -80,7 +80,7 @@ protected:
         for (auto& l : linhas) l.erase(0, l.find('\t') + 1);
         return linhas;
     }
-    bool Acesa(int k) { return !v().tela.S_Botao[static_cast<size_t>(k)].FillSolid; }
+    bool Acesa(int k) { return !v().tela().S_Botao[static_cast<size_t>(k)].FillSolid; }
 
     PastaTemporaria pasta_;
     std::filesystem::path antes_;
@@ -98,14 +98,14 @@ TEST_F(Mesa, TwoJudgesAgreeWithinTwoSecondsAndRedScoresOnce) {
     virtuais_[0]->Botao(0, true);  // judge 1 holds red value 1
     Passa(1000);
     Toque(1, 1);  // judge 2 taps red value 1, well inside a poll
-    EXPECT_EQ(v().tela.L_Pontos[2].Caption, "1");
+    EXPECT_EQ(v().tela().L_Pontos[2].Caption, "1");
     EXPECT_TRUE(Acesa(1) && Acesa(2));
     EXPECT_EQ(Textos(luta->Log(), 3),
               (std::vector<std::string>{"Round 1, Faltando 87s, Botão apertado:\t16\tJuiz 1 - Vermelho botao 1",
                                         "Round 1, Faltando 86s, Botão apertado:\t31\tJuiz 2 - Vermelho botao 1",
                                         "Round 1, Faltando 86s, Pontos: \tVermelho\t1\tRUI"}));
     Toque(2, 3, 1000);  // judge 3, red value 1 at position 45, inside judge 2's window the agreement used up
-    EXPECT_EQ(v().PontosMarcados[2], 1);
+    EXPECT_EQ(v().Luta().PontosMarcados[2], 1);
 }
 
 TEST_F(Mesa, PressesThatMustNotScore) {
@@ -118,19 +118,19 @@ TEST_F(Mesa, PressesThatMustNotScore) {
     Toque(0, 0);
     Toque(0, 0, 2450);  // the same judge twice
     Toque(1, 1, 2100);  // 2.5 s after judge 1's first press: that window has closed
-    EXPECT_EQ(v().PontosMarcados[2], 0);
+    EXPECT_EQ(v().Luta().PontosMarcados[2], 0);
 
     Tecla(tecla::Espaco);  // paused: the agreement is used up without points
     Toque(0, 0, 100);
     Toque(1, 1);
-    EXPECT_EQ(v().PontosMarcados[2], 0);
-    EXPECT_EQ(v().Pendentes, 0);
+    EXPECT_EQ(v().Luta().PontosMarcados[2], 0);
+    EXPECT_EQ(v().Botoes().Pendentes, 0);
     Tecla(tecla::Espaco);
     Passa(5000);
-    ASSERT_GE(v().ContaIntervalo, 0);  // the rest
+    ASSERT_GE(v().Luta().ContaIntervalo, 0);  // the rest
     Toque(0, 0);
     Toque(1, 1);
-    EXPECT_EQ(v().PontosMarcados[2], 0);
+    EXPECT_EQ(v().Luta().PontosMarcados[2], 0);
     EXPECT_EQ(Textos(luta->Log(), 1)[0], "Round 2, Faltando 10s, Botão apertado:\t31\tJuiz 2 - Vermelho botao 1");
 }
 
@@ -141,12 +141,12 @@ TEST_F(Mesa, UnpluggingAJudgeKeepsTheOthersOnTheirPositions) {
     Passa(100);
     Toque(0, 0);
     Toque(2, 3);  // judge 3's button 4 is position 45 only while judge 3 keeps slot 2
-    EXPECT_EQ(v().PontosMarcados[2], 1);
+    EXPECT_EQ(v().Luta().PontosMarcados[2], 1);
     virtuais_[1] = std::make_unique<Virtual>("Juiz 2");
     Passa(100);
     Toque(0, 0);
     Toque(1, 1);  // back in slot 1, so position 31 again
-    EXPECT_EQ(v().PontosMarcados[2], 2);
+    EXPECT_EQ(v().Luta().PontosMarcados[2], 2);
 }
 
 TEST_F(Mesa, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
@@ -168,7 +168,7 @@ TEST_F(Mesa, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
             for (int k = 1; k <= 18; ++k) acesas += Acesa(k);
             EXPECT_EQ(acesas, 1) << "only the lamp being assigned is lit";
             const auto [j, e] = roteiro[lampadas.size()];
-            lampadas.push_back(v().Configurando_b);
+            lampadas.push_back(v().Botoes().Configurando_b);
             Virtual& c = *virtuais_[j];
             if (e < 4) c.Botao(e, true);
             else c.Eixo(e - 4, 32767);
@@ -180,10 +180,10 @@ TEST_F(Mesa, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
             return true;
         };
         luta->plat.aoMostrarConfiguracao = [&](Form2&) {
-            if (n == 12) v().Pontos3 = 0;
-            v().Configurando_b = Vantor::kPedeConfiguracaoBotoes;
+            if (n == 12) Cena(v(), [](Ajustes& a) { a.Pontos3 = 0; });
+            v().PedeConfiguracaoBotoes();
         };
-        const std::string antigo = v().ArquivoLog;
+        const std::string antigo = v().Log().ArquivoLog;
         Tecla(tecla::F1);
         EXPECT_EQ(lampadas, ordem);
         std::array<int16_t, 257> esperado{};  // position -> button
@@ -194,8 +194,8 @@ TEST_F(Mesa, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
         for (size_t p = 0; p <= 256; ++p) bytes[2 * p] = static_cast<char>(esperado[p]);
         EXPECT_EQ(LeArquivo("botoes.cfg"), bytes);
         EXPECT_EQ(Textos(LinhasDe(antigo), 2), (std::vector<std::string>{"Botões configurados", "Luta zerada"}));
-        EXPECT_EQ(v().tela.L_Msg.Caption, "[ENTER] Início");
-        EXPECT_EQ(Luta().v.MapaBotoes, esperado);
+        EXPECT_EQ(v().tela().L_Msg.Caption, "[ENTER] Início");
+        EXPECT_EQ(Luta().v.Botoes().MapaBotoes, esperado);
     }
 }
 
