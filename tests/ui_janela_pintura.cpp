@@ -67,7 +67,7 @@ const Estado kEstados[] = {
      {{"message line", 8775, 2535, -5, -4, qRgb(0, 255, 255)}}},
 };
 
-const QSize kTela(1024, 768);
+const QSize kTela(1280, 720);  // not 4:3, so a swapped axis or the wrong font factor shows
 
 TEST(Pintura, EachStateShowsItsColoursWhereTheScaledLayoutPutsThem) {
     for (const Estado& e : kEstados) {

@@ -1,16 +1,21 @@
-// Keys, clicks, the reset question and Alt+F4, from Qt's events to the record.
+// The program as main assembles it: Qt's keys and clicks reach the record, and what changes reaches the screen.
+// A judge's press on a virtual SDL controller, a key, a click and a clock tick must each end in a new frame that
+// shows them; the reset question and Alt+F4 behave as the operator expects.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
-#include "ui/pintura.h"
+#include "controle_virtual.h"
 #include "ui/montagem.h"
+#include "ui/pintura.h"
 #include "ui/teclas.h"
-#include "ui_placar.h"
 
 namespace vantor::teste {
 namespace {
@@ -32,30 +37,63 @@ TEST(Teclas, QtKeysBecomeVirtualKeyCodes) {
     for (const auto& [mods, mascara] : mascaras) EXPECT_EQ(ui::MascaraModificadores(mods), mascara);
 }
 
-TEST(Janela, ClicksGoToTheTopmostVisibleControlAndKeysToTheCoreWhileTheClockRuns) {
-    Placar placar{1024, 768};
-    ui::JanelaPlacar& janela = *placar.janela;
-    Vantor& v = *placar.v;
-    janela.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
-    const QPoint msg = ui::RetanguloPixels(v.tela().L_Msg).center();
-    QTest::mouseClick(&janela, Qt::RightButton, {}, msg);
+// The program with its logs in a temporary folder, shown as an ordinary window.
+struct Programa {
+    QTemporaryDir pasta;
+    bool temp = qputenv("TEMP", (pasta.path() + "/").toUtf8());
+    ui::Montagem m;
+    Vantor& v = m.Placar();
+    ui::JanelaPlacar& janela = m.Janela();
+    Programa() { m.Mostra(false); }
+    ~Programa() { qunsetenv("TEMP"); }
+
+    // The last frame the window put on its screen: stale for as long as the window does not repaint.
+    QImage Quadro() { return janela.screen()->grabWindow(janela.winId()).toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage Recorte(const Controle& c) { return Quadro().copy(ui::RetanguloPixels(c)); }
+    // Waits, as long as a loaded machine may need, for a control's area of the frame to change.
+    bool Muda(const Controle& c, const std::function<void()>& faz) {
+        const QImage antes = Recorte(c);
+        faz();
+        return QTest::qWaitFor([&] { return Recorte(c) != antes; }, 5000);
+    }
+    void Clica(const Controle& c, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mouseClick(&janela, b, {}, ui::RetanguloPixels(c).center());
+    }
+};
+
+TEST(Programa, AJudgesPressKeysClicksAndTicksReachTheRecordAndAPaintedFrame) {
+    Programa p;
+    Vantor& v = p.v;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.janela));
+    Virtual juiz("Juiz");  // after the assembly: SDL runs inside its platform
+    ASSERT_TRUE(juiz.Aberto()) << SDL_GetError();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.m.Plataforma().ControlesConectados() == 1; }, 5000));
+
+    // Button 1 of the first controller is lamp 3 in the built-in map: its green shows through once lit.
+    const QPoint lampada = ui::RetanguloPixels(v.tela().S_Botao[3]).center();
+    ASSERT_EQ(p.Quadro().pixel(lampada), qRgb(255, 255, 255));
+    juiz.Botao(0, true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.Quadro().pixel(lampada) == qRgb(0, 255, 0); }, 5000))
+        << "the press never lit a lamp on screen";
+    juiz.Botao(0, false);
+
+    p.Clica(v.tela().L_Msg, Qt::RightButton);
     EXPECT_FALSE(v.Luta().LutaIniciada);
-    QTest::mouseClick(&janela, Qt::LeftButton, {}, msg);
+    p.Clica(v.tela().L_Msg);
     EXPECT_TRUE(v.Luta().LutaIniciada);
     // The line is hidden now: the click falls through to the score, which takes double clicks only.
-    QTest::mouseClick(&janela, Qt::LeftButton, {}, msg);
+    p.Clica(v.tela().L_Msg);
     EXPECT_FALSE(v.Luta().Pausado);
     // Through the window system's path, as a real double click arrives: one step per press.
-    QTest::mouseDClick(janela.windowHandle(), Qt::LeftButton, {}, ui::RetanguloPixels(v.tela().K_Amais).center());
-    EXPECT_EQ(v.Luta().PontosMarcados[1], 2);
-    placar.Teclas({Qt::Key_F12});
-    EXPECT_EQ(v.Luta().PontosMarcados[1], 3);
-    const int antes = v.Luta().TempoRestante;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return v.Luta().TempoRestante < antes; }, 2500)) << "the match clock did not tick";
-    placar.Teclas({Qt::Key_Space});
+    QTest::mouseDClick(p.janela.windowHandle(), Qt::LeftButton, {}, ui::RetanguloPixels(v.tela().K_Amais).center());
+    EXPECT_EQ(v.Luta().PontosMarcados[Azul], 2);
+    EXPECT_TRUE(p.Muda(v.tela().L_Pontos[Azul], [&] { QTest::keyClick(&p.janela, Qt::Key_F12); }))
+        << "the point never reached the screen";
+    EXPECT_EQ(v.Luta().PontosMarcados[Azul], 3);
+    EXPECT_TRUE(p.Muda(v.tela().L_Tempo, [] {})) << "the clock's tick never reached the screen";
+    QTest::keyClick(&p.janela, Qt::Key_Space);
     EXPECT_TRUE(v.Luta().Pausado && v.tela().L_Msg.Visible);
-    placar.Teclas({Qt::Key_Space});
+    QTest::keyClick(&p.janela, Qt::Key_Space);
     EXPECT_FALSE(v.Luta().Pausado || v.tela().L_Msg.Visible);
 }
 
@@ -71,12 +109,9 @@ void Tecla(QMessageBox& c, Qt::Key t) { QTest::keyClick(c.focusWidget() ? c.focu
 
 // The real platform: Esc in a fight asks whether to reset and only OK does; Alt+F4 exits at once, with success.
 TEST(Encerramento, OnlyOkResetsTheFightAndAltF4EndsTheProgramAtOnce) {
-    QTemporaryDir pasta;
-    qputenv("TEMP", (pasta.path() + "/").toUtf8());
-    ui::Montagem programa;
-    Vantor& v = programa.Placar();
-    ui::JanelaPlacar& janela = programa.Janela();
-    programa.Mostra(false);
+    Programa p;
+    Vantor& v = p.v;
+    ui::JanelaPlacar& janela = p.janela;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
     QTest::keyClick(&janela, Qt::Key_Return);
     QTest::keyClick(&janela, Qt::Key_F12);
@@ -95,12 +130,11 @@ TEST(Encerramento, OnlyOkResetsTheFightAndAltF4EndsTheProgramAtOnce) {
         QTest::keyClick(&janela, Qt::Key_Escape);
         EXPECT_EQ(pergunta, "Vantor: Zerar a luta?");
         EXPECT_EQ(v.Luta().LutaIniciada, !caso.zera);
-        EXPECT_EQ(v.Luta().PontosMarcados[1], caso.zera ? 0 : 1);
+        EXPECT_EQ(v.Luta().PontosMarcados[Azul], caso.zera ? 0 : 1);
     }
     QTest::keyClick(&janela, Qt::Key_Return);  // a fight again: Alt+F4 asks nothing
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(QTest::keyClick(&janela, Qt::Key_F4, Qt::AltModifier), testing::ExitedWithCode(0), "");
-    qunsetenv("TEMP");
 }
 
 }  // namespace
