@@ -40,4 +40,9 @@ struct Ajustes {
     bool operator==(const Ajustes&) const = default;
 };
 
+// The settings file's text, read into the four cue files and the language of `a` (defaults where it has none),
+// and written from them.
+void LeTextoConfig(Ajustes& a, const std::string& texto);
+std::string TextoConfig(const Ajustes& a);
+
 }  // namespace vantor

@@ -32,15 +32,24 @@ std::string ValorChave(const std::string& texto, const std::string& chave, const
 
 std::string Vantor::CaminhoConfig() const { return Junta(plat.PastaPrograma(), kArquivoConfig); }
 
-void Vantor::LeConfig() {
-    for (int i = 1; i <= 4; ++i) ajustes_.Som[static_cast<size_t>(i)] = kSonsPadrao[i];
-    const std::string texto = LeArquivo(CaminhoConfig());
+void LeTextoConfig(Ajustes& a, const std::string& texto) {
+    for (int i = 1; i <= 4; ++i) a.Som[static_cast<size_t>(i)] = kSonsPadrao[i];
     if (!texto.empty())
         for (int i = 1; i <= 4; ++i)
-            ajustes_.Som[static_cast<size_t>(i)] = ValorChave(texto, "Som" + std::to_string(i), "=", kFimLinha);
+            a.Som[static_cast<size_t>(i)] = ValorChave(texto, "Som" + std::to_string(i), "=", kFimLinha);
     // A language outside the table would blank every text of the program.
     const int16_t lingua = Inteiro16(ValTexto(ValorChave(texto, "Lingua", "=", kFimLinha)));
-    ajustes_.Lingua = (lingua >= 0 && lingua <= 2) ? lingua : 0;
+    a.Lingua = (lingua >= lingua::Portugues && lingua <= lingua::Ingles) ? lingua : lingua::Portugues;
+}
+
+std::string TextoConfig(const Ajustes& a) {
+    std::string texto;
+    for (int i = 1; i <= 4; ++i) texto += "Som" + std::to_string(i) + "=" + a.Som[static_cast<size_t>(i)] + kFimLinha;
+    return texto + "Lingua=" + std::to_string(a.Lingua);
+}
+
+void Vantor::LeConfig() {
+    LeTextoConfig(ajustes_, LeArquivo(CaminhoConfig()));
     plat.PreparaSons({ajustes_.Som.begin() + 1, ajustes_.Som.begin() + 5});
 }
 
@@ -62,11 +71,6 @@ void Vantor::ConfirmaConfiguracao(const Ajustes& ajustes) {
     GravaConfig();
 }
 
-bool Vantor::GravaConfig() {
-    std::string texto;
-    for (int i = 1; i <= 4; ++i) texto += "Som" + std::to_string(i) + "=" + ajustes_.Som[static_cast<size_t>(i)] + kFimLinha;
-    texto += "Lingua=" + std::to_string(ajustes_.Lingua);
-    return GravaArquivo(CaminhoConfig(), texto);
-}
+bool Vantor::GravaConfig() { return GravaArquivo(CaminhoConfig(), TextoConfig(ajustes_)); }
 
 }  // namespace vantor
