@@ -1,17 +1,13 @@
 #include "entradas.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 
-#include "app/vantor.h"
+#include "controllers/juizes.h"
 #include "lang/campo.h"
-#include "settings/arquivos.h"
+#include "settings/ajustes.h"
 #include "settings/configuracao.h"
 #include "settings/numero.h"
 
@@ -49,73 +45,6 @@ bool Aparado(const std::string& s) { return s.empty() || (s.front() != ' ' && s.
 std::string Minusculas(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
-}
-
-// Only what LeConfig asks for: the program folder.
-class PlataformaMinima : public Plataforma {
-public:
-    explicit PlataformaMinima(std::string pasta) : pasta_(std::move(pasta)) {}
-    Momento Agora() override { return {}; }
-    std::string DataHoraCurta(const Momento&) override { return "01/01/2000 00:00:00"; }
-    std::string SeparadorDecimal() override { return ","; }
-    std::string Ambiente(const std::string&) override { return ""; }
-    std::string PastaPrograma() override { return pasta_; }
-    int LarguraTela() override { return 640; }
-    int AlturaTela() override { return 480; }
-    void TocaWav(const std::string&) override {}
-    bool PerguntaOkCancela(const std::string&, const std::string&) override { return false; }
-    void Avisa(const std::string&, const std::string&) override {}
-    void MostraConfiguracao(Form2&) override {}
-    void MostraEscolhaSom(FormSom&) override {}
-    void AbreEditor(const std::string&) override {}
-    void Encerra() override {}
-    int joyGetNumDevs() override { return 0; }
-    bool joyGetPos(int, LeituraControle&) override { return false; }
-    int ControlesConectados() override { return 0; }
-    void BombeiaControles() override {}
-    bool ControlesDuvidosos() override { return false; }
-    void PreparaSons(const std::vector<std::string>&) override {}
-    bool EsperaEventos() override { return false; }
-
-private:
-    std::string pasta_;
-};
-
-// A private folder for the files, in memory when the system has one (the writers sync every file),
-// removed when the process ends normally.
-struct PastaPropria {
-    std::string caminho;
-    ~PastaPropria() {
-        std::error_code ec;
-        std::filesystem::remove_all(caminho, ec);
-    }
-};
-
-const std::string& PastaDeTrabalho() {
-    static const PastaPropria pasta{[] {
-        std::error_code ec;
-        std::filesystem::path base = "/dev/shm";
-        if (!std::filesystem::is_directory(base, ec) || ::access(base.c_str(), W_OK) != 0)
-            base = std::filesystem::temp_directory_path();
-        std::string modelo = (base / "vantor-fuzz-XXXXXX").string();
-        if (!::mkdtemp(modelo.data())) std::abort();
-        return modelo;
-    }()};
-    return pasta.caminho;
-}
-
-void Escreve(const std::string& caminho, const std::string& bytes) {
-    std::ofstream(caminho, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-// Runs `f` with the working folder as the current one (the button file lives there).
-template <typename F>
-auto NaPasta(F f) {
-    const auto antes = std::filesystem::current_path();
-    std::filesystem::current_path(PastaDeTrabalho());
-    auto r = f();
-    std::filesystem::current_path(antes);
-    return r;
 }
 
 }  // namespace
@@ -173,49 +102,38 @@ std::string Numero(const uint8_t* dados, size_t tamanho) {
     return "";
 }
 
+// The settings text as the file holds it, read and written in memory: no file, so a run costs microseconds.
 std::string Config(const uint8_t* dados, size_t tamanho) {
-    const std::string pasta = PastaDeTrabalho();
-    Escreve(Junta(pasta, kArquivoConfig), std::string(reinterpret_cast<const char*>(dados), tamanho));
-    PlataformaMinima plat(pasta);
-    Vantor v(plat);
-    v.LeConfig();
-    if (v.Config().Lingua < 0 || v.Config().Lingua > 2) return "language outside the table";
+    Ajustes a;
+    LeTextoConfig(a, std::string(reinterpret_cast<const char*>(dados), tamanho));
+    if (a.Lingua < 0 || a.Lingua > 2) return "language outside the table";
     bool comIgual = false;
     for (int i = 1; i <= 4; ++i) {
-        const std::string& som = v.Config().Som[static_cast<size_t>(i)];
+        const std::string& som = a.Som[static_cast<size_t>(i)];
         if (!Aparado(som) || som.find("\r\n") != std::string::npos) return "a sound name with blanks or a line end";
         comIgual = comIgual || som.find('=') != std::string::npos;
     }
-    if (!v.GravaConfig()) return "the settings could not be written";
-    Vantor relido(plat);
-    relido.LeConfig();
+    Ajustes relido;
+    LeTextoConfig(relido, TextoConfig(a));
     // A name holding "=" may hide a later key (the first hit anywhere wins); any other must come back.
-    if (!comIgual && (relido.Config().Som != v.Config().Som || relido.Config().Lingua != v.Config().Lingua)) return "settings changed by a write and a read";
+    if (!comIgual && (relido.Som != a.Som || relido.Lingua != a.Lingua)) return "settings changed by a write and a read";
     return "";
 }
 
+// The button file's bytes into the map and back, in memory.
 std::string Botoes(const uint8_t* dados, size_t tamanho) {
     const std::string bytes(reinterpret_cast<const char*>(dados), tamanho);
-    return NaPasta([&]() -> std::string {
-        PlataformaMinima plat(PastaDeTrabalho());
-        Vantor v(plat);
-        std::string setes(514, '\0');  // a map of 7s first, to see what a refused file leaves
-        for (size_t p = 0; p < setes.size(); p += 2) setes[p] = 7;
-        Escreve(kArquivoBotoes, setes);
-        if (!v.LeBotoes()) return "the map of 7s was not read";
-        Escreve(kArquivoBotoes, bytes);
-        const bool leu = v.LeBotoes();
-        if (leu != (tamanho >= 514)) return "a short file read, or a whole one refused";
-        for (int16_t m : v.Botoes().MapaBotoes)
-            if (m < 0 || m > 18 || (!leu && m != 7)) return "map entry out of range, or touched by a refused file";
-        if (!v.GravaBotoes()) return "the button file could not be written";
-        const std::string gravado = LeArquivo(kArquivoBotoes);
-        if (gravado.size() != std::max<size_t>(514, tamanho) || (tamanho > 514 && gravado.substr(514) != bytes.substr(514)))
-            return "the bytes beyond the map were not kept";
-        Vantor relido(plat);
-        if (!relido.LeBotoes() || relido.Botoes().MapaBotoes != v.Botoes().MapaBotoes) return "map changed by a write and a read";
-        return "";
-    });
+    Juizes j;
+    j.MapaBotoes.fill(7);  // to see what a refused file leaves
+    const bool leu = j.MapaDeBytes(bytes);
+    if (leu != (tamanho >= 514)) return "a short file read, or a whole one refused";
+    for (int16_t m : j.MapaBotoes)
+        if (m < 0 || m > 18 || (!leu && m != 7)) return "map entry out of range, or touched by a refused file";
+    const std::string gravado = j.MapaEmBytes();
+    if (gravado.size() != 514) return "the map is not 514 bytes";
+    Juizes relido;
+    if (!relido.MapaDeBytes(gravado) || relido.MapaBotoes != j.MapaBotoes) return "map changed by a write and a read";
+    return "";
 }
 
 }  // namespace vantor::fuzz
