@@ -19,16 +19,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A log's lines, each checked whole: stamped, one line, and ended by CR LF (LinhasDe fails the test otherwise).
+// A log's lines (none if there is no log), each checked whole: stamped, one line, ended by CR LF (LinhasDe checks).
 std::vector<std::string> LinhasInteiras(const std::string& arquivo) {
     static const std::regex kLinha(R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d,\d\d\t[^\r\n]*)");
     const auto linhas = fs::exists(arquivo) ? LinhasDe(arquivo) : std::vector<std::string>{};
     for (const auto& l : linhas) EXPECT_TRUE(std::regex_match(l, kLinha)) << arquivo << ": torn line \"" << l << '"';
     return linhas;
-}
-
-void LogsInteiros(const std::string& pasta) {
-    for (const auto& e : fs::directory_iterator(pasta)) LinhasInteiras(e.path().string());
 }
 
 void Escreve(const std::string& caminho, const std::string& bytes) { std::ofstream(caminho, std::ios::binary) << bytes; }
@@ -109,7 +105,7 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewSettings) {
         const std::string agoraIni = LeArquivo("vantor.ini"), agoraBotoes = LeArquivo("botoes.cfg");
         EXPECT_TRUE(agoraIni == ini[0] || agoraIni == ini[1]) << tentativa << ": " << agoraIni;
         EXPECT_TRUE(agoraBotoes == botoes[0] || agoraBotoes == botoes[1]) << tentativa;
-        LogsInteiros("LOG");
+        for (const auto& e : fs::directory_iterator("LOG")) LinhasInteiras(e.path().string());
         // A fresh start reads the renamed files only, whatever temporary file the kill left behind.
         Placar depois(temp, pasta.caminho());
         depois.v.Form_Load();
@@ -195,7 +191,10 @@ TEST(Robustez, RandomEventsKeepTheInvariants) {
         Luta luta;
         Vantor& v = luta.v;
         // Settings as the dialog gives them; short rounds, so that many rounds, rests and golden rounds pass.
-        luta.Configura({n(1, 3), n(2, 12), n(1, 6), n(0, 2), n(5, 30), n(2, 12), at(0, 1) == 1});
+        luta.Configura([&](Ajustes& a) {
+            a.Rounds = n(1, 3), a.Tempo = n(2, 12), a.Intervalo = n(1, 6), a.Regra = n(0, 2), a.Limite = n(5, 30);
+            a.Diferenca = n(2, 12), a.MeiaFaltaGolden = at(0, 1) == 1;
+        });
         luta.plat.numSlots = 2;
         for (int i = 0; i < 4000; ++i) {
             luta.plat.respostaOkCancela = at(0, 1) == 1;
@@ -234,7 +233,7 @@ TEST(Robustez, RandomEventsKeepTheInvariants) {
             ASSERT_EQ(quebra, "") << "seed " << semente << ", event " << i << ": " << evento;
         }
         EXPECT_GT(luta.plat.encerramentos, 0) << "Alt+F4 was pressed";
-        LogsInteiros(luta.pasta.caminho() + "/LOG");
+        for (const auto& e : fs::directory_iterator(luta.pasta.caminho() + "/LOG")) LinhasInteiras(e.path().string());
     }
 }
 

@@ -7,15 +7,8 @@
 
 namespace vantor::teste {
 
-PastaTemporaria::PastaTemporaria() {
-    std::string modelo = (std::filesystem::temp_directory_path() / "vantor-XXXXXX").string();
-    if (!::mkdtemp(modelo.data())) throw std::runtime_error("mkdtemp failed");
-    caminho_ = modelo;
-}
-
-PastaTemporaria::~PastaTemporaria() {
-    std::error_code ec;
-    std::filesystem::remove_all(caminho_, ec);
+PastaTemporaria::PastaTemporaria() : caminho_((std::filesystem::temp_directory_path() / "vantor-XXXXXX").string()) {
+    if (!::mkdtemp(caminho_.data())) throw std::runtime_error("mkdtemp failed");
 }
 
 std::vector<std::string> LinhasDe(const std::string& arquivo) {
@@ -40,26 +33,6 @@ Luta::Luta(int16_t lingua) {
         std::ofstream(pasta.caminho() + "/vantor.ini", std::ios::binary)
             << "Som1=gongo.wav\r\nSom2=sino.wav\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=" << lingua;
     v.Form_Load();
-}
-
-void Luta::Configura(const Ajustes& a) {
-    plat.aoMostrarConfiguracao = [this, a](Form2&) {
-        Cena(v, [&](vantor::Ajustes& n) {
-            n.Rounds = a.Rounds, n.Tempo = a.Tempo, n.Intervalo = a.Intervalo, n.Regra = a.Regra;
-            n.Limite = a.Limite, n.Diferenca = a.Diferenca, n.MeiaFaltaGolden = a.MeiaFaltaGolden;
-            if (!a.Azul.empty()) n.Nome[Azul] = a.Azul;
-            if (!a.Vermelho.empty()) n.Nome[Vermelho] = a.Vermelho;
-        });
-    };
-    Tecla(tecla::F1);
-    plat.aoMostrarConfiguracao = nullptr;
-}
-
-void Luta::Tick(int n) {
-    for (int i = 0; i < n; ++i) {
-        plat.Avanca(1000);
-        v.Timer_Luta_Timer();
-    }
 }
 
 }  // namespace vantor::teste

@@ -15,15 +15,14 @@
 namespace vantor::teste {
 
 // A fresh folder under the system's temporary folder, removed at the end of the test.
-class PastaTemporaria {
-public:
+struct PastaTemporaria {
     PastaTemporaria();
-    ~PastaTemporaria();
+    ~PastaTemporaria() {
+        std::error_code ec;
+        std::filesystem::remove_all(caminho_, ec);
+    }
     PastaTemporaria(const PastaTemporaria&) = delete;
-    PastaTemporaria& operator=(const PastaTemporaria&) = delete;
     const std::string& caminho() const { return caminho_; }
-
-private:
     std::string caminho_;
 };
 
@@ -38,33 +37,31 @@ void Cena(Vantor& v, F muda) {
         muda(l);
         v.RestauraLuta(l);
     } else {
-        vantor::Ajustes a = v.Config();
+        Ajustes a = v.Config();
         muda(a);
         v.DefineAjustes(a);
     }
 }
 
-class Luta {
-public:
-    // Settings the configuration sequence (F1) puts in place before the next fight.
-    struct Ajustes {
-        int16_t Rounds = 1, Tempo = 60, Intervalo = 15, Regra = regra::Wtf2017, Limite = kSemLimite,
-                Diferenca = kSemLimite;
-        bool MeiaFaltaGolden = false;
-        std::string Azul = "", Vermelho = "";
-    };
-
+struct Luta {
     explicit Luta(int16_t lingua = lingua::Portugues);
-
-    // Runs the configuration sequence with a dialog that sets these values.
-    void Configura(const Ajustes& a);
+    // New settings, then the configuration sequence (F1) with a dialog left as it opened: a new fight on them.
+    template <typename F>
+    void Configura(F muda) {
+        Cena(v, muda);
+        Tecla(tecla::F1);
+    }
     void Tecla(int codigo, int mascara = 0) { v.Form_KeyDown(codigo, mascara); }
     void Teclas(std::initializer_list<int> codigos) {
         for (int c : codigos) Tecla(c);
     }
     // One second of wall time, then one clock tick.
-    void Tick(int n = 1);
-    // The current fight's log.
+    void Tick(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            plat.Avanca(1000);
+            v.Timer_Luta_Timer();
+        }
+    }
     std::vector<std::string> Log() const { return LinhasDe(v.Log().ArquivoLog); }
     // A log line as the fixed locale stamps it at hh:mm:ss of the fixed day, ",45" hundredths.
     static std::string L(const std::string& hms, const std::string& texto) {
