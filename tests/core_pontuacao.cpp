@@ -46,26 +46,24 @@ TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSettingAndPointsSaturate) {
 
 TEST(Atualiza, MarkersLegendClockAndSummary) {
     Luta luta;
-    Vantor& v = luta.v;
-    Cena(v, [](Ajustes& a) { a.Pontos3 = 0; });
+    const Form1Controles& t = luta.v.tela();
+    Cena(luta.v, [](Ajustes& a) { a.Pontos3 = 0; });
     // Golden round, so ten penalties decide nothing.
-    Cena(v, [](EstadoLuta& l) { l.Faltas = {0, 3, 10}, l.MeiaFalta = {false, true, true}, l.RoundAtual = 2, l.TempoRestante = 5; });
+    Cena(luta.v, [](EstadoLuta& l) { l.Faltas = {0, 3, 10}, l.MeiaFalta = {false, true, true}, l.RoundAtual = 2, l.TempoRestante = 5; });
     for (size_t i = 1; i <= 10; ++i) {
-        EXPECT_EQ(v.tela().F1[i].FillColor, i <= 3 ? cor::Vermelho : i == 4 ? cor::Amarelo : cor::Branco) << i;
-        EXPECT_TRUE(v.tela().F2[i].Visible && v.tela().F2[i].FillColor == cor::Vermelho) << i;
+        EXPECT_EQ(t.F1[i].FillColor, i <= 3 ? cor::Vermelho : i == 4 ? cor::Amarelo : cor::Branco) << i;
+        EXPECT_TRUE(t.F2[i].Visible && t.F2[i].FillColor == cor::Vermelho) << i;
     }
-    EXPECT_FALSE(v.tela().Label1[4].Visible || v.tela().Label1[5].Visible);
-    for (size_t k = 1; k <= 18; ++k) EXPECT_EQ(v.tela().S_Botao[k].Visible, k % 9 != 7 && k % 9 != 8 && k % 9 != 0) << k;
-    EXPECT_EQ(v.tela().L_Tempo.Caption + " " + v.tela().L_Round.Caption, "0:05 2");
-    EXPECT_EQ(v.tela().L_Round.BackColor, cor::LaranjaClaro);
-    Cena(v, [](Ajustes& a) { a.Tempo = 120, a.Intervalo = 60, a.Rounds = 3, a.Nome[Azul] = "Silva"; });
-    Cena(v, [](EstadoLuta& l) { l.TempoRestante = 600, l.RoundAtual = 1, l.Faltas = {}; });
-    EXPECT_EQ(v.tela().L_Tempo.Caption + " " + v.tela().L_Nome[Azul].Caption, "10:00 Silva\r\n");
-    EXPECT_EQ(v.tela().L_Round.BackColor, cor::CinzaClaro);
-    Cena(v, [](Ajustes& a) { a.Rounds = 5; });
-    Cena(v, [](EstadoLuta& l) { l.MostraConfig = false; });
-    EXPECT_EQ(v.tela().L_Config.Caption, "3 Round(s), 2:00. Intervalo: 60. Árbitros: 3") << "kept while hidden";
-    EXPECT_FALSE(v.tela().L_Config.Visible);
+    EXPECT_FALSE(t.Label1[4].Visible || t.Label1[5].Visible);
+    for (size_t k = 1; k <= 18; ++k) EXPECT_EQ(t.S_Botao[k].Visible, k % 9 != 7 && k % 9 != 8 && k % 9 != 0) << k;
+    EXPECT_EQ(std::make_tuple(t.L_Tempo.Caption, t.L_Round.Caption, t.L_Round.BackColor), std::make_tuple("0:05", "2", cor::LaranjaClaro));
+    Cena(luta.v, [](Ajustes& a) { a.Tempo = 120, a.Intervalo = 60, a.Rounds = 3; });
+    Cena(luta.v, [](EstadoLuta& l) { l.TempoRestante = 600, l.RoundAtual = 1; });
+    EXPECT_EQ(std::make_tuple(t.L_Tempo.Caption, t.L_Round.BackColor), std::make_tuple("10:00", cor::CinzaClaro));
+    Cena(luta.v, [](Ajustes& a) { a.Rounds = 5; });
+    Cena(luta.v, [](EstadoLuta& l) { l.MostraConfig = false; });
+    EXPECT_EQ(t.L_Config.Caption, "3 Round(s), 2:00. Intervalo: 60. Árbitros: 3") << "kept while hidden";
+    EXPECT_FALSE(t.L_Config.Visible);
 }
 
 TEST(Vitoria, DecidesAsTheRuleSystemSays) {
@@ -107,31 +105,27 @@ TEST(Vitoria, DecidesAsTheRuleSystemSays) {
 
 TEST(Relogio, GoldenRoundLengthAndRestsOfZeroAndLess) {
     const struct {
-        int16_t regra, tempo, golden;
-    } casos[] = {{2, 120, 60}, {0, 120, 120}, {1, 120, 120}, {2, 45, 45}};
+        int16_t regra, rounds, tempo, seguinte;  // the next round's length
+    } casos[] = {{2, 1, 120, 60}, {2, 2, 120, 120}, {0, 1, 120, 120}, {1, 1, 120, 120}, {2, 1, 45, 45}};
     for (const auto& c : casos) {
         Luta luta;
-        luta.Configura([&](Ajustes& a) { a.Tempo = c.tempo, a.Intervalo = 1, a.Regra = c.regra; });
+        luta.Configura([&](Ajustes& a) { a.Rounds = c.rounds, a.Tempo = c.tempo, a.Intervalo = 1, a.Regra = c.regra; });
         luta.Tecla(tecla::Enter);
         luta.Tick(c.tempo + 1);
         EXPECT_EQ(luta.v.Luta().RoundAtual, 2);
-        EXPECT_EQ(luta.v.Luta().TempoRestante, c.golden) << "rules " << c.regra << " round " << c.tempo;
+        EXPECT_EQ(luta.v.Luta().TempoRestante, c.seguinte) << "rules " << c.regra << ", " << c.rounds << " x " << c.tempo;
     }
     Luta zero, negativo;
     zero.Configura([](Ajustes& a) { a.Rounds = 2, a.Tempo = 1, a.Intervalo = 0; });
     negativo.Configura([](Ajustes& a) { a.Rounds = 2, a.Tempo = 1, a.Intervalo = -1; });
-    for (Luta* l : {&zero, &negativo}) {
-        l->Tecla(tecla::Enter);
-        l->Tick(2);
-    }
+    for (Luta* l : {&zero, &negativo}) l->Tecla(tecla::Enter), l->Tick(2);
     EXPECT_EQ(zero.v.tela().L_Minuto.Caption, "00") << "a rest of zero shows one tick";
     EXPECT_FALSE(zero.v.Luta().Pausado);
     zero.Tick(1);
-    EXPECT_TRUE(zero.v.Luta().Pausado);
     negativo.Tick(1);
-    EXPECT_FALSE(negativo.v.Luta().Pausado);
-    EXPECT_EQ(negativo.v.Luta().RoundAtual, 2);
-    EXPECT_EQ(negativo.v.Luta().TempoRestante, 0) << "no rest: the next round runs at once";
+    EXPECT_TRUE(zero.v.Luta().Pausado);
+    EXPECT_EQ(std::make_tuple(negativo.v.Luta().Pausado, negativo.v.Luta().RoundAtual, negativo.v.Luta().TempoRestante),
+              std::make_tuple(false, 2, 0)) << "no rest: the next round runs at once";
 }
 
 }  // namespace
