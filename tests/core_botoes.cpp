@@ -62,31 +62,24 @@ TEST_F(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindow
     EXPECT_EQ(luta.v.tela().L_Aviso.Caption, "Identical controllers: check the judges");
     EXPECT_TRUE(luta.v.tela().L_Aviso.Visible);
 
+    const auto le = [&](std::initializer_list<uint32_t> leituras) {  // polls of the first controller's buttons
+        for (uint32_t botoes : leituras) luta.plat.leituras[0].botoes = botoes, luta.v.Timer_Joystick_Timer();
+    };
     luta.plat.numSlots = 1, luta.plat.duvidosos = false, luta.plat.leituras = {};
-    luta.v.Timer_Joystick_Timer();
-    luta.plat.leituras[0].botoes = 0b0011;
-    luta.v.Timer_Joystick_Timer();  // before the start a press is shown and logged but never counts
-    luta.plat.leituras[0].botoes = 0;
-    luta.v.Timer_Joystick_Timer();
+    le({0, 0b0011, 0});  // before the start a press is shown and logged but never counts
     EXPECT_FALSE(luta.v.tela().L_Aviso.Visible);
     luta.Tecla(tecla::Enter);
     luta.plat.leituras[0] = {65535, 65535, 0, 0b0111};
     luta.v.Timer_Joystick_Timer();
     EXPECT_EQ(luta.v.Luta().PontosMarcados, (std::array<int16_t, 3>{0, 2, 1}));
     EXPECT_EQ(luta.v.Botoes().Pendentes, 1 << 4) << "an agreement uses up its presses; red 2 waits for a second judge";
-    const Timer& t = luta.v.Janela().Timer_Botao[5];
-    luta.plat.leituras[0].botoes = 0;
-    luta.v.Timer_Joystick_Timer();
-    luta.plat.leituras[0].botoes = 0b0100;
-    luta.v.Timer_Joystick_Timer();
+    le({0, 0b0100});
     EXPECT_EQ(luta.Log().back(), Luta::L("14:03:27", "Round 1, Missing 60s, Pressed button:\t14\tJuiz 2 - Red botao 2"));
-    EXPECT_TRUE(t.Enabled && t.Interval == 2000);
-    EXPECT_EQ(t.Restarts, 1u) << "a second press must not move the end of the window";
+    const Timer& t = luta.v.Janela().Timer_Botao[5];
+    EXPECT_TRUE(t.Enabled && t.Interval == 2000 && t.Restarts == 1u) << "a second press must not move the window's end";
     EXPECT_FALSE(luta.v.tela().S_Botao[5].FillSolid);
     luta.v.Timer_Botao_Timer(5);
-    EXPECT_FALSE(t.Enabled);
-    EXPECT_EQ(luta.v.Botoes().Pendentes, 0);
-    EXPECT_TRUE(luta.v.tela().S_Botao[5].FillSolid);
+    EXPECT_TRUE(!t.Enabled && luta.v.Botoes().Pendentes == 0 && luta.v.tela().S_Botao[5].FillSolid);
     EXPECT_EQ(bombeadas, 7);
 }
 

@@ -1,5 +1,5 @@
-// The settings file, the text-to-number rule, the language table, and the
-// configuration dialog (presets, rule visibility, language preview, OK and Cancel) with its sound-file chooser.
+// The settings file, the text-to-number rule, and the configuration dialog (presets, rule visibility, language
+// preview, OK and Cancel) with its sound-file chooser.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -53,17 +53,6 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
     EXPECT_TRUE(depois.Config() == esperado) << "sounds and language survive a restart, match settings do not";
     EXPECT_EQ(depois.tela().L_Config.Caption, "1 Round(s), 1:00. Rest Period: 15. Referees: 3");
     EXPECT_EQ(depois.tela().M_Sumula.Caption, "Precedent: \"S\"");
-}
-
-// Every entry in every language, the unused ones empty.
-TEST(Idioma, EveryEntryInEveryLanguage) {
-    TabelaIdioma t;
-    t.Carrega();
-    for (int lingua : {0, 1, 2}) {
-        for (int e : {-1, 0, 13, 40, 100, 101}) EXPECT_EQ(t.Traduz(e, lingua), "") << e;
-        for (int e = 1; e <= txt::ControlesIguais; ++e) EXPECT_EQ(t.Traduz(e, lingua).empty(), e == 13) << e << " " << lingua;
-    }
-    EXPECT_EQ(t.Traduz(txt::Venceu, 0) + t.Traduz(txt::Venceu, 1) + t.Traduz(txt::Venceu, 2) + t.Traduz(txt::Venceu, 3), "VenceuGanóWon");
 }
 
 // The dialog as the configuration sequence opens it, on a scoreboard with these settings.

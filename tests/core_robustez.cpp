@@ -172,29 +172,18 @@ TEST(Robustez, RandomEventsKeepTheInvariants) {
             a.Diferenca = n(2, 12), a.MeiaFaltaGolden = at(0, 1) == 1;
         });
         luta.plat.numSlots = 2;
-        for (int i = 0; i < 4000; ++i) {
+        for (int i = 0; i < 4000; ++i) {  // an event: a key or Alt+F4, a click, the judges' poll, a window's end, a tick
             luta.plat.respostaOkCancela = at(0, 1) == 1;
-            std::string evento = "tick";
-            switch (at(0, 5)) {
-                case 0: {
-                    const int codigo = at(0, 3) ? teclas[at(0, std::size(teclas) - 1)] : n(0, 300);
-                    const bool altF4 = at(0, 20) == 0;
-                    evento = altF4 ? "Alt+F4" : "key " + std::to_string(codigo);
-                    luta.Tecla(altF4 ? tecla::F4 : codigo, altF4 ? tecla::Alt : 0);
-                    break;
-                }
-                case 1:
-                    evento = "click " + v.tela().ordem[at(0, v.tela().ordem.size() - 1)]->Name;
-                    v.Clique(evento.substr(6), at(0, 2) ? Toque::Clique : Toque::DuploClique);
-                    break;
-                case 2:
-                    evento = "judges";
-                    luta.plat.leituras[at(0, 1)] = {uint32_t(at(0, 65535)), uint32_t(at(0, 65535)), 0, uint32_t(at(0, 15))};
-                    v.Timer_Joystick_Timer();
-                    break;
-                case 3: evento = "button timer"; v.Timer_Botao_Timer(n(0, 19)); break;
-                default: luta.Tick();
-            }
+            const size_t evento = at(0, 5);
+            const bool altF4 = at(0, 20) == 0;
+            const int codigo = at(0, 3) ? teclas[at(0, std::size(teclas) - 1)] : n(0, 300);
+            if (evento == 0) luta.Tecla(altF4 ? tecla::F4 : codigo, altF4 ? tecla::Alt : 0);
+            const std::string& area = v.tela().ordem[at(0, v.tela().ordem.size() - 1)]->Name;
+            if (evento == 1) v.Clique(area, at(0, 2) ? Toque::Clique : Toque::DuploClique);
+            if (evento == 2) luta.plat.leituras[at(0, 1)] = {uint32_t(at(0, 65535)), uint32_t(at(0, 65535)), 0, uint32_t(at(0, 15))};
+            if (evento == 2) v.Timer_Joystick_Timer();
+            if (evento == 3) v.Timer_Botao_Timer(n(0, 19));
+            if (evento > 3) luta.Tick();
             const EstadoLuta& l = v.Luta();
             std::string quebra;
             if (l.Pausado != l.PausaLigada) quebra += " pause flags differ;";
@@ -206,7 +195,7 @@ TEST(Robustez, RandomEventsKeepTheInvariants) {
                     quebra += " shown score;";
                 if (l.Faltas[c] < 0 || l.Faltas[c] > 10 || (l.Faltas[c] == 10 && l.MeiaFalta[c])) quebra += " penalties;";
             }
-            ASSERT_EQ(quebra, "") << "seed " << semente << ", event " << i << ": " << evento;
+            ASSERT_EQ(quebra, "") << "seed " << semente << ", event " << i << " (" << evento << ")";
         }
         EXPECT_GT(luta.plat.encerramentos, 0) << "Alt+F4 was pressed";
         for (const auto& e : fs::directory_iterator(luta.pasta.caminho() + "/LOG")) LinhasInteiras(e.path().string());
