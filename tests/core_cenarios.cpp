@@ -19,7 +19,7 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     const std::string primeiro = luta.v.Log().ArquivoLog;
     EXPECT_EQ(primeiro, luta.pasta.caminho() + "/LOG/LOG_2026-12-06_14-03-27.txt");
     luta.plat.Avanca(1000);
-    luta.Configura([](Ajustes& a) { a.Rounds = 2, a.Tempo = 3, a.Intervalo = 2, a.Nome = {"", "Silva", "Souza"}; });
+    luta.Configura({.Rounds = 2, .Tempo = 3, .Intervalo = 2, .Azul = "Silva", .Vermelho = "Souza"});
     EXPECT_EQ(LinhasDe(primeiro), (Linhas{Luta::L("14:03:27", "Luta zerada"), Luta::L("14:03:28", "Luta zerada")}));
     luta.Teclas({tecla::Enter, tecla::F12});
     luta.Tick(4);  // 0:02, 0:01, 0:00, then the round is over
@@ -73,7 +73,7 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
 // In English, so that the log's phrases are checked in a language other than the first.
 TEST(Cenario, GoldenRoundStartsFromNothingAndAGoldenRoundTiedEndsInATie) {
     Luta luta(lingua::Ingles);
-    luta.Configura([](Ajustes& a) { a.Tempo = 2, a.Intervalo = 1; });
+    luta.Configura({.Tempo = 2, .Intervalo = 1});
     luta.Teclas({tecla::Enter, tecla::F12, tecla::F8});
     luta.Tick(5);
     EXPECT_TRUE(luta.v.tela().L_Golden.Visible);
@@ -104,7 +104,7 @@ TEST(Cenario, GoldenRoundStartsFromNothingAndAGoldenRoundTiedEndsInATie) {
 TEST(Cenario, TimeOutHoldsTheClockAPauseCancelsItAndDuringTheRestItWaits) {
     Luta luta;
     luta.plat.Avanca(500);
-    luta.Configura([](Ajustes& a) { a.Rounds = 2, a.Tempo = 5, a.Intervalo = 2; });
+    luta.Configura({.Rounds = 2, .Tempo = 5, .Intervalo = 2});
     luta.plat.Avanca(500);
     luta.Tecla(tecla::Enter);
     luta.Tick(2);

@@ -109,15 +109,15 @@ TEST(Relogio, GoldenRoundLengthAndRestsOfZeroAndLess) {
     } casos[] = {{2, 1, 120, 60}, {2, 2, 120, 120}, {0, 1, 120, 120}, {1, 1, 120, 120}, {2, 1, 45, 45}};
     for (const auto& c : casos) {
         Luta luta;
-        luta.Configura([&](Ajustes& a) { a.Rounds = c.rounds, a.Tempo = c.tempo, a.Intervalo = 1, a.Regra = c.regra; });
+        luta.Configura({.Rounds = c.rounds, .Tempo = c.tempo, .Intervalo = 1, .Regra = c.regra});
         luta.Tecla(tecla::Enter);
         luta.Tick(c.tempo + 1);
         EXPECT_EQ(luta.v.Luta().RoundAtual, 2);
         EXPECT_EQ(luta.v.Luta().TempoRestante, c.seguinte) << "rules " << c.regra << ", " << c.rounds << " x " << c.tempo;
     }
     Luta zero, negativo;
-    zero.Configura([](Ajustes& a) { a.Rounds = 2, a.Tempo = 1, a.Intervalo = 0; });
-    negativo.Configura([](Ajustes& a) { a.Rounds = 2, a.Tempo = 1, a.Intervalo = -1; });
+    zero.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = 0});
+    negativo.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = -1});
     for (Luta* l : {&zero, &negativo}) l->Tecla(tecla::Enter), l->Tick(2);
     EXPECT_EQ(zero.v.tela().L_Minuto.Caption, "00") << "a rest of zero shows one tick";
     EXPECT_FALSE(zero.v.Luta().Pausado);

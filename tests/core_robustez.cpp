@@ -167,10 +167,7 @@ TEST(Robustez, RandomEventsKeepTheInvariants) {
         Luta luta;
         Vantor& v = luta.v;
         // Settings as the dialog gives them; short rounds, so that many rounds, rests and golden rounds pass.
-        luta.Configura([&](Ajustes& a) {
-            a.Rounds = n(1, 3), a.Tempo = n(2, 12), a.Intervalo = n(1, 6), a.Regra = n(0, 2), a.Limite = n(5, 30);
-            a.Diferenca = n(2, 12), a.MeiaFaltaGolden = at(0, 1) == 1;
-        });
+        luta.Configura({n(1, 3), n(2, 12), n(1, 6), n(0, 2), n(5, 30), n(2, 12), at(0, 1) == 1});
         luta.plat.numSlots = 2;
         for (int i = 0; i < 4000; ++i) {  // an event: a key or Alt+F4, a click, the judges' poll, a window's end, a tick
             luta.plat.respostaOkCancela = at(0, 1) == 1;

@@ -35,4 +35,17 @@ Luta::Luta(int16_t lingua) {
     v.Form_Load();
 }
 
+void Luta::Configura(const Ajustes& a) {
+    plat.aoMostrarConfiguracao = [this, a](Form2&) {
+        Cena(v, [&](vantor::Ajustes& n) {
+            n.Rounds = a.Rounds, n.Tempo = a.Tempo, n.Intervalo = a.Intervalo, n.Regra = a.Regra;
+            n.Limite = a.Limite, n.Diferenca = a.Diferenca, n.MeiaFaltaGolden = a.MeiaFaltaGolden;
+            if (!a.Azul.empty()) n.Nome[Azul] = a.Azul;
+            if (!a.Vermelho.empty()) n.Nome[Vermelho] = a.Vermelho;
+        });
+    };
+    Tecla(tecla::F1);
+    plat.aoMostrarConfiguracao = nullptr;
+}
+
 }  // namespace vantor::teste

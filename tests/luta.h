@@ -44,13 +44,17 @@ void Cena(Vantor& v, F muda) {
 }
 
 struct Luta {
+    // Settings the configuration sequence (F1) puts in place before the next fight.
+    struct Ajustes {
+        int16_t Rounds = 1, Tempo = 60, Intervalo = 15, Regra = regra::Wtf2017, Limite = kSemLimite,
+                Diferenca = kSemLimite;
+        bool MeiaFaltaGolden = false;
+        std::string Azul = "", Vermelho = "";
+    };
+
     explicit Luta(int16_t lingua = lingua::Portugues);
-    // New settings, then the configuration sequence (F1) with a dialog left as it opened: a new fight on them.
-    template <typename F>
-    void Configura(F muda) {
-        Cena(v, muda);
-        Tecla(tecla::F1);
-    }
+    // Runs the configuration sequence with a dialog that sets these values.
+    void Configura(const Ajustes& a);
     void Tecla(int codigo, int mascara = 0) { v.Form_KeyDown(codigo, mascara); }
     void Teclas(std::initializer_list<int> codigos) {
         for (int c : codigos) Tecla(c);
