@@ -146,6 +146,7 @@ TEST(Dialogo, TheLanguagePreviewsOnlyInTheDialogCancelChangesNothingAndOkStartsT
 }
 
 TEST(Escolha, ListsWavFilesAnyCasePlaysOnClickAndOkWritesThePath) {
+    EXPECT_EQ(ExtraiPasta("sons/x.wav", "/opt/vantor/"), "/opt/vantor/sons/") << "a relative name: the program folder";
     Dialogo d;
     const std::string raiz = d.luta.pasta.caminho();
     std::filesystem::create_directories(raiz + "/sons/sub");
