@@ -23,7 +23,8 @@ protected:
 TEST_F(Botoes, BadFilesLeaveTheDefaultMapOrReadAsZero) {
     const auto mapa = [](std::initializer_list<std::pair<int, int16_t>> entradas, size_t tamanho = 514) {
         std::string bytes(tamanho, '\0');
-        for (auto [p, valor] : entradas) bytes[2 * size_t(p)] = char(valor & 0xFF), bytes[2 * size_t(p) + 1] = char(valor >> 8);
+        for (auto [p, valor] : entradas)
+            bytes[2 * size_t(p)] = char(valor & 0xFF), bytes[2 * size_t(p) + 1] = char(valor >> 8);
         return bytes;
     };
     const struct {
@@ -38,7 +39,8 @@ TEST_F(Botoes, BadFilesLeaveTheDefaultMapOrReadAsZero) {
     };
     for (const auto& c : casos) {
         std::ofstream("botoes.cfg", std::ios::binary) << c.bytes;
-        const auto& m = Luta().v.Botoes().MapaBotoes;
+        const Luta luta;
+        const auto& m = luta.v.Botoes().MapaBotoes;
         EXPECT_EQ(std::make_tuple(m[16], m[47], m[31]), std::make_tuple(c.em16, c.em47, c.em31)) << c.caso;
     }
 }
@@ -74,7 +76,8 @@ TEST_F(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindow
     EXPECT_EQ(luta.v.Luta().PontosMarcados, (std::array<int16_t, 3>{0, 2, 1}));
     EXPECT_EQ(luta.v.Botoes().Pendentes, 1 << 4) << "an agreement uses up its presses; red 2 waits for a second judge";
     le({0, 0b0100});
-    EXPECT_EQ(luta.Log().back(), Luta::L("14:03:27", "Round 1, Missing 60s, Pressed button:\t14\tJuiz 2 - Red botao 2"));
+    EXPECT_EQ(luta.Log().back(),
+              Luta::L("14:03:27", "Round 1, Missing 60s, Pressed button:\t14\tJuiz 2 - Red botao 2"));
     const Timer& t = luta.v.Janela().Timer_Botao[5];
     EXPECT_TRUE(t.Enabled && t.Interval == 2000 && t.Restarts == 1u) << "a second press must not move the window's end";
     EXPECT_FALSE(luta.v.tela().S_Botao[5].FillSolid);

@@ -91,13 +91,14 @@ TEST(Cenario, GoldenRoundStartsFromNothingAndAGoldenRoundTiedEndsInATie) {
     luta.Tecla(tecla::F11);
     luta.Tick(3);
     const Linhas log = luta.Log();
-    EXPECT_EQ(log.at(1), Luta::L("14:03:32", "Start of combat: Blue(Blue) X Red(Red). 1 rounds of 0:02. Rest Period: 1. "
-                                             "Referees: 3. Round 1, Missing 2s, "));
+    EXPECT_EQ(log.at(1), Luta::L("14:03:32", "Start of combat: Blue(Blue) X Red(Red). 1 rounds of 0:02. "
+                                             "Rest Period: 1. Referees: 3. Round 1, Missing 2s, "));
     EXPECT_EQ(log.at(5), Luta::L("14:03:37", "Start of GoldenRound."));
     EXPECT_EQ(Ultimas(log, 3), (Linhas{Luta::L("14:03:40", "Round 3, End of Round"), Luta::L("14:03:40", "Empate."),
                                        Luta::L("14:03:40", "Round 3, Missing 2s, Pause on. - Empate")}));
     const Controle& msg = luta.v.tela().L_Msg;
-    EXPECT_EQ(std::make_tuple(msg.Caption, msg.BackColor, msg.ForeColor), std::make_tuple("Empate", cor::Ciano, cor::Vermelho));
+    EXPECT_EQ(std::make_tuple(msg.Caption, msg.BackColor, msg.ForeColor),
+              std::make_tuple("Empate", cor::Ciano, cor::Vermelho));
     EXPECT_EQ(luta.plat.sons, (Linhas{"gongo.wav", "sino.wav", "gongo.wav", "gongo.wav", "sino.wav"}));
 }
 
@@ -109,8 +110,8 @@ TEST(Cenario, TimeOutHoldsTheClockAPauseCancelsItAndDuringTheRestItWaits) {
     luta.Tecla(tecla::Enter);
     luta.Tick(2);
     luta.Tecla(tecla::Um);
-    EXPECT_EQ(std::make_pair(luta.v.Janela().Timer_Luta.Restarts, luta.v.Janela().Timer_Luta.Interval), std::make_pair(3u, 1000))
-        << "start and time-out each realign the one-second clock";
+    const Timer& relogio = luta.v.Janela().Timer_Luta;
+    EXPECT_TRUE(relogio.Restarts == 3u && relogio.Interval == 1000) << "start and time-out realign the 1 s clock";
     luta.Tick(59);
     EXPECT_TRUE(luta.v.tela().L_Minuto.Visible && luta.v.tela().L_Minuto.Caption == "00");
     luta.Tick(2);  // the round clock stood still, then runs on by itself

@@ -32,7 +32,8 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
         return v.Config();
     };
     EXPECT_FALSE(ExisteArquivo(v.CaminhoConfig())) << "reading creates nothing";
-    EXPECT_EQ(luta.plat.preparos.back(), (std::vector<std::string>{"gongo.wav", "sino.wav", "sparkle.wav", "gongo.wav"}));
+    EXPECT_EQ(luta.plat.preparos.back(),
+              (std::vector<std::string>{"gongo.wav", "sino.wav", "sparkle.wav", "gongo.wav"}));
     EXPECT_EQ(carrega("Som3 =x\r\nsOM1=  sino.wav \r\nLingua=2").Som, (std::array<std::string, 11>{"", "sino.wav"}))
         << "a key in any case, its value trimmed; missing keys empty their cues";
     for (const auto& [texto, lingua] : {std::pair{"2", 2}, {"1.5", 2}, {"abc", 0}, {"3", 0}, {"-1", 0}, {" 1\tx", 1}})
@@ -44,7 +45,8 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
 
     Cena(v, [](Ajustes& a) { a.Som = {"", "/x/gong.wav", "  /sons/meu sino.wav "}, a.Lingua = 2, a.Tempo = 120; });
     ASSERT_TRUE(v.GravaConfig());
-    EXPECT_EQ(LeArquivo(v.CaminhoConfig()), "Som1=/x/gong.wav\r\nSom2=  /sons/meu sino.wav \r\nSom3=\r\nSom4=\r\nLingua=2");
+    EXPECT_EQ(LeArquivo(v.CaminhoConfig()),
+              "Som1=/x/gong.wav\r\nSom2=  /sons/meu sino.wav \r\nSom3=\r\nSom4=\r\nLingua=2");
     Vantor depois(luta.plat);
     depois.Form_Load();
     Ajustes esperado;
@@ -98,8 +100,8 @@ TEST(Dialogo, PresetsFillTheirBoxesAndTheRuleSystemsShowAndStoreOnlyWhatTheyUse)
     EXPECT_EQ(visiveis(*velha.f), (std::array<bool, 5>{false, false, false, false, false}));
     velha.f->B_Ok_Click();
     const Ajustes& b = velha.luta.v.Config();
-    EXPECT_EQ(std::make_tuple(b.Regra, b.Diferenca, b.MeiaFaltaGolden), std::make_tuple(regra::WtfAntiga, kSemLimite, true))
-        << "a hidden box keeps its tick";
+    EXPECT_EQ(std::make_tuple(b.Regra, b.Diferenca, b.MeiaFaltaGolden),
+              std::make_tuple(regra::WtfAntiga, kSemLimite, true)) << "a hidden box keeps its tick";
 }
 
 TEST(Dialogo, TheLanguagePreviewsOnlyInTheDialogCancelChangesNothingAndOkStartsTheNextFightAlone) {
@@ -116,7 +118,8 @@ TEST(Dialogo, TheLanguagePreviewsOnlyInTheDialogCancelChangesNothingAndOkStartsT
     };
     luta.Tecla(tecla::F1);
     const Ajustes& a = luta.v.Config();
-    EXPECT_EQ(std::make_tuple(a.Lingua, a.Regra, a.Rounds, a.Som[1]), std::make_tuple(0, regra::Wtf2017, 1, "gongo.wav"));
+    EXPECT_EQ(std::make_tuple(a.Lingua, a.Regra, a.Rounds, a.Som[1]),
+              std::make_tuple(0, regra::Wtf2017, 1, "gongo.wav"));
     EXPECT_FALSE(ExisteArquivo(luta.v.CaminhoConfig()));
     EXPECT_EQ(luta.plat.perguntas, std::vector<std::string>{"Confirma entrar no modo de configuração dos botões?"});
     EXPECT_TRUE(luta.plat.avisos.empty()) << "no assignment was asked for";
@@ -128,7 +131,8 @@ TEST(Dialogo, TheLanguagePreviewsOnlyInTheDialogCancelChangesNothingAndOkStartsT
     };
     luta.Tecla(tecla::F1);
     EXPECT_EQ(luta.Log().at(3), Luta::L("14:03:27", "Configura\tRounds: 3\tIntervalo: 15\tRound: 60\tNome Azul: Azul"
-                                                    "\tL2 Azul: \tNome Vermelho: Vermelho\tL2 Vermelho: Clube X\tÁrbitros: 3"));
+                                                    "\tL2 Azul: \tNome Vermelho: Vermelho\tL2 Vermelho: Clube X"
+                                                    "\tÁrbitros: 3"));
     EXPECT_EQ(luta.v.tela().M_Config.Caption + " " + luta.v.tela().L_Msg.Caption, "Config: F1 [ENTER] Inicio");
     EXPECT_EQ(LeArquivo(luta.v.CaminhoConfig()),
               "Som1=gongo.wav\r\nSom2=sino.wav\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=1");
@@ -150,10 +154,11 @@ TEST(Escolha, ListsWavFilesAnyCasePlaysOnClickAndOkWritesThePath) {
     Dialogo d;
     const std::string raiz = d.luta.pasta.caminho();
     std::filesystem::create_directories(raiz + "/sons/sub");
-    for (const char* nome : {"sons/b.WAV", "sons/a.wav", "sons/notas.txt", "sons/c.wavx"}) std::ofstream(raiz + "/" + nome);
+    for (const char* nome : {"b.WAV", "a.wav", "notas.txt", "c.wavx"}) std::ofstream(raiz + "/sons/" + nome);
     d.f->T_Sons[2].Text = raiz + "/sons/a.wav";
     d.luta.plat.aoEscolherSom = [&](FormSom& s) {
-        EXPECT_EQ(std::make_tuple(s.Dir1, s.File1, s.FileIndex), std::make_tuple(raiz + "/sons", std::vector<std::string>{"a.wav", "b.WAV"}, 0));
+        EXPECT_EQ(std::make_tuple(s.Dir1, s.File1, s.FileIndex),
+                  std::make_tuple(raiz + "/sons", std::vector<std::string>{"a.wav", "b.WAV"}, 0));
         s.FileIndex = 1;
         s.File1_Click();
         s.Indice = "x";

@@ -32,7 +32,8 @@ TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSettingAndPointsSaturate) {
         EXPECT_EQ(std::make_tuple(l.Faltas[Vermelho], l.MeiaFalta[Vermelho], l.Faltas[Azul]),
                   std::make_tuple(c.depois, c.meiaDepois == 1, 0)) << "row " << &c - casos;
         EXPECT_EQ(luta.Log().back(), Luta::L("14:03:27", "Round " + std::to_string(c.round) + ", Faltando 60s, " +
-                                                             c.passo + " Falta Vermelho (Vermelho)")) << "row " << &c - casos;
+                                                             c.passo + " Falta Vermelho (Vermelho)"))
+            << "row " << &c - casos;
     }
     Luta luta;
     luta.v.PontoVMenos();
@@ -49,14 +50,17 @@ TEST(Atualiza, MarkersLegendClockAndSummary) {
     const Form1Controles& t = luta.v.tela();
     Cena(luta.v, [](Ajustes& a) { a.Pontos3 = 0; });
     // Golden round, so ten penalties decide nothing.
-    Cena(luta.v, [](EstadoLuta& l) { l.Faltas = {0, 3, 10}, l.MeiaFalta = {false, true, true}, l.RoundAtual = 2, l.TempoRestante = 5; });
+    Cena(luta.v, [](EstadoLuta& l) {
+        l.Faltas = {0, 3, 10}, l.MeiaFalta = {false, true, true}, l.RoundAtual = 2, l.TempoRestante = 5;
+    });
     for (size_t i = 1; i <= 10; ++i) {
         EXPECT_EQ(t.F1[i].FillColor, i <= 3 ? cor::Vermelho : i == 4 ? cor::Amarelo : cor::Branco) << i;
         EXPECT_TRUE(t.F2[i].Visible && t.F2[i].FillColor == cor::Vermelho) << i;
     }
     EXPECT_FALSE(t.Label1[4].Visible || t.Label1[5].Visible);
     for (size_t k = 1; k <= 18; ++k) EXPECT_EQ(t.S_Botao[k].Visible, k % 9 != 7 && k % 9 != 8 && k % 9 != 0) << k;
-    EXPECT_EQ(std::make_tuple(t.L_Tempo.Caption, t.L_Round.Caption, t.L_Round.BackColor), std::make_tuple("0:05", "2", cor::LaranjaClaro));
+    EXPECT_EQ(std::make_tuple(t.L_Tempo.Caption, t.L_Round.Caption, t.L_Round.BackColor),
+              std::make_tuple("0:05", "2", cor::LaranjaClaro));
     Cena(luta.v, [](Ajustes& a) { a.Tempo = 120, a.Intervalo = 60, a.Rounds = 3; });
     Cena(luta.v, [](EstadoLuta& l) { l.TempoRestante = 600, l.RoundAtual = 1; });
     EXPECT_EQ(std::make_tuple(t.L_Tempo.Caption, t.L_Round.BackColor), std::make_tuple("10:00", cor::CinzaClaro));
@@ -72,14 +76,15 @@ TEST(Vitoria, DecidesAsTheRuleSystemSays) {
         int16_t faltasAzul, faltasVermelho, vencedor;  // penalties; the winner: 0 none, 1 blue, 2 red, 3 tie
     } casos[] = {
         // 2017: the difference counts in the last round only, not one short, with the penalties
-        {2, 3, 2, 99, 20, 0, 25, 3, 0, 0, 0}, {2, 3, 3, 99, 20, 0, 23, 3, 0, 0, 1}, {2, 3, 3, 99, 20, 0, 3, 22, 0, 0, 0},
-        {2, 1, 1, 99, 3, 0, 0, 1, 2, 0, 2},
+        {2, 3, 2, 99, 20, 0, 25, 3, 0, 0, 0}, {2, 3, 3, 99, 20, 0, 23, 3, 0, 0, 1},
+        {2, 3, 3, 99, 20, 0, 3, 22, 0, 0, 0}, {2, 1, 1, 99, 3, 0, 0, 1, 2, 0, 2},
         // limit and difference: the penalties count toward the limit; each one reached and one short
         {1, 1, 1, 10, 99, 0, 8, 0, 0, 2, 1}, {1, 1, 1, 10, 99, 0, 9, 0, 0, 0, 0}, {1, 1, 1, 99, 3, 0, 1, 4, 0, 0, 2},
         {1, 1, 1, 99, 3, 0, 3, 1, 0, 0, 0},
         // old rules: a gap of 13 from round 3, either corner, without the penalties
-        {0, 3, 3, 99, 99, 0, 20, 8, 0, 0, 0}, {0, 3, 3, 99, 99, 0, 21, 8, 0, 0, 1}, {0, 3, 2, 99, 99, 0, 30, 0, 0, 0, 0},
-        {0, 3, 3, 99, 99, 0, 15, 5, 0, 5, 0}, {0, 3, 3, 99, 99, 0, 0, 13, 0, 0, 2},
+        {0, 3, 3, 99, 99, 0, 20, 8, 0, 0, 0}, {0, 3, 3, 99, 99, 0, 21, 8, 0, 0, 1},
+        {0, 3, 2, 99, 99, 0, 30, 0, 0, 0, 0}, {0, 3, 3, 99, 99, 0, 15, 5, 0, 5, 0},
+        {0, 3, 3, 99, 99, 0, 0, 13, 0, 0, 2},
         // ten penalties lose under every rule, nine do not; both at ten: blue; the difference beats them
         {2, 3, 1, 99, 99, 0, 0, 0, 9, 0, 0}, {0, 3, 1, 99, 99, 0, 0, 0, 10, 0, 2}, {1, 3, 1, 99, 99, 0, 0, 0, 0, 10, 1},
         {2, 3, 1, 99, 99, 0, 0, 0, 10, 10, 1}, {1, 3, 1, 99, 5, 0, 20, 0, 10, 0, 1}, {1, 3, 1, 5, 5, 0, 5, 5, 0, 0, 2},
@@ -91,7 +96,9 @@ TEST(Vitoria, DecidesAsTheRuleSystemSays) {
     };
     for (const auto& c : casos) {
         Luta luta;
-        Cena(luta.v, [&](Ajustes& a) { a.Regra = c.regra, a.Rounds = c.rounds, a.Limite = c.limite, a.Diferenca = c.diferenca; });
+        Cena(luta.v, [&](Ajustes& a) {
+            a.Regra = c.regra, a.Rounds = c.rounds, a.Limite = c.limite, a.Diferenca = c.diferenca;
+        });
         Cena(luta.v, [&](EstadoLuta& l) {
             l.RoundAtual = c.round, l.EmGolden = c.emGolden;
             l.PontosMarcados = {0, c.pontosAzul, c.pontosVermelho}, l.Faltas = {0, c.faltasAzul, c.faltasVermelho};
@@ -113,7 +120,7 @@ TEST(Relogio, GoldenRoundLengthAndRestsOfZeroAndLess) {
         luta.Tecla(tecla::Enter);
         luta.Tick(c.tempo + 1);
         EXPECT_EQ(luta.v.Luta().RoundAtual, 2);
-        EXPECT_EQ(luta.v.Luta().TempoRestante, c.seguinte) << "rules " << c.regra << ", " << c.rounds << " x " << c.tempo;
+        EXPECT_EQ(luta.v.Luta().TempoRestante, c.seguinte) << "rules " << c.regra << ", " << c.rounds << "x" << c.tempo;
     }
     Luta zero, negativo;
     zero.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = 0});

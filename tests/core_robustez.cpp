@@ -130,8 +130,9 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
             v.Form_KeyDown(tecla::Espaco, 0);
             Cena(v, [](Ajustes& a) { a.Som[1] = std::string(600, 's'); });  // past every limit tried
             const Form1Controles& t = v.tela();
-            const std::string s = t.L_Pontos[Azul].Caption + ":" + t.L_Pontos[Vermelho].Caption + " " + t.L_Tempo.Caption +
-                                  " " + t.L_Msg.Caption + (v.GravaConfig() ? " ini" : "") + (v.GravaBotoes() ? " botoes" : "");
+            const std::string s = t.L_Pontos[Azul].Caption + ":" + t.L_Pontos[Vermelho].Caption + " " +
+                                  t.L_Tempo.Caption + " " + t.L_Msg.Caption + (v.GravaConfig() ? " ini" : "") +
+                                  (v.GravaBotoes() ? " botoes" : "");
             return ::write(fd, s.data(), s.size()) == static_cast<ssize_t>(s.size()) ? 0 : 2;
         });
         const bool primeiro = completo.empty();
@@ -169,7 +170,8 @@ TEST(Robustez, RandomEventsKeepTheInvariants) {
         // Settings as the dialog gives them; short rounds, so that many rounds, rests and golden rounds pass.
         luta.Configura({n(1, 3), n(2, 12), n(1, 6), n(0, 2), n(5, 30), n(2, 12), at(0, 1) == 1});
         luta.plat.numSlots = 2;
-        for (int i = 0; i < 4000; ++i) {  // an event: a key or Alt+F4, a click, the judges' poll, a window's end, a tick
+        // Each event: a key or Alt+F4, a click, the judges' poll, a window's end, or a tick.
+        for (int i = 0; i < 4000; ++i) {
             luta.plat.respostaOkCancela = at(0, 1) == 1;
             const size_t evento = at(0, 5);
             const bool altF4 = at(0, 20) == 0;
@@ -177,7 +179,8 @@ TEST(Robustez, RandomEventsKeepTheInvariants) {
             if (evento == 0) luta.Tecla(altF4 ? tecla::F4 : codigo, altF4 ? tecla::Alt : 0);
             const std::string& area = v.tela().ordem[at(0, v.tela().ordem.size() - 1)]->Name;
             if (evento == 1) v.Clique(area, at(0, 2) ? Toque::Clique : Toque::DuploClique);
-            if (evento == 2) luta.plat.leituras[at(0, 1)] = {uint32_t(at(0, 65535)), uint32_t(at(0, 65535)), 0, uint32_t(at(0, 15))};
+            const LeituraControle leitura{uint32_t(at(0, 65535)), uint32_t(at(0, 65535)), 0, uint32_t(at(0, 15))};
+            if (evento == 2) luta.plat.leituras[at(0, 1)] = leitura;
             if (evento == 2) v.Timer_Joystick_Timer();
             if (evento == 3) v.Timer_Botao_Timer(n(0, 19));
             if (evento > 3) luta.Tick();
@@ -190,7 +193,8 @@ TEST(Robustez, RandomEventsKeepTheInvariants) {
             for (size_t c : {1u, 2u}) {
                 if (v.tela().L_Pontos[c].Caption != std::to_string(SomaSatura(l.PontosMarcados[c], l.Faltas[3 - c])))
                     quebra += " shown score;";
-                if (l.Faltas[c] < 0 || l.Faltas[c] > 10 || (l.Faltas[c] == 10 && l.MeiaFalta[c])) quebra += " penalties;";
+                if (l.Faltas[c] < 0 || l.Faltas[c] > 10 || (l.Faltas[c] == 10 && l.MeiaFalta[c]))
+                    quebra += " penalties;";
             }
             ASSERT_EQ(quebra, "") << "seed " << semente << ", event " << i << " (" << evento << ")";
         }
