@@ -32,8 +32,8 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
         return v.Config();
     };
     EXPECT_FALSE(ExisteArquivo(v.CaminhoConfig())) << "reading creates nothing";
-    EXPECT_EQ(luta.plat.preparos.back(),
-              (std::vector<std::string>{"gongo.wav", "sino.wav", "sparkle.wav", "gongo.wav"}));
+    EXPECT_EQ(luta.plat.preparos,
+              (std::vector<std::vector<std::string>>{{"gongo.wav", "sino.wav", "sparkle.wav", "gongo.wav"}}));
     EXPECT_EQ(carrega("Som3 =x\r\nsOM1=  sino.wav \r\nLingua=2").Som, (std::array<std::string, 11>{"", "sino.wav"}))
         << "a key in any case, its value trimmed; missing keys empty their cues";
     for (const auto& [texto, lingua] : {std::pair{"2", 2}, {"1.5", 2}, {"abc", 0}, {"3", 0}, {"-1", 0}, {" 1\tx", 1}})
@@ -168,7 +168,8 @@ TEST(Escolha, ListsWavFilesAnyCasePlaysOnClickAndOkWritesThePath) {
         s.File1_DblClick();
     };
     d.f->T_Sons_DblClick(2);
-    EXPECT_EQ(d.luta.plat.sons.back() + " " + d.f->T_Sons[2].Text, raiz + "/sons/b.WAV " + raiz + "/sons/b.WAV");
+    EXPECT_EQ(d.luta.plat.sons, std::vector<std::string>{raiz + "/sons/b.WAV"}) << "a click plays the file";
+    EXPECT_EQ(d.f->T_Sons[2].Text, raiz + "/sons/b.WAV");
     d.f->Command2_Click();
     EXPECT_EQ(d.luta.v.Config().Som[2], "sino.wav") << "the choice counts only when the dialog is confirmed";
 }
