@@ -1,10 +1,10 @@
-// The settings file, the text-to-number rule, the key-value and field readers, and the language table.
+// The settings file, the text-to-number rule, and the configuration dialog (presets, rule visibility, language
+// preview, OK and Cancel) with its sound-file chooser.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "lang/campo.h"
 #include "luta.h"
 #include "settings/arquivos.h"
 #include "settings/configuracao.h"
@@ -19,105 +19,159 @@ TEST(Numero, TextToSixteenBitInteger) {
         {"12abc", 12}, {" 1 2 ", 12}, {"\t-3.4x", -3}, {"+7", 7},    {"1.5.3", 2},   {"abc", 0},
         {"", 0},       {"-", 0},      {"1,5", 1},      {"- 4", -4},  {"--4", 0},     {".5", 0},
         {"2.5", 2},    {"3.5", 4},    {"-2.5", -2},    {"2.4999", 2}, {"40000", 32767}, {"-99999", -32768},
-        {"32767.4", 32767}, {"-32768.5", -32768}, {std::string(400, '9'), 32767}};
+        {"32767.4", 32767}, {"-32768.5", -32768}, {"9" + std::string(400, '9'), 32767}, {"4-", 4}};
     for (const auto& [texto, esperado] : casos) EXPECT_EQ(Inteiro16(ValTexto(texto)), esperado) << '"' << texto << '"';
 }
 
-TEST(Leitores, KeyValueFirstHitInAnyCaseAndFieldsTrimmed) {
-    const std::pair<std::string, std::string> valores[] = {
-        {"som3=a.wav\r\n", "a.wav"},         {"Som3 =a.wav\r\n", ""},
-        {"Som3=  sino.wav  \r\nX=1", "sino.wav"}, {"Som3=my bell.wav", "my bell.wav"},
-        {"Som1=/x/SOM3=7/a.wav\r\nSom3=1", "7/a.wav"}, {"Som3=a=b.wav\r\n", "a=b.wav"}, {"", ""}};
-    for (const auto& [texto, valor] : valores) EXPECT_EQ(ValorChave(texto, "Som3", "=", "\r\n"), valor) << texto;
-    const std::tuple<std::string, int, std::string, int, std::string> campos[] = {
-        {"a|b|c", 2, "|", 1, "b"},  {"a|b|c", 4, "|", 1, ""},      {"a|b|c", 0, "|", 1, ""}, {"a|b|c", 2, "|", 0, "b|c"},
-        {"a|b|c", 1, "|", 2, "a|b"}, {" a | b ", 2, "|", 1, "b"}, {"x<>y<>z", 3, "<>", 1, "z"}, {"abcdef", 2, "", 3, "bcd"}};
-    for (const auto& [texto, n, delimitador, k, campo] : campos)
-        EXPECT_EQ(Campo(texto, n, delimitador, k), campo) << texto << " " << n << " " << k;
-}
-
-class Config : public ::testing::Test {
-protected:
-    void Escreve(const std::string& texto) { std::ofstream(v.CaminhoConfig(), std::ios::binary) << texto; }
-    const Ajustes& Carrega() {
-        v.LeConfig();
-        return v.Config();
-    }
+TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
     Luta luta;
     Vantor& v = luta.v;
-};
-
-TEST_F(Config, MissingOrPartialFilesAndLanguageValues) {
-    EXPECT_EQ(Carrega().Som, (std::array<std::string, 11>{"", "gongo.wav", "sino.wav", "sparkle.wav", "gongo.wav"}));
+    const auto carrega = [&](const std::string& texto) {
+        std::ofstream(v.CaminhoConfig(), std::ios::binary) << texto;
+        v.LeConfig();
+        return v.Config();
+    };
     EXPECT_FALSE(ExisteArquivo(v.CaminhoConfig())) << "reading creates nothing";
-    EXPECT_EQ(luta.plat.preparos.back(), (std::vector<std::string>{"gongo.wav", "sino.wav", "sparkle.wav", "gongo.wav"}));
-    Escreve("Som1=sino.wav\r\nLingua=2");
-    EXPECT_EQ(Carrega().Som, (std::array<std::string, 11>{"", "sino.wav"})) << "missing keys empty their cues";
-    EXPECT_EQ(v.Config().Lingua, 2);
-    const std::pair<const char*, int16_t> linguas[] = {{"1.5", 2}, {"abc", 0}, {"5", 0}, {"-1", 0}, {" 1\tx", 1}};
-    for (const auto& [texto, esperado] : linguas) {
-        Escreve(std::string("Som1=a.wav\r\nLingua=") + texto);
-        EXPECT_EQ(Carrega().Lingua, esperado) << '"' << texto << '"';
-    }
-    Escreve("Som1=a.wav\r\nLingua=2\r\n");
+    EXPECT_EQ(luta.plat.preparos,
+              (std::vector<std::vector<std::string>>{{"gongo.wav", "sino.wav", "sparkle.wav", "gongo.wav"}}));
+    EXPECT_EQ(carrega("Som3 =x\r\nsOM1=  sino.wav \r\nLingua=2").Som, (std::array<std::string, 11>{"", "sino.wav"}))
+        << "a key in any case, its value trimmed; missing keys empty their cues";
+    for (const auto& [texto, lingua] : {std::pair{"2", 2}, {"1.5", 2}, {"abc", 0}, {"3", 0}, {"-1", 0}, {" 1\tx", 1}})
+        EXPECT_EQ(carrega(std::string("Som1=a.wav\r\nLingua=") + texto).Lingua, lingua) << '"' << texto << '"';
+    carrega("Som1=a.wav\r\nLingua=2\r\n");
     std::filesystem::resize_file(v.CaminhoConfig(), std::uintmax_t{8} << 30);  // sparse: no disk used
-    EXPECT_EQ(Carrega().Lingua, 2) << "a huge file is read as far as its first megabyte";
-}
+    v.LeConfig();
+    EXPECT_EQ(v.Config().Lingua, 2) << "a huge file is read as far as its first megabyte";
 
-TEST_F(Config, WritesTheSeventyThreeByteFileAndAFolderInItsPlaceIsNoFile) {
+    Cena(v, [](Ajustes& a) { a.Som = {"", "/x/gong.wav", "  /sons/meu sino.wav "}, a.Lingua = 2, a.Tempo = 120; });
     ASSERT_TRUE(v.GravaConfig());
-    EXPECT_EQ(LeArquivo(v.CaminhoConfig()), "Som1=gongo.wav\r\nSom2=sino.wav\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=0");
-    Cena(v, [](Ajustes& a) { a.Som[2] = "  /sons/meu sino.wav ", a.Lingua = 1; });
-    ASSERT_TRUE(v.GravaConfig());
-    EXPECT_EQ(Carrega().Som[2], "/sons/meu sino.wav");
-    EXPECT_EQ(v.Config().Lingua, 1);
-
-    std::filesystem::remove(v.CaminhoConfig());
-    std::filesystem::create_directory(v.CaminhoConfig());
-    EXPECT_EQ(Carrega().Som[1], "gongo.wav");
-    EXPECT_FALSE(v.GravaConfig());
-    EXPECT_TRUE(std::filesystem::is_directory(v.CaminhoConfig()));
-    for (const auto& e : std::filesystem::directory_iterator(luta.pasta.caminho()))
-        EXPECT_NE(e.path().extension(), ".tmp") << "no temporary file is left behind";
-}
-
-TEST_F(Config, SoundsAndLanguageSurviveARestartAndMatchSettingsDoNot) {
-    Cena(v, [](Ajustes& a) { a.Som[1] = "/x/gong.wav", a.Lingua = lingua::Ingles, a.Tempo = 120, a.Rounds = 3; });
-    ASSERT_TRUE(v.GravaConfig());
+    EXPECT_EQ(LeArquivo(v.CaminhoConfig()),
+              "Som1=/x/gong.wav\r\nSom2=  /sons/meu sino.wav \r\nSom3=\r\nSom4=\r\nLingua=2");
     Vantor depois(luta.plat);
     depois.Form_Load();
     Ajustes esperado;
-    esperado.Som = {"", "/x/gong.wav", "sino.wav", "sparkle.wav", "gongo.wav"};
-    esperado.Lingua = lingua::Ingles;
+    esperado.Som = {"", "/x/gong.wav", "/sons/meu sino.wav", "", ""}, esperado.Lingua = 2, esperado.ContaLutas = 1;
     esperado.Nome = {"", "Blue", "Red"};
-    esperado.ContaLutas = 1;
-    EXPECT_TRUE(depois.Config() == esperado);
+    EXPECT_TRUE(depois.Config() == esperado) << "sounds and language survive a restart, match settings do not";
     EXPECT_EQ(depois.tela().L_Config.Caption, "1 Round(s), 1:00. Rest Period: 15. Referees: 3");
+    EXPECT_EQ(depois.tela().M_Sumula.Caption, "Precedent: \"S\"");
 }
 
-// Every entry in every language, the unused ones empty; the board's captions in the language.
-TEST(Idioma, TableAndCaptions) {
-    TabelaIdioma t;
-    t.Carrega();
-    for (int lingua : {0, 1, 2}) {
-        for (int e : {-1, 0, 13, 40, 100, 101}) EXPECT_EQ(t.Traduz(e, lingua), "") << e;
-        for (int e = 1; e <= txt::ControlesIguais; ++e) EXPECT_EQ(t.Traduz(e, lingua).empty(), e == 13) << e << " " << lingua;
+// The dialog as the configuration sequence opens it, on a scoreboard with these settings.
+struct Dialogo {
+    explicit Dialogo(const std::function<void(Ajustes&)>& muda = [](Ajustes&) {}) {
+        Cena(luta.v, muda);
+        f = std::make_unique<Form2>(luta.v);
+        f->Form_Load();
     }
-    EXPECT_EQ(t.Traduz(txt::ZerarLuta, 2), "Reset?");
-    EXPECT_EQ(t.Traduz(txt::Venceu, 1), "Ganó");
-    EXPECT_EQ(t.Traduz(txt::Inicio, 0), "Início");
-    EXPECT_EQ(t.Traduz(txt::Inicio, 5), "") << "a language outside the table";
-    const std::array<std::string, 6> legendas[] = {
-        {"Faltas:", "Pontos:", "1 Minuto: \"1\"", "Súmula: \"S\"", "Configuração: F1", "Golden Round"},
-        {"Kangeon:", "Punto:", "Kye-shi: \"1\"", "Precedentes: \"S\"", "Config: F1", "Golden Round"},
-        {"Kangeon:", "Point:", "Kye-shi: \"1\"", "Precedent: \"S\"", "Config: F1", "Golden Round"}};
-    for (int16_t lingua : {0, 1, 2}) {
-        Luta luta(lingua);
-        const Form1Controles& tela = luta.v.tela();
-        EXPECT_EQ((std::array<std::string, 6>{tela.M_Falta.Caption, tela.M_Ponto.Caption, tela.M_Minuto.Caption,
-                                              tela.M_Sumula.Caption, tela.M_Config.Caption, tela.L_Golden.Caption}),
-                  legendas[lingua]);
-    }
+    Luta luta;
+    std::unique_ptr<Form2> f;
+};
+
+TEST(Dialogo, PresetsFillTheirBoxesAndTheRuleSystemsShowAndStoreOnlyWhatTheyUse) {
+    for (const auto& [tempo, item] : {std::pair{90, 1}, {100, -1}})
+        EXPECT_EQ(Dialogo([&](Ajustes& a) { a.Tempo = int16_t(tempo); }).f->L_Tempo.ListIndex, item) << tempo;
+    const auto visiveis = [](const Form2& f) {
+        return std::array<bool, 5>{f.C_Limite.Visible, f.T_Limite.Visible, f.C_Diferenca.Visible, f.T_Diferenca.Visible,
+                                   f.C_GoldenMeia.Visible};
+    };
+    Dialogo d, velha;
+    Form2& f = *d.f;
+    EXPECT_EQ(visiveis(f), (std::array<bool, 5>{false, false, true, false, true}));
+    f.T_RoundInicial.Text = f.T_TempoInicial.Text = "7";
+    f.L_Round.ListIndex = 2, f.L_Tempo.ListIndex = 2, f.L_Intervalo.ListIndex = 3;
+    f.L_Round_Click(), f.L_Tempo_Click(), f.L_Intervalo_Click();
+    EXPECT_EQ(f.T_Round.Text + " " + f.T_RoundInicial.Text + " " + f.T_Tempo.Text + " " + f.T_TempoInicial.Text + " " +
+                  f.T_Intervalo.Text, "3 1 120 120 50");
+    f.Op_Fetesp_Click();
+    f.C_Limite.Value = f.C_Diferenca.Value = true;
+    f.C_Limite_Click(), f.C_Diferenca_Click();
+    EXPECT_EQ(f.T_Limite.Text + " " + f.T_Diferenca.Text, "15 9") << "an empty box is filled when its rule is ticked";
+    EXPECT_EQ(visiveis(f), (std::array<bool, 5>{true, true, true, true, true}));
+    f.T_Round.Text = "2.5";  // the number rule
+    f.Op_2017_Click();
+    f.O_Click(f.O_23);
+    f.B_Ok_Click();
+    const Ajustes& a = d.luta.v.Config();
+    EXPECT_EQ(std::make_tuple(a.Regra, a.Limite, a.Diferenca, a.Rounds, a.Pontos1, a.Pontos2, a.Pontos3),
+              std::make_tuple(regra::Wtf2017, kSemLimite, 9, 2, 2, 3, 0)) << "a limit only under the limit rules";
+    velha.f->C_Diferenca.Value = velha.f->C_GoldenMeia.Value = true;
+    velha.f->Op_WTF_Click();
+    EXPECT_EQ(visiveis(*velha.f), (std::array<bool, 5>{false, false, false, false, false}));
+    velha.f->B_Ok_Click();
+    const Ajustes& b = velha.luta.v.Config();
+    EXPECT_EQ(std::make_tuple(b.Regra, b.Diferenca, b.MeiaFaltaGolden),
+              std::make_tuple(regra::WtfAntiga, kSemLimite, true)) << "a hidden box keeps its tick";
+}
+
+TEST(Dialogo, TheLanguagePreviewsOnlyInTheDialogCancelChangesNothingAndOkStartsTheNextFightAlone) {
+    Luta luta;
+    luta.plat.respostaOkCancela = false;
+    luta.plat.aoMostrarConfiguracao = [&](Form2& f) {
+        f.L_Lingua.ListIndex = lingua::Ingles;
+        f.L_Lingua_Click();
+        EXPECT_EQ(std::make_tuple(f.Caption, f.Label9, f.Label11, f.Command2, luta.v.tela().M_Config.Caption),
+                  std::make_tuple("Config", "End of Round:", "Start Kye-shi:", "Cancel", "Configuração: F1"));
+        f.Command1_Click();  // the button assignment, declined: the dialog stays open
+        f.Op_WTF_Click(), f.T_Round.Text = "3", f.T_Sons[1].Text = "x";
+        f.Command2_Click();
+    };
+    luta.Tecla(tecla::F1);
+    const Ajustes& a = luta.v.Config();
+    EXPECT_EQ(std::make_tuple(a.Lingua, a.Regra, a.Rounds, a.Som[1]),
+              std::make_tuple(0, regra::Wtf2017, 1, "gongo.wav"));
+    EXPECT_FALSE(ExisteArquivo(luta.v.CaminhoConfig()));
+    EXPECT_EQ(luta.plat.perguntas, std::vector<std::string>{"Confirma entrar no modo de configuração dos botões?"});
+    EXPECT_TRUE(luta.plat.avisos.empty()) << "no assignment was asked for";
+
+    luta.plat.aoMostrarConfiguracao = [&](Form2& f) {
+        f.L_Lingua.ListIndex = lingua::Espanhol;
+        f.T_Round.Text = "3", f.T_RoundInicial.Text = "2", f.T_TempoInicial.Text = "45", f.T_L2[2].Text = "Clube X";
+        f.B_Ok_Click();
+    };
+    luta.Tecla(tecla::F1);
+    EXPECT_EQ(luta.Log().at(3), Luta::L("14:03:27", "Configura\tRounds: 3\tIntervalo: 15\tRound: 60\tNome Azul: Azul"
+                                                    "\tL2 Azul: \tNome Vermelho: Vermelho\tL2 Vermelho: Clube X"
+                                                    "\tÁrbitros: 3"));
+    EXPECT_EQ(luta.v.tela().M_Config.Caption + " " + luta.v.tela().L_Msg.Caption, "Config: F1 [ENTER] Inicio");
+    EXPECT_EQ(LeArquivo(luta.v.CaminhoConfig()),
+              "Som1=gongo.wav\r\nSom2=sino.wav\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=1");
+    EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "2 0:45");
+    luta.plat.aoMostrarConfiguracao = [](Form2& f) {
+        f.L_Lingua.ListIndex = -1;  // no selection keeps the language
+        f.B_Ok_Click();
+    };
+    luta.Tecla(tecla::F1);
+    EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "2 0:45");
+    EXPECT_EQ(luta.v.Config().Lingua, lingua::Espanhol);
+    luta.plat.respostaOkCancela = true;
+    luta.Teclas({tecla::Enter, tecla::Esc});
+    EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "1 1:00") << "the next fight alone";
+}
+
+TEST(Escolha, ListsWavFilesAnyCasePlaysOnClickAndOkWritesThePath) {
+    EXPECT_EQ(ExtraiPasta("sons/x.wav", "/opt/vantor/"), "/opt/vantor/sons/") << "a relative name: the program folder";
+    Dialogo d;
+    const std::string raiz = d.luta.pasta.caminho();
+    std::filesystem::create_directories(raiz + "/sons/sub");
+    for (const char* nome : {"b.WAV", "a.wav", "notas.txt", "c.wavx"}) std::ofstream(raiz + "/sons/" + nome);
+    d.f->T_Sons[2].Text = raiz + "/sons/a.wav";
+    d.luta.plat.aoEscolherSom = [&](FormSom& s) {
+        EXPECT_EQ(std::make_tuple(s.Dir1, s.File1, s.FileIndex),
+                  std::make_tuple(raiz + "/sons", std::vector<std::string>{"a.wav", "b.WAV"}, 0));
+        s.FileIndex = 1;
+        s.File1_Click();
+        s.Indice = "x";
+        s.OKButton_Click();
+        EXPECT_TRUE(s.Aberto) << "a bad index keeps the chooser open";
+        s.Indice = "2";
+        s.File1_DblClick();
+    };
+    d.f->T_Sons_DblClick(2);
+    EXPECT_EQ(d.luta.plat.sons, std::vector<std::string>{raiz + "/sons/b.WAV"}) << "a click plays the file";
+    EXPECT_EQ(d.f->T_Sons[2].Text, raiz + "/sons/b.WAV");
+    d.f->Command2_Click();
+    EXPECT_EQ(d.luta.v.Config().Som[2], "sino.wav") << "the choice counts only when the dialog is confirmed";
 }
 
 }  // namespace

@@ -7,49 +7,36 @@
 namespace vantor::teste {
 namespace {
 
-TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSetting) {
-    const struct {  // rule, round, half in the golden round, + or -, red's penalties before and after, log step
-        int16_t regra, round;
-        bool meiaGolden, mais;
-        int16_t faltas;
-        bool meia;
-        int16_t depois;
-        bool meiaDepois;
+TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSettingAndPointsSaturate) {
+    constexpr int A = regra::WtfAntiga, N = regra::Wtf2017, L = regra::LimiteDiferenca;
+    const struct {  // rule, round, half in the golden round, + or -; red's penalties before and after; log step
+        int regra, round, meiaGolden, mais, faltas, meia, depois, meiaDepois;
         const char* passo;
     } casos[] = {
-        {regra::WtfAntiga, 1, false, true, 0, false, 0, true, "+1/2"},
-        {regra::WtfAntiga, 1, false, true, 0, true, 1, false, "+1/2"},
-        {regra::WtfAntiga, 1, false, false, 1, false, 0, true, "-1/2"},
-        {regra::WtfAntiga, 1, false, false, 0, true, 0, false, "-1/2"},
-        {regra::WtfAntiga, 1, false, false, 0, false, 0, false, "-1/2"},  // at zero it still writes its line
-        {regra::WtfAntiga, 1, false, true, 9, true, 10, false, "+1/2"},
-        {regra::WtfAntiga, 1, false, true, 10, false, 10, false, "+1/2"},  // no half penalty beyond the limit
-        {regra::Wtf2017, 2, true, true, 0, false, 0, true, "+1/2"},        // golden round, half when configured
-        {regra::Wtf2017, 2, false, true, 0, true, 1, true, "+1"},          // a full step leaves the half alone
-        {regra::Wtf2017, 1, true, false, 1, true, 0, true, "-1"},          // regular rounds take full steps
-        {regra::Wtf2017, 1, false, false, 0, false, 0, false, "-1"},
-        {regra::LimiteDiferenca, 1, false, true, 9, false, 10, false, "+1"},
-        {regra::Wtf2017, 1, false, true, 10, false, 10, false, "+1"},
+        {A, 1, 0, 1, 0, 0, 0, 1, "+1/2"}, {A, 1, 0, 1, 0, 1, 1, 0, "+1/2"}, {A, 1, 0, 0, 1, 0, 0, 1, "-1/2"},
+        {A, 1, 0, 0, 0, 1, 0, 0, "-1/2"}, {A, 1, 0, 0, 0, 0, 0, 0, "-1/2"},  // at zero it still writes its line
+        {A, 1, 0, 1, 9, 1, 10, 0, "+1/2"}, {A, 1, 0, 1, 10, 0, 10, 0, "+1/2"},  // no half penalty beyond the limit
+        {N, 2, 1, 1, 0, 0, 0, 1, "+1/2"}, {N, 2, 0, 1, 0, 1, 1, 1, "+1"},  // golden round: half steps if so set
+        {N, 1, 1, 0, 1, 1, 0, 1, "-1"}, {N, 1, 0, 0, 0, 0, 0, 0, "-1"}, {L, 1, 0, 1, 9, 0, 10, 0, "+1"},
+        {N, 1, 0, 1, 10, 0, 10, 0, "+1"},
     };
     for (const auto& c : casos) {
         Luta luta;
-        Cena(luta.v, [&](Ajustes& a) { a.Regra = c.regra, a.MeiaFaltaGolden = c.meiaGolden; });
-        Cena(luta.v, [&](EstadoLuta& l) { l.RoundAtual = c.round, l.Faltas[Vermelho] = c.faltas, l.MeiaFalta[Vermelho] = c.meia; });
+        Cena(luta.v, [&](Ajustes& a) { a.Regra = static_cast<int16_t>(c.regra), a.MeiaFaltaGolden = c.meiaGolden; });
+        Cena(luta.v, [&](EstadoLuta& l) {
+            l.RoundAtual = static_cast<int16_t>(c.round), l.Faltas[Vermelho] = static_cast<int16_t>(c.faltas);
+            l.MeiaFalta[Vermelho] = c.meia;
+        });
         c.mais ? luta.v.VMais() : luta.v.VMenos();
-        const std::string caso = "rule " + std::to_string(c.regra) + " round " + std::to_string(c.round) +
-                                 (c.mais ? " +" : " -") + " from " + std::to_string(c.faltas) + (c.meia ? ".5" : "");
-        EXPECT_EQ(luta.v.Luta().Faltas[Vermelho], c.depois) << caso;
-        EXPECT_EQ(luta.v.Luta().MeiaFalta[Vermelho], c.meiaDepois) << caso;
-        EXPECT_EQ(luta.v.Luta().Faltas[Azul], 0) << caso;
+        const EstadoLuta& l = luta.v.Luta();
+        EXPECT_EQ(std::make_tuple(l.Faltas[Vermelho], l.MeiaFalta[Vermelho], l.Faltas[Azul]),
+                  std::make_tuple(c.depois, c.meiaDepois == 1, 0)) << "row " << &c - casos;
         EXPECT_EQ(luta.Log().back(), Luta::L("14:03:27", "Round " + std::to_string(c.round) + ", Faltando 60s, " +
-                                                             c.passo + " Falta Vermelho (Vermelho)")) << caso;
+                                                             c.passo + " Falta Vermelho (Vermelho)"))
+            << "row " << &c - casos;
     }
-}
-
-TEST(Pontos, GoNegativeAndSaturateAtTheSixteenBitBounds) {
     Luta luta;
     luta.v.PontoVMenos();
-    EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], -1);
     EXPECT_EQ(luta.Log().back(), Luta::L("14:03:27", "Round 1, Faltando 60s, -1 Pontos Vermelho (Vermelho)"));
     Cena(luta.v, [](EstadoLuta& l) { l.PontosMarcados = {0, INT16_MAX, INT16_MIN}, l.Faltas[Vermelho] = 5; });
     luta.v.PontoVMenos();
@@ -60,124 +47,92 @@ TEST(Pontos, GoNegativeAndSaturateAtTheSixteenBitBounds) {
 
 TEST(Atualiza, MarkersLegendClockAndSummary) {
     Luta luta;
-    Vantor& v = luta.v;
-    Cena(v, [](Ajustes& a) { a.Pontos3 = 0; });
+    const Form1Controles& t = luta.v.tela();
+    Cena(luta.v, [](Ajustes& a) { a.Pontos3 = 0; });
     // Golden round, so ten penalties decide nothing.
-    Cena(v, [](EstadoLuta& l) { l.Faltas = {0, 3, 10}, l.MeiaFalta = {false, true, true}, l.RoundAtual = 2, l.TempoRestante = 5; });
-    for (size_t i = 1; i <= 10; ++i) {
-        EXPECT_EQ(v.tela().F1[i].FillColor, i <= 3 ? cor::Vermelho : i == 4 ? cor::Amarelo : cor::Branco) << i;
-        EXPECT_EQ(v.tela().F2[i].FillColor, cor::Vermelho) << i;
-    }
-    EXPECT_FALSE(v.tela().Label1[4].Visible || v.tela().Label1[5].Visible);
-    for (size_t k = 1; k <= 18; ++k) EXPECT_EQ(v.tela().S_Botao[k].Visible, k % 9 != 7 && k % 9 != 8 && k % 9 != 0) << k;
-    EXPECT_EQ(v.tela().L_Tempo.Caption, "0:05");
-    EXPECT_EQ(v.tela().L_Round.BackColor, cor::LaranjaClaro);
-    Cena(v, [](Ajustes& a) { a.Tempo = 120, a.Intervalo = 60, a.Rounds = 3, a.Nome[Azul] = "Silva"; });
-    Cena(v, [](EstadoLuta& l) { l.TempoRestante = 600, l.RoundAtual = 1, l.Faltas = {}; });
-    EXPECT_EQ(v.tela().L_Tempo.Caption, "10:00");
-    EXPECT_EQ(v.tela().L_Config.Caption, "3 Round(s), 2:00. Intervalo: 60. Árbitros: 3");
-    EXPECT_EQ(v.tela().L_Nome[Azul].Caption, "Silva\r\n");
-    EXPECT_EQ(v.tela().L_Round.BackColor, cor::CinzaClaro);
-    Cena(v, [](Ajustes& a) { a.Rounds = 5; });
-    Cena(v, [](EstadoLuta& l) { l.MostraConfig = false; });
-    EXPECT_EQ(v.tela().L_Config.Caption, "3 Round(s), 2:00. Intervalo: 60. Árbitros: 3") << "kept while hidden";
-    EXPECT_FALSE(v.tela().L_Config.Visible);
-}
-
-// One row per case: the state before a refresh, and what the rules must find.
-struct Caso {
-    const char* nome;
-    int16_t regra, rounds, round, limite, diferenca;
-    bool emGolden;
-    int16_t pontosAzul, pontosVermelho, faltasAzul, faltasVermelho;
-    int vencedor;  // 0 none, 1 blue, 2 red, 3 tie
-};
-
-class Vitoria : public ::testing::TestWithParam<Caso> {};
-
-TEST_P(Vitoria, DecidesAsTheRuleSystemSays) {
-    const Caso& c = GetParam();
-    Luta luta;
-    Cena(luta.v, [&](Ajustes& a) { a.Regra = c.regra, a.Rounds = c.rounds, a.Limite = c.limite, a.Diferenca = c.diferenca; });
-    Cena(luta.v, [&](EstadoLuta& l) {
-        l.RoundAtual = c.round, l.EmGolden = c.emGolden;
-        l.PontosMarcados = {0, c.pontosAzul, c.pontosVermelho}, l.Faltas = {0, c.faltasAzul, c.faltasVermelho};
+    Cena(luta.v, [](EstadoLuta& l) {
+        l.Faltas = {0, 3, 10}, l.MeiaFalta = {false, true, true}, l.RoundAtual = 2, l.TempoRestante = 5;
     });
-    const char* mensagens[4] = {"[ENTER] Início", "AZUL", "VERMELHO", "Empate"};
-    EXPECT_EQ(luta.v.Luta().LutaDecidida, c.vencedor != 0);
-    EXPECT_EQ(luta.v.Luta().Pausado, c.vencedor != 0);
-    EXPECT_EQ(luta.v.tela().L_Msg.Caption, mensagens[c.vencedor]);
-    EXPECT_EQ(luta.plat.sons, std::vector<std::string>(c.vencedor ? 1 : 0, "sino.wav"));
+    for (size_t i = 1; i <= 10; ++i) {
+        EXPECT_EQ(t.F1[i].FillColor, i <= 3 ? cor::Vermelho : i == 4 ? cor::Amarelo : cor::Branco) << i;
+        EXPECT_TRUE(t.F2[i].Visible && t.F2[i].FillColor == cor::Vermelho) << i;
+    }
+    EXPECT_FALSE(t.Label1[4].Visible || t.Label1[5].Visible);
+    for (size_t k = 1; k <= 18; ++k) EXPECT_EQ(t.S_Botao[k].Visible, k % 9 != 7 && k % 9 != 8 && k % 9 != 0) << k;
+    EXPECT_EQ(std::make_tuple(t.L_Tempo.Caption, t.L_Round.Caption, t.L_Round.BackColor),
+              std::make_tuple("0:05", "2", cor::LaranjaClaro));
+    Cena(luta.v, [](Ajustes& a) { a.Tempo = 120, a.Intervalo = 60, a.Rounds = 3; });
+    Cena(luta.v, [](EstadoLuta& l) { l.TempoRestante = 600, l.RoundAtual = 1; });
+    EXPECT_EQ(std::make_tuple(t.L_Tempo.Caption, t.L_Round.BackColor), std::make_tuple("10:00", cor::CinzaClaro));
+    Cena(luta.v, [](Ajustes& a) { a.Rounds = 5; });
+    Cena(luta.v, [](EstadoLuta& l) { l.MostraConfig = false; });
+    EXPECT_EQ(t.L_Config.Caption, "3 Round(s), 2:00. Intervalo: 60. Árbitros: 3") << "kept while hidden";
+    EXPECT_FALSE(t.L_Config.Visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Regras, Vitoria,
-    ::testing::Values(
-        Caso{"Rules2017DifferenceOnlyInLastRound", 2, 3, 2, 99, 20, false, 25, 3, 0, 0, 0},
-        Caso{"Rules2017DifferenceReachedInLastRound", 2, 3, 3, 99, 20, false, 23, 3, 0, 0, 1},
-        Caso{"Rules2017DifferenceShortByOne", 2, 3, 3, 99, 20, false, 3, 22, 0, 0, 0},
-        Caso{"Rules2017DifferenceCountsPenalties", 2, 1, 1, 99, 3, false, 0, 1, 2, 0, 2},
-        Caso{"LimitCountsPenalties", 1, 1, 1, 10, 99, false, 8, 0, 0, 2, 1},
-        Caso{"LimitNotReached", 1, 1, 1, 10, 99, false, 9, 0, 0, 0, 0},
-        Caso{"DifferenceReached", 1, 1, 1, 99, 3, false, 1, 4, 0, 0, 2},
-        Caso{"DifferenceShortByOne", 1, 1, 1, 99, 3, false, 3, 1, 0, 0, 0},
-        Caso{"OldRulesGapOfTwelveIsNotEnough", 0, 3, 3, 99, 99, false, 20, 8, 0, 0, 0},
-        Caso{"OldRulesGapOfThirteen", 0, 3, 3, 99, 99, false, 21, 8, 0, 0, 1},
-        Caso{"OldRulesNotBeforeRoundThree", 0, 3, 2, 99, 99, false, 30, 0, 0, 0, 0},
-        Caso{"OldRulesGapIgnoresPenalties", 0, 3, 3, 99, 99, false, 15, 5, 0, 5, 0},
-        Caso{"OldRulesRedGap", 0, 5, 4, 99, 99, false, 0, 13, 0, 0, 2},
-        Caso{"NinePenaltiesDecideNothing", 2, 3, 1, 99, 99, false, 0, 0, 9, 0, 0},
-        Caso{"TenPenaltiesLoseUnderOldRules", 0, 3, 1, 99, 99, false, 0, 0, 10, 0, 2},
-        Caso{"TenPenaltiesLoseUnderLimitRules", 1, 3, 1, 99, 99, false, 0, 0, 0, 10, 1},
-        Caso{"BothAtTenGivesBlue", 2, 3, 1, 99, 99, false, 0, 0, 10, 10, 1},
-        Caso{"PenaltyLimitButLeadingByDifference", 1, 3, 1, 99, 5, false, 20, 0, 10, 0, 1},
-        Caso{"BothReachTheLimitGivesRed", 1, 3, 1, 5, 99, false, 5, 5, 0, 0, 2},
-        Caso{"GoldenLeadOfOneUnder2017", 2, 1, 2, 99, 99, true, 1, 0, 0, 0, 0},
-        Caso{"GoldenLeadOfOneUnderLimitRules", 1, 1, 2, 99, 99, true, 0, 1, 0, 0, 0},
-        Caso{"GoldenLeadOfTwoUnder2017", 2, 1, 2, 99, 99, true, 2, 0, 0, 0, 1},
-        Caso{"GoldenLeadOfOneUnderOldRules", 0, 1, 2, 99, 99, true, 0, 1, 0, 0, 2},
-        Caso{"GoldenNotBegunAnyLeadWins", 2, 1, 2, 99, 99, false, 7, 6, 0, 0, 1},
-        Caso{"GoldenIgnoresPenaltyLimit", 2, 1, 2, 99, 99, true, 0, 0, 10, 10, 0},
-        Caso{"AfterGoldenEqualIsATie", 2, 1, 3, 99, 99, true, 4, 4, 0, 0, 3},
-        Caso{"AfterGoldenAnyLeadWins", 2, 1, 3, 99, 99, true, 1, 0, 0, 0, 1},
-        Caso{"AfterGoldenRedByPenalty", 1, 1, 3, 99, 99, true, 0, 0, 1, 0, 2}),
-    [](const ::testing::TestParamInfo<Caso>& i) { return std::string(i.param.nome); });
+TEST(Vitoria, DecidesAsTheRuleSystemSays) {
+    const struct {  // rule, rounds, round, point limit, difference, in the golden round; blue's and red's points
+        int16_t regra, rounds, round, limite, diferenca, emGolden, pontosAzul, pontosVermelho;
+        int16_t faltasAzul, faltasVermelho, vencedor;  // penalties; the winner: 0 none, 1 blue, 2 red, 3 tie
+    } casos[] = {
+        // 2017: the difference counts in the last round only, not one short, with the penalties
+        {2, 3, 2, 99, 20, 0, 25, 3, 0, 0, 0}, {2, 3, 3, 99, 20, 0, 23, 3, 0, 0, 1},
+        {2, 3, 3, 99, 20, 0, 3, 22, 0, 0, 0}, {2, 1, 1, 99, 3, 0, 0, 1, 2, 0, 2},
+        // limit and difference: the penalties count toward the limit; each one reached and one short
+        {1, 1, 1, 10, 99, 0, 8, 0, 0, 2, 1}, {1, 1, 1, 10, 99, 0, 9, 0, 0, 0, 0}, {1, 1, 1, 99, 3, 0, 1, 4, 0, 0, 2},
+        {1, 1, 1, 99, 3, 0, 3, 1, 0, 0, 0},
+        // old rules: a gap of 13 from round 3, either corner, without the penalties
+        {0, 3, 3, 99, 99, 0, 20, 8, 0, 0, 0}, {0, 3, 3, 99, 99, 0, 21, 8, 0, 0, 1},
+        {0, 3, 2, 99, 99, 0, 30, 0, 0, 0, 0}, {0, 3, 3, 99, 99, 0, 15, 5, 0, 5, 0},
+        {0, 3, 3, 99, 99, 0, 0, 13, 0, 0, 2},
+        // ten penalties lose under every rule, nine do not; both at ten: blue; the difference beats them
+        {2, 3, 1, 99, 99, 0, 0, 0, 9, 0, 0}, {0, 3, 1, 99, 99, 0, 0, 0, 10, 0, 2}, {1, 3, 1, 99, 99, 0, 0, 0, 0, 10, 1},
+        {2, 3, 1, 99, 99, 0, 0, 0, 10, 10, 1}, {1, 3, 1, 99, 5, 0, 20, 0, 10, 0, 1}, {1, 3, 1, 5, 5, 0, 5, 5, 0, 0, 2},
+        // golden round: a lead of two under the newer rules, one under the old, any before it begins, no limit
+        {2, 1, 2, 99, 99, 1, 1, 0, 0, 0, 0}, {1, 1, 2, 99, 99, 1, 0, 1, 0, 0, 0}, {2, 1, 2, 99, 99, 1, 2, 0, 0, 0, 1},
+        {0, 1, 2, 99, 99, 1, 0, 1, 0, 0, 2}, {2, 1, 2, 99, 99, 0, 7, 6, 0, 0, 1}, {2, 1, 2, 99, 99, 1, 0, 0, 10, 10, 0},
+        // after it: equal is a tie, any lead wins, a penalty too
+        {2, 1, 3, 99, 99, 1, 4, 4, 0, 0, 3}, {2, 1, 3, 99, 99, 1, 1, 0, 0, 0, 1}, {1, 1, 3, 99, 99, 1, 0, 0, 1, 0, 2},
+    };
+    for (const auto& c : casos) {
+        Luta luta;
+        Cena(luta.v, [&](Ajustes& a) {
+            a.Regra = c.regra, a.Rounds = c.rounds, a.Limite = c.limite, a.Diferenca = c.diferenca;
+        });
+        Cena(luta.v, [&](EstadoLuta& l) {
+            l.RoundAtual = c.round, l.EmGolden = c.emGolden;
+            l.PontosMarcados = {0, c.pontosAzul, c.pontosVermelho}, l.Faltas = {0, c.faltasAzul, c.faltasVermelho};
+        });
+        const char* mensagens[4] = {"[ENTER] Início", "AZUL", "VERMELHO", "Empate"};
+        EXPECT_EQ(luta.v.tela().L_Msg.Caption, mensagens[c.vencedor]) << "row " << &c - casos;
+        EXPECT_EQ(luta.v.Luta().LutaDecidida && luta.v.Luta().Pausado, c.vencedor != 0) << "row " << &c - casos;
+        EXPECT_EQ(luta.plat.sons, std::vector<std::string>(c.vencedor ? 1 : 0, "sino.wav")) << "row " << &c - casos;
+    }
+}
 
 TEST(Relogio, GoldenRoundLengthAndRestsOfZeroAndLess) {
     const struct {
-        int16_t regra, tempo, golden;
-    } casos[] = {{2, 120, 60}, {0, 120, 120}, {1, 120, 120}, {2, 45, 45}};
+        int16_t regra, rounds, tempo, seguinte;  // the next round's length
+    } casos[] = {{2, 1, 120, 60}, {2, 2, 120, 120}, {0, 1, 120, 120}, {1, 1, 120, 120}, {2, 1, 45, 45}};
     for (const auto& c : casos) {
         Luta luta;
-        luta.Configura({.Tempo = c.tempo, .Intervalo = 1, .Regra = c.regra});
+        luta.Configura({.Rounds = c.rounds, .Tempo = c.tempo, .Intervalo = 1, .Regra = c.regra});
         luta.Tecla(tecla::Enter);
         luta.Tick(c.tempo + 1);
         EXPECT_EQ(luta.v.Luta().RoundAtual, 2);
-        EXPECT_EQ(luta.v.Luta().TempoRestante, c.golden) << "rules " << c.regra << " round " << c.tempo;
+        EXPECT_EQ(luta.v.Luta().TempoRestante, c.seguinte) << "rules " << c.regra << ", " << c.rounds << "x" << c.tempo;
     }
     Luta zero, negativo;
     zero.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = 0});
     negativo.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = -1});
-    for (Luta* l : {&zero, &negativo}) {
-        l->Tecla(tecla::Enter);
-        l->Tick(2);
-    }
+    for (Luta* l : {&zero, &negativo}) l->Tecla(tecla::Enter), l->Tick(2);
     EXPECT_EQ(zero.v.tela().L_Minuto.Caption, "00") << "a rest of zero shows one tick";
     EXPECT_FALSE(zero.v.Luta().Pausado);
     zero.Tick(1);
-    EXPECT_TRUE(zero.v.Luta().Pausado);
     negativo.Tick(1);
-    EXPECT_FALSE(negativo.v.Luta().Pausado);
-    EXPECT_EQ(negativo.v.Luta().RoundAtual, 2);
-    EXPECT_EQ(negativo.v.Luta().TempoRestante, 0) << "no rest: the next round runs at once";
-}
-
-TEST(Relogio, TicksBeforeTheStartChangeNothing) {
-    Luta luta;
-    const EstadoLuta antes = luta.v.Luta();
-    luta.Tick(5);
-    EXPECT_TRUE(luta.v.Luta() == antes);
-    EXPECT_EQ(luta.Log().size(), 1u);
+    EXPECT_TRUE(zero.v.Luta().Pausado);
+    EXPECT_EQ(std::make_tuple(negativo.v.Luta().Pausado, negativo.v.Luta().RoundAtual, negativo.v.Luta().TempoRestante),
+              std::make_tuple(false, 2, 0)) << "no rest: the next round runs at once";
 }
 
 }  // namespace

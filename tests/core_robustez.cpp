@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A log's lines, each checked whole: stamped, one line, and ended by CR LF (LinhasDe fails the test otherwise).
+// A log's lines (none without a log), each checked whole: stamped, one line, ended by CR LF (LinhasDe checks).
 std::vector<std::string> LinhasInteiras(const std::string& arquivo) {
     static const std::regex kLinha(R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d,\d\d\t[^\r\n]*)");
     const auto linhas = fs::exists(arquivo) ? LinhasDe(arquivo) : std::vector<std::string>{};
@@ -27,95 +27,69 @@ std::vector<std::string> LinhasInteiras(const std::string& arquivo) {
     return linhas;
 }
 
-void LogsInteiros(const std::string& pasta) {
-    for (const auto& e : fs::directory_iterator(pasta)) LinhasInteiras(e.path().string());
+// Runs `filho` in a child process with a pipe to write on; what it wrote and how it ended.
+template <typename F>
+std::pair<std::string, int> NoFilho(F filho, useconds_t mataDepois = 0) {
+    int canal[2];
+    if (::pipe(canal) != 0) return {"", -1};
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(filho(canal[1]));
+    ::close(canal[1]);
+    std::string lido;
+    char c;
+    if (mataDepois && ::read(canal[0], &c, 1) == 1) lido += c, ::usleep(mataDepois), ::kill(pid, SIGKILL);
+    for (ssize_t n; (n = ::read(canal[0], &c, 1)) > 0;) lido += c;
+    ::close(canal[0]);
+    int estado = 0;
+    ::waitpid(pid, &estado, 0);
+    return {lido, estado};
 }
-
-void Escreve(const std::string& caminho, const std::string& bytes) { std::ofstream(caminho, std::ios::binary) << bytes; }
-
-// A scoreboard with its log under `temp` and its settings in `programa`; the button file is in the current folder.
-struct Placar {
-    Placar(const std::string& temp, const std::string& programa) { plat.temp = temp, plat.pastaPrograma = programa; }
-    // A short fight; what the scoreboard shows at its end.
-    std::string LutaCurta() {
-        v.Form_Load();
-        for (int k : {tecla::Enter, tecla::F12, tecla::F12, tecla::F8, tecla::F5, tecla::F12, tecla::F9, tecla::F9})
-            v.Form_KeyDown(k, 0);
-        for (int i = 0; i < 5; ++i, plat.Avanca(1000)) v.Timer_Luta_Timer();
-        v.Form_KeyDown(tecla::Espaco, 0);
-        const Form1Controles& t = v.tela();
-        return t.L_Pontos[Azul].Caption + ":" + t.L_Pontos[Vermelho].Caption + " " + t.L_Tempo.Caption + " " + t.L_Msg.Caption;
-    }
-    // Both settings files, in one of their two known contents; the map is read from the folder "5" or "6".
-    bool GravaVersao(long i) {
-        Cena(v, [i](Ajustes& a) { a.Som[1] = i % 2 ? "b.wav" : "a.wav"; });
-        fs::current_path(i % 2 ? "6" : "5");
-        const bool leu = v.LeBotoes();
-        fs::current_path("..");
-        return leu && v.GravaConfig() && v.GravaBotoes();
-    }
-    FakePlataforma plat;
-    Vantor v{plat};
-};
 
 TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewSettings) {
     const auto antes = fs::current_path();
     std::mt19937 sorte(20261206);
     size_t gravacoes = 0;
+    std::string mapa;  // every position judge 5's
+    for (int p = 0; p <= 256; ++p) mapa += std::string{'\5', '\0'};
     for (int tentativa = 0; tentativa < 24; ++tentativa) {
-        PastaTemporaria pasta;
-        fs::current_path(pasta.caminho());
-        const std::string temp = pasta.caminho() + "/";
-        for (char n : {'5', '6'}) {
-            fs::create_directory(std::string(1, n));
-            Escreve(std::string(1, n) + "/botoes.cfg", std::string(2, '\0') + char(n - '0') + std::string(511, '\0'));
-        }
-        std::string ini[2], botoes[2];
-        for (long i : {1, 0}) {
-            ASSERT_TRUE(Placar(temp, pasta.caminho()).GravaVersao(i));
-            ini[i] = LeArquivo("vantor.ini"), botoes[i] = LeArquivo("botoes.cfg");
-        }
-        int canal[2];
-        ASSERT_EQ(::pipe(canal), 0);
-        const pid_t pid = ::fork();
-        if (pid == 0) {  // keys, ticks, judges' presses and both files rewritten, one byte a round, until killed
-            Placar p(temp, pasta.caminho());
-            p.v.Form_Load();
-            p.plat.numSlots = 1;
+        Luta luta;  // the child's scoreboard: keys, ticks, presses and both files rewritten, until killed
+        fs::current_path(luta.pasta.caminho());
+        std::ofstream("botoes.cfg", std::ios::binary) << mapa;
+        const auto grava = [&luta](long i) {
+            Cena(luta.v, [i](Ajustes& a) { a.Som[1] = i % 2 ? "b.wav" : "a.wav"; });
+            return luta.v.LeBotoes() && luta.v.GravaConfig() && luta.v.GravaBotoes();
+        };
+        ASSERT_TRUE(grava(1));
+        const std::string ini[2] = {"Som1=a.wav" + LeArquivo("vantor.ini").substr(10), LeArquivo("vantor.ini")};
+        const auto [escrito, estado] = NoFilho([&](int fd) {
+            luta.plat.numSlots = 1;
             const int teclas[] = {tecla::Enter, tecla::F12, tecla::F8, tecla::F5, tecla::Espaco, tecla::Um, tecla::Esc};
             for (long i = 0; i < 10000; ++i) {
-                p.v.Form_KeyDown(teclas[i % 7], 0);
-                p.plat.leituras[0].botoes = static_cast<uint32_t>(i % 16);
-                p.v.Timer_Joystick_Timer();
-                p.plat.Avanca(250);
-                p.v.Timer_Luta_Timer();
-                p.v.Timer_Botao_Timer(static_cast<int>(i % 18) + 1);
-                if (::write(canal[1], p.GravaVersao(i) ? "+" : "-", 1) != 1) ::_exit(4);
+                luta.Tecla(teclas[i % 7]);
+                luta.plat.leituras[0].botoes = static_cast<uint32_t>(i % 16);
+                luta.v.Timer_Joystick_Timer();
+                luta.plat.Avanca(250);
+                luta.v.Timer_Luta_Timer();
+                luta.v.Timer_Botao_Timer(static_cast<int>(i % 18) + 1);
+                if (::write(fd, grava(i) ? "+" : "-", 1) != 1) return 4;
             }
-            ::_exit(0);
-        }
-        ::close(canal[1]);
-        char c;
-        ASSERT_EQ(::read(canal[0], &c, 1), 1) << "the child never got going";
-        gravacoes += c == '+';
-        ::usleep(static_cast<useconds_t>(std::uniform_int_distribution<>(2000, 100000)(sorte)));
-        ::kill(pid, SIGKILL);
-        int estado = 0;
-        ::waitpid(pid, &estado, 0);
+            return 0;
+        }, static_cast<useconds_t>(std::uniform_int_distribution<>(2000, 100000)(sorte)));
         ASSERT_TRUE(WIFSIGNALED(estado)) << "the child ended on its own";
-        for (ssize_t n; (n = ::read(canal[0], &c, 1)) > 0;) gravacoes += c == '+';
-        ::close(canal[0]);
+        gravacoes += static_cast<size_t>(std::count(escrito.begin(), escrito.end(), '+'));
 
-        const std::string agoraIni = LeArquivo("vantor.ini"), agoraBotoes = LeArquivo("botoes.cfg");
+        const std::string agoraIni = LeArquivo("vantor.ini");
         EXPECT_TRUE(agoraIni == ini[0] || agoraIni == ini[1]) << tentativa << ": " << agoraIni;
-        EXPECT_TRUE(agoraBotoes == botoes[0] || agoraBotoes == botoes[1]) << tentativa;
-        LogsInteiros("LOG");
+        EXPECT_EQ(LeArquivo("botoes.cfg"), mapa) << tentativa;
+        for (const auto& e : fs::directory_iterator("LOG")) LinhasInteiras(e.path().string());
         // A fresh start reads the renamed files only, whatever temporary file the kill left behind.
-        Placar depois(temp, pasta.caminho());
-        depois.v.Form_Load();
-        EXPECT_EQ(depois.v.Config().Som[1], agoraIni == ini[0] ? "a.wav" : "b.wav");
-        EXPECT_EQ(depois.v.Botoes().MapaBotoes[1], agoraBotoes == botoes[0] ? 5 : 6);
-        EXPECT_TRUE(depois.GravaVersao(0)) << "a stray temporary file blocks no later write";
+        FakePlataforma plat;
+        plat.pastaPrograma = luta.pasta.caminho();
+        Vantor depois(plat);
+        depois.Form_Load();
+        EXPECT_EQ(depois.Config().Som[1], agoraIni == ini[0] ? "a.wav" : "b.wav");
+        EXPECT_EQ(depois.Botoes().MapaBotoes[1], 5);
+        EXPECT_TRUE(depois.GravaConfig() && depois.GravaBotoes()) << "a stray temporary file blocks no later write";
         fs::current_path(antes);
     }
     EXPECT_GE(gravacoes, 24u) << "a child could not write both files even once";
@@ -137,34 +111,33 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
         const std::string nome = std::to_string(c.limite) + " " + c.temp + " " + c.programa;
         PastaTemporaria pasta;
         fs::current_path(pasta.caminho());
-        Escreve("vantor.ini", "Som1=velho.wav\r\nLingua=0");
-        Escreve("botoes.cfg", std::string(514, '\x03'));
-        Escreve("arquivo", "not a folder");
+        std::ofstream("vantor.ini", std::ios::binary) << "Som1=velho.wav\r\nLingua=0";
+        std::ofstream("botoes.cfg", std::ios::binary) << std::string(514, '\x03');
+        std::ofstream("arquivo") << "not a folder";
         if (!c.temp.empty()) fs::create_directories("botoes.cfg.tmp");  // the button file's temporary name is taken
         const std::string ini = LeArquivo(Junta(c.programa, "vantor.ini"));
-        int canal[2];
-        ASSERT_EQ(::pipe(canal), 0);
-        const pid_t pid = ::fork();
-        if (pid == 0) {  // the limit and the ignored signal stay the child's
+        const auto [fim, estado] = NoFilho([&](int fd) {  // the limit and the ignored signal stay the child's
             const rlimit r{c.limite, c.limite};
             ::setrlimit(RLIMIT_FSIZE, &r);
             ::signal(SIGXFSZ, SIG_IGN);
-            Placar p(pasta.caminho() + "/" + c.temp, pasta.caminho() + "/" + c.programa);
-            std::string fim = p.LutaCurta();
-            Cena(p.v, [](Ajustes& a) { a.Som[1] = std::string(600, 's'); });  // past every limit tried
-            fim += std::string(p.v.GravaConfig() ? " ini" : "") + (p.v.GravaBotoes() ? " botoes" : "");
-            ::_exit(::write(canal[1], fim.data(), fim.size()) == static_cast<ssize_t>(fim.size()) ? 0 : 2);
-        }
-        ::close(canal[1]);
-        char buf[256];
-        const ssize_t n = ::read(canal[0], buf, sizeof buf);
-        ::close(canal[0]);
-        int estado = 0;
-        ::waitpid(pid, &estado, 0);
+            FakePlataforma plat;
+            plat.temp = pasta.caminho() + "/" + c.temp, plat.pastaPrograma = pasta.caminho() + "/" + c.programa;
+            Vantor v(plat);
+            v.Form_Load();
+            for (int k : {tecla::Enter, tecla::F12, tecla::F12, tecla::F8, tecla::F5, tecla::F12, tecla::F9, tecla::F9})
+                v.Form_KeyDown(k, 0);
+            for (int i = 0; i < 5; ++i, plat.Avanca(1000)) v.Timer_Luta_Timer();
+            v.Form_KeyDown(tecla::Espaco, 0);
+            Cena(v, [](Ajustes& a) { a.Som[1] = std::string(600, 's'); });  // past every limit tried
+            const Form1Controles& t = v.tela();
+            const std::string s = t.L_Pontos[Azul].Caption + ":" + t.L_Pontos[Vermelho].Caption + " " +
+                                  t.L_Tempo.Caption + " " + t.L_Msg.Caption + (v.GravaConfig() ? " ini" : "") +
+                                  (v.GravaBotoes() ? " botoes" : "");
+            return ::write(fd, s.data(), s.size()) == static_cast<ssize_t>(s.size()) ? 0 : 2;
+        });
         const bool primeiro = completo.empty();
         EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << nome << ": the child died";
-        EXPECT_EQ(std::string(buf, static_cast<size_t>(std::max<ssize_t>(n, 0))),
-                  primeiro ? "5:2 0:55 Pausa ini botoes" : "5:2 0:55 Pausa") << nome;
+        EXPECT_EQ(fim, primeiro ? "5:2 0:55 Pausa ini botoes" : "5:2 0:55 Pausa") << nome;
         EXPECT_EQ(LeArquivo(Junta(c.programa, "vantor.ini")) == ini, !primeiro) << nome << ": old settings file";
         EXPECT_EQ(LeArquivo("botoes.cfg") == std::string(514, '\x03'), !primeiro) << nome << ": old button file";
         const std::string log = c.temp + "LOG/LOG_2026-12-06_14-03-27.txt";
@@ -197,29 +170,20 @@ TEST(Robustez, RandomEventsKeepTheInvariants) {
         // Settings as the dialog gives them; short rounds, so that many rounds, rests and golden rounds pass.
         luta.Configura({n(1, 3), n(2, 12), n(1, 6), n(0, 2), n(5, 30), n(2, 12), at(0, 1) == 1});
         luta.plat.numSlots = 2;
+        // Each event: a key or Alt+F4, a click, the judges' poll, a window's end, or a tick.
         for (int i = 0; i < 4000; ++i) {
             luta.plat.respostaOkCancela = at(0, 1) == 1;
-            std::string evento = "tick";
-            switch (at(0, 5)) {
-                case 0: {
-                    const int codigo = at(0, 3) ? teclas[at(0, std::size(teclas) - 1)] : n(0, 300);
-                    const bool altF4 = at(0, 20) == 0;
-                    evento = altF4 ? "Alt+F4" : "key " + std::to_string(codigo);
-                    luta.Tecla(altF4 ? tecla::F4 : codigo, altF4 ? tecla::Alt : 0);
-                    break;
-                }
-                case 1:
-                    evento = "click " + v.tela().ordem[at(0, v.tela().ordem.size() - 1)]->Name;
-                    v.Clique(evento.substr(6), at(0, 2) ? Toque::Clique : Toque::DuploClique);
-                    break;
-                case 2:
-                    evento = "judges";
-                    luta.plat.leituras[at(0, 1)] = {uint32_t(at(0, 65535)), uint32_t(at(0, 65535)), 0, uint32_t(at(0, 15))};
-                    v.Timer_Joystick_Timer();
-                    break;
-                case 3: evento = "button timer"; v.Timer_Botao_Timer(n(0, 19)); break;
-                default: luta.Tick();
-            }
+            const size_t evento = at(0, 5);
+            const bool altF4 = at(0, 20) == 0;
+            const int codigo = at(0, 3) ? teclas[at(0, std::size(teclas) - 1)] : n(0, 300);
+            if (evento == 0) luta.Tecla(altF4 ? tecla::F4 : codigo, altF4 ? tecla::Alt : 0);
+            const std::string& area = v.tela().ordem[at(0, v.tela().ordem.size() - 1)]->Name;
+            if (evento == 1) v.Clique(area, at(0, 2) ? Toque::Clique : Toque::DuploClique);
+            const LeituraControle leitura{uint32_t(at(0, 65535)), uint32_t(at(0, 65535)), 0, uint32_t(at(0, 15))};
+            if (evento == 2) luta.plat.leituras[at(0, 1)] = leitura;
+            if (evento == 2) v.Timer_Joystick_Timer();
+            if (evento == 3) v.Timer_Botao_Timer(n(0, 19));
+            if (evento > 3) luta.Tick();
             const EstadoLuta& l = v.Luta();
             std::string quebra;
             if (l.Pausado != l.PausaLigada) quebra += " pause flags differ;";
@@ -229,12 +193,13 @@ TEST(Robustez, RandomEventsKeepTheInvariants) {
             for (size_t c : {1u, 2u}) {
                 if (v.tela().L_Pontos[c].Caption != std::to_string(SomaSatura(l.PontosMarcados[c], l.Faltas[3 - c])))
                     quebra += " shown score;";
-                if (l.Faltas[c] < 0 || l.Faltas[c] > 10 || (l.Faltas[c] == 10 && l.MeiaFalta[c])) quebra += " penalties;";
+                if (l.Faltas[c] < 0 || l.Faltas[c] > 10 || (l.Faltas[c] == 10 && l.MeiaFalta[c]))
+                    quebra += " penalties;";
             }
-            ASSERT_EQ(quebra, "") << "seed " << semente << ", event " << i << ": " << evento;
+            ASSERT_EQ(quebra, "") << "seed " << semente << ", event " << i << " (" << evento << ")";
         }
         EXPECT_GT(luta.plat.encerramentos, 0) << "Alt+F4 was pressed";
-        LogsInteiros(luta.pasta.caminho() + "/LOG");
+        for (const auto& e : fs::directory_iterator(luta.pasta.caminho() + "/LOG")) LinhasInteiras(e.path().string());
     }
 }
 

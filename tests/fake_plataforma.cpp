@@ -1,7 +1,6 @@
 #include "fake_plataforma.h"
 
 #include <cstdio>
-#include <ctime>
 
 namespace vantor::teste {
 
@@ -12,11 +11,9 @@ std::string FakePlataforma::DataHoraCurta(const Momento& m) {
 }
 
 void FakePlataforma::Avanca(int milissegundos) {
-    const long ms = agora.milissegundo + milissegundos;
-    std::tm t{0, 0, 0, agora.dia, agora.mes - 1, agora.ano - 1900};
-    const time_t s = timegm(&t) + agora.hora * 3600 + agora.minuto * 60 + agora.segundo + ms / 1000;
-    gmtime_r(&s, &t);
-    agora = {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec, static_cast<int>(ms % 1000)};
+    long t = ((agora.hora * 60L + agora.minuto) * 60 + agora.segundo) * 1000 + agora.milissegundo + milissegundos;
+    agora.milissegundo = static_cast<int>(t % 1000), agora.segundo = static_cast<int>(t / 1000 % 60);
+    agora.minuto = static_cast<int>(t / 60000 % 60), agora.hora = static_cast<int>(t / 3600000);
 }
 
 }  // namespace vantor::teste

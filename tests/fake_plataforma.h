@@ -11,22 +11,29 @@
 
 namespace vantor::teste {
 
-class FakePlataforma : public Plataforma {
-public:
+struct FakePlataforma : Plataforma {
     Momento agora{2026, 12, 6, 14, 3, 27, 450};
     int largura = 640, altura = 480;
-    std::string temp;           // the TEMP variable
-    std::string pastaPrograma;  // the program folder
+    std::string temp, pastaPrograma;  // the TEMP variable, the program folder
     bool respostaOkCancela = true;
     std::function<void(Form2&)> aoMostrarConfiguracao;
     std::function<void(FormSom&)> aoEscolherSom;
     std::vector<std::string> sons, perguntas, avisos, editores;
     std::vector<std::vector<std::string>> preparos;
     int configuracoesMostradas = 0, encerramentos = 0;
+    // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged,
+    // or real controllers behind `leitor`, `contaConectados` and `aoBombear`.
+    int numSlots = 0, conectados = 0;
+    std::array<LeituraControle, 16> leituras{};
+    bool duvidosos = false;
+    std::function<bool(int, LeituraControle&)> leitor;
+    std::function<int()> contaConectados;
+    std::function<void()> aoBombear;
+    // What the event loop does while the core waits; false ends the wait as a closed window would.
+    std::function<bool()> aoEsperar;
 
-    // Moves the fixed clock on; the log's time stamps follow.
+    // Moves the fixed clock on within the day; the log's time stamps follow.
     void Avanca(int milissegundos);
-
     Momento Agora() override { return agora; }
     std::string DataHoraCurta(const Momento& m) override;
     std::string SeparadorDecimal() override { return ","; }
@@ -41,26 +48,15 @@ public:
         return respostaOkCancela;
     }
     void Avisa(const std::string& texto, const std::string&) override { avisos.push_back(texto); }
-    void MostraConfiguracao(Form2& dialogo) override {
+    void MostraConfiguracao(Form2& f) override {
         ++configuracoesMostradas;
-        if (aoMostrarConfiguracao) aoMostrarConfiguracao(dialogo);
+        if (aoMostrarConfiguracao) aoMostrarConfiguracao(f);
     }
     void MostraEscolhaSom(FormSom& escolha) override {
         if (aoEscolherSom) aoEscolherSom(escolha);
     }
     void AbreEditor(const std::string& arquivo) override { editores.push_back(arquivo); }
     void Encerra() override { ++encerramentos; }
-
-    // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged,
-    // or real controllers behind `leitor`, `contaConectados` and `aoBombear`.
-    int numSlots = 0, conectados = 0;
-    std::array<LeituraControle, 16> leituras{};
-    bool duvidosos = false;
-    std::function<bool(int, LeituraControle&)> leitor;
-    std::function<int()> contaConectados;
-    std::function<void()> aoBombear;
-    // What the event loop does while the core waits; false ends the wait as a closed window would.
-    std::function<bool()> aoEsperar;
     int joyGetNumDevs() override { return numSlots; }
     bool joyGetPos(int slot, LeituraControle& l) override {
         if (leitor) return leitor(slot, l);

@@ -7,15 +7,8 @@
 
 namespace vantor::teste {
 
-PastaTemporaria::PastaTemporaria() {
-    std::string modelo = (std::filesystem::temp_directory_path() / "vantor-XXXXXX").string();
-    if (!::mkdtemp(modelo.data())) throw std::runtime_error("mkdtemp failed");
-    caminho_ = modelo;
-}
-
-PastaTemporaria::~PastaTemporaria() {
-    std::error_code ec;
-    std::filesystem::remove_all(caminho_, ec);
+PastaTemporaria::PastaTemporaria() : caminho_((std::filesystem::temp_directory_path() / "vantor-XXXXXX").string()) {
+    if (!::mkdtemp(caminho_.data())) throw std::runtime_error("mkdtemp failed");
 }
 
 std::vector<std::string> LinhasDe(const std::string& arquivo) {
@@ -53,13 +46,6 @@ void Luta::Configura(const Ajustes& a) {
     };
     Tecla(tecla::F1);
     plat.aoMostrarConfiguracao = nullptr;
-}
-
-void Luta::Tick(int n) {
-    for (int i = 0; i < n; ++i) {
-        plat.Avanca(1000);
-        v.Timer_Luta_Timer();
-    }
 }
 
 }  // namespace vantor::teste

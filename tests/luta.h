@@ -15,15 +15,14 @@
 namespace vantor::teste {
 
 // A fresh folder under the system's temporary folder, removed at the end of the test.
-class PastaTemporaria {
-public:
+struct PastaTemporaria {
     PastaTemporaria();
-    ~PastaTemporaria();
+    ~PastaTemporaria() {
+        std::error_code ec;
+        std::filesystem::remove_all(caminho_, ec);
+    }
     PastaTemporaria(const PastaTemporaria&) = delete;
-    PastaTemporaria& operator=(const PastaTemporaria&) = delete;
     const std::string& caminho() const { return caminho_; }
-
-private:
     std::string caminho_;
 };
 
@@ -38,14 +37,13 @@ void Cena(Vantor& v, F muda) {
         muda(l);
         v.RestauraLuta(l);
     } else {
-        vantor::Ajustes a = v.Config();
+        Ajustes a = v.Config();
         muda(a);
         v.DefineAjustes(a);
     }
 }
 
-class Luta {
-public:
+struct Luta {
     // Settings the configuration sequence (F1) puts in place before the next fight.
     struct Ajustes {
         int16_t Rounds = 1, Tempo = 60, Intervalo = 15, Regra = regra::Wtf2017, Limite = kSemLimite,
@@ -55,7 +53,6 @@ public:
     };
 
     explicit Luta(int16_t lingua = lingua::Portugues);
-
     // Runs the configuration sequence with a dialog that sets these values.
     void Configura(const Ajustes& a);
     void Tecla(int codigo, int mascara = 0) { v.Form_KeyDown(codigo, mascara); }
@@ -63,8 +60,12 @@ public:
         for (int c : codigos) Tecla(c);
     }
     // One second of wall time, then one clock tick.
-    void Tick(int n = 1);
-    // The current fight's log.
+    void Tick(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            plat.Avanca(1000);
+            v.Timer_Luta_Timer();
+        }
+    }
     std::vector<std::string> Log() const { return LinhasDe(v.Log().ArquivoLog); }
     // A log line as the fixed locale stamps it at hh:mm:ss of the fixed day, ",45" hundredths.
     static std::string L(const std::string& hms, const std::string& texto) {
