@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "app/vantor.h"
+#include "platform/som_sdl.h"
 #include "lang/campo.h"
 #include "settings/arquivos.h"
 #include "settings/configuracao.h"
@@ -213,6 +214,15 @@ std::string Botoes(const uint8_t* dados, size_t tamanho) {
         if (!relido.LeBotoes() || relido.MapaBotoes != v.MapaBotoes) return "map changed by a write and a read";
         return "";
     });
+}
+
+std::string Wav(const uint8_t* dados, size_t tamanho) {
+    const std::vector<int16_t> amostras = DecodificaWav(dados, tamanho);
+    if (amostras.size() % SomSDL::kCanais != 0) return "a torn frame";
+    // A minute at the device's rate, and a little for the resampler's tail.
+    if (amostras.size() > size_t(SomSDL::kMaiorDuracao + 1) * SomSDL::kTaxa * SomSDL::kCanais) return "over a minute";
+    if (DecodificaWav(dados, tamanho) != amostras) return "two decodings differ";
+    return "";
 }
 
 }  // namespace vantor::fuzz

@@ -170,14 +170,35 @@ private:
     std::map<std::string, Deixa> preparadas_;
 };
 
+// SDL allocates what a chunk's header declares before it reads the chunk, so a 60-byte file could ask for 2 GB:
+// every declared size is clamped to the bytes really there before SDL sees them. SDL also takes files with no
+// RIFF header, whose chunks this would not find; a WAV file has one, so those are no cue. False: not a WAV.
+bool AjustaBlocos(std::vector<uint8_t>& b) {
+    auto le = [&](size_t i) { return Uint32(b[i]) | Uint32(b[i + 1]) << 8 | Uint32(b[i + 2]) << 16 | Uint32(b[i + 3]) << 24; };
+    auto poe = [&](size_t i, Uint32 v) {
+        for (int k = 0; k < 4; ++k) b[i + k] = static_cast<uint8_t>(v >> (8 * k));
+    };
+    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0) return false;
+    poe(4, std::min<Uint32>(le(4), static_cast<Uint32>(b.size() - 8)));
+    for (size_t i = 12; i + 8 <= b.size();) {
+        const Uint32 tamanho = std::min<Uint32>(le(i + 4), static_cast<Uint32>(b.size() - i - 8));
+        poe(i + 4, tamanho);
+        i += 8 + size_t(tamanho) + (tamanho & 1);
+    }
+    return true;
+}
+
 }  // namespace
 
 std::vector<int16_t> DecodificaWav(const uint8_t* dados, size_t tamanho) {
     if (tamanho == 0 || tamanho > SomSDL::kMaiorArquivo) return {};
+    std::vector<uint8_t> copia(dados, dados + tamanho);
+    if (!AjustaBlocos(copia)) return {};
     SDL_AudioSpec formato{};
     Uint8* lidos = nullptr;
     Uint32 bytes = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(dados, static_cast<int>(tamanho)), 1, &formato, &lidos, &bytes)) return {};
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(copia.data(), static_cast<int>(copia.size())), 1, &formato, &lidos, &bytes))
+        return {};
     const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> amostras(lidos, SDL_FreeWAV);
     // Rates no sound card has are a broken header, and would make the conversion huge or empty.
     if (formato.freq < 1000 || formato.freq > 384000 || formato.channels == 0) return {};
