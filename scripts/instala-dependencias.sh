@@ -13,6 +13,8 @@ pacotes=(
   fonts-liberation
   # test: a private sound server with a null sink, parec/pactl to record it, a virtual X display
   pulseaudio pulseaudio-utils sox xvfb xauth
+  # scripts/saida.sh: keys into the real window, and Xlib for its helper that closes it as a window manager does
+  xdotool libx11-dev
 )
 
 instalado() {
