@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 #include "placar_vivo.h"
@@ -99,10 +100,18 @@ int main(int argc, char** argv) {
 
     PlacarVivo::Espera(1500);
     placar.Tecla(Qt::Key_Return);
-    placar.v->TocaSom(1);  // the device is open and playing when the server stops
     PlacarVivo::Espera(5000);
+    placar.v->TocaSom(1);  // the device is open and playing when the server stops
+    PlacarVivo::Espera(500);
 
-    ::kill(static_cast<pid_t>(servidor.processId()), SIGSTOP);
+    // The server goes on by itself after the stall, on a thread of its own: a window frozen by the stall must not
+    // keep it stopped.
+    const auto pidServidor = static_cast<pid_t>(servidor.processId());
+    ::kill(pidServidor, SIGSTOP);
+    std::thread segue([&] {
+        std::this_thread::sleep_for(std::chrono::seconds(parado));
+        ::kill(pidServidor, SIGCONT);
+    });
     parou = true;
     int vez = 0;
     QTimer cues;
@@ -116,7 +125,7 @@ int main(int argc, char** argv) {
     PlacarVivo::Espera(static_cast<int>(parado * 1000));
     cues.stop();
     parou = false;
-    ::kill(static_cast<pid_t>(servidor.processId()), SIGCONT);
+    segue.join();
     PlacarVivo::Espera(5000);
     QApplication::instance()->removeEventFilter(&observa);
 

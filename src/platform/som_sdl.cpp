@@ -28,6 +28,9 @@ using namespace std::chrono_literals;
 constexpr auto kAtrasoMaximo = 2s;
 // How often an idle worker looks at the device, so that a dead one is closed before the next cue.
 constexpr auto kVerificacao = 500ms;
+// An open device streams silence to the server all the time (0.4 % of a core here): closed once idle this long,
+// and opened again by the next cue.
+constexpr auto kOcioso = 5s;
 // How long the destructor waits for the worker to let go of SDL.
 constexpr auto kEsperaFim = 2s;
 
@@ -70,8 +73,16 @@ public:
             }
             if (preparar) Prepara(*preparar);
             if (tocar) Toca(*tocar);
+            if (!dispositivo_) continue;
             // A server that died (or a device unplugged) stops the device; the next cue opens a new one.
-            if (dispositivo_ && SDL_GetAudioDeviceStatus(dispositivo_) != SDL_AUDIO_PLAYING) Fecha();
+            if (SDL_GetAudioDeviceStatus(dispositivo_) != SDL_AUDIO_PLAYING) {
+                Fecha();
+            } else if (SDL_GetQueuedAudioSize(dispositivo_) > 0) {
+                tocou_ = Relogio::now();
+            } else if (Relogio::now() - tocou_ > kOcioso) {
+                SDL_CloseAudioDevice(dispositivo_);
+                dispositivo_ = 0;
+            }
         }
         bool abandonada;
         {
@@ -106,8 +117,10 @@ private:
         for (int tentativa = 0; tentativa < 2; ++tentativa) {
             if (!dispositivo_ && !Abre()) return;
             if (SDL_QueueAudio(dispositivo_, deixa->data(), bytes) == 0 &&
-                SDL_GetAudioDeviceStatus(dispositivo_) == SDL_AUDIO_PLAYING)
+                SDL_GetAudioDeviceStatus(dispositivo_) == SDL_AUDIO_PLAYING) {
+                tocou_ = Relogio::now();
                 return;
+            }
             Fecha();
         }
     }
@@ -167,6 +180,7 @@ private:
     const bool driverEscolhido_;  // SDL_AUDIODRIVER names one: no second-guessing it
     bool iniciado_ = false;
     SDL_AudioDeviceID dispositivo_ = 0;
+    Relogio::time_point tocou_{};  // when the device last had samples queued
     std::map<std::string, Deixa> preparadas_;
 };
 
