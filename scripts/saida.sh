@@ -96,7 +96,7 @@ roda() {
   sleep 0.2
   xdotool key 1
   for _ in $(seq 30); do
-    if pactl list sink-inputs 2>/dev/null | grep -q 'application.name = "Vantor"'; then
+    if pactl list sink-inputs 2>/dev/null | grep -q "application.process.id = \"$pid\""; then
       echo >>"$servicos/cues"
       break
     fi

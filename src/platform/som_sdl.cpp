@@ -89,7 +89,10 @@ public:
             std::lock_guard l(fila_->trava);
             abandonada = fila_->abandonada;
         }
-        if (!abandonada) Fecha();
+        if (!abandonada) {
+            Fecha();
+            SDL_TLSCleanup();  // SDL keeps its error text per thread, and frees it only for threads of its own
+        }
         std::lock_guard l(fila_->trava);
         fila_->terminou = true;
         fila_->aviso.notify_all();
@@ -111,7 +114,7 @@ private:
         if (!deixa || Relogio::now() - pedido.quando > kAtrasoMaximo) return;
         // Without its sound server SDL falls back to another driver (ALSA), which may lead nowhere; so while
         // on one, each cue starts SDL's audio afresh, which tries the server first again.
-        if (dispositivo_ && !driverEscolhido_ && !NoServidor()) Fecha();
+        if (iniciado_ && !driverEscolhido_ && !NoServidor()) Fecha();
         const auto bytes = static_cast<Uint32>(deixa->size() * sizeof(int16_t));
         // A device that failed since the last look gets one fresh start at once.
         for (int tentativa = 0; tentativa < 2; ++tentativa) {
@@ -143,8 +146,8 @@ private:
         return true;
     }
 
-    // Closes the device and SDL's audio with it: its PulseAudio connection dies with the server, and a new
-    // start looks for the server again.
+    // Closes the device and SDL's audio with it, so that the next start picks a driver afresh: the sound server
+    // first, once it is back, rather than whatever SDL fell back to while it was away.
     void Fecha() {
         if (dispositivo_) SDL_CloseAudioDevice(dispositivo_);
         dispositivo_ = 0;
