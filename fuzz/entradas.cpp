@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "controllers/juizes.h"
+#include "platform/som_sdl.h"
 #include "lang/campo.h"
 #include "settings/ajustes.h"
 #include "settings/configuracao.h"
@@ -133,6 +134,15 @@ std::string Botoes(const uint8_t* dados, size_t tamanho) {
     if (gravado.size() != 514) return "the map is not 514 bytes";
     Juizes relido;
     if (!relido.MapaDeBytes(gravado) || relido.MapaBotoes != j.MapaBotoes) return "map changed by a write and a read";
+    return "";
+}
+
+std::string Wav(const uint8_t* dados, size_t tamanho) {
+    const std::vector<int16_t> amostras = DecodificaWav(dados, tamanho);
+    if (amostras.size() % SomSDL::kCanais != 0) return "a torn frame";
+    // A minute at the device's rate, and a little for the resampler's tail.
+    if (amostras.size() > size_t(SomSDL::kMaiorDuracao + 1) * SomSDL::kTaxa * SomSDL::kCanais) return "over a minute";
+    if (DecodificaWav(dados, tamanho) != amostras) return "two decodings differ";
     return "";
 }
 

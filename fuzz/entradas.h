@@ -13,6 +13,7 @@ std::string ValorChave(const uint8_t* dados, size_t tamanho);
 std::string Numero(const uint8_t* dados, size_t tamanho);
 std::string Config(const uint8_t* dados, size_t tamanho);
 std::string Botoes(const uint8_t* dados, size_t tamanho);
+std::string Wav(const uint8_t* dados, size_t tamanho);
 
 struct Alvo {
     const char* nome;  // also the folder name under fuzz/corpus and fuzz/regressao
@@ -20,6 +21,7 @@ struct Alvo {
 };
 inline constexpr Alvo kAlvos[] = {
     {"campo", Campo}, {"valor_chave", ValorChave}, {"numero", Numero}, {"config", Config}, {"botoes", Botoes},
+    {"wav", Wav},
 };
 
 }  // namespace vantor::fuzz

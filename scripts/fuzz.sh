@@ -10,7 +10,7 @@ set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$raiz/build-fuzz"
 segundos="${FUZZ_SEGUNDOS:-60}"
-read -r -a alvos <<<"${FUZZ_ALVOS:-campo valor_chave numero config botoes}"
+read -r -a alvos <<<"${FUZZ_ALVOS:-campo valor_chave numero config botoes wav}"
 
 "$raiz/scripts/instala-dependencias.sh" </dev/null
 
@@ -22,7 +22,10 @@ status=0
 for alvo in "${alvos[@]}"; do
   mkdir -p "$build/corpus/$alvo" "$build/falhas/$alvo"
   dicionario=()
-  case "$alvo" in config | valor_chave) dicionario=(-dict="$raiz/fuzz/config.dict") ;; esac
+  case "$alvo" in
+    config | valor_chave) dicionario=(-dict="$raiz/fuzz/config.dict") ;;
+    wav) dicionario=(-dict="$raiz/fuzz/wav.dict") ;;
+  esac
   echo "== $alvo: ${segundos}s"
   if ! "$build/fuzz/fuzz_$alvo" -max_total_time="$segundos" -max_len=4096 -print_final_stats=1 \
       -artifact_prefix="$build/falhas/$alvo/" "${dicionario[@]}" \

@@ -7,13 +7,14 @@ pacotes=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  qt6-multimedia-dev libqt6multimedia6
   libgtest-dev libsdl2-dev
   clang libclang-rt-14-dev  # scripts/fuzz.sh: clang with libFuzzer and the sanitizer runtimes
-  # run: the scoreboard's font, and libpulse (pulled by libqt6multimedia6) talks to the sound server
+  # run: the scoreboard's font; SDL2 plays the cues through libpulse (a dependency of libsdl2-2.0-0)
   fonts-liberation
   # test: a private sound server with a null sink, parec/pactl to record it, a virtual X display
   pulseaudio pulseaudio-utils sox xvfb xauth
+  # scripts/saida.sh: keys into the real window, and Xlib for its helper that closes it as a window manager does
+  xdotool libx11-dev
 )
 
 instalado() {

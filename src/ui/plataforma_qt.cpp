@@ -12,7 +12,7 @@
 #include "platform/controles_sdl.h"
 #include "platform/data_hora.h"
 #include "platform/editor.h"
-#include "platform/som.h"
+#include "platform/som_sdl.h"
 #include "ui/dialogo_config.h"
 #include "ui/dialogo_som.h"
 
@@ -28,7 +28,7 @@ QSize TamanhoDaTela() {
 }  // namespace
 
 PlataformaQt::PlataformaQt()
-    : som_(std::make_unique<SomQt>(PastaPrograma())), controles_(std::make_unique<ControlesSDL>()) {}
+    : controles_(std::make_unique<ControlesSDL>()), som_(std::make_unique<SomSDL>(PastaPrograma())) {}
 
 PlataformaQt::~PlataformaQt() = default;
 
@@ -56,7 +56,7 @@ int PlataformaQt::AlturaTela() { return TamanhoDaTela().height(); }
 
 void PlataformaQt::TocaWav(const std::string& arquivo) { som_->Toca(arquivo); }
 
-void PlataformaQt::PreparaSons(const std::vector<std::string>& /*arquivos*/) {}
+void PlataformaQt::PreparaSons(const std::vector<std::string>& arquivos) { som_->Prepara(arquivos); }
 
 QString PlataformaQt::Titulo(const std::string& titulo) const {
     if (!titulo.empty()) return Texto(titulo);

@@ -9,7 +9,7 @@
 #include "app/plataforma.h"
 
 namespace vantor {
-class SomQt;
+class SomSDL;
 class ControlesSDL;
 }
 
@@ -55,8 +55,10 @@ private:
 
     QPointer<QWidget> janela_;
     QPointer<QWidget> configuracao_;
-    std::unique_ptr<SomQt> som_;
+    // In this order: SDL starts on the window's thread (the joystick subsystem, and the event one with it)
+    // before the sound worker starts its audio, and the worker has let go of SDL before the joysticks quit.
     std::unique_ptr<ControlesSDL> controles_;
+    std::unique_ptr<SomSDL> som_;
 };
 
 }  // namespace vantor::ui
