@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     observa.antes = [&] { proximoAntes = relogio.Agenda().Proximo(), prazoAntes = relogio.Agenda().Prazo(); };
     observa.depois = [&](Instante inicio) {
         const int64_t proximo = relogio.Agenda().Proximo();
-        if (proximo == proximoAntes || !placar.v->LutaIniciada) return;
+        if (proximo == proximoAntes || !placar.v->Luta().LutaIniciada) return;
         saltados += proximo - proximoAntes - 1;
         (parou ? atrasosParado : atrasosFora).push_back(Ms(inicio - prazoAntes));
     };
