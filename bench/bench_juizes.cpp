@@ -11,8 +11,8 @@
 #include <random>
 #include <vector>
 
-#include "mapa_juizes.h"
 #include "controle_virtual.h"
+#include "mapa_juizes.h"
 #include "placar_vivo.h"
 
 using namespace vantor;
@@ -44,10 +44,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::vector<std::unique_ptr<vantor::teste::Virtual>> juizes;
-    for (const char* nome : {"Juiz 1", "Juiz 2", "Juiz 3"}) juizes.push_back(std::make_unique<vantor::teste::Virtual>(nome));
+    for (const char* nome : {"Juiz 1", "Juiz 2", "Juiz 3"})
+        juizes.push_back(std::make_unique<vantor::teste::Virtual>(nome));
     PlacarVivo::Espera(500);  // a few polls: each controller takes its slot
     if (v.plat.ControlesConectados() != kJuizes) {
-        std::printf("  the virtual controllers did not all take a slot (%d of 3). MISSED\n", v.plat.ControlesConectados());
+        std::printf("  the virtual controllers did not all take a slot (%d of 3). MISSED\n",
+                    v.plat.ControlesConectados());
         return 0;
     }
     placar->Tecla(Qt::Key_Return);
@@ -109,7 +111,8 @@ int main(int argc, char** argv) {
             usado[static_cast<size_t>(a.botao)] = true;
             esperando.push_back(apertos.size());
             apertos.push_back(a);
-            QTimer::singleShot(segura, Qt::PreciseTimer, [&juizes, j, e] { juizes[static_cast<size_t>(j)]->Muda(e, false); });
+            QTimer::singleShot(segura, Qt::PreciseTimer,
+                               [&juizes, j, e] { juizes[static_cast<size_t>(j)]->Muda(e, false); });
         }
         if (static_cast<long>(apertos.size()) < total)
             QTimer::singleShot(std::uniform_int_distribution<int>(100, 500)(sorte), Qt::PreciseTimer, aperta);

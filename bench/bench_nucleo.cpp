@@ -29,14 +29,19 @@ namespace {
 class PlataformaSimulada : public Plataforma {
 public:
     std::string temp, pastaPrograma;
-    int64_t ms = 0;                   // since 08:00 on the day
+    int64_t ms = 0;  // since 08:00 on the day
     std::array<LeituraControle, 16> leituras{};
     std::function<void()> aoConfigurar;
     long sons = 0, perguntas = 0, editores = 0, avisos = 0;
 
     Momento Agora() override {
         const int64_t s = int64_t{8} * 3600 + ms / 1000;
-        return {2026, 12, 7, static_cast<int>(s / 3600 % 24), static_cast<int>(s / 60 % 60), static_cast<int>(s % 60),
+        return {2026,
+                12,
+                7,
+                static_cast<int>(s / 3600 % 24),
+                static_cast<int>(s / 60 % 60),
+                static_cast<int>(s % 60),
                 static_cast<int>(ms % 1000)};
     }
     std::string DataHoraCurta(const Momento& m) override {
@@ -138,7 +143,8 @@ private:
             proximaLuta_ = fimLuta_ = retoma_ = -1;
             return;
         }
-        if (fimLuta_ < 0 && (v_.Luta().LutaDecidida || agora - inicioLuta_ > int64_t{12} * 60'000)) fimLuta_ = agora + Entre(5'000, 30'000);
+        if (fimLuta_ < 0 && (v_.Luta().LutaDecidida || agora - inicioLuta_ > int64_t{12} * 60'000))
+            fimLuta_ = agora + Entre(5'000, 30'000);
         if (fimLuta_ >= 0 && agora >= fimLuta_) {
             if (Entre(0, 3) == 0) Tecla(tecla::S);
             Tecla(tecla::Esc);  // OK to the question: a new fight
@@ -152,8 +158,8 @@ private:
             }
             return;
         }
-        static constexpr int kPontos[] = {tecla::F12, tecla::Esquerda, tecla::F8, tecla::Direita, tecla::F12,
-                                          tecla::F8,  tecla::F11,      tecla::F7};
+        static constexpr int kPontos[] = {tecla::F12, tecla::Esquerda, tecla::F8,  tecla::Direita,
+                                          tecla::F12, tecla::F8,       tecla::F11, tecla::F7};
         static constexpr int kFaltas[] = {tecla::F5, tecla::Acima, tecla::F9, tecla::Abaixo, tecla::F6, tecla::F10};
         if (Chance(1.0 / 8)) Tecla(kPontos[Entre(0, std::size(kPontos) - 1)]);
         if (Chance(1.0 / 25)) Tecla(kFaltas[Entre(0, std::size(kFaltas) - 1)]);

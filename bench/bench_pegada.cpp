@@ -2,9 +2,9 @@
 // process (the real window, record and Qt platform, a fight started with Enter), and for comparison
 // on the real program in its own process, which runs its clock and polls but has no fight started
 // (nothing outside it can press its keys).
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <csignal>
 
 #include <cstdio>
 #include <fstream>
@@ -53,8 +53,8 @@ int main(int argc, char** argv) {
     const pid_t outro = LancaVantor(programa, pastaPrograma.caminho(), {}, -1);
 
     auto app = AplicacaoOffscreen(argc, argv);
-    std::printf("bench_pegada: %ld s of a running round, window offscreen (%s), 16 controller slots polled\n",
-                segundos, qPrintable(QApplication::platformName()));
+    std::printf("bench_pegada: %ld s of a running round, window offscreen (%s), 16 controller slots polled\n", segundos,
+                qPrintable(QApplication::platformName()));
     std::fflush(stdout);
     PlacarVivo placar({.segundosRound = static_cast<int>(segundos) + 60, .botoes = ""});
     placar.Tecla(Qt::Key_Return);

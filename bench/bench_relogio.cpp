@@ -15,11 +15,12 @@ using namespace vantor::bench;
 int main(int argc, char** argv) {
     const long segundos = std::max(1L, Opcao(argc, argv, "--segundos", 120));
     const bool cadaTick = Opcao(argc, argv, "--ticks", 0) != 0;  // --ticks 1 lists every tick's deviation
-    VizinhoOcupado vizinho;  // forked before Qt and SDL start threads
+    VizinhoOcupado vizinho;                                      // forked before Qt and SDL start threads
     auto app = AplicacaoOffscreen(argc, argv);
-    std::printf("bench_relogio: match clock over %ld s, window offscreen (%s), 16 controller slots polled, "
-                "one core kept busy by another process\n",
-                segundos, qPrintable(QApplication::platformName()));
+    std::printf(
+        "bench_relogio: match clock over %ld s, window offscreen (%s), 16 controller slots polled, "
+        "one core kept busy by another process\n",
+        segundos, qPrintable(QApplication::platformName()));
     std::fflush(stdout);
 
     // The round outlasts the run, so every tick counts down the same round.
@@ -81,7 +82,8 @@ int main(int argc, char** argv) {
     Informa("Enter key handled in", Ms(depoisEnter - t0), "ms");
     Informa("clock schedule began after the key by", Ms(inicioAgenda - t0), "ms");
     Informa("drift of the last tick, signed (+ is late)", deriva, "ms");
-    Figura("|drift| of the last tick (" + std::to_string(n) + " s)", std::fabs(deriva), "ms", 0.1 * static_cast<double>(n));
+    Figura("|drift| of the last tick (" + std::to_string(n) + " s)", std::fabs(deriva), "ms",
+           0.1 * static_cast<double>(n));
     Figura("|drift| rate", std::fabs(ppm), "ppm", 100);
     Informa("tick deviation from ideal, p50", Percentil(desvios, 50), "ms");
     Figura("tick deviation from ideal, p99", Percentil(desvios, 99), "ms", 5);

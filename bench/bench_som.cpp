@@ -28,7 +28,8 @@ bool Responde() {
         pactl.setStandardOutputFile(QProcess::nullDevice());
         pactl.setStandardErrorFile(QProcess::nullDevice());
         pactl.start("pactl", {"info"});
-        if (pactl.waitForFinished(2000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0) return true;
+        if (pactl.waitForFinished(2000) && pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0)
+            return true;
         PlacarVivo::Espera(100);
     }
     return false;
@@ -45,8 +46,8 @@ void Resume(const char* nome, const std::vector<double>& v, double limiteP99, do
 int main(int argc, char** argv) {
     const long parado = std::max(1L, Opcao(argc, argv, "--parado", 60));
     auto app = AplicacaoOffscreen(argc, argv);
-    std::printf("bench_som: a round on a private PulseAudio server stopped for %ld s, window offscreen (%s)\n",
-                parado, qPrintable(QApplication::platformName()));
+    std::printf("bench_som: a round on a private PulseAudio server stopped for %ld s, window offscreen (%s)\n", parado,
+                qPrintable(QApplication::platformName()));
     std::fflush(stdout);
 
     // The server, private: a null sink and a socket in a folder of our own.
@@ -69,7 +70,8 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    auto vivo = std::make_unique<PlacarVivo>(PlacarVivo::Opcoes{.segundosRound = static_cast<int>(parado) + 60, .botoes = ""});
+    auto vivo =
+        std::make_unique<PlacarVivo>(PlacarVivo::Opcoes{.segundosRound = static_cast<int>(parado) + 60, .botoes = ""});
     PlacarVivo& placar = *vivo;
     // The cues beside the program are in the build folder; the working folder is looked in first.
     for (const char* nome : {"gongo.wav", "sino.wav", "sparkle.wav"})
@@ -117,8 +119,10 @@ int main(int argc, char** argv) {
     QTimer cues;
     QObject::connect(&cues, &QTimer::timeout, [&] {
         const Instante antes = Relogio::now();
-        if (++vez == 3) placar.v->LeConfig();
-        else placar.v->TocaSom(1 + vez % 3);
+        if (++vez == 3)
+            placar.v->LeConfig();
+        else
+            placar.v->TocaSom(1 + vez % 3);
         chamadas.push_back(Ms(Relogio::now() - antes));
     });
     cues.start(5000);
@@ -154,8 +158,8 @@ int main(int argc, char** argv) {
     Conta("cues called while stopped (one: settings)", static_cast<long>(chamadas.size()));
     Figura("longest of those calls", Percentil(chamadas, 100), "ms", 5);
     Informa("cue after SIGCONT: recorded peak (of 32767)", pico, "");
-    std::printf("  %-44s %10s        target heard             %s\n", "cue after SIGCONT heard", pico > 1000 ? "yes" : "no",
-                pico > 1000 ? "met" : "MISSED");
+    std::printf("  %-44s %10s        target heard             %s\n", "cue after SIGCONT heard",
+                pico > 1000 ? "yes" : "no", pico > 1000 ? "met" : "MISSED");
 
     vivo.reset();  // lets go of the device while the server still answers
     servidor.kill();

@@ -15,8 +15,8 @@ namespace vantor::bench {
 // Forks and runs `programa` with the offscreen platform, TEMP pointing into `pasta` (also its working
 // folder) and the extra variables given ("NAME=value"). Its stdout goes nowhere; its stderr goes to
 // `fdErro` (or nowhere when -1). Returns the child's pid, or -1.
-inline pid_t LancaVantor(const std::string& programa, const std::string& pasta,
-                         const std::vector<std::string>& extras, int fdErro) {
+inline pid_t LancaVantor(const std::string& programa, const std::string& pasta, const std::vector<std::string>& extras,
+                         int fdErro) {
     // Everything the child needs is made before the fork: after it, only exec-safe calls.
     std::vector<std::string> ambiente;
     for (char** e = environ; *e; ++e) {

@@ -2,10 +2,10 @@
 // neighbour process, and one way of printing a figure beside its target.
 #pragma once
 
-#include <csignal>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <algorithm>
 #include <chrono>
@@ -56,7 +56,8 @@ inline void Informa(const std::string& nome, double valor, const std::string& un
 
 // A count whose target is none at all.
 inline bool Nenhum(const std::string& nome, long valor) {
-    std::printf("  %-44s %7ld        target 0                 %s\n", nome.c_str(), valor, valor == 0 ? "met" : "MISSED");
+    std::printf("  %-44s %7ld        target 0                 %s\n", nome.c_str(), valor,
+                valor == 0 ? "met" : "MISSED");
     return valor == 0;
 }
 

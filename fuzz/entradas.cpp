@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "controllers/juizes.h"
-#include "platform/som_sdl.h"
 #include "lang/campo.h"
+#include "platform/som_sdl.h"
 #include "settings/ajustes.h"
 #include "settings/configuracao.h"
 #include "settings/numero.h"
@@ -117,7 +117,8 @@ std::string Config(const uint8_t* dados, size_t tamanho) {
     Ajustes relido;
     LeTextoConfig(relido, TextoConfig(a));
     // A name holding "=" may hide a later key (the first hit anywhere wins); any other must come back.
-    if (!comIgual && (relido.Som != a.Som || relido.Lingua != a.Lingua)) return "settings changed by a write and a read";
+    if (!comIgual && (relido.Som != a.Som || relido.Lingua != a.Lingua))
+        return "settings changed by a write and a read";
     return "";
 }
 

@@ -20,8 +20,8 @@ struct Alvo {
     std::string (*entrada)(const uint8_t*, size_t);
 };
 inline constexpr Alvo kAlvos[] = {
-    {"campo", Campo}, {"valor_chave", ValorChave}, {"numero", Numero}, {"config", Config}, {"botoes", Botoes},
-    {"wav", Wav},
+    {"campo", Campo},   {"valor_chave", ValorChave}, {"numero", Numero},
+    {"config", Config}, {"botoes", Botoes},          {"wav", Wav},
 };
 
 }  // namespace vantor::fuzz

@@ -26,7 +26,7 @@ namespace {
 namespace fs = std::filesystem;
 using Relogio = std::chrono::steady_clock;
 constexpr int kTaxa = 44100, kJanela = kTaxa / 100;  // 10 ms windows
-constexpr int kForte = 20000, kFraco = 6000;          // tone peaks, told apart in the recording
+constexpr int kForte = 20000, kFraco = 6000;         // tone peaks, told apart in the recording
 
 // A child process, its output readable without waiting when asked for.
 class Processo {
@@ -68,13 +68,17 @@ struct Servidor {
     fs::path pasta = fs::temp_directory_path() / ("vantor-som-" + std::to_string(::getpid()));
     std::unique_ptr<Processo> daemon;
     std::string Endereco() const { return "unix:" + (pasta / "nativo").string(); }
-    Servidor() { fs::create_directories(pasta); ::setenv("PULSE_SERVER", Endereco().c_str(), 1); }
+    Servidor() {
+        fs::create_directories(pasta);
+        ::setenv("PULSE_SERVER", Endereco().c_str(), 1);
+    }
     ~Servidor() { daemon.reset(), ::unsetenv("PULSE_SERVER"), fs::remove_all(pasta); }
     bool Inicia() {
         daemon = std::make_unique<Processo>(std::vector<std::string>{
             "env", "HOME=" + pasta.string(), "XDG_RUNTIME_DIR=" + pasta.string(), "pulseaudio", "--daemonize=no",
             "--system=no", "--use-pid-file=no", "-n", "--exit-idle-time=-1", "--disallow-exit", "--realtime=no",
-            "--high-priority=no", "--load=module-native-protocol-unix auth-anonymous=1 socket=" + (pasta / "nativo").string(),
+            "--high-priority=no",
+            "--load=module-native-protocol-unix auth-anonymous=1 socket=" + (pasta / "nativo").string(),
             "--load=module-null-sink sink_name=vantor_nula rate=44100 channels=2"});
         for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(100)))
             if (std::system("pactl info >/dev/null 2>&1") == 0) return true;
@@ -92,13 +96,15 @@ struct Ouvido {
 // A 440 Hz tone of `pico` (of 32767) in any PCM layout: 8-bit unsigned, 16/24/32-bit signed, 32-bit float.
 std::string Wav(long quadros, int pico, int bits = 16, int canais = 1, int taxa = kTaxa, bool flutuante = false) {
     std::string s;
-    auto poe = [&](uint32_t v, int n) { for (int i = 0; i < n; ++i) s += char(v >> (8 * i)); };
+    auto poe = [&](uint32_t v, int n) {
+        for (int i = 0; i < n; ++i) s += char(v >> (8 * i));
+    };
     const uint32_t dados = uint32_t(quadros * canais * bits / 8);
     s += "RIFF", poe(36 + dados, 4), s += "WAVEfmt ", poe(16, 4), poe(flutuante ? 3 : 1, 2), poe(canais, 2);
     poe(taxa, 4), poe(taxa * canais * bits / 8, 4), poe(canais * bits / 8, 2), poe(bits, 2), s += "data", poe(dados, 4);
     for (long q = 0; q < quadros; ++q) {
         const double v = pico * std::sin(2 * M_PI * 440 * double(q) / taxa);
-        const uint32_t u = flutuante ? std::bit_cast<uint32_t>(float(v / 32768))
+        const uint32_t u = flutuante   ? std::bit_cast<uint32_t>(float(v / 32768))
                            : bits == 8 ? uint32_t(128 + std::lround(v / 256))
                                        : uint32_t(std::lround(v * (1 << (bits - 16))));
         for (int c = 0; c < canais; ++c) poe(u, bits / 8);
@@ -114,12 +120,16 @@ protected:
 
     void SetUp() override { fs::create_directories(pasta); }
     void TearDown() override { parec.reset(), fs::remove_all(pasta); }
-    void Escreve(const fs::path& nome, const std::string& bytes) { std::ofstream(pasta / nome, std::ios::binary) << bytes; }
+    void Escreve(const fs::path& nome, const std::string& bytes) {
+        std::ofstream(pasta / nome, std::ios::binary) << bytes;
+    }
 
     // Records the default sink's monitor of whichever server PULSE_SERVER (or the environment) leads to.
     void Escuta() {
-        parec = std::make_unique<Processo>(std::vector<std::string>{"parec", "-d", "@DEFAULT_MONITOR@",
-            "--format=s16le", "--rate=44100", "--channels=1", "--latency-msec=20"}, true);
+        parec =
+            std::make_unique<Processo>(std::vector<std::string>{"parec", "-d", "@DEFAULT_MONITOR@", "--format=s16le",
+                                                                "--rate=44100", "--channels=1", "--latency-msec=20"},
+                                       true);
         dados.clear();
         for (int i = 0; i < 250 && dados.size() < 4 * kJanela; ++i) Espera(20);
         ASSERT_GE(dados.size(), 4u * kJanela) << "parec recorded nothing: run the tests through scripts/testa.sh";
@@ -170,7 +180,11 @@ protected:
 TEST_F(Som, FilesPlayWhenTheyAreWavsAndNothingElseDoes) {
     const std::string tom = Wav(kTaxa, kForte);
     const long limite = vantor::SomSDL::kMaiorArquivo - 44;  // 8-bit mono: a byte a frame after 44 of header
-    const struct { const char* nome; std::string bytes; bool toca; } casos[] = {
+    const struct {
+        const char* nome;
+        std::string bytes;
+        bool toca;
+    } casos[] = {
         {"pcm16.wav", tom, true},
         {"pcm8.wav", Wav(8000, kForte, 8, 1, 8000), true},
         {"pcm24_estereo_48k.wav", Wav(48000, kForte, 24, 2, 48000), true},
@@ -195,8 +209,10 @@ TEST_F(Som, FilesPlayWhenTheyAreWavsAndNothingElseDoes) {
         Espera(400);
         const size_t marca = Marca();
         const Ouvido r = c.toca ? Toca(som, c.nome) : (som.Toca(c.nome), Espera(800), Ouve(marca));
-        if (c.toca) EXPECT_GT(r.pico, kForte / 2) << c.nome;
-        else EXPECT_LT(r.pico, 50) << c.nome << " sounded " << r.inicio << " s in";
+        if (c.toca)
+            EXPECT_GT(r.pico, kForte / 2) << c.nome;
+        else
+            EXPECT_LT(r.pico, 50) << c.nome << " sounded " << r.inicio << " s in";
     }
 }
 
@@ -256,8 +272,10 @@ TEST_F(Som, CuesComeBackAfterTheServerStallsDiesOrComesLate) {
             EXPECT_LT(Relogio::now() - antes, std::chrono::seconds(1)) << "the caller was held";
             Espera(1000);
         }
-        if (falha == kParado) servidor.daemon->Sinal(SIGCONT);
-        else ASSERT_TRUE(servidor.Inicia());
+        if (falha == kParado)
+            servidor.daemon->Sinal(SIGCONT);
+        else
+            ASSERT_TRUE(servidor.Inicia());
         Escuta();
         som.Toca("");  // whatever was left over from the outage is cut: what is heard next is new
         Espera(1000);

@@ -91,8 +91,9 @@ TEST(Cenario, GoldenRoundStartsFromNothingAndAGoldenRoundTiedEndsInATie) {
     luta.Tecla(tecla::F11);
     luta.Tick(3);
     const Linhas log = luta.Log();
-    EXPECT_EQ(log.at(1), Luta::L("14:03:32", "Start of combat: Blue(Blue) X Red(Red). 1 rounds of 0:02. "
-                                             "Rest Period: 1. Referees: 3. Round 1, Missing 2s, "));
+    EXPECT_EQ(log.at(1), Luta::L("14:03:32",
+                                 "Start of combat: Blue(Blue) X Red(Red). 1 rounds of 0:02. "
+                                 "Rest Period: 1. Referees: 3. Round 1, Missing 2s, "));
     EXPECT_EQ(log.at(5), Luta::L("14:03:37", "Start of GoldenRound."));
     EXPECT_EQ(Ultimas(log, 3), (Linhas{Luta::L("14:03:40", "Round 3, End of Round"), Luta::L("14:03:40", "Empate."),
                                        Luta::L("14:03:40", "Round 3, Missing 2s, Pause on. - Empate")}));
@@ -149,9 +150,27 @@ TEST(Cenario, TimeOutHoldsTheClockAPauseCancelsItAndDuringTheRestItWaits) {
 TEST(Comandos, KeysTicksAndClicksActOnlyWhenTheyMayAndAnAreaTakesItsStepOnceADoubleClickTwice) {
     Luta luta;
     const auto antes = std::make_pair(luta.v.Luta(), luta.Log().size());
-    for (int k : {tecla::F5, tecla::F6, tecla::F7, tecla::F8, tecla::F9, tecla::F10, tecla::F11, tecla::F12,
-                  tecla::Acima, tecla::Abaixo, tecla::Esquerda, tecla::Direita, tecla::Espaco, tecla::Um, tecla::Esc,
-                  tecla::F4, 97, 0, 255, -5, 70000})
+    for (int k : {tecla::F5,
+                  tecla::F6,
+                  tecla::F7,
+                  tecla::F8,
+                  tecla::F9,
+                  tecla::F10,
+                  tecla::F11,
+                  tecla::F12,
+                  tecla::Acima,
+                  tecla::Abaixo,
+                  tecla::Esquerda,
+                  tecla::Direita,
+                  tecla::Espaco,
+                  tecla::Um,
+                  tecla::Esc,
+                  tecla::F4,
+                  97,
+                  0,
+                  255,
+                  -5,
+                  70000})
         luta.Tecla(k);
     for (const char* area : {"K_Amais", "K_Vmenos", "K_FAMais", "K_FVMenos", "M_Minuto", "L_Tempo"})
         luta.v.Clique(area, Toque::Clique);
@@ -181,10 +200,10 @@ TEST(Comandos, KeysTicksAndClicksActOnlyWhenTheyMayAndAnAreaTakesItsStepOnceADou
         return n(l.PontosMarcados[1]) + n(l.PontosMarcados[2]) + n(l.Faltas[1]) + n(l.Faltas[2]) + "| " +
                v.tela().L_Pontos[1].Caption + " " + v.tela().L_Pontos[2].Caption;
     };
-    const std::pair<const char*, std::string> casos[] = {
-        {"K_Amais", "2 0 3 3 | 5 3"}, {"K_Amenos", "-2 0 3 3 | 1 3"}, {"K_VMais", "0 2 3 3 | 3 5"},
-        {"K_Vmenos", "0 -2 3 3 | 3 1"}, {"K_FAMais", "0 0 5 3 | 3 5"}, {"K_FAMenos", "0 0 1 3 | 3 1"},
-        {"K_FVMais", "0 0 3 5 | 5 3"}, {"K_FVMenos", "0 0 3 1 | 1 3"}};
+    const std::pair<const char*, std::string> casos[] = {{"K_Amais", "2 0 3 3 | 5 3"},  {"K_Amenos", "-2 0 3 3 | 1 3"},
+                                                         {"K_VMais", "0 2 3 3 | 3 5"},  {"K_Vmenos", "0 -2 3 3 | 3 1"},
+                                                         {"K_FAMais", "0 0 5 3 | 3 5"}, {"K_FAMenos", "0 0 1 3 | 3 1"},
+                                                         {"K_FVMais", "0 0 3 5 | 5 3"}, {"K_FVMenos", "0 0 3 1 | 1 3"}};
     for (const auto& [area, esperado] : casos) {
         Cena(luta.v, [](EstadoLuta& l) { l.PontosMarcados = {}, l.Faltas = {0, 3, 3}; });
         luta.v.Clique(area, Toque::Clique);  // a fast double click arrives as a click and then a double click

@@ -15,11 +15,28 @@ namespace {
 
 // The one table of the number rule: leading number, blanks anywhere, halves to even, clamped to 16 bits.
 TEST(Numero, TextToSixteenBitInteger) {
-    const std::pair<std::string, int16_t> casos[] = {
-        {"12abc", 12}, {" 1 2 ", 12}, {"\t-3.4x", -3}, {"+7", 7},    {"1.5.3", 2},   {"abc", 0},
-        {"", 0},       {"-", 0},      {"1,5", 1},      {"- 4", -4},  {"--4", 0},     {".5", 0},
-        {"2.5", 2},    {"3.5", 4},    {"-2.5", -2},    {"2.4999", 2}, {"40000", 32767}, {"-99999", -32768},
-        {"32767.4", 32767}, {"-32768.5", -32768}, {"9" + std::string(400, '9'), 32767}, {"4-", 4}};
+    const std::pair<std::string, int16_t> casos[] = {{"12abc", 12},
+                                                     {" 1 2 ", 12},
+                                                     {"\t-3.4x", -3},
+                                                     {"+7", 7},
+                                                     {"1.5.3", 2},
+                                                     {"abc", 0},
+                                                     {"", 0},
+                                                     {"-", 0},
+                                                     {"1,5", 1},
+                                                     {"- 4", -4},
+                                                     {"--4", 0},
+                                                     {".5", 0},
+                                                     {"2.5", 2},
+                                                     {"3.5", 4},
+                                                     {"-2.5", -2},
+                                                     {"2.4999", 2},
+                                                     {"40000", 32767},
+                                                     {"-99999", -32768},
+                                                     {"32767.4", 32767},
+                                                     {"-32768.5", -32768},
+                                                     {"9" + std::string(400, '9'), 32767},
+                                                     {"4-", 4}};
     for (const auto& [texto, esperado] : casos) EXPECT_EQ(Inteiro16(ValTexto(texto)), esperado) << '"' << texto << '"';
 }
 
@@ -82,7 +99,8 @@ TEST(Dialogo, PresetsFillTheirBoxesAndTheRuleSystemsShowAndStoreOnlyWhatTheyUse)
     f.L_Round.ListIndex = 2, f.L_Tempo.ListIndex = 2, f.L_Intervalo.ListIndex = 3;
     f.L_Round_Click(), f.L_Tempo_Click(), f.L_Intervalo_Click();
     EXPECT_EQ(f.T_Round.Text + " " + f.T_RoundInicial.Text + " " + f.T_Tempo.Text + " " + f.T_TempoInicial.Text + " " +
-                  f.T_Intervalo.Text, "3 1 120 120 50");
+                  f.T_Intervalo.Text,
+              "3 1 120 120 50");
     f.Op_Fetesp_Click();
     f.C_Limite.Value = f.C_Diferenca.Value = true;
     f.C_Limite_Click(), f.C_Diferenca_Click();
@@ -94,14 +112,16 @@ TEST(Dialogo, PresetsFillTheirBoxesAndTheRuleSystemsShowAndStoreOnlyWhatTheyUse)
     f.B_Ok_Click();
     const Ajustes& a = d.luta.v.Config();
     EXPECT_EQ(std::make_tuple(a.Regra, a.Limite, a.Diferenca, a.Rounds, a.Pontos1, a.Pontos2, a.Pontos3),
-              std::make_tuple(regra::Wtf2017, kSemLimite, 9, 2, 2, 3, 0)) << "a limit only under the limit rules";
+              std::make_tuple(regra::Wtf2017, kSemLimite, 9, 2, 2, 3, 0))
+        << "a limit only under the limit rules";
     velha.f->C_Diferenca.Value = velha.f->C_GoldenMeia.Value = true;
     velha.f->Op_WTF_Click();
     EXPECT_EQ(visiveis(*velha.f), (std::array<bool, 5>{false, false, false, false, false}));
     velha.f->B_Ok_Click();
     const Ajustes& b = velha.luta.v.Config();
     EXPECT_EQ(std::make_tuple(b.Regra, b.Diferenca, b.MeiaFaltaGolden),
-              std::make_tuple(regra::WtfAntiga, kSemLimite, true)) << "a hidden box keeps its tick";
+              std::make_tuple(regra::WtfAntiga, kSemLimite, true))
+        << "a hidden box keeps its tick";
 }
 
 TEST(Dialogo, TheLanguagePreviewsOnlyInTheDialogCancelChangesNothingAndOkStartsTheNextFightAlone) {
@@ -130,9 +150,10 @@ TEST(Dialogo, TheLanguagePreviewsOnlyInTheDialogCancelChangesNothingAndOkStartsT
         f.B_Ok_Click();
     };
     luta.Tecla(tecla::F1);
-    EXPECT_EQ(luta.Log().at(3), Luta::L("14:03:27", "Configura\tRounds: 3\tIntervalo: 15\tRound: 60\tNome Azul: Azul"
-                                                    "\tL2 Azul: \tNome Vermelho: Vermelho\tL2 Vermelho: Clube X"
-                                                    "\tÁrbitros: 3"));
+    EXPECT_EQ(luta.Log().at(3), Luta::L("14:03:27",
+                                        "Configura\tRounds: 3\tIntervalo: 15\tRound: 60\tNome Azul: Azul"
+                                        "\tL2 Azul: \tNome Vermelho: Vermelho\tL2 Vermelho: Clube X"
+                                        "\tÁrbitros: 3"));
     EXPECT_EQ(luta.v.tela().M_Config.Caption + " " + luta.v.tela().L_Msg.Caption, "Config: F1 [ENTER] Inicio");
     EXPECT_EQ(LeArquivo(luta.v.CaminhoConfig()),
               "Som1=gongo.wav\r\nSom2=sino.wav\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=1");

@@ -13,11 +13,11 @@ TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSettingAndPointsSaturate) {
         int regra, round, meiaGolden, mais, faltas, meia, depois, meiaDepois;
         const char* passo;
     } casos[] = {
-        {A, 1, 0, 1, 0, 0, 0, 1, "+1/2"}, {A, 1, 0, 1, 0, 1, 1, 0, "+1/2"}, {A, 1, 0, 0, 1, 0, 0, 1, "-1/2"},
-        {A, 1, 0, 0, 0, 1, 0, 0, "-1/2"}, {A, 1, 0, 0, 0, 0, 0, 0, "-1/2"},  // at zero it still writes its line
+        {A, 1, 0, 1, 0, 0, 0, 1, "+1/2"},  {A, 1, 0, 1, 0, 1, 1, 0, "+1/2"},   {A, 1, 0, 0, 1, 0, 0, 1, "-1/2"},
+        {A, 1, 0, 0, 0, 1, 0, 0, "-1/2"},  {A, 1, 0, 0, 0, 0, 0, 0, "-1/2"},    // at zero it still writes its line
         {A, 1, 0, 1, 9, 1, 10, 0, "+1/2"}, {A, 1, 0, 1, 10, 0, 10, 0, "+1/2"},  // no half penalty beyond the limit
-        {N, 2, 1, 1, 0, 0, 0, 1, "+1/2"}, {N, 2, 0, 1, 0, 1, 1, 1, "+1"},  // golden round: half steps if so set
-        {N, 1, 1, 0, 1, 1, 0, 1, "-1"}, {N, 1, 0, 0, 0, 0, 0, 0, "-1"}, {L, 1, 0, 1, 9, 0, 10, 0, "+1"},
+        {N, 2, 1, 1, 0, 0, 0, 1, "+1/2"},  {N, 2, 0, 1, 0, 1, 1, 1, "+1"},      // golden round: half steps if so set
+        {N, 1, 1, 0, 1, 1, 0, 1, "-1"},    {N, 1, 0, 0, 0, 0, 0, 0, "-1"},     {L, 1, 0, 1, 9, 0, 10, 0, "+1"},
         {N, 1, 0, 1, 10, 0, 10, 0, "+1"},
     };
     for (const auto& c : casos) {
@@ -30,7 +30,8 @@ TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSettingAndPointsSaturate) {
         c.mais ? luta.v.VMais() : luta.v.VMenos();
         const EstadoLuta& l = luta.v.Luta();
         EXPECT_EQ(std::make_tuple(l.Faltas[Vermelho], l.MeiaFalta[Vermelho], l.Faltas[Azul]),
-                  std::make_tuple(c.depois, c.meiaDepois == 1, 0)) << "row " << &c - casos;
+                  std::make_tuple(c.depois, c.meiaDepois == 1, 0))
+            << "row " << &c - casos;
         EXPECT_EQ(luta.Log().back(), Luta::L("14:03:27", "Round " + std::to_string(c.round) + ", Faltando 60s, " +
                                                              c.passo + " Falta Vermelho (Vermelho)"))
             << "row " << &c - casos;
@@ -76,23 +77,39 @@ TEST(Vitoria, DecidesAsTheRuleSystemSays) {
         int16_t faltasAzul, faltasVermelho, vencedor;  // penalties; the winner: 0 none, 1 blue, 2 red, 3 tie
     } casos[] = {
         // 2017: the difference counts in the last round only, not one short, with the penalties
-        {2, 3, 2, 99, 20, 0, 25, 3, 0, 0, 0}, {2, 3, 3, 99, 20, 0, 23, 3, 0, 0, 1},
-        {2, 3, 3, 99, 20, 0, 3, 22, 0, 0, 0}, {2, 1, 1, 99, 3, 0, 0, 1, 2, 0, 2},
+        {2, 3, 2, 99, 20, 0, 25, 3, 0, 0, 0},
+        {2, 3, 3, 99, 20, 0, 23, 3, 0, 0, 1},
+        {2, 3, 3, 99, 20, 0, 3, 22, 0, 0, 0},
+        {2, 1, 1, 99, 3, 0, 0, 1, 2, 0, 2},
         // limit and difference: the penalties count toward the limit; each one reached and one short
-        {1, 1, 1, 10, 99, 0, 8, 0, 0, 2, 1}, {1, 1, 1, 10, 99, 0, 9, 0, 0, 0, 0}, {1, 1, 1, 99, 3, 0, 1, 4, 0, 0, 2},
+        {1, 1, 1, 10, 99, 0, 8, 0, 0, 2, 1},
+        {1, 1, 1, 10, 99, 0, 9, 0, 0, 0, 0},
+        {1, 1, 1, 99, 3, 0, 1, 4, 0, 0, 2},
         {1, 1, 1, 99, 3, 0, 3, 1, 0, 0, 0},
         // old rules: a gap of 13 from round 3, either corner, without the penalties
-        {0, 3, 3, 99, 99, 0, 20, 8, 0, 0, 0}, {0, 3, 3, 99, 99, 0, 21, 8, 0, 0, 1},
-        {0, 3, 2, 99, 99, 0, 30, 0, 0, 0, 0}, {0, 3, 3, 99, 99, 0, 15, 5, 0, 5, 0},
+        {0, 3, 3, 99, 99, 0, 20, 8, 0, 0, 0},
+        {0, 3, 3, 99, 99, 0, 21, 8, 0, 0, 1},
+        {0, 3, 2, 99, 99, 0, 30, 0, 0, 0, 0},
+        {0, 3, 3, 99, 99, 0, 15, 5, 0, 5, 0},
         {0, 3, 3, 99, 99, 0, 0, 13, 0, 0, 2},
         // ten penalties lose under every rule, nine do not; both at ten: blue; the difference beats them
-        {2, 3, 1, 99, 99, 0, 0, 0, 9, 0, 0}, {0, 3, 1, 99, 99, 0, 0, 0, 10, 0, 2}, {1, 3, 1, 99, 99, 0, 0, 0, 0, 10, 1},
-        {2, 3, 1, 99, 99, 0, 0, 0, 10, 10, 1}, {1, 3, 1, 99, 5, 0, 20, 0, 10, 0, 1}, {1, 3, 1, 5, 5, 0, 5, 5, 0, 0, 2},
+        {2, 3, 1, 99, 99, 0, 0, 0, 9, 0, 0},
+        {0, 3, 1, 99, 99, 0, 0, 0, 10, 0, 2},
+        {1, 3, 1, 99, 99, 0, 0, 0, 0, 10, 1},
+        {2, 3, 1, 99, 99, 0, 0, 0, 10, 10, 1},
+        {1, 3, 1, 99, 5, 0, 20, 0, 10, 0, 1},
+        {1, 3, 1, 5, 5, 0, 5, 5, 0, 0, 2},
         // golden round: a lead of two under the newer rules, one under the old, any before it begins, no limit
-        {2, 1, 2, 99, 99, 1, 1, 0, 0, 0, 0}, {1, 1, 2, 99, 99, 1, 0, 1, 0, 0, 0}, {2, 1, 2, 99, 99, 1, 2, 0, 0, 0, 1},
-        {0, 1, 2, 99, 99, 1, 0, 1, 0, 0, 2}, {2, 1, 2, 99, 99, 0, 7, 6, 0, 0, 1}, {2, 1, 2, 99, 99, 1, 0, 0, 10, 10, 0},
+        {2, 1, 2, 99, 99, 1, 1, 0, 0, 0, 0},
+        {1, 1, 2, 99, 99, 1, 0, 1, 0, 0, 0},
+        {2, 1, 2, 99, 99, 1, 2, 0, 0, 0, 1},
+        {0, 1, 2, 99, 99, 1, 0, 1, 0, 0, 2},
+        {2, 1, 2, 99, 99, 0, 7, 6, 0, 0, 1},
+        {2, 1, 2, 99, 99, 1, 0, 0, 10, 10, 0},
         // after it: equal is a tie, any lead wins, a penalty too
-        {2, 1, 3, 99, 99, 1, 4, 4, 0, 0, 3}, {2, 1, 3, 99, 99, 1, 1, 0, 0, 0, 1}, {1, 1, 3, 99, 99, 1, 0, 0, 1, 0, 2},
+        {2, 1, 3, 99, 99, 1, 4, 4, 0, 0, 3},
+        {2, 1, 3, 99, 99, 1, 1, 0, 0, 0, 1},
+        {1, 1, 3, 99, 99, 1, 0, 0, 1, 0, 2},
     };
     for (const auto& c : casos) {
         Luta luta;
@@ -132,7 +149,8 @@ TEST(Relogio, GoldenRoundLengthAndRestsOfZeroAndLess) {
     negativo.Tick(1);
     EXPECT_TRUE(zero.v.Luta().Pausado);
     EXPECT_EQ(std::make_tuple(negativo.v.Luta().Pausado, negativo.v.Luta().RoundAtual, negativo.v.Luta().TempoRestante),
-              std::make_tuple(false, 2, 0)) << "no rest: the next round runs at once";
+              std::make_tuple(false, 2, 0))
+        << "no rest: the next round runs at once";
 }
 
 }  // namespace

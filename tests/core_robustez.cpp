@@ -61,20 +61,23 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewSettings) {
         };
         ASSERT_TRUE(grava(1));
         const std::string ini[2] = {"Som1=a.wav" + LeArquivo("vantor.ini").substr(10), LeArquivo("vantor.ini")};
-        const auto [escrito, estado] = NoFilho([&](int fd) {
-            luta.plat.numSlots = 1;
-            const int teclas[] = {tecla::Enter, tecla::F12, tecla::F8, tecla::F5, tecla::Espaco, tecla::Um, tecla::Esc};
-            for (long i = 0; i < 10000; ++i) {
-                luta.Tecla(teclas[i % 7]);
-                luta.plat.leituras[0].botoes = static_cast<uint32_t>(i % 16);
-                luta.v.Timer_Joystick_Timer();
-                luta.plat.Avanca(250);
-                luta.v.Timer_Luta_Timer();
-                luta.v.Timer_Botao_Timer(static_cast<int>(i % 18) + 1);
-                if (::write(fd, grava(i) ? "+" : "-", 1) != 1) return 4;
-            }
-            return 0;
-        }, static_cast<useconds_t>(std::uniform_int_distribution<>(2000, 100000)(sorte)));
+        const auto [escrito, estado] = NoFilho(
+            [&](int fd) {
+                luta.plat.numSlots = 1;
+                const int teclas[] = {tecla::Enter,  tecla::F12, tecla::F8, tecla::F5,
+                                      tecla::Espaco, tecla::Um,  tecla::Esc};
+                for (long i = 0; i < 10000; ++i) {
+                    luta.Tecla(teclas[i % 7]);
+                    luta.plat.leituras[0].botoes = static_cast<uint32_t>(i % 16);
+                    luta.v.Timer_Joystick_Timer();
+                    luta.plat.Avanca(250);
+                    luta.v.Timer_Luta_Timer();
+                    luta.v.Timer_Botao_Timer(static_cast<int>(i % 18) + 1);
+                    if (::write(fd, grava(i) ? "+" : "-", 1) != 1) return 4;
+                }
+                return 0;
+            },
+            static_cast<useconds_t>(std::uniform_int_distribution<>(2000, 100000)(sorte)));
         ASSERT_TRUE(WIFSIGNALED(estado)) << "the child ended on its own";
         gravacoes += static_cast<size_t>(std::count(escrito.begin(), escrito.end(), '+'));
 
@@ -103,8 +106,12 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
         rlim_t limite;
         std::string temp, programa;  // in the case's folder
         bool registra;
-    } casos[] = {{RLIM_INFINITY, "", "", true}, {0, "", "", true}, {1, "", "", true}, {150, "", "", true},
-                 {500, "", "", true},  {RLIM_INFINITY, "arquivo/", "arquivo", false},
+    } casos[] = {{RLIM_INFINITY, "", "", true},
+                 {0, "", "", true},
+                 {1, "", "", true},
+                 {150, "", "", true},
+                 {500, "", "", true},
+                 {RLIM_INFINITY, "arquivo/", "arquivo", false},
                  {RLIM_INFINITY, "arquivo", "arquivo/x", true}};  // TEMP naming a file: its name + LOG is the folder
     std::vector<std::string> completo;
     for (const auto& c : casos) {
@@ -158,8 +165,8 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
 
 // Thousands of random events, valid and not, against the rules that hold at every moment.
 TEST(Robustez, RandomEventsKeepTheInvariants) {
-    const int teclas[] = {tecla::Enter, tecla::Esc, tecla::Espaco, tecla::Um,       tecla::S,     tecla::F1,
-                          tecla::F5,    tecla::F6,  tecla::F7,     tecla::F8,       tecla::F9,    tecla::F10,
+    const int teclas[] = {tecla::Enter, tecla::Esc, tecla::Espaco, tecla::Um,       tecla::S,      tecla::F1,
+                          tecla::F5,    tecla::F6,  tecla::F7,     tecla::F8,       tecla::F9,     tecla::F10,
                           tecla::F11,   tecla::F12, tecla::Acima,  tecla::Esquerda, tecla::Abaixo, tecla::Direita};
     for (const uint32_t semente : {1u, 2u, 3u, 7u, 20261206u}) {
         std::mt19937 sorte(semente);

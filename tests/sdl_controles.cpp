@@ -111,9 +111,14 @@ TEST_F(Controles, SticksOnTheSlotScaleAndInputsShorterThanAPoll) {
     v.Botao(0, false);
     for (unsigned esperado : {1u, 0u}) EXPECT_EQ(Le()[0].botoes, esperado);
     // A stick undone between polls shows what the latch saw first: the far end, or the centre.
-    const struct { int eixo; std::vector<int16_t> valores; std::vector<uint32_t> lidos; } casos[] = {
-        {0, {32767}, {65535}}, {0, {-32768}, {0}}, {1, {7232, 0}, {32768}}, {1, {7232}, {40000}}, {1, {7233}, {40001}},
-        {0, {7233, 0}, {65535, 32768}}, {1, {30000}, {62768}}, {1, {0, 20000}, {32768, 52768}}};
+    const struct {
+        int eixo;
+        std::vector<int16_t> valores;
+        std::vector<uint32_t> lidos;
+    } casos[] = {{0, {32767}, {65535}},   {0, {-32768}, {0}},
+                 {1, {7232, 0}, {32768}}, {1, {7232}, {40000}},
+                 {1, {7233}, {40001}},    {0, {7233, 0}, {65535, 32768}},
+                 {1, {30000}, {62768}},   {1, {0, 20000}, {32768, 52768}}};
     for (const auto& c : casos) {
         for (int16_t valor : c.valores) v.Eixo(c.eixo, valor);
         for (uint32_t esperado : c.lidos) {
@@ -149,8 +154,13 @@ protected:
     void SetUp() override {
         Controles::SetUp();
         const fs::path sys = arvore_.caminho() + "/sys", fora = arvore_.caminho() + "/fora";
-        for (auto [no, porta] : {std::pair{"event7", "1-1.2"}, {"event10", "1-1.2"}, {"hidraw1", "1-1.2"},
-                                 {"event8", "1-1.4"}, {"event9", "1-1.4"}, {"hidraw2", "1-1.4"}, {"event11", "1-1.3"}})
+        for (auto [no, porta] : {std::pair{"event7", "1-1.2"},
+                                 {"event10", "1-1.2"},
+                                 {"hidraw1", "1-1.2"},
+                                 {"event8", "1-1.4"},
+                                 {"event9", "1-1.4"},
+                                 {"hidraw2", "1-1.4"},
+                                 {"event11", "1-1.3"}})
             Planta(sys, no, porta);
         Planta(sys, "event12", "1-1.5", "0005");
         fs::create_directory_symlink("../../devices/desligado/event50", sys / "class/input/event50");
@@ -163,7 +173,11 @@ protected:
 TEST_F(Portas, IdenticalPadsGetTheirSlotsBackWhateverTheOrderOfTheirReturn) {
     // Two pads of one model without serial numbers on ports 1-1.2 and 1-1.4, both unplugged; the second is back
     // first, each on a new node (the kernel numbers them anew).
-    const struct { const char* nome; const char* antes[2]; const char* depois[2]; } casos[] = {
+    const struct {
+        const char* nome;
+        const char* antes[2];
+        const char* depois[2];
+    } casos[] = {
         {"Par 1", {"/dev/input/event7", "/dev/input/event8"}, {"/dev/input/event10", "/dev/input/event9"}},
         {"Par 2", {"/dev/hidraw1", "/dev/hidraw2"}, {"/dev/input/event7", "/dev/input/event8"}},
         {"Par 3", {"/dev/input/event7", "/dev/input/event8"}, {"/dev/input/event11", "/dev/input/event9"}},  // moved
@@ -182,10 +196,15 @@ TEST_F(Portas, IdenticalPadsGetTheirSlotsBackWhateverTheOrderOfTheirReturn) {
 TEST_F(Portas, PadsThatLookAlikeWithoutAPortAreDoubtfulWhileBothAreIn) {
     // No port: none from SDL (a virtual pad's), an empty path, no sysfs entry, a dangling link, paths outside
     // /dev, a Bluetooth pad behind its dongle, a link out of the tree.
-    const struct { const char* nos[2]; bool duvidosos; } casos[] = {
-        {{nullptr, ""}, true}, {{"/dev/input/event99", "/dev/input/event50"}, true},
-        {{"/tmp/input/event7", "input/event7"}, true}, {{"/dev/input/event12", "/dev/input/event60"}, true},
-        {{"/dev/input/event7", ""}, false}, {{"/dev/hidraw2", "/dev/input/event7"}, false}};
+    const struct {
+        const char* nos[2];
+        bool duvidosos;
+    } casos[] = {{{nullptr, ""}, true},
+                 {{"/dev/input/event99", "/dev/input/event50"}, true},
+                 {{"/tmp/input/event7", "input/event7"}, true},
+                 {{"/dev/input/event12", "/dev/input/event60"}, true},
+                 {{"/dev/input/event7", ""}, false},
+                 {{"/dev/hidraw2", "/dev/input/event7"}, false}};
     for (size_t i = 0; i < std::size(casos); ++i) {
         Virtual* par[2] = {&Liga("Igual", casos[i].nos[0]), &Liga("Igual", casos[i].nos[1])};
         Le();

@@ -58,8 +58,10 @@ protected:
             for (size_t i = 0; i <= 18; ++i) {
                 if (!Relogio(i).Enabled || agora_ - inicio_[i] < Relogio(i).Interval) continue;
                 inicio_[i] += Relogio(i).Interval;
-                if (i == 0) v().Timer_Luta_Timer();
-                else v().Timer_Botao_Timer(static_cast<int>(i));
+                if (i == 0)
+                    v().Timer_Luta_Timer();
+                else
+                    v().Timer_Botao_Timer(static_cast<int>(i));
             }
             Sincroniza();
         }
@@ -170,8 +172,10 @@ TEST_F(Mesa, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
             const auto [j, e] = roteiro[lampadas.size()];
             lampadas.push_back(v().Botoes().Configurando_b);
             Virtual& c = *virtuais_[j];
-            if (e < 4) c.Botao(e, true);
-            else c.Eixo(e - 4, 32767);
+            if (e < 4)
+                c.Botao(e, true);
+            else
+                c.Eixo(e - 4, 32767);
             if (lampadas.size() == 1) c.Botao(1, true);  // two inputs in one poll: the lower position wins
             Passa(50);
             for (int b = 0; b < 4; ++b) c.Botao(b, false);

@@ -36,10 +36,12 @@ protected:
     PastaTemporaria arvore_;
     // First made, last gone: the virtual devices need SDL running.
     ControlesSDL controles_{[this](int i) -> std::string {
-        if (const auto it = nos_.find(SDL_JoystickGetDeviceInstanceID(i)); it != nos_.end()) return it->second;
-        const char* sdl = SDL_JoystickPathForIndex(i);
-        return sdl ? sdl : "";
-    }, arvore_.caminho() + "/sys"};
+                                if (const auto it = nos_.find(SDL_JoystickGetDeviceInstanceID(i)); it != nos_.end())
+                                    return it->second;
+                                const char* sdl = SDL_JoystickPathForIndex(i);
+                                return sdl ? sdl : "";
+                            },
+                            arvore_.caminho() + "/sys"};
     std::vector<std::unique_ptr<Virtual>> virtuais_;
 };
 

@@ -15,7 +15,12 @@ using namespace std::chrono_literals;
 const AgendaTicks::Instante kT0 = AgendaTicks::Instante{} + 1000s;
 
 TEST(AgendaTicks, NextTickIsTheFirstDeadlineStillAhead) {
-    const struct { const char* caso; int64_t ultimo; AgendaTicks::Duracao agora; int64_t proximo; } casos[] = {
+    const struct {
+        const char* caso;
+        int64_t ultimo;
+        AgendaTicks::Duracao agora;
+        int64_t proximo;
+    } casos[] = {
         {"nothing fired yet", 0, 0ms, 1},
         {"fired exactly on its deadline", 2, 2s, 3},
         {"woke a hair early: never the same tick again", 5, 5s - 1ms, 6},

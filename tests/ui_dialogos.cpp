@@ -39,7 +39,9 @@ void QuandoAbrir(std::function<void(T&)> passo, int tentativa = 0) {
 }
 
 template <class T = QLineEdit>
-T* Filho(QWidget& d, const char* nome) { return d.findChild<T*>(QString::fromUtf8(nome)); }
+T* Filho(QWidget& d, const char* nome) {
+    return d.findChild<T*>(QString::fromUtf8(nome));
+}
 
 // A click on a list's item; a double click adds the second press as the window system sends it.
 void Clica(QWidget& d, const char* lista, const QString& texto, bool duplo = false) {
@@ -112,7 +114,8 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterStoresLogsAndSaves) {
     EXPECT_EQ(plat.sons, (std::vector<std::string>{Junta(raiz, "gongo.wav"), apito, apito}));
     EXPECT_EQ(std::tie(v.Config().Nome[1], v.Config().Lingua, v.Config().Som[2]), std::make_tuple("Silva", 2, apito));
     EXPECT_NE(LeArquivo(log).find("\tConfigura\tRounds: 1\tIntervalo: 15\tRound: 60\tNome Azul: Silva\tL2 Azul: \t"
-                                  "Nome Vermelho: Vermelho\tL2 Vermelho: \tÁrbitros: 3\r\n"), std::string::npos);
+                                  "Nome Vermelho: Vermelho\tL2 Vermelho: \tÁrbitros: 3\r\n"),
+              std::string::npos);
     EXPECT_EQ(LeArquivo(Junta(raiz, "vantor.ini")),
               "Som1=gongo.wav\r\nSom2=" + apito + "\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=2");
 }

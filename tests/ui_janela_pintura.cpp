@@ -22,15 +22,25 @@ QPoint Ponto(const Placar& p, double x, double y, int dx = 0, int dy = 0) {
             int(std::lround(y / 15.0 * p.plat.altura / 480.0)) + dy};
 }
 
-struct Amostra { const char* onde; double x, y; int dx, dy; QRgb cor; };
+struct Amostra {
+    const char* onde;
+    double x, y;
+    int dx, dy;
+    QRgb cor;
+};
 
 const QRgb kBranco = qRgb(255, 255, 255), kPreto = qRgb(0, 0, 0), kAzul = qRgb(0, 0, 255);
 
 // Each state of the board, reached through real keys where it can be, and where its colours show.
-struct Estado { const char* nome; void (*faz)(Placar&); std::vector<Amostra> amostras; };
+struct Estado {
+    const char* nome;
+    void (*faz)(Placar&);
+    std::vector<Amostra> amostras;
+};
 
 const Estado kEstados[] = {
-    {"after start-up", [](Placar&) {},
+    {"after start-up",
+     [](Placar&) {},
      {{"blue score, beside the digit", 4800, 3500, 4, 0, kAzul},
       {"red score, beside the digit", 4815, 3500, -5, 0, qRgb(234, 12, 0)},
       {"clock covering the score's top", 5000, 1275, 0, -3, kPreto},
@@ -50,7 +60,8 @@ const Estado kEstados[] = {
       {"left lamp, unlit", 607, 2707, 0, 0, kBranco},
       {"right lamp, unlit", 9007, 2707, 0, 0, kBranco}}},
     // Button 1 of the first controller is lamp 3 in the built-in map: the top lamp of the red edge's first column.
-    {"one lamp lit", [](Placar& p) {
+    {"one lamp lit",
+     [](Placar& p) {
          p.plat.numSlots = 1;
          p.v->Timer_Joystick_Timer();
          p.plat.leituras[0].botoes = 1;
@@ -59,11 +70,18 @@ const Estado kEstados[] = {
      {{"lit lamp", 127, 3907, 0, 0, qRgb(0, 255, 0)},
       {"lamp below it", 127, 4267, 0, 0, kBranco},
       {"lamp across", 9487, 3907, 0, 0, kBranco}}},
-    {"a penalty", [](Placar& p) { p.Teclas({Qt::Key_Return, Qt::Key_F5}); },
+    {"a penalty",
+     [](Placar& p) {
+         p.Teclas({Qt::Key_Return, Qt::Key_F5});
+     },
      {{"its marker", 8460, 6060, 0, 0, qRgb(255, 0, 0)}, {"next marker", 7980, 6060, 0, 0, kBranco}}},
-    {"fight running", [](Placar& p) { p.Teclas({Qt::Key_Return}); },
+    {"fight running",
+     [](Placar& p) { p.Teclas({Qt::Key_Return}); },
      {{"score where the message line was", 8775, 2535, -5, -4, kAzul}}},
-    {"paused", [](Placar& p) { p.Teclas({Qt::Key_Return, Qt::Key_Space}); },
+    {"paused",
+     [](Placar& p) {
+         p.Teclas({Qt::Key_Return, Qt::Key_Space});
+     },
      {{"message line", 8775, 2535, -5, -4, qRgb(0, 255, 255)}}},
 };
 

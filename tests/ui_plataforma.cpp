@@ -15,11 +15,13 @@ namespace {
 const Momento kMomento{2026, 12, 6, 14, 3, 27, 450};
 
 TEST(DataHora, TheZoneAndItsBlanksLeaveTheTime) {
-    const std::pair<QString, QString> casos[] = {
-        {"HH:mm:ss t", "HH:mm:ss"}, {"h:mm:ss AP tttt", "h:mm:ss AP"}, {"t HH:mm:ss", "HH:mm:ss"},
-        {"H:mm:ss t 'Uhr'", "H:mm:ss 'Uhr'"},
-        // Quoted letters are literal text, not the zone.
-        {"H'h'mm'min'ss's' t", "H'h'mm'min'ss's'"}, {"'at' HH:mm", "'at' HH:mm"}};
+    const std::pair<QString, QString> casos[] = {{"HH:mm:ss t", "HH:mm:ss"},
+                                                 {"h:mm:ss AP tttt", "h:mm:ss AP"},
+                                                 {"t HH:mm:ss", "HH:mm:ss"},
+                                                 {"H:mm:ss t 'Uhr'", "H:mm:ss 'Uhr'"},
+                                                 // Quoted letters are literal text, not the zone.
+                                                 {"H'h'mm'min'ss's' t", "H'h'mm'min'ss's'"},
+                                                 {"'at' HH:mm", "'at' HH:mm"}};
     for (const auto& [formato, esperado] : casos) EXPECT_EQ(plataforma::FormatoSemFuso(formato), esperado);
 
     EXPECT_EQ(plataforma::DataHoraCurta(QLocale("pt_BR"), kMomento), "06/12/2026 14:03:27");

@@ -22,18 +22,39 @@ namespace {
 
 TEST(Teclas, QtKeysBecomeVirtualKeyCodes) {
     const Qt::KeyboardModifiers nada, teclado = Qt::KeypadModifier, shift = Qt::ShiftModifier;
-    const struct { int tecla; Qt::KeyboardModifiers mods; int codigo; } casos[] = {
-        {Qt::Key_Return, nada, 13}, {Qt::Key_Enter, teclado, 13}, {Qt::Key_0, nada, 48}, {Qt::Key_9, teclado, 105},
-        {Qt::Key_A, nada, 65}, {Qt::Key_Z, shift, 90}, {Qt::Key_F1, nada, 112}, {Qt::Key_F12, nada, 123},
-        {Qt::Key_Left, nada, 37}, {Qt::Key_Up, nada, 38}, {Qt::Key_Right, nada, 39}, {Qt::Key_Down, nada, 40},
-        {Qt::Key_Escape, nada, 27}, {Qt::Key_Space, nada, 32}, {Qt::Key_Tab, nada, 9}, {Qt::Key_Menu, nada, 0},
-        // Shift held: Qt names the character, the code names the key under it.
-        {Qt::Key_Exclam, shift, 49}, {Qt::Key_Asterisk, shift, 56}, {Qt::Key_Asterisk, teclado, 106}};
+    const struct {
+        int tecla;
+        Qt::KeyboardModifiers mods;
+        int codigo;
+    } casos[] = {{Qt::Key_Return, nada, 13},
+                 {Qt::Key_Enter, teclado, 13},
+                 {Qt::Key_0, nada, 48},
+                 {Qt::Key_9, teclado, 105},
+                 {Qt::Key_A, nada, 65},
+                 {Qt::Key_Z, shift, 90},
+                 {Qt::Key_F1, nada, 112},
+                 {Qt::Key_F12, nada, 123},
+                 {Qt::Key_Left, nada, 37},
+                 {Qt::Key_Up, nada, 38},
+                 {Qt::Key_Right, nada, 39},
+                 {Qt::Key_Down, nada, 40},
+                 {Qt::Key_Escape, nada, 27},
+                 {Qt::Key_Space, nada, 32},
+                 {Qt::Key_Tab, nada, 9},
+                 {Qt::Key_Menu, nada, 0},
+                 // Shift held: Qt names the character, the code names the key under it.
+                 {Qt::Key_Exclam, shift, 49},
+                 {Qt::Key_Asterisk, shift, 56},
+                 {Qt::Key_Asterisk, teclado, 106}};
     for (const auto& c : casos)
         EXPECT_EQ(ui::CodigoVirtual(c.tecla, c.mods), c.codigo) << "Qt key 0x" << std::hex << c.tecla;
 
-    const std::pair<Qt::KeyboardModifiers, int> mascaras[] = {{nada, 0}, {shift, 1}, {Qt::ControlModifier, 2},
-        {Qt::AltModifier, 4}, {shift | Qt::ControlModifier | Qt::AltModifier, 7}, {teclado | Qt::MetaModifier, 0}};
+    const std::pair<Qt::KeyboardModifiers, int> mascaras[] = {{nada, 0},
+                                                              {shift, 1},
+                                                              {Qt::ControlModifier, 2},
+                                                              {Qt::AltModifier, 4},
+                                                              {shift | Qt::ControlModifier | Qt::AltModifier, 7},
+                                                              {teclado | Qt::MetaModifier, 0}};
     for (const auto& [mods, mascara] : mascaras) EXPECT_EQ(ui::MascaraModificadores(mods), mascara);
 }
 
@@ -48,7 +69,9 @@ struct Programa {
     ~Programa() { qunsetenv("TEMP"); }
 
     // The last frame the window put on its screen: stale for as long as the window does not repaint.
-    QImage Quadro() { return janela.screen()->grabWindow(janela.winId()).toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage Quadro() {
+        return janela.screen()->grabWindow(janela.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
     QImage Recorte(const Controle& c) { return Quadro().copy(ui::RetanguloPixels(c)); }
     // Waits, as long as a loaded machine may need, for a control's area of the frame to change.
     bool Muda(const Controle& c, const std::function<void()>& faz) {
@@ -100,8 +123,10 @@ TEST(Programa, AJudgesPressKeysClicksAndTicksReachTheRecordAndAPaintedFrame) {
 // Answers the next modal box once it is up; gives up after two seconds rather than hang the run.
 void Responde(const std::function<void(QMessageBox&)>& f, int tentativa = 0) {
     QTimer::singleShot(10, [f, tentativa] {
-        if (auto* c = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) f(*c);
-        else if (tentativa < 200) Responde(f, tentativa + 1);
+        if (auto* c = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            f(*c);
+        else if (tentativa < 200)
+            Responde(f, tentativa + 1);
     });
 }
 
@@ -115,7 +140,11 @@ TEST(Encerramento, OnlyOkResetsTheFightAndAltF4EndsTheProgramAtOnce) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
     QTest::keyClick(&janela, Qt::Key_Return);
     QTest::keyClick(&janela, Qt::Key_F12);
-    const struct { const char* nome; void (*responde)(QMessageBox&); bool zera; } casos[] = {
+    const struct {
+        const char* nome;
+        void (*responde)(QMessageBox&);
+        bool zera;
+    } casos[] = {
         {"Enter on the default", [](QMessageBox& c) { Tecla(c, Qt::Key_Return); }, false},
         {"Esc", [](QMessageBox& c) { Tecla(c, Qt::Key_Escape); }, false},
         {"OK", [](QMessageBox& c) { c.button(QMessageBox::Ok)->click(); }, true},

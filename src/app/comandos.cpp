@@ -46,7 +46,7 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
 
 #define VANTOR_CLIQUE_FIGHT(handler, op) \
     void Vantor::handler() {             \
-        if (luta_.LutaIniciada) {              \
+        if (luta_.LutaIniciada) {        \
             op();                        \
             AtualizaTela();              \
         }                                \

@@ -65,23 +65,21 @@ Controle clicavel(Controle c, bool duplo) {
 }  // namespace
 
 Form1Controles::Form1Controles() {
-    L_Nome[1] = pintado(rotulo("L_Nome", 1, 6120, 0, 3495, 1275, "Azul", 24, false), RGB(0, 0, 255),
-                        RGB(224, 224, 224));
-    L_Nome[2] = pintado(rotulo("L_Nome", 2, 0, 0, 3495, 1275, "Vermelho", 24, false), RGB(128, 0, 0),
-                        RGB(224, 224, 224));
-    L_Pontos[1] = pintado(rotulo("L_Pontos", 1, 4800, 720, 3975, 4935, "88", 249.75, true), kAmarelo,
-                          RGB(0, 0, 255));
-    L_Pontos[2] = pintado(rotulo("L_Pontos", 2, 840, 720, 3975, 4935, "88", 249.75, true), kAmarelo,
-                          RGB(234, 12, 0));
+    L_Nome[1] =
+        pintado(rotulo("L_Nome", 1, 6120, 0, 3495, 1275, "Azul", 24, false), RGB(0, 0, 255), RGB(224, 224, 224));
+    L_Nome[2] =
+        pintado(rotulo("L_Nome", 2, 0, 0, 3495, 1275, "Vermelho", 24, false), RGB(128, 0, 0), RGB(224, 224, 224));
+    L_Pontos[1] = pintado(rotulo("L_Pontos", 1, 4800, 720, 3975, 4935, "88", 249.75, true), kAmarelo, RGB(0, 0, 255));
+    L_Pontos[2] = pintado(rotulo("L_Pontos", 2, 840, 720, 3975, 4935, "88", 249.75, true), kAmarelo, RGB(234, 12, 0));
     L_Pontos[1].DuploClicavel = L_Pontos[2].DuploClicavel = true;
 
-    L_Tempo = clicavel(pintado(rotulo("L_Tempo", -1, 3480, -120, 2685, 1395, "9:99", 63.75, true), kBranco, kPreto),
-                       false);
+    L_Tempo =
+        clicavel(pintado(rotulo("L_Tempo", -1, 3480, -120, 2685, 1395, "9:99", 63.75, true), kBranco, kPreto), false);
     L_Msg = clicavel(transparente(rotulo("L_Msg", -1, 675, 1320, 8295, 1215, "", 48, true), kPreto), false);
     L_Minuto = pintado(rotulo("L_Minuto", -1, 3600, 960, 2415, 1650, "99", 80.25, true), kPreto, kPessego);
     L_Minuto.Visible = false;
-    L_Golden = pintado(rotulo("L_Golden", -1, 1560, 4440, 6615, 1185, "Golden Round", 48, false), kPreto,
-                       RGB(255, 224, 128));
+    L_Golden =
+        pintado(rotulo("L_Golden", -1, 1560, 4440, 6615, 1185, "Golden Round", 48, false), kPreto, RGB(255, 224, 128));
     L_Config = pintado(rotulo("L_Config", -1, 0, 4440, 9615, 375, "", 12, false), kPreto, RGB(255, 255, 128));
     Label5 = pintado(rotulo("Label5", -1, 4440, 5640, 735, 255, "Round", 8.25, true), kPreto, kPessego);
     L_Round = pintado(rotulo("L_Round", -1, 4440, 5760, 735, 945, "9", 48, true), kPreto, kPessego);
@@ -114,8 +112,8 @@ Form1Controles::Form1Controles() {
         const char* texto;
     } legenda[6] = {{0, 0, "1"}, {1, 9360, "1"}, {2, 240, "2"}, {3, 9120, "2"}, {4, 8880, "3"}, {5, 480, "3"}};
     for (const auto& l : legenda)
-        Label1[l.indice] = transparente(rotulo("Label1", l.indice, l.left, 4800, 255, 255, l.texto, 12, false),
-                                        RGB(0, 192, 0));
+        Label1[l.indice] =
+            transparente(rotulo("Label1", l.indice, l.left, 4800, 255, 255, l.texto, 12, false), RGB(0, 192, 0));
 
     // Lamps: one column per value group, taller for higher values, three judges stacked from the
     // bottom; neighbouring lamps share their one-pixel border.
@@ -143,14 +141,12 @@ Form1Controles::Form1Controles() {
     M_Ponto.Alignment = Alinhamento::Direita;
     Label10 = pintado(rotulo("Label10", -1, 3600, 6960, 1200, 255, "F12(+) F11(-)", 8.25, false), kBranco, kAzulDica);
     Label11 = pintado(rotulo("Label11", -1, 4800, 6960, 1080, 255, "F8(+) F7(-)", 8.25, false), kBranco, kVermelhoDica);
-    M_Minuto = clicavel(transparente(rotulo("M_Minuto", -1, 5880, 6960, 1320, 255, "1 minuto: \"1\"", 8.25, false),
-                                     dica),
-                        false);
-    M_Sumula = clicavel(transparente(rotulo("M_Sumula", -1, 7200, 6960, 960, 255, "Súmula: \"S\"", 8.25, false), dica),
-                        false);
-    M_Config = clicavel(transparente(rotulo("M_Config", -1, 8160, 6960, 1455, 255, "Configuração: F1", 8.25, false),
-                                     dica),
-                        false);
+    M_Minuto = clicavel(
+        transparente(rotulo("M_Minuto", -1, 5880, 6960, 1320, 255, "1 minuto: \"1\"", 8.25, false), dica), false);
+    M_Sumula =
+        clicavel(transparente(rotulo("M_Sumula", -1, 7200, 6960, 960, 255, "Súmula: \"S\"", 8.25, false), dica), false);
+    M_Config = clicavel(
+        transparente(rotulo("M_Config", -1, 8160, 6960, 1455, 255, "Configuração: F1", 8.25, false), dica), false);
 
     L_Aviso = pintado(rotulo("L_Aviso", -1, 0, 6960, 9600, 255, "", 8.25, true), kPreto, kAmarelo);
     L_Aviso.Visible = false;
@@ -165,9 +161,10 @@ Form1Controles::Form1Controles() {
     }
     for (int k = 1; k <= 18; ++k) ordem.push_back(&S_Botao[k]);
     for (auto& l : Label1) ordem.push_back(&l);
-    for (Controle* c : {&Label2, &Label5, &L_Round, &K_Amais, &K_Amenos, &K_VMais, &K_Vmenos, &K_FAMais, &K_FAMenos,
-                        &K_FVMais, &K_FVMenos, &M_Falta, &Label7, &Label8, &M_Ponto, &Label10, &Label11, &M_Minuto,
-                        &M_Sumula, &M_Config, &L_Aviso, &L_Config, &L_Golden, &L_Tempo, &L_Minuto, &L_Msg})
+    for (Controle* c :
+         {&Label2,   &Label5,    &L_Round, &K_Amais,  &K_Amenos, &K_VMais, &K_Vmenos, &K_FAMais, &K_FAMenos,
+          &K_FVMais, &K_FVMenos, &M_Falta, &Label7,   &Label8,   &M_Ponto, &Label10,  &Label11,  &M_Minuto,
+          &M_Sumula, &M_Config,  &L_Aviso, &L_Config, &L_Golden, &L_Tempo, &L_Minuto, &L_Msg})
         ordem.push_back(c);
 }
 

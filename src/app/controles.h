@@ -15,10 +15,9 @@ constexpr uint32_t RGB(int r, int g, int b) {
 }
 // The colours the board's messages, markers and round label use.
 namespace cor {
-constexpr uint32_t Preto = RGB(0, 0, 0), Branco = RGB(255, 255, 255), Vermelho = RGB(255, 0, 0),
-                   Azul = RGB(0, 0, 255), Amarelo = RGB(255, 255, 0), Ciano = RGB(0, 255, 255),
-                   VerdeClaro = RGB(128, 255, 128), CinzaClaro = RGB(224, 224, 224),
-                   LaranjaClaro = RGB(255, 224, 128);
+constexpr uint32_t Preto = RGB(0, 0, 0), Branco = RGB(255, 255, 255), Vermelho = RGB(255, 0, 0), Azul = RGB(0, 0, 255),
+                   Amarelo = RGB(255, 255, 0), Ciano = RGB(0, 255, 255), VerdeClaro = RGB(128, 255, 128),
+                   CinzaClaro = RGB(224, 224, 224), LaranjaClaro = RGB(255, 224, 128);
 }  // namespace cor
 
 constexpr int Vermelho_de(uint32_t c) { return static_cast<int>(c & 0xFF); }
@@ -78,9 +77,9 @@ struct Form1Controles {
     std::array<Controle, 3> L_Nome, L_Pontos;  // index 1 blue, 2 red
     Controle L_Tempo, L_Msg, L_Minuto, L_Golden, L_Config, Label5, L_Round, Shape1, Label2;
     Controle K_Amais, K_Amenos, K_VMais, K_Vmenos, K_FAMais, K_FAMenos, K_FVMais, K_FVMenos;
-    std::array<Controle, 11> F1, F2;       // 1..10
-    std::array<Controle, 6> Label1;         // 0..5
-    std::array<Controle, 19> S_Botao;       // 1..18
+    std::array<Controle, 11> F1, F2;   // 1..10
+    std::array<Controle, 6> Label1;    // 0..5
+    std::array<Controle, 19> S_Botao;  // 1..18
     Controle M_Falta, Label7, Label8, M_Ponto, Label10, Label11, M_Minuto, M_Sumula, M_Config;
     // The operator's warnings, over the key-hint line: a warning matters more than a reminder of the keys.
     Controle L_Aviso;

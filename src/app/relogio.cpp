@@ -36,7 +36,8 @@ void Vantor::Timer_Luta_Timer() {
         ++luta_.RoundAtual;
         luta_.TempoRestante = ajustes_.Tempo;
         // Under the 2017 rules the golden round lasts at most a minute.
-        if (luta_.RoundAtual > ajustes_.Rounds && ajustes_.Regra == regra::Wtf2017 && ajustes_.Tempo > 60) luta_.TempoRestante = 60;
+        if (luta_.RoundAtual > ajustes_.Rounds && ajustes_.Regra == regra::Wtf2017 && ajustes_.Tempo > 60)
+            luta_.TempoRestante = 60;
         luta_.ContaIntervalo = ajustes_.Intervalo;
         janela_.tela.L_Minuto.Caption = DoisDigitos(luta_.ContaIntervalo);
         GravaLog(LogR() + Traduz(txt::FimDo) + " " + Traduz(txt::Round));
@@ -50,10 +51,12 @@ void Vantor::Inicio_Luta() {
     luta_.LutaIniciada = true;
     luta_.MostraConfig = false;
     ResetaTimer();
-    GravaLog(Traduz(txt::InicioDaLuta) + ": " + ajustes_.Nome[1] + "(" + Traduz(txt::Azul) + ")" + " X " + ajustes_.Nome[2] + "(" + Traduz(txt::Vermelho) + "). " +
-             std::to_string(ajustes_.Rounds) + " " + Traduz(txt::RoundsDe) + " " + std::to_string(ajustes_.Tempo / 60) + ":" +
-             DoisDigitos(ajustes_.Tempo % 60) + ". " + Traduz(txt::Intervalo) + ": " + std::to_string(ajustes_.Intervalo) + ". " + Traduz(txt::Arbitros) +
-             ": " + std::to_string(ajustes_.Arbitros) + ". " + LogTR());
+    GravaLog(Traduz(txt::InicioDaLuta) + ": " + ajustes_.Nome[1] + "(" + Traduz(txt::Azul) + ")" + " X " +
+             ajustes_.Nome[2] + "(" + Traduz(txt::Vermelho) + "). " + std::to_string(ajustes_.Rounds) + " " +
+             Traduz(txt::RoundsDe) + " " + std::to_string(ajustes_.Tempo / 60) + ":" +
+             DoisDigitos(ajustes_.Tempo % 60) + ". " + Traduz(txt::Intervalo) + ": " +
+             std::to_string(ajustes_.Intervalo) + ". " + Traduz(txt::Arbitros) + ": " +
+             std::to_string(ajustes_.Arbitros) + ". " + LogTR());
 }
 
 void Vantor::Espaco() {

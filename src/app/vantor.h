@@ -151,10 +151,10 @@ public:
     void Dispara(const std::string& x);
     void Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos);
     void Timer_Botao_Timer(int k);
-    void PreparaBotoes();  // start-up: masks, default map, descriptions, then the button file
+    void PreparaBotoes();    // start-up: masks, default map, descriptions, then the button file
     bool ConfiguraBotoes();  // false when the window went away while it waited
-    bool LeBotoes();    // false when there is no usable button file; the map is then untouched
-    bool GravaBotoes();  // false when the file could not be written; the old one stays
+    bool LeBotoes();         // false when there is no usable button file; the map is then untouched
+    bool GravaBotoes();      // false when the file could not be written; the old one stays
     void AcendeLampada(int k, bool acesa);
     bool Capturando() const { return juizes_.Capturando(); }
 

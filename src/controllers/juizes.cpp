@@ -29,8 +29,10 @@ void Vantor::Dispara(const std::string& x) {
         AcendeLampada(k, true);
         janela_.Timer_Botao[static_cast<size_t>(k)].SetEnabled(true);
         // Before the start and during the rest a press shows and is logged but can never count.
-        if (luta_.LutaIniciada && luta_.ContaIntervalo < 0) juizes_.Pendentes |= juizes_.MascaraBotao[static_cast<size_t>(k)];
-        GravaLog(LogTR() + Traduz(txt::BotaoApertado) + ":\t" + std::to_string(i) + "\t" + juizes_.DescricaoBotao[static_cast<size_t>(k)]);
+        if (luta_.LutaIniciada && luta_.ContaIntervalo < 0)
+            juizes_.Pendentes |= juizes_.MascaraBotao[static_cast<size_t>(k)];
+        GravaLog(LogTR() + Traduz(txt::BotaoApertado) + ":\t" + std::to_string(i) + "\t" +
+                 juizes_.DescricaoBotao[static_cast<size_t>(k)]);
         // Buttons 1..9 score for red, 10..18 for blue.
         Checa(1, 2, 3, Vermelho, ajustes_.Pontos1);
         Checa(4, 5, 6, Vermelho, ajustes_.Pontos2);
@@ -54,8 +56,8 @@ void Vantor::Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos) {
     if (!luta_.Pausado) {
         auto& pontos = luta_.PontosMarcados[static_cast<size_t>(Cor)];
         pontos = SomaSatura(pontos, p_Pontos);
-        GravaLog(LogTR() + Traduz(txt::Pontos) + ": \t" + Traduz(Cor == Azul ? txt::Azul : txt::Vermelho) + "\t" + std::to_string(p_Pontos) + "\t" +
-                 ajustes_.Nome[static_cast<size_t>(Cor)]);
+        GravaLog(LogTR() + Traduz(txt::Pontos) + ": \t" + Traduz(Cor == Azul ? txt::Azul : txt::Vermelho) + "\t" +
+                 std::to_string(p_Pontos) + "\t" + ajustes_.Nome[static_cast<size_t>(Cor)]);
     }
     AtualizaTela();
 }

@@ -10,8 +10,9 @@ namespace {
 constexpr size_t kTamanhoArquivo = 514;  // 257 little-endian 16-bit entries
 
 // Positions 1..47 of the map a fresh installation starts with.
-constexpr int16_t kMapaPadrao[48] = {0,  12, 9, 10, 15, 16, 13, 14, 10, 16, 13, 1, 1, 7, 5, 2, 3,  4, 1, 2, 7, 15, 5, 6,
-                                     11, 17, 14, 18, 1, 8, 4, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 6, 9, 3, 12};
+constexpr int16_t kMapaPadrao[48] = {0, 12, 9, 10, 15, 16, 13, 14, 10, 16, 13, 1,  1, 7, 5, 2,
+                                     3, 4,  1, 2,  7,  15, 5,  6,  11, 17, 14, 18, 1, 8, 4, 1,
+                                     0, 0,  0, 0,  0,  0,  0,  0,  0,  0,  0,  0,  6, 9, 3, 12};
 
 }  // namespace
 
@@ -22,7 +23,8 @@ void Vantor::PreparaBotoes() {
     for (int k = 1; k <= 18; ++k) {
         const int base = k <= 9 ? k - 1 : k - 10;
         juizes_.DescricaoBotao[static_cast<size_t>(k)] = "Juiz " + std::to_string(base % 3 + 1) + " - " +
-                                                 Traduz(k <= 9 ? txt::Vermelho : txt::Azul) + " botao " + std::to_string(base / 3 + 1);
+                                                         Traduz(k <= 9 ? txt::Vermelho : txt::Azul) + " botao " +
+                                                         std::to_string(base / 3 + 1);
     }
     LeBotoes();
 }

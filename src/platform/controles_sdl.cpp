@@ -109,23 +109,20 @@ void ControlesSDL::Bombeia() {
         for (int i = 0; i < n; ++i) {
             const SDL_Event& e = eventos[i];
             switch (e.type) {
-            case SDL_JOYDEVICEADDED:
-                // The event's device index may be stale by now; a look at every device is not.
-                Procura();
-                break;
-            case SDL_JOYDEVICEREMOVED:
-                Remove(e.jdevice.which);
-                break;
-            case SDL_JOYBUTTONDOWN:
-            case SDL_JOYBUTTONUP:
-                if (Controle* c = Acha(e.jbutton.which); c && c->slot >= 0 && e.jbutton.button < kBotoes)
-                    c->botoes[e.jbutton.button].Muda(e.jbutton.state == SDL_PRESSED);
-                break;
-            case SDL_JOYAXISMOTION:
-                if (Controle* c = Acha(e.jaxis.which); c && c->slot >= 0) c->Eixo(e.jaxis.axis, e.jaxis.value);
-                break;
-            default:
-                break;
+                case SDL_JOYDEVICEADDED:
+                    // The event's device index may be stale by now; a look at every device is not.
+                    Procura();
+                    break;
+                case SDL_JOYDEVICEREMOVED: Remove(e.jdevice.which); break;
+                case SDL_JOYBUTTONDOWN:
+                case SDL_JOYBUTTONUP:
+                    if (Controle* c = Acha(e.jbutton.which); c && c->slot >= 0 && e.jbutton.button < kBotoes)
+                        c->botoes[e.jbutton.button].Muda(e.jbutton.state == SDL_PRESSED);
+                    break;
+                case SDL_JOYAXISMOTION:
+                    if (Controle* c = Acha(e.jaxis.which); c && c->slot >= 0) c->Eixo(e.jaxis.axis, e.jaxis.value);
+                    break;
+                default: break;
             }
         }
     }

@@ -191,11 +191,14 @@ private:
 // every declared size is clamped to the bytes really there before SDL sees them. SDL also takes files with no
 // RIFF header, whose chunks this would not find; a WAV file has one, so those are no cue. False: not a WAV.
 bool AjustaBlocos(std::vector<uint8_t>& b) {
-    auto le = [&](size_t i) { return Uint32(b[i]) | Uint32(b[i + 1]) << 8 | Uint32(b[i + 2]) << 16 | Uint32(b[i + 3]) << 24; };
+    auto le = [&](size_t i) {
+        return Uint32(b[i]) | Uint32(b[i + 1]) << 8 | Uint32(b[i + 2]) << 16 | Uint32(b[i + 3]) << 24;
+    };
     auto poe = [&](size_t i, Uint32 v) {
         for (int k = 0; k < 4; ++k) b[i + k] = static_cast<uint8_t>(v >> (8 * k));
     };
-    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0) return false;
+    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0)
+        return false;
     poe(4, std::min<Uint32>(le(4), static_cast<Uint32>(b.size() - 8)));
     for (size_t i = 12; i + 8 <= b.size();) {
         const Uint32 tamanho = std::min<Uint32>(le(i + 4), static_cast<Uint32>(b.size() - i - 8));
@@ -242,7 +245,8 @@ SomSDL::SomSDL(std::string pastaPrograma) : fila_(std::make_shared<Fila>()) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Vantor");
     const bool driverEscolhido = SDL_GetHint(SDL_HINT_AUDIODRIVER) != nullptr;
-    trabalhador_ = std::thread([t = Trabalhador(fila_, std::move(pastaPrograma), driverEscolhido)]() mutable { t.Roda(); });
+    trabalhador_ =
+        std::thread([t = Trabalhador(fila_, std::move(pastaPrograma), driverEscolhido)]() mutable { t.Roda(); });
 }
 
 // The worker normally lets go of SDL (closes the device, quits SDL's audio) within milliseconds. When it does not

@@ -44,15 +44,17 @@ void Vantor::AtualizaTela() {
     }
 
     // A negative clock never happens in a fight; show it plainly rather than as garbage.
-    janela_.tela.L_Tempo.Caption = luta_.TempoRestante >= 0 ? MinSeg(luta_.TempoRestante) : "-" + MinSeg(-luta_.TempoRestante);
+    janela_.tela.L_Tempo.Caption =
+        luta_.TempoRestante >= 0 ? MinSeg(luta_.TempoRestante) : "-" + MinSeg(-luta_.TempoRestante);
     janela_.tela.L_Round.Caption = std::to_string(luta_.RoundAtual);
     janela_.tela.L_Round.BackColor = luta_.RoundAtual <= ajustes_.Rounds ? cor::CinzaClaro : cor::LaranjaClaro;
     janela_.tela.L_Golden.Visible = golden;
     janela_.tela.L_Minuto.Visible = (luta_.ContaIntervalo >= 0 && !luta_.LutaDecidida) || luta_.ContaMinuto >= 0;
     if (luta_.MostraConfig)
-        janela_.tela.L_Config.Caption = std::to_string(ajustes_.Rounds) + " " + Traduz(txt::Rounds) + ", " + MinSeg(ajustes_.Tempo) + ". " + Traduz(txt::Intervalo) +
-                                ": " + std::to_string(ajustes_.Intervalo) + ". " + Traduz(txt::Arbitros) + ": " +
-                                std::to_string(ajustes_.Arbitros);
+        janela_.tela.L_Config.Caption = std::to_string(ajustes_.Rounds) + " " + Traduz(txt::Rounds) + ", " +
+                                        MinSeg(ajustes_.Tempo) + ". " + Traduz(txt::Intervalo) + ": " +
+                                        std::to_string(ajustes_.Intervalo) + ". " + Traduz(txt::Arbitros) + ": " +
+                                        std::to_string(ajustes_.Arbitros);
     janela_.tela.L_Config.Visible = luta_.MostraConfig;
 }
 

@@ -16,7 +16,8 @@ void Vantor::Penalidade(int cor, bool mais) {
     auto& faltas = luta_.Faltas[c];
     bool& meia = luta_.MeiaFalta[c];
     // Every press is a half penalty under the old rules, and in the golden round when so configured.
-    const bool meioPasso = ajustes_.Regra == regra::WtfAntiga || (luta_.RoundAtual > ajustes_.Rounds && ajustes_.MeiaFaltaGolden);
+    const bool meioPasso =
+        ajustes_.Regra == regra::WtfAntiga || (luta_.RoundAtual > ajustes_.Rounds && ajustes_.MeiaFaltaGolden);
     if (!meioPasso) {
         if (mais) {
             faltas = SomaSatura(faltas, 1);

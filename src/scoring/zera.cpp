@@ -30,8 +30,7 @@ void Vantor::ZeraLuta() {
 
     const Momento m = plat.Agora();
     char nome[64];
-    std::snprintf(nome, sizeof nome, "%04d-%02d-%02d_%02d-%02d-%02d", m.ano, m.mes, m.dia, m.hora, m.minuto,
-                  m.segundo);
+    std::snprintf(nome, sizeof nome, "%04d-%02d-%02d_%02d-%02d-%02d", m.ano, m.mes, m.dia, m.hora, m.minuto, m.segundo);
     log_.ArquivoLog = log_.PastaLog + nome + ".txt";
     GravaLog("Luta zerada");
 }

@@ -33,8 +33,8 @@ struct Ajustes {
     int16_t Regra = regra::Wtf2017, Limite = kSemLimite, Diferenca = kSemLimite, LimiteFaltas = 10;
     bool MeiaFaltaGolden = false;
     int16_t Pontos1 = 1, Pontos2 = 2, Pontos3 = 3;  // Pontos3 = 0: the third button is not used
-    std::array<std::string, 3> Nome, L2;           // per corner
-    std::array<std::string, 11> Som;               // cues 1..4
+    std::array<std::string, 3> Nome, L2;            // per corner
+    std::array<std::string, 11> Som;                // cues 1..4
     int16_t Lingua = lingua::Portugues;
 
     bool operator==(const Ajustes&) const = default;

@@ -92,7 +92,8 @@ void FormSom::Prepara(const std::string& caminho) {
 }
 
 void FormSom::Drive1_Change() {
-    if (DriveIndex >= 0 && DriveIndex < static_cast<int>(Drive1.size())) MudaPasta(Drive1[static_cast<size_t>(DriveIndex)]);
+    if (DriveIndex >= 0 && DriveIndex < static_cast<int>(Drive1.size()))
+        MudaPasta(Drive1[static_cast<size_t>(DriveIndex)]);
 }
 
 bool FormSom::MudaPasta(const std::string& pasta) {

@@ -111,7 +111,8 @@ void Form2::C_Limite_Click() {
 }
 
 void Form2::C_Diferenca_Click() {
-    if (T_Diferenca.Text.empty()) T_Diferenca.Text = ajustes_.Diferenca == 99 ? "9" : std::to_string(ajustes_.Diferenca);
+    if (T_Diferenca.Text.empty())
+        T_Diferenca.Text = ajustes_.Diferenca == 99 ? "9" : std::to_string(ajustes_.Diferenca);
     Mostra_Regras();
 }
 

@@ -46,11 +46,10 @@ public:
 
     // Language-dependent captions, written by Acerta_Tela.
     std::string Caption = "Configurações";
-    std::string Label1 = "Rounds:", Label8 = "Começa:", Label2 = "Intervalo:", Label3 = "Tempo:",
-                Label7 = "Começa:", Command1 = "Configurar Botões", Label13 = "Sons:", Label14 = "Língua:",
-                Command2 = "Cancelar", Label15 = "Nomes:", Label4 = "Azul:", Label5 = "Vermelho:",
-                Label11 = "Início 1 minuto:", Label12 = "Fim 1 minuto:", Label10 = "Fim de luta:",
-                Label9 = "Fim de round:";
+    std::string Label1 = "Rounds:", Label8 = "Começa:", Label2 = "Intervalo:", Label3 = "Tempo:", Label7 = "Começa:",
+                Command1 = "Configurar Botões", Label13 = "Sons:", Label14 = "Língua:", Command2 = "Cancelar",
+                Label15 = "Nomes:", Label4 = "Azul:", Label5 = "Vermelho:", Label11 = "Início 1 minuto:",
+                Label12 = "Fim 1 minuto:", Label10 = "Fim de luta:", Label9 = "Fim de round:";
 
     bool Aberto = true;  // false once OK or Cancel closed it
 

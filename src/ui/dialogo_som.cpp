@@ -28,10 +28,11 @@ DialogoSom::DialogoSom(FormSom& escolha, QWidget* pai) : QDialog(pai), s_(escolh
     drive_->setGeometry(Pixels({120, 120, 2775, 315}));
     // A change of drive only: choosing the drive already shown keeps the folder.
     connect(drive_, &QComboBox::activated, this, [this](int i) {
-        if (i != s_.DriveIndex) Executa([this, i] {
-            s_.DriveIndex = i;
-            s_.Drive1_Change();
-        });
+        if (i != s_.DriveIndex)
+            Executa([this, i] {
+                s_.DriveIndex = i;
+                s_.Drive1_Change();
+            });
     });
 
     pastas_ = new QListWidget(this);

@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <ranges>
-#include <cstdio>
 
 #include "ui/pintura.h"
 #include "ui/teclas.h"
@@ -21,7 +21,8 @@ JanelaPlacar::JanelaPlacar(Vantor& v, QWidget* pai) : QWidget(pai), v_(v) {
     resize(static_cast<int>(std::lround(v_.tela().Width / kTwipsPorPixel)),
            static_cast<int>(std::lround(v_.tela().Height / kTwipsPorPixel)));
 
-    timerLuta_ = &LigaTimer(v_.Janela().Timer_Luta, [this] { v_.Timer_Luta_Timer(); }, TimerVinculado::Modo::SemDeriva);
+    timerLuta_ = &LigaTimer(
+        v_.Janela().Timer_Luta, [this] { v_.Timer_Luta_Timer(); }, TimerVinculado::Modo::SemDeriva);
     timerJoystick_ = &LigaTimer(v_.Janela().Timer_Joystick, [this] { v_.Timer_Joystick_Timer(); });
     for (int k = 1; k <= 18; ++k)
         LigaTimer(v_.Janela().Timer_Botao[static_cast<size_t>(k)], [this, k] { v_.Timer_Botao_Timer(k); });

@@ -44,9 +44,7 @@ std::string PlataformaQt::DataHoraCurta(const Momento& m) { return plataforma::D
 
 std::string PlataformaQt::SeparadorDecimal() { return QLocale::system().decimalPoint().toStdString(); }
 
-std::string PlataformaQt::Ambiente(const std::string& nome) {
-    return qEnvironmentVariable(nome.c_str()).toStdString();
-}
+std::string PlataformaQt::Ambiente(const std::string& nome) { return qEnvironmentVariable(nome.c_str()).toStdString(); }
 
 std::string PlataformaQt::PastaPrograma() { return QCoreApplication::applicationDirPath().toStdString(); }
 
@@ -64,8 +62,7 @@ QString PlataformaQt::Titulo(const std::string& titulo) const {
 }
 
 bool PlataformaQt::PerguntaOkCancela(const std::string& texto, const std::string& titulo) {
-    QMessageBox caixa(QMessageBox::NoIcon, Titulo(titulo), Texto(texto), QMessageBox::Ok | QMessageBox::Cancel,
-                      Dono());
+    QMessageBox caixa(QMessageBox::NoIcon, Titulo(titulo), Texto(texto), QMessageBox::Ok | QMessageBox::Cancel, Dono());
     // Enter, Esc and closing the box all mean "no": only a deliberate OK goes ahead.
     caixa.setDefaultButton(QMessageBox::Cancel);
     caixa.setEscapeButton(QMessageBox::Cancel);

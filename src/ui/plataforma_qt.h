@@ -11,7 +11,7 @@
 namespace vantor {
 class SomSDL;
 class ControlesSDL;
-}
+}  // namespace vantor
 
 namespace vantor::ui {
 
