@@ -2,8 +2,8 @@
 // scoreboard, offscreen. The program says when that paint is done (VANTOR_MARCA_QUADRO) and is
 // then killed. Each run has a fresh folder.
 #include <poll.h>
-#include <signal.h>
 #include <sys/wait.h>
+#include <csignal>
 
 #include <cstdio>
 #include <string>

@@ -111,8 +111,9 @@ int main(int argc, char** argv) {
             usado[static_cast<size_t>(a.botao)] = true;
             esperando.push_back(apertos.size());
             apertos.push_back(a);
-            QTimer::singleShot(segura, Qt::PreciseTimer,
-                               [&juizes, j, e] { juizes[static_cast<size_t>(j)]->Muda(e, false); });
+            QTimer::singleShot(segura, Qt::PreciseTimer, [&juizes, juiz = j, entrada = e] {
+                juizes[static_cast<size_t>(juiz)]->Muda(entrada, false);
+            });
         }
         if (static_cast<long>(apertos.size()) < total)
             QTimer::singleShot(std::uniform_int_distribution<int>(100, 500)(sorte), Qt::PreciseTimer, aperta);

@@ -3,7 +3,7 @@
 // round while a cue is called every five seconds and the settings are read again once (their cues prepared
 // anew). Every tick of the match clock and every controller poll is timed throughout. Then the server goes on
 // (SIGCONT), a cue is called, and parec records whether it is heard.
-#include <signal.h>
+#include <csignal>
 
 #include <QDir>
 #include <QProcess>

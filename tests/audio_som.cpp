@@ -3,9 +3,9 @@
 // scripts/testa.sh starts; those that stall, kill or withhold a server start one of their own.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <bit>
 #include <chrono>
@@ -19,6 +19,7 @@
 
 // SDL 2.26's PulseAudio driver drops some of its server queries (pa_operation) without their last unref: a few
 // hundred bytes a run that are SDL's to fix. Only allocations made inside libpulse are let go.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the name LeakSanitizer looks for
 extern "C" const char* __lsan_default_suppressions() { return "leak:libpulse.so\n"; }
 
 namespace {
@@ -35,6 +36,7 @@ public:
         int p[2] = {-1, -1};
         if (saida && ::pipe(p) != 0) return;
         std::vector<char*> argv;
+        argv.reserve(args.size() + 1);
         for (auto& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);
         pid_ = ::fork();
@@ -99,7 +101,7 @@ std::string Wav(long quadros, int pico, int bits = 16, int canais = 1, int taxa 
     auto poe = [&](uint32_t v, int n) {
         for (int i = 0; i < n; ++i) s += char(v >> (8 * i));
     };
-    const uint32_t dados = uint32_t(quadros * canais * bits / 8);
+    const auto dados = uint32_t(quadros * canais * bits / 8);
     s += "RIFF", poe(36 + dados, 4), s += "WAVEfmt ", poe(16, 4), poe(flutuante ? 3 : 1, 2), poe(canais, 2);
     poe(taxa, 4), poe(taxa * canais * bits / 8, 4), poe(canais * bits / 8, 2), poe(bits, 2), s += "data", poe(dados, 4);
     for (long q = 0; q < quadros; ++q) {
@@ -131,7 +133,7 @@ protected:
                                                                 "--rate=44100", "--channels=1", "--latency-msec=20"},
                                        true);
         dados.clear();
-        for (int i = 0; i < 250 && dados.size() < 4 * kJanela; ++i) Espera(20);
+        for (int i = 0; i < 250 && dados.size() < size_t{4} * kJanela; ++i) Espera(20);
         ASSERT_GE(dados.size(), 4u * kJanela) << "parec recorded nothing: run the tests through scripts/testa.sh";
         Espera(200);
     }
@@ -217,7 +219,7 @@ TEST_F(Som, FilesPlayWhenTheyAreWavsAndNothingElseDoes) {
 }
 
 TEST_F(Som, PreparedCuesPlayFromMemoryAndANewCueCutsTheOld) {
-    Escreve("longa.wav", Wav(5 * kTaxa, kFraco));
+    Escreve("longa.wav", Wav(5L * kTaxa, kFraco));
     Escreve("curta.wav", Wav(kTaxa / 2, kForte));
     Escuta();
     vantor::SomSDL som(pasta.string());

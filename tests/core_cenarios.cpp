@@ -10,9 +10,7 @@ namespace {
 
 using Linhas = std::vector<std::string>;
 
-Linhas Ultimas(const Linhas& l, size_t n) {
-    return Linhas(l.end() - static_cast<long>(std::min(n, l.size())), l.end());
-}
+Linhas Ultimas(const Linhas& l, size_t n) { return {l.end() - static_cast<long>(std::min(n, l.size())), l.end()}; }
 
 TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     Luta luta;

@@ -87,7 +87,7 @@ struct Dialogo {
 
 TEST(Dialogo, PresetsFillTheirBoxesAndTheRuleSystemsShowAndStoreOnlyWhatTheyUse) {
     for (const auto& [tempo, item] : {std::pair{90, 1}, {100, -1}})
-        EXPECT_EQ(Dialogo([&](Ajustes& a) { a.Tempo = int16_t(tempo); }).f->L_Tempo.ListIndex, item) << tempo;
+        EXPECT_EQ(Dialogo([t = tempo](Ajustes& a) { a.Tempo = int16_t(t); }).f->L_Tempo.ListIndex, item) << tempo;
     const auto visiveis = [](const Form2& f) {
         return std::array<bool, 5>{f.C_Limite.Visible, f.T_Limite.Visible, f.C_Diferenca.Visible, f.T_Diferenca.Visible,
                                    f.C_GoldenMeia.Visible};

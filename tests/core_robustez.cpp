@@ -1,10 +1,10 @@
 // Crashes, full disks, unwritable places and long random sessions: the fight goes on, no file is torn, and the
 // rules that hold at every moment hold.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <fstream>
 #include <random>
@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 // A log's lines (none without a log), each checked whole: stamped, one line, ended by CR LF (LinhasDe checks).
 std::vector<std::string> LinhasInteiras(const std::string& arquivo) {
     static const std::regex kLinha(R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d,\d\d\t[^\r\n]*)");
-    const auto linhas = fs::exists(arquivo) ? LinhasDe(arquivo) : std::vector<std::string>{};
+    auto linhas = fs::exists(arquivo) ? LinhasDe(arquivo) : std::vector<std::string>{};
     for (const auto& l : linhas) EXPECT_TRUE(std::regex_match(l, kLinha)) << arquivo << ": torn line \"" << l << '"';
     return linhas;
 }

@@ -28,9 +28,9 @@ protected:
     // Starts the scoreboard with red value 1 of judges 1, 2 and 3 at positions 16, 31 and 45.
     void Abre() {
         std::string bytes(514, '\0');
-        bytes[2 * 16] = 1;
-        bytes[2 * 31] = 2;
-        bytes[2 * 45] = 3;
+        bytes[size_t{2} * 16] = 1;
+        bytes[size_t{2} * 31] = 2;
+        bytes[size_t{2} * 45] = 3;
         GravaArquivo("botoes.cfg", bytes);
         luta = std::make_unique<Luta>();
         luta->plat.numSlots = ControlesSDL::kSlots;

@@ -36,7 +36,8 @@ private:
 };
 
 std::vector<double> Silencio(double segundos) {
-    return std::vector<double>(static_cast<size_t>(segundos * kTaxa), 0.0);
+    std::vector<double> som(static_cast<size_t>(segundos * kTaxa), 0.0);
+    return som;
 }
 
 // Struck-metal body: each partial starts at once (a short ramp avoids a click) and decays on its own.
@@ -120,7 +121,7 @@ std::vector<double> Sparkle() {
         const double inicio = 0.03 + sorteio.Proximo() * 0.45;
         const double f = 3000.0 + sorteio.Proximo() * 4500.0;
         const double a = 0.25 + sorteio.Proximo() * 0.35;
-        const size_t i0 = static_cast<size_t>(inicio * kTaxa);
+        const auto i0 = static_cast<size_t>(inicio * kTaxa);
         for (size_t i = i0; i < n; ++i) {
             const double t = static_cast<double>(i - i0) / kTaxa;
             if (t > 0.12) break;
@@ -145,7 +146,7 @@ void Poe32(std::string& s, uint32_t v) {
 
 // A canonical 44-byte RIFF header, little-endian whatever the host.
 bool GravaWav(const std::string& caminho, const std::vector<double>& som) {
-    const uint32_t bytesDados = static_cast<uint32_t>(som.size() * 2);
+    const auto bytesDados = static_cast<uint32_t>(som.size() * 2);
     std::string b;
     b.reserve(44 + bytesDados);
     b += "RIFF";

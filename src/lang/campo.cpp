@@ -12,7 +12,7 @@ std::string Apara(const std::string& texto) {
 std::string Campo(const std::string& texto, long n, const std::string& delimitador, long k) {
     if (delimitador.empty()) {
         if (n < 1 || static_cast<size_t>(n) > texto.size()) return "";
-        const size_t inicio = static_cast<size_t>(n - 1);
+        const auto inicio = static_cast<size_t>(n - 1);
         return k <= 0 ? texto.substr(inicio) : texto.substr(inicio, static_cast<size_t>(k));
     }
     if (n < 1) return "";

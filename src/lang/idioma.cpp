@@ -47,8 +47,7 @@ void TabelaIdioma::Carrega() {
         "Pausa ligada|Pausa encendido|Pause on",
         "Pausa desligada|Pausa apagado|Pause off",
         "Entrou no GoldenRound|Entrou no GoldenRound|Start of GoldenRound",
-        "Controles iguais: confira os juízes|Controles iguales: verifique los jueces|Identical controllers: check the "
-        "judges",
+        "Controles iguais: confira os juízes|Mandos iguales: revise los jueces|Identical pads: check the judges",
     };
     // An entry left out of the list stays empty: its text is "" in every language.
     for (size_t i = 0; i < std::size(tabela); ++i) Idioma[i] = tabela[i];

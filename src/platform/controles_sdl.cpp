@@ -49,7 +49,7 @@ std::string Porta(const std::string& no, const fs::path& sysfs) {
     // A link that leads out of the tree leads nowhere we can vouch for.
     if (std::mismatch(raiz.begin(), raiz.end(), pasta.begin(), pasta.end()).first != raiz.end()) return "";
     for (; pasta != raiz; pasta = pasta.parent_path()) {
-        const std::string nivel = pasta.filename().string();
+        std::string nivel = pasta.filename().string();
         // A HID device of another bus (0005 is Bluetooth) on the way up: the USB device is only its dongle,
         // shared by every pad paired through it.
         if (nivel.size() == 19 && nivel[4] == ':' && nivel[9] == ':' && nivel[14] == '.' &&

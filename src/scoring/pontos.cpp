@@ -12,7 +12,7 @@ void Vantor::Ponto(int cor, int passo) {
 }
 
 void Vantor::Penalidade(int cor, bool mais) {
-    const size_t c = static_cast<size_t>(cor);
+    const auto c = static_cast<size_t>(cor);
     auto& faltas = luta_.Faltas[c];
     bool& meia = luta_.MeiaFalta[c];
     // Every press is a half penalty under the old rules, and in the golden round when so configured.

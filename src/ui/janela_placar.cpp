@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <ranges>
 
 #include "ui/pintura.h"
 #include "ui/teclas.h"
@@ -80,8 +79,9 @@ void JanelaPlacar::paintEvent(QPaintEvent*) {
 }
 
 const Controle* JanelaPlacar::ControleEm(QPoint ponto) const {
-    for (const Controle* controle : std::views::reverse(v_.tela().ordem)) {
-        const Controle& c = *controle;
+    const auto& ordem = v_.tela().ordem;
+    for (size_t i = ordem.size(); i-- > 0;) {  // topmost first
+        const Controle& c = *ordem[i];
         if (!c.Visible || !(c.Clicavel || c.DuploClicavel)) continue;
         if (RetanguloPixels(c).contains(ponto)) return &c;
     }
