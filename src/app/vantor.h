@@ -1,5 +1,5 @@
-// The match record and every operation of the scoreboard. One instance per process (a test makes
-// its own); the operations are spread over the subsystem folders but all work on this one record.
+// The scoreboard: the record, in parts owned by their subsystems, and every operation on it. One instance per
+// process (a test makes its own); the operations live in their subsystems' folders.
 #pragma once
 
 #include <array>
