@@ -34,39 +34,15 @@ if [ -z "$programa" ]; then
 fi
 
 servicos="$(mktemp -d /tmp/vantor-saida.XXXXXX)"
-pids=()
-para_servicos() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  cd /
-  rm -rf "$servicos"
-}
-trap para_servicos EXIT
-trap 'exit 130' INT TERM
+# shellcheck source=scripts/servicos.sh
+source "$raiz/scripts/servicos.sh"
 
 c++ -O2 "$raiz/tools/fecha_janela.cpp" -lX11 -o "$servicos/fecha_janela"
 
-# The sound server and the display, private to this run, as scripts/testa.sh starts them.
-export XDG_RUNTIME_DIR="$servicos/run"
-mkdir -p "$XDG_RUNTIME_DIR" "$servicos/home" "$servicos/trabalho"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset PULSE_SERVER
-HOME="$servicos/home" pulseaudio --daemonize=no --system=no --use-pid-file=no -n \
-  --exit-idle-time=-1 --disallow-exit --realtime=no --high-priority=no \
-  --load="module-native-protocol-unix auth-anonymous=1" \
-  --load="module-null-sink sink_name=vantor_nula rate=44100 channels=2" \
-  </dev/null >"$servicos/pulseaudio.log" 2>&1 &
-pids+=($!)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$servicos/display" </dev/null >"$servicos/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-  pactl info >/dev/null 2>&1 && [ -s "$servicos/display" ] && break
-  sleep 0.1
-done
-pactl info >/dev/null 2>&1 || { echo "PulseAudio did not start" >&2; exit 1; }
-[ -s "$servicos/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$servicos/display")"
-pactl set-default-sink vantor_nula
+# The sound server and the display, private to this run.
+mkdir -p "$servicos/trabalho"
+inicia_pulseaudio
+inicia_xvfb 1024x768
 
 # Heavy traffic: streams of raw noise that never end.
 for _ in $(seq "$trafego"); do
