@@ -61,7 +61,7 @@ TEST_F(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindow
     ASSERT_EQ(texto.size(), 256u);
     for (size_t p = 1; p <= 256; ++p)
         EXPECT_EQ(texto[p - 1], (p == 39 || p == 38 || p == 45 || p == 48 || p == 256) ? '1' : '0') << "position " << p;
-    EXPECT_EQ(luta.v.tela().L_Aviso.Caption, "Identical controllers: check the judges");
+    EXPECT_EQ(luta.v.tela().L_Aviso.Caption, "Identical pads: check the judges");
     EXPECT_TRUE(luta.v.tela().L_Aviso.Visible);
 
     const auto le = [&](std::initializer_list<uint32_t> leituras) {  // polls of the first controller's buttons
