@@ -162,8 +162,13 @@ TEST(Encerramento, OnlyOkResetsTheFightAndAltF4EndsTheProgramAtOnce) {
         EXPECT_EQ(v.Luta().PontosMarcados[Azul], caso.zera ? 0 : 1);
     }
     QTest::keyClick(&janela, Qt::Key_Return);  // a fight again: Alt+F4 asks nothing
+    // The child runs this test again from the top and leaves by _Exit, cleaning nothing: its temporary folders go
+    // inside one of ours.
+    const QTemporaryDir filhos;
+    qputenv("TMPDIR", filhos.path().toUtf8());
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(QTest::keyClick(&janela, Qt::Key_F4, Qt::AltModifier), testing::ExitedWithCode(0), "");
+    qunsetenv("TMPDIR");
 }
 
 }  // namespace
