@@ -1,5 +1,5 @@
-// The settings file, the text-to-number rule, and the configuration dialog (presets, rule visibility, language
-// preview, OK and Cancel) with its sound-file chooser.
+// The settings file, the text-to-number rule, and the configuration dialog's logic (presets, rule visibility,
+// language preview, OK and Cancel); its windows and the sound-file chooser are in ui_dialogos.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,28 +15,12 @@ namespace {
 
 // The one table of the number rule: leading number, blanks anywhere, halves to even, clamped to 16 bits.
 TEST(Numero, TextToSixteenBitInteger) {
-    const std::pair<std::string, int16_t> casos[] = {{"12abc", 12},
-                                                     {" 1 2 ", 12},
-                                                     {"\t-3.4x", -3},
-                                                     {"+7", 7},
-                                                     {"1.5.3", 2},
-                                                     {"abc", 0},
-                                                     {"", 0},
-                                                     {"-", 0},
-                                                     {"1,5", 1},
-                                                     {"- 4", -4},
-                                                     {"--4", 0},
-                                                     {".5", 0},
-                                                     {"2.5", 2},
-                                                     {"3.5", 4},
-                                                     {"-2.5", -2},
-                                                     {"2.4999", 2},
-                                                     {"40000", 32767},
-                                                     {"-99999", -32768},
-                                                     {"32767.4", 32767},
-                                                     {"-32768.5", -32768},
-                                                     {"9" + std::string(400, '9'), 32767},
-                                                     {"4-", 4}};
+    const std::pair<std::string, int16_t> casos[] = {
+        {"12abc", 12}, {" 1 2 ", 12}, {"\t-3.4x", -3},    {"+7", 7},           {"1.5.3", 2},     {"abc", 0},
+        {"", 0},       {"-", 0},      {"1,5", 1},         {"- 4", -4},         {"--4", 0},       {".5", 0},
+        {"2.5", 2},    {"3.5", 4},    {"-2.5", -2},       {"2.4999", 2},       {"40000", 32767}, {"-99999", -32768},
+        {"4-", 4},     {"+-5", 0},    {"32767.4", 32767}, {"-32768.5", -32768}};
+    EXPECT_EQ(Inteiro16(ValTexto(std::string(400, '9'))), 32767);
     for (const auto& [texto, esperado] : casos) EXPECT_EQ(Inteiro16(ValTexto(texto)), esperado) << '"' << texto << '"';
 }
 
@@ -168,31 +152,6 @@ TEST(Dialogo, TheLanguagePreviewsOnlyInTheDialogCancelChangesNothingAndOkStartsT
     luta.plat.respostaOkCancela = true;
     luta.Teclas({tecla::Enter, tecla::Esc});
     EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "1 1:00") << "the next fight alone";
-}
-
-TEST(Escolha, ListsWavFilesAnyCasePlaysOnClickAndOkWritesThePath) {
-    EXPECT_EQ(ExtraiPasta("sons/x.wav", "/opt/vantor/"), "/opt/vantor/sons/") << "a relative name: the program folder";
-    Dialogo d;
-    const std::string raiz = d.luta.pasta.caminho();
-    std::filesystem::create_directories(raiz + "/sons/sub");
-    for (const char* nome : {"b.WAV", "a.wav", "notas.txt", "c.wavx"}) std::ofstream(raiz + "/sons/" + nome);
-    d.f->T_Sons[2].Text = raiz + "/sons/a.wav";
-    d.luta.plat.aoEscolherSom = [&](FormSom& s) {
-        EXPECT_EQ(std::make_tuple(s.Dir1, s.File1, s.FileIndex),
-                  std::make_tuple(raiz + "/sons", std::vector<std::string>{"a.wav", "b.WAV"}, 0));
-        s.FileIndex = 1;
-        s.File1_Click();
-        s.Indice = "x";
-        s.OKButton_Click();
-        EXPECT_TRUE(s.Aberto) << "a bad index keeps the chooser open";
-        s.Indice = "2";
-        s.File1_DblClick();
-    };
-    d.f->T_Sons_DblClick(2);
-    EXPECT_EQ(d.luta.plat.sons, std::vector<std::string>{raiz + "/sons/b.WAV"}) << "a click plays the file";
-    EXPECT_EQ(d.f->T_Sons[2].Text, raiz + "/sons/b.WAV");
-    d.f->Command2_Click();
-    EXPECT_EQ(d.luta.v.Config().Som[2], "sino.wav") << "the choice counts only when the dialog is confirmed";
 }
 
 }  // namespace

@@ -154,14 +154,11 @@ protected:
     void SetUp() override {
         Controles::SetUp();
         const fs::path sys = arvore_.caminho() + "/sys", fora = arvore_.caminho() + "/fora";
-        for (auto [no, porta] : {std::pair{"event7", "1-1.2"},
-                                 {"event10", "1-1.2"},
-                                 {"hidraw1", "1-1.2"},
-                                 {"event8", "1-1.4"},
-                                 {"event9", "1-1.4"},
-                                 {"hidraw2", "1-1.4"},
-                                 {"event11", "1-1.3"}})
-            Planta(sys, no, porta);
+        const std::pair<const char*, const char*> nos[] = {
+            {"event7", "1-1.2"}, {"event10", "1-1.2"}, {"hidraw1", "1-1.2"}, {"event8", "1-1.4"},  //
+            {"event9", "1-1.4"}, {"hidraw2", "1-1.4"}, {"event11", "1-1.3"},
+        };
+        for (auto [no, porta] : nos) Planta(sys, no, porta);
         Planta(sys, "event12", "1-1.5", "0005");
         fs::create_directory_symlink("../../devices/desligado/event50", sys / "class/input/event50");
         Planta(fora, "event60", "1-1.6");  // a tree beside ours, and a link out into it

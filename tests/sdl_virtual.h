@@ -1,9 +1,7 @@
-// Virtual game controllers for tests, made with SDL's virtual joystick API.
+// The controller layer with virtual controllers plugged in as a test asks; skipped when a real one is there.
 #pragma once
 
 #include <gtest/gtest.h>
-
-#include <SDL.h>
 
 #include <map>
 #include <memory>
@@ -16,7 +14,6 @@
 
 namespace vantor::teste {
 
-// The controller layer with virtual controllers plugged in as a test asks; skipped when a real one is there.
 class ComVirtuais : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -34,12 +31,10 @@ protected:
 
     std::map<SDL_JoystickID, std::string> nos_;
     PastaTemporaria arvore_;
-    // First made, last gone: the virtual devices need SDL running.
-    ControlesSDL controles_{[this](int i) -> std::string {
-                                if (const auto it = nos_.find(SDL_JoystickGetDeviceInstanceID(i)); it != nos_.end())
-                                    return it->second;
+    ControlesSDL controles_{[this](int i) -> std::string {  // first made, last gone: the virtual devices need SDL
+                                const auto it = nos_.find(SDL_JoystickGetDeviceInstanceID(i));
                                 const char* sdl = SDL_JoystickPathForIndex(i);
-                                return sdl ? sdl : "";
+                                return it != nos_.end() ? it->second : sdl ? sdl : "";
                             },
                             arvore_.caminho() + "/sys"};
     std::vector<std::unique_ptr<Virtual>> virtuais_;

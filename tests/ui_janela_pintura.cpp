@@ -44,21 +44,16 @@ const Estado kEstados[] = {
      {{"blue score, beside the digit", 4800, 3500, 4, 0, kAzul},
       {"red score, beside the digit", 4815, 3500, -5, 0, qRgb(234, 12, 0)},
       {"clock covering the score's top", 5000, 1275, 0, -3, kPreto},
-      {"left name block", 0, 1275, 4, -4, qRgb(224, 224, 224)},
       {"right name block", 9600, 1275, -4, -4, qRgb(224, 224, 224)},
       {"message line, left end", 675, 2535, 4, -4, qRgb(128, 255, 128)},
-      {"message line, right end", 8970, 2535, -5, -4, qRgb(128, 255, 128)},
       {"configuration summary", 9600, 4440, -3, 2, qRgb(255, 255, 128)},
       {"first hint, blue", 720, 6960, 2, 1, qRgb(48, 117, 181)},
       {"second hint, red", 1800, 6960, 2, 1, qRgb(255, 0, 0)},
-      {"third hint, blue", 3600, 6960, 2, 1, qRgb(48, 117, 181)},
       {"round frame, border", 4300, 5520, 0, 1, kPreto},
       {"round frame, fill", 4300, 5520, 0, 4, qRgb(255, 192, 128)},
       {"right penalty box", 7980, 6060, 0, 0, kBranco},
-      {"left penalty box", 900, 6060, 0, 0, kBranco},
       {"penalty click area", 9495, 6855, -3, -3, qRgb(192, 192, 192)},
-      {"left lamp, unlit", 607, 2707, 0, 0, kBranco},
-      {"right lamp, unlit", 9007, 2707, 0, 0, kBranco}}},
+      {"left lamp, unlit", 607, 2707, 0, 0, kBranco}}},
     // Button 1 of the first controller is lamp 3 in the built-in map: the top lamp of the red edge's first column.
     {"one lamp lit",
      [](Placar& p) {
@@ -67,9 +62,7 @@ const Estado kEstados[] = {
          p.plat.leituras[0].botoes = 1;
          p.v->Timer_Joystick_Timer();
      },
-     {{"lit lamp", 127, 3907, 0, 0, qRgb(0, 255, 0)},
-      {"lamp below it", 127, 4267, 0, 0, kBranco},
-      {"lamp across", 9487, 3907, 0, 0, kBranco}}},
+     {{"lit lamp", 127, 3907, 0, 0, qRgb(0, 255, 0)}, {"lamp below it", 127, 4267, 0, 0, kBranco}}},
     {"a penalty",
      [](Placar& p) {
          p.Teclas({Qt::Key_Return, Qt::Key_F5});
@@ -121,26 +114,23 @@ TEST(Pintura, TwoLineNameSitsAtTheTopAndHintHugsTheRight) {
     p.v->AtualizaTela();
     const QImage img = Imagem(p);
     const double fonte = 24 * std::min(kTela.width() / 640.0, kTela.height() / 480.0) * 96 / 72;
-    // Rows of the blue name block holding blue text: two bands, the first at the top.
+    // Rows of the blue name block holding blue text: two bands, the first at the top, the second one line's
+    // spacing below (CR LF breaks the line once).
     const QRect nome(Ponto(p, 6120, 0), Ponto(p, 9600, 1275, -1, -1));
     std::vector<int> inicios;
-    bool antes = false;
-    for (int y = nome.top(); y <= nome.bottom(); ++y) {
-        const QRect linha(nome.left(), y, nome.width(), 1);
-        const bool texto = !Caixa(img, linha, [](QRgb c) { return c == kAzul; }).isEmpty();
+    for (int y = nome.top(), antes = 0; y <= nome.bottom(); ++y) {
+        const int texto =
+            !Caixa(img, QRect(nome.left(), y, nome.width(), 1), [](QRgb c) { return c == kAzul; }).isEmpty();
         if (texto && !antes) inicios.push_back(y - nome.top());
         antes = texto;
     }
     ASSERT_EQ(inicios.size(), 2u);
     EXPECT_LT(inicios[0], fonte * 0.25);
-    // CR LF breaks the line once: the second line follows at one line's spacing.
     EXPECT_NEAR(inicios[1] - inicios[0], fonte * 1.15, fonte * 0.15);
-
     // The first key hint is right-aligned: its light text ends at the label's right edge.
     const QRect dica(Ponto(p, 0, 6960), Ponto(p, 720, 7215, -1, -1));
     const QRect texto = Caixa(img, dica, [](QRgb c) { return qGray(c) > 128; });
-    ASSERT_FALSE(texto.isEmpty());
-    EXPECT_LE(dica.right() - texto.right(), 3);
+    EXPECT_TRUE(!texto.isEmpty() && dica.right() - texto.right() <= 3) << texto.right() << " of " << dica.right();
     EXPECT_GT(texto.left() - dica.left(), dica.right() - texto.right() + 4);
 }
 

@@ -22,30 +22,20 @@ namespace {
 
 TEST(Teclas, QtKeysBecomeVirtualKeyCodes) {
     const Qt::KeyboardModifiers nada, teclado = Qt::KeypadModifier, shift = Qt::ShiftModifier;
+    // With Shift held Qt names the character ("!", "*"); the code names the key under it.
     const struct {
         int tecla;
         Qt::KeyboardModifiers mods;
         int codigo;
-    } casos[] = {{Qt::Key_Return, nada, 13},
-                 {Qt::Key_Enter, teclado, 13},
-                 {Qt::Key_0, nada, 48},
-                 {Qt::Key_9, teclado, 105},
-                 {Qt::Key_A, nada, 65},
-                 {Qt::Key_Z, shift, 90},
-                 {Qt::Key_F1, nada, 112},
-                 {Qt::Key_F12, nada, 123},
-                 {Qt::Key_Left, nada, 37},
-                 {Qt::Key_Up, nada, 38},
-                 {Qt::Key_Right, nada, 39},
-                 {Qt::Key_Down, nada, 40},
-                 {Qt::Key_Escape, nada, 27},
-                 {Qt::Key_Space, nada, 32},
-                 {Qt::Key_Tab, nada, 9},
-                 {Qt::Key_Menu, nada, 0},
-                 // Shift held: Qt names the character, the code names the key under it.
-                 {Qt::Key_Exclam, shift, 49},
-                 {Qt::Key_Asterisk, shift, 56},
-                 {Qt::Key_Asterisk, teclado, 106}};
+    } casos[] = {
+        {Qt::Key_Return, nada, 13},  {Qt::Key_Enter, teclado, 13},  {Qt::Key_0, nada, 48},
+        {Qt::Key_9, teclado, 105},   {Qt::Key_A, nada, 65},         {Qt::Key_Z, shift, 90},
+        {Qt::Key_F1, nada, 112},     {Qt::Key_F12, nada, 123},  //
+        {Qt::Key_Left, nada, 37},    {Qt::Key_Up, nada, 38},        {Qt::Key_Right, nada, 39},
+        {Qt::Key_Down, nada, 40},    {Qt::Key_Escape, nada, 27},    {Qt::Key_Space, nada, 32},
+        {Qt::Key_Tab, nada, 9},      {Qt::Key_Menu, nada, 0},       {Qt::Key_Asterisk, teclado, 106},
+        {Qt::Key_Exclam, shift, 49}, {Qt::Key_Asterisk, shift, 56},
+    };
     for (const auto& c : casos)
         EXPECT_EQ(ui::CodigoVirtual(c.tecla, c.mods), c.codigo) << "Qt key 0x" << std::hex << c.tecla;
 
@@ -53,8 +43,8 @@ TEST(Teclas, QtKeysBecomeVirtualKeyCodes) {
                                                               {shift, 1},
                                                               {Qt::ControlModifier, 2},
                                                               {Qt::AltModifier, 4},
-                                                              {shift | Qt::ControlModifier | Qt::AltModifier, 7},
-                                                              {teclado | Qt::MetaModifier, 0}};
+                                                              {teclado | Qt::MetaModifier, 0},
+                                                              {shift | Qt::ControlModifier | Qt::AltModifier, 7}};
     for (const auto& [mods, mascara] : mascaras) EXPECT_EQ(ui::MascaraModificadores(mods), mascara);
 }
 
