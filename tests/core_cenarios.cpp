@@ -1,6 +1,6 @@
-// Whole fights driven through the handlers only, compared line by line with the fight log: the log's text and
-// the flow of rounds, rests, golden rounds, time-outs, results and resets; and when the operator's keys and
-// clicks act. The rules' boundaries are in core_pontuacao.
+// Whole fights driven through the handlers only, compared line by line with their expected logs in tests/casos:
+// the log's text and the flow of rounds, rests, golden rounds, time-outs, results and resets; and when the
+// operator's keys and clicks act. The rules' boundaries are in core_pontuacao.
 #include <gtest/gtest.h>
 
 #include "luta.h"
@@ -9,8 +9,6 @@ namespace vantor::teste {
 namespace {
 
 using Linhas = std::vector<std::string>;
-
-Linhas Ultimas(const Linhas& l, size_t n) { return {l.end() - static_cast<long>(std::min(n, l.size())), l.end()}; }
 
 TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     Luta luta;
@@ -26,26 +24,8 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     luta.Teclas({tecla::Espaco, tecla::F8, tecla::Direita, tecla::F9, tecla::F12});
     EXPECT_EQ(luta.v.tela().L_Pontos[Azul].Caption + ":" + luta.v.tela().L_Pontos[Vermelho].Caption, "3:2");
     luta.Tick(5);  // the last tick: the result stands, so every refresh repeats it
-    EXPECT_EQ(luta.Log(), (Linhas{
-                              Luta::L("14:03:28", "Luta zerada"),
-                              Luta::L("14:03:28",
-                                      "Início da luta: Silva(Azul) X Souza(Vermelho). 2 rounds de 0:03. Intervalo: 2. "
-                                      "Árbitros: 3. Round 1, Faltando 3s, "),
-                              Luta::L("14:03:28", "Round 1, Faltando 3s, +1 Pontos Azul (Silva)"),
-                              Luta::L("14:03:32", "Round 2, Fim do Round"),
-                              Luta::L("14:03:35", "Round 2, Faltando 3s, Fim do Intervalo"),
-                              Luta::L("14:03:35", "Round 2, Faltando 3s, Pausa ligada. - Pausa"),
-                              Luta::L("14:03:35", "Round 2, Faltando 3s, Pausa desligada."),
-                              Luta::L("14:03:35", "Round 2, Faltando 3s, +1 Pontos Vermelho (Souza)"),
-                              Luta::L("14:03:35", "Round 2, Faltando 3s, +1 Pontos Vermelho (Souza)"),
-                              Luta::L("14:03:35", "Round 2, Faltando 3s, +1 Falta Vermelho (Souza)"),
-                              Luta::L("14:03:35", "Round 2, Faltando 3s, +1 Pontos Azul (Silva)"),
-                              Luta::L("14:03:39", "Round 3, Fim do Round"),
-                              Luta::L("14:03:39", "Round 3, Faltando 3s, Venceu:Azul.Silva"),
-                              Luta::L("14:03:39", "Round 3, Faltando 3s, Pausa ligada. - AZUL"),
-                              Luta::L("14:03:40", "Round 3, Faltando 3s, Venceu:Azul.Silva"),
-                              Luta::L("14:03:40", "Round 3, Faltando 3s, Pausa ligada. - AZUL"),
-                          }));
+    ConfereLog(luta.Log(), "pontos.log");
+
     EXPECT_EQ(luta.plat.sons, (Linhas{"gongo.wav", "gongo.wav", "sino.wav"}));
     const Controle& msg = luta.v.tela().L_Msg;
     EXPECT_EQ(std::make_tuple(msg.Caption, msg.BackColor, msg.ForeColor),
@@ -88,13 +68,7 @@ TEST(Cenario, GoldenRoundStartsFromNothingAndAGoldenRoundTiedEndsInATie) {
     EXPECT_EQ(luta.v.Luta().PontosMarcados[Azul], 1) << "resuming inside the golden round must not clear it again";
     luta.Tecla(tecla::F11);
     luta.Tick(3);
-    const Linhas log = luta.Log();
-    EXPECT_EQ(log.at(1), Luta::L("14:03:32",
-                                 "Start of combat: Blue(Blue) X Red(Red). 1 rounds of 0:02. "
-                                 "Rest Period: 1. Referees: 3. Round 1, Missing 2s, "));
-    EXPECT_EQ(log.at(5), Luta::L("14:03:37", "Start of GoldenRound."));
-    EXPECT_EQ(Ultimas(log, 3), (Linhas{Luta::L("14:03:40", "Round 3, End of Round"), Luta::L("14:03:40", "Empate."),
-                                       Luta::L("14:03:40", "Round 3, Missing 2s, Pause on. - Empate")}));
+    ConfereLog(luta.Log(), "golden_ingles.log");
     const Controle& msg = luta.v.tela().L_Msg;
     EXPECT_EQ(std::make_tuple(msg.Caption, msg.BackColor, msg.ForeColor),
               std::make_tuple("Empate", cor::Ciano, cor::Vermelho));
@@ -128,20 +102,8 @@ TEST(Cenario, TimeOutHoldsTheClockAPauseCancelsItAndDuringTheRestItWaits) {
     luta.Tecla(tecla::Espaco);  // nor in the rest's last second
     luta.Tick(1);
     EXPECT_EQ(luta.v.Luta().ContaMinuto, -1) << "the end of the rest cancels it";
-    EXPECT_EQ(Ultimas(luta.Log(), 12), (Linhas{
-                                           Luta::L("14:03:30", "Round 1, Faltando 3s, Pausa desligada."),
-                                           Luta::L("14:03:30", "Round 1, Faltando 3s, 1 Minuto"),
-                                           Luta::L("14:04:30", "Round 1, Faltando 3s, Fim do 1 Minuto"),
-                                           Luta::L("14:04:31", "Round 1, Faltando 2s, Pausa desligada."),
-                                           Luta::L("14:04:31", "Round 1, Faltando 2s, 1 Minuto"),
-                                           Luta::L("14:04:36", "Round 1, Faltando 2s, Pausa ligada. - Pausa"),
-                                           Luta::L("14:04:39", "Round 1, Faltando 2s, Pausa desligada."),
-                                           Luta::L("14:04:42", "Round 2, Fim do Round"),
-                                           Luta::L("14:04:42", "Round 2, Faltando 5s, Pausa desligada."),
-                                           Luta::L("14:04:42", "Round 2, Faltando 5s, 1 Minuto"),
-                                           Luta::L("14:04:45", "Round 2, Faltando 5s, Fim do Intervalo"),
-                                           Luta::L("14:04:45", "Round 2, Faltando 5s, Pausa ligada. - Pausa"),
-                                       }));
+    ConfereLog(luta.Log(), "minuto.log");
+
     EXPECT_EQ(luta.plat.sons, (Linhas{"sparkle.wav", "gongo.wav", "sparkle.wav", "gongo.wav", "sparkle.wav"}));
 }
 

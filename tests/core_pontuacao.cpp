@@ -71,59 +71,21 @@ TEST(Atualiza, MarkersLegendClockAndSummary) {
     EXPECT_FALSE(t.L_Config.Visible);
 }
 
+// The cases are in tests/casos/vitoria.txt.
 TEST(Vitoria, DecidesAsTheRuleSystemSays) {
-    const struct {  // rule, rounds, round, point limit, difference, in the golden round; blue's and red's points
-        int16_t regra, rounds, round, limite, diferenca, emGolden, pontosAzul, pontosVermelho;
-        int16_t faltasAzul, faltasVermelho, vencedor;  // penalties; the winner: 0 none, 1 blue, 2 red, 3 tie
-    } casos[] = {
-        // 2017: the difference counts in the last round only, not one short, with the penalties
-        {2, 3, 2, 99, 20, 0, 25, 3, 0, 0, 0},
-        {2, 3, 3, 99, 20, 0, 23, 3, 0, 0, 1},
-        {2, 3, 3, 99, 20, 0, 3, 22, 0, 0, 0},
-        {2, 1, 1, 99, 3, 0, 0, 1, 2, 0, 2},
-        // limit and difference: the penalties count toward the limit; each one reached and one short
-        {1, 1, 1, 10, 99, 0, 8, 0, 0, 2, 1},
-        {1, 1, 1, 10, 99, 0, 9, 0, 0, 0, 0},
-        {1, 1, 1, 99, 3, 0, 1, 4, 0, 0, 2},
-        {1, 1, 1, 99, 3, 0, 3, 1, 0, 0, 0},
-        // old rules: a gap of 13 from round 3, either corner, without the penalties
-        {0, 3, 3, 99, 99, 0, 20, 8, 0, 0, 0},
-        {0, 3, 3, 99, 99, 0, 21, 8, 0, 0, 1},
-        {0, 3, 2, 99, 99, 0, 30, 0, 0, 0, 0},
-        {0, 3, 3, 99, 99, 0, 15, 5, 0, 5, 0},
-        {0, 3, 3, 99, 99, 0, 0, 13, 0, 0, 2},
-        // ten penalties lose under every rule, nine do not; both at ten: blue; the difference beats them
-        {2, 3, 1, 99, 99, 0, 0, 0, 9, 0, 0},
-        {0, 3, 1, 99, 99, 0, 0, 0, 10, 0, 2},
-        {1, 3, 1, 99, 99, 0, 0, 0, 0, 10, 1},
-        {2, 3, 1, 99, 99, 0, 0, 0, 10, 10, 1},
-        {1, 3, 1, 99, 5, 0, 20, 0, 10, 0, 1},
-        {1, 3, 1, 5, 5, 0, 5, 5, 0, 0, 2},
-        // golden round: a lead of two under the newer rules, one under the old, any before it begins, no limit
-        {2, 1, 2, 99, 99, 1, 1, 0, 0, 0, 0},
-        {1, 1, 2, 99, 99, 1, 0, 1, 0, 0, 0},
-        {2, 1, 2, 99, 99, 1, 2, 0, 0, 0, 1},
-        {0, 1, 2, 99, 99, 1, 0, 1, 0, 0, 2},
-        {2, 1, 2, 99, 99, 0, 7, 6, 0, 0, 1},
-        {2, 1, 2, 99, 99, 1, 0, 0, 10, 10, 0},
-        // after it: equal is a tie, any lead wins, a penalty too
-        {2, 1, 3, 99, 99, 1, 4, 4, 0, 0, 3},
-        {2, 1, 3, 99, 99, 1, 1, 0, 0, 0, 1},
-        {1, 1, 3, 99, 99, 1, 0, 0, 1, 0, 2},
-    };
-    for (const auto& c : casos) {
+    const char* mensagens[4] = {"[ENTER] Início", "AZUL", "VERMELHO", "Empate"};
+    for (const auto& c : TabelaCasos("vitoria.txt")) {
+        ASSERT_EQ(c.size(), 11u);
+        const auto n = [&c](size_t i) { return static_cast<int16_t>(c[i]); };
         Luta luta;
-        Cena(luta.v, [&](Ajustes& a) {
-            a.Regra = c.regra, a.Rounds = c.rounds, a.Limite = c.limite, a.Diferenca = c.diferenca;
-        });
+        Cena(luta.v, [&](Ajustes& a) { a.Regra = n(0), a.Rounds = n(1), a.Limite = n(3), a.Diferenca = n(4); });
         Cena(luta.v, [&](EstadoLuta& l) {
-            l.RoundAtual = c.round, l.EmGolden = c.emGolden;
-            l.PontosMarcados = {0, c.pontosAzul, c.pontosVermelho}, l.Faltas = {0, c.faltasAzul, c.faltasVermelho};
+            l.RoundAtual = n(2), l.EmGolden = c[5] != 0, l.PontosMarcados = {0, n(6), n(7)}, l.Faltas = {0, n(8), n(9)};
         });
-        const char* mensagens[4] = {"[ENTER] Início", "AZUL", "VERMELHO", "Empate"};
-        EXPECT_EQ(luta.v.tela().L_Msg.Caption, mensagens[c.vencedor]) << "row " << &c - casos;
-        EXPECT_EQ(luta.v.Luta().LutaDecidida && luta.v.Luta().Pausado, c.vencedor != 0) << "row " << &c - casos;
-        EXPECT_EQ(luta.plat.sons, std::vector<std::string>(c.vencedor ? 1 : 0, "sino.wav")) << "row " << &c - casos;
+        const std::string linha = "case " + testing::PrintToString(c);
+        EXPECT_EQ(luta.v.tela().L_Msg.Caption, mensagens[c[10]]) << linha;
+        EXPECT_EQ(luta.v.Luta().LutaDecidida && luta.v.Luta().Pausado, c[10] != 0) << linha;
+        EXPECT_EQ(luta.plat.sons, std::vector<std::string>(c[10] ? 1 : 0, "sino.wav")) << linha;
     }
 }
 
