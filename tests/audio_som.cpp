@@ -1,6 +1,6 @@
 // The sound layer heard for real: cues go to a PulseAudio null sink and are recorded back from its monitor with
 // parec, so a cue that does not sound, or sounds when it should not, fails here. The cases use the server
-// scripts/testa.sh starts; the one that stalls, kills or withholds a server starts servers of its own.
+// scripts/testa.sh starts; the outage case starts servers of its own.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -25,9 +25,8 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libpulse.so\
 namespace {
 
 namespace fs = std::filesystem;
-using Relogio = std::chrono::steady_clock;
-constexpr int kTaxa = 44100, kJanela = kTaxa / 100;  // 10 ms windows
-constexpr int kForte = 20000, kFraco = 6000;         // tone peaks, told apart in the recording
+using namespace std::chrono_literals;
+constexpr int kTaxa = 44100, kForte = 20000, kFraco = 6000;  // tone peaks, told apart in the recording
 
 // A child process with its output in a file, killed when this goes.
 struct Processo {
@@ -48,28 +47,7 @@ struct Processo {
     }
 };
 
-// A PulseAudio server of the test's own, started as scripts/testa.sh starts the shared one.
-struct Servidor {
-    fs::path pasta = fs::temp_directory_path() / ("vantor-som-" + std::to_string(::getpid()));
-    std::unique_ptr<Processo> daemon;
-    Servidor() {
-        fs::create_directories(pasta), ::setenv("PULSE_SERVER", ("unix:" + (pasta / "s").string()).c_str(), 1);
-    }
-    ~Servidor() { daemon.reset(), ::unsetenv("PULSE_SERVER"), fs::remove_all(pasta); }
-    bool Inicia() {
-        daemon = std::make_unique<Processo>(std::vector<std::string>{
-            "env", "HOME=" + pasta.string(), "XDG_RUNTIME_DIR=" + pasta.string(), "pulseaudio", "--daemonize=no", "-n",
-            "--exit-idle-time=-1", "--realtime=no", "--high-priority=no",
-            "--load=module-native-protocol-unix auth-anonymous=1 socket=" + (pasta / "s").string(),
-            "--load=module-null-sink sink_name=vantor_nula rate=44100 channels=2"});
-        for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(100)))
-            if (std::system("pactl info >/dev/null 2>&1") == 0) return true;
-        return false;
-    }
-};
-
-// Half a second (or `quadros`) of a 440 Hz tone of `pico` (of 32767): 16-bit mono. The decoding of other PCM
-// layouts is SDL's own.
+// Half a second (or `quadros`) of a 440 Hz tone of `pico` (of 32767), 16-bit mono; other layouts are SDL's.
 std::string Wav(int pico, long quadros = kTaxa / 2) {
     std::string s;
     auto poe = [&](uint32_t v, int n) {
@@ -77,82 +55,81 @@ std::string Wav(int pico, long quadros = kTaxa / 2) {
     };
     s += "RIFF", poe(uint32_t(36 + 2 * quadros), 4), s += "WAVEfmt ", poe(16, 4), poe(1, 2), poe(1, 2);
     poe(kTaxa, 4), poe(2 * kTaxa, 4), poe(2, 2), poe(16, 2), s += "data", poe(uint32_t(2 * quadros), 4);
-    for (long q = 0; q < quadros; ++q)
-        poe(uint32_t(std::lround(pico * std::sin(2 * M_PI * 440 * double(q) / kTaxa))), 2);
+    for (long q = 0; q < quadros; ++q) poe(uint32_t(std::lround(pico * std::sin(2 * M_PI * 440.0 * q / kTaxa))), 2);
     return s;
 }
 
-// What was heard since a mark: a null sink's monitor is exact zeros while nothing plays, and a 10 ms window
-// louder than an RMS of 100 is sound.
-struct Ouvido {
-    double inicio = -1, duracao = 0;  // seconds; inicio -1 for silence
-    int pico = 0;
-};
-
 class Som : public testing::Test {
 protected:
-    fs::path pasta = fs::temp_directory_path() / ("vantor-deixas-" + std::to_string(::getpid()));
-    std::unique_ptr<Processo> parec;
-    std::string dados;
+    fs::path pasta = fs::temp_directory_path() / ("vantor-som-" + std::to_string(::getpid()));
+    std::unique_ptr<Processo> servidor, parec;
 
     void SetUp() override { fs::create_directories(pasta); }
-    void TearDown() override { parec.reset(), fs::remove_all(pasta); }
+    void TearDown() override { parec.reset(), servidor.reset(), ::unsetenv("PULSE_SERVER"), fs::remove_all(pasta); }
     void Escreve(const fs::path& nome, const std::string& bytes) {
         std::ofstream(pasta / nome, std::ios::binary) << bytes;
     }
-    // Records the default sink's monitor of whichever server PULSE_SERVER (or the environment) leads to.
+    // A server of the test's own at PULSE_SERVER, started as scripts/testa.sh starts the shared one.
+    bool IniciaServidor() {
+        const std::string p = pasta.string();
+        ::setenv("PULSE_SERVER", ("unix:" + p + "/s").c_str(), 1);
+        servidor = std::make_unique<Processo>(std::vector<std::string>{
+            "env", "HOME=" + p, "XDG_RUNTIME_DIR=" + p, "pulseaudio", "--daemonize=no", "-n", "--exit-idle-time=-1",
+            "--load=module-native-protocol-unix auth-anonymous=1 socket=" + p + "/s",
+            "--load=module-null-sink sink_name=vantor_nula rate=44100 channels=1"});
+        for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(100ms))
+            if (std::system("pactl info >/dev/null 2>&1") == 0) return true;
+        return false;
+    }
+    // Records the default sink's monitor, from now on, into the file "gravacao".
     void Escuta() {
         parec =
             std::make_unique<Processo>(std::vector<std::string>{"parec", "-d", "@DEFAULT_MONITOR@", "--format=s16le",
                                                                 "--rate=44100", "--channels=1", "--latency-msec=20"},
                                        pasta / "gravacao");
-        dados.clear();
-        for (int i = 0; i < 250 && dados.size() < size_t{4} * kJanela; ++i) Espera(20);
-        ASSERT_GE(dados.size(), 4u * kJanela) << "parec recorded nothing: run the tests through scripts/testa.sh";
-        Espera(200);
+        for (int i = 0; i < 250 && Marca() < 2000; ++i) std::this_thread::sleep_for(20ms);
+        ASSERT_GE(Marca(), 2000u) << "parec recorded nothing: run the tests through scripts/testa.sh";
     }
-    void Espera(int ms) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    size_t Marca() const {
+        std::error_code ec;
+        return fs::file_size(pasta / "gravacao", ec) & ~size_t{1};
+    }
+    // The loudest sample since a mark, and when (seconds after the mark) the last audible one came: a null sink's
+    // monitor is exact zeros while nothing plays.
+    std::pair<int, double> Ouve(size_t marca) const {
         std::ifstream in(pasta / "gravacao", std::ios::binary);
-        in.seekg(static_cast<std::streamoff>(dados.size()));
-        dados.append(std::istreambuf_iterator<char>(in), {});
-    }
-    size_t Marca() const { return dados.size() / 2; }
-    Ouvido Ouve(size_t marca) const {
-        Ouvido r;
-        for (size_t w = marca; w + kJanela <= Marca(); w += kJanela) {
-            double soma = 0;
-            for (size_t i = w; i < w + kJanela; ++i) {
-                int16_t s;
-                std::memcpy(&s, &dados[2 * i], 2);
-                soma += double(s) * s, r.pico = std::max(r.pico, std::abs(int(s)));
-            }
-            if (std::sqrt(soma / kJanela) <= 100) continue;
-            if (r.inicio < 0) r.inicio = double(w - marca) / kTaxa;
-            r.duracao = double(w + kJanela - marca) / kTaxa - r.inicio;
+        in.seekg(static_cast<std::streamoff>(marca));
+        const std::string d(std::istreambuf_iterator<char>(in), {});
+        std::pair<int, double> r{0, -1};
+        for (size_t i = 0; i + 1 < d.size(); i += 2) {
+            int16_t s;
+            std::memcpy(&s, &d[i], 2);
+            r.first = std::max(r.first, std::abs(int(s)));
+            if (std::abs(int(s)) > 300) r.second = double(i) / 2 / kTaxa;
         }
         return r;
     }
-    // Plays a cue and listens until it is heard (and 0.2 s more, for its peak), `segundos` at most.
-    Ouvido Toca(vantor::SomSDL& som, const std::string& nome, int segundos = 10) {
+    // Plays a cue and gives the loudest sample heard: waits until it is heard, and 0.2 s more, `segundos` at most.
+    int Toca(vantor::SomSDL& som, const std::string& nome, int segundos = 10) {
         const size_t marca = Marca();
         som.Toca(nome);
-        for (const auto fim = Relogio::now() + std::chrono::seconds(segundos); Relogio::now() < fim;)
-            if (Espera(50), Ouve(marca).inicio >= 0) return Espera(200), Ouve(marca);
-        return Ouve(marca);
+        for (int i = 0; i < segundos * 20 && Ouve(marca).first < 300; ++i) std::this_thread::sleep_for(50ms);
+        std::this_thread::sleep_for(200ms);
+        return Ouve(marca).first;
     }
     // Plays a cue again every two seconds, up to ten, until it is heard.
     bool TocaAteOuvir(vantor::SomSDL& som, const std::string& nome) {
         for (int i = 0; i < 5; ++i)
-            if (Toca(som, nome, 2).inicio >= 0) return true;
+            if (Toca(som, nome, 2) > 300) return true;
         return false;
     }
 };
 
-// Bare names are found in the working folder first, then in the program folder.
-TEST_F(Som, FilesPlayWhenTheyAreWavsAndNothingElseDoes) {
+// Bare names are found in the working folder first, then in the program folder. Prepared cues play from memory,
+// and a new cue cuts the one playing.
+TEST_F(Som, WavFilesPlayAndNothingElseDoesAndANewCueCutsTheOld) {
     const std::string tom = Wav(kForte);
-    const long limite = (vantor::SomSDL::kMaiorArquivo - 44) / 2;  // frames: two bytes each after the header
+    const long limite = (vantor::SomSDL::kMaiorArquivo - 44) / 2;  // frames, two bytes each after the header
     const struct {
         const char* nome;
         std::string bytes;
@@ -175,33 +152,26 @@ TEST_F(Som, FilesPlayWhenTheyAreWavsAndNothingElseDoes) {
     fs::remove(pasta / "pasta.wav"), fs::create_directory(pasta / "pasta.wav"), fs::remove(pasta / "nao_existe.wav");
     fs::create_directories(pasta / "atual");
     Escreve("atual/atual.wav", tom);
+    Escreve("longa.wav", Wav(kFraco, 5L * kTaxa));
     const fs::path antes = fs::current_path();
     fs::current_path(pasta / "atual");
     Escuta();
     vantor::SomSDL som(pasta.string());
+    som.Prepara({"longa.wav"});
     for (const auto& c : casos) {
         som.Toca("");  // cuts the last one
-        Espera(400);
-        const Ouvido r = Toca(som, c.nome, c.pico ? 10 : 1);
-        EXPECT_TRUE(c.pico ? r.pico > c.pico / 2 && r.pico < c.pico * 2 : r.pico < 50) << c.nome << ": " << r.pico;
+        std::this_thread::sleep_for(400ms);
+        const int pico = Toca(som, c.nome, c.pico ? 10 : 1);
+        EXPECT_TRUE(c.pico ? pico > c.pico / 2 && pico < c.pico * 2 : pico < 50) << c.nome << ": " << pico;
     }
     fs::current_path(antes);
-}
-
-TEST_F(Som, PreparedCuesPlayFromMemoryAndANewCueCutsTheOld) {
-    Escreve("longa.wav", Wav(kFraco, 5L * kTaxa));
-    Escreve("curta.wav", Wav(kForte));
-    Escuta();
-    vantor::SomSDL som(pasta.string());
-    som.Prepara({"longa.wav", "curta.wav"});
-    ASSERT_GE(Toca(som, "curta.wav").inicio, 0);  // the worker prepared both before it played this
-    fs::remove(pasta / "longa.wav"), fs::remove(pasta / "curta.wav");
+    fs::remove(pasta / "longa.wav");
     const size_t marca = Marca();
-    ASSERT_GE(Toca(som, "longa.wav").inicio, 0) << "a prepared cue whose file is gone since";
+    EXPECT_GT(Toca(som, "longa.wav"), kFraco / 2) << "a prepared cue whose file is gone since";
     // Alone the quiet tone lasts five seconds; cut by the loud half second, it is over long before.
-    EXPECT_GT(Toca(som, "curta.wav").pico, kForte / 2);
-    Espera(1500);
-    EXPECT_LT(Ouve(marca).duracao, 3.5);
+    EXPECT_GT(Toca(som, "tom.wav"), kForte / 2);
+    std::this_thread::sleep_for(4s);
+    EXPECT_LT(Ouve(marca).second, 3.5);
 }
 
 // A server stopped (SIGSTOP), killed, or not there at all when the layer starts: the caller is never held, and
@@ -210,30 +180,31 @@ TEST_F(Som, CuesComeBackAfterTheServerStallsDiesOrComesLate) {
     enum Falha { kParado, kMorto, kAusente };
     for (Falha falha : {kParado, kMorto, kAusente}) {
         SCOPED_TRACE(falha);
-        Servidor servidor;
+        parec.reset(), servidor.reset();
+        ::setenv("PULSE_SERVER", ("unix:" + pasta.string() + "/s").c_str(), 1);
         if (falha != kAusente) {
-            ASSERT_TRUE(servidor.Inicia());
+            ASSERT_TRUE(IniciaServidor());
             Escuta();
         }
         vantor::SomSDL som(VANTOR_BUILD_DIR);
         EXPECT_TRUE(falha == kAusente || TocaAteOuvir(som, "gongo.wav"));
-        if (falha == kParado) ::kill(servidor.daemon->pid, SIGSTOP);
-        if (falha == kMorto) servidor.daemon.reset();
+        if (falha == kParado) ::kill(servidor->pid, SIGSTOP);
+        if (falha == kMorto) servidor.reset();
         for (int i = 0; i < 4; ++i) {
-            const auto antes = Relogio::now();
+            const auto antes = std::chrono::steady_clock::now();
             som.Toca(i % 2 ? "gongo.wav" : "nao_preparado.wav");
             som.Prepara({"sino.wav", "gongo.wav"});
             // Not a timing claim: a bound no loaded machine misses, only to tell "returned" from "hung".
-            EXPECT_LT(Relogio::now() - antes, std::chrono::seconds(1)) << "the caller was held";
-            Espera(1000);
+            EXPECT_LT(std::chrono::steady_clock::now() - antes, 1s) << "the caller was held";
+            std::this_thread::sleep_for(1s);
         }
         if (falha == kParado)
-            ::kill(servidor.daemon->pid, SIGCONT);
+            ::kill(servidor->pid, SIGCONT);
         else
-            ASSERT_TRUE(servidor.Inicia());
+            ASSERT_TRUE(IniciaServidor());
         Escuta();
         som.Toca("");  // whatever was left over from the outage is cut: what is heard next is new
-        Espera(1000);
+        std::this_thread::sleep_for(1s);
         EXPECT_TRUE(TocaAteOuvir(som, "sino.wav")) << "silent after the server came back";
     }
 }

@@ -1,12 +1,10 @@
 // The controller layer against real SDL virtual joysticks: slots, the axis scale, presses shorter than a poll,
-// identical pads told apart by their USB ports in a sysfs tree of our own.
+// identical pads told apart by their USB ports in a sysfs tree of our own (tests/casos/sysfs).
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -19,7 +17,6 @@ using vantor::ControlesSDL;
 using vantor::LeituraControle;
 using vantor::Trava;
 using vantor::teste::Virtual;
-namespace fs = std::filesystem;
 
 TEST(Trava, EachTransitionReadsOnceAndOverflowDropsTheOldestPair) {
     Trava t;
@@ -128,46 +125,7 @@ TEST_F(Controles, SticksOnTheSlotScaleAndInputsShorterThanAPoll) {
     }
 }
 
-// A pad's node ("event7", "hidraw1") laid out as the kernel does: class/input/event7 links into the device tree,
-// its "device" link leads to the input device (for hidraw, the HID device), and the USB device above the interface
-// holds busnum and devpath, as do the hubs above it. Bus 0005 is a Bluetooth pad paired through a USB dongle.
-void Planta(const fs::path& sys, const std::string& no, const std::string& porta, const char* barramento = "0003") {
-    static int n = 0;
-    const fs::path hub = sys / "devices/pci0000:00/0000:00:14.0/usb1/1-1", usb = hub / porta;
-    fs::create_directories(usb);
-    for (const fs::path& p : {hub.parent_path(), hub, usb})
-        for (const char* arquivo : {"busnum", "devpath"}) std::ofstream(p / arquivo) << "1\n";
-    char hid[24];
-    std::snprintf(hid, sizeof hid, "%s:0079:0006.%04X", barramento, ++n);
-    const fs::path dispositivo = usb / (porta + ":1.0") / hid;
-    const bool evento = no.rfind("event", 0) == 0;
-    const fs::path pai = evento ? dispositivo / "input" / ("input" + std::to_string(n)) : dispositivo;
-    const fs::path entrada = evento ? pai / no : pai / "hidraw" / no;
-    const fs::path classe = sys / "class" / (evento ? "input" : "hidraw");
-    for (const fs::path& p : {entrada, classe}) fs::create_directories(p);
-    fs::create_directory_symlink(fs::relative(pai, entrada), entrada / "device");
-    fs::create_directory_symlink(fs::relative(entrada, classe), classe / no);
-}
-
-class Portas : public Controles {
-protected:
-    void SetUp() override {
-        Controles::SetUp();
-        const fs::path sys = arvore_.caminho() + "/sys", fora = arvore_.caminho() + "/fora";
-        const std::pair<const char*, const char*> nos[] = {
-            {"event7", "1-1.2"}, {"event10", "1-1.2"}, {"hidraw1", "1-1.2"}, {"event8", "1-1.4"},  //
-            {"event9", "1-1.4"}, {"hidraw2", "1-1.4"}, {"event11", "1-1.3"},
-        };
-        for (auto [no, porta] : nos) Planta(sys, no, porta);
-        Planta(sys, "event12", "1-1.5", "0005");
-        fs::create_directory_symlink("../../devices/desligado/event50", sys / "class/input/event50");
-        Planta(fora, "event60", "1-1.6");  // a tree beside ours, and a link out into it
-        fs::create_directory_symlink(fs::relative(fora / "class/input/event60", sys / "class/input"),
-                                     sys / "class/input/event60");
-    }
-};
-
-TEST_F(Portas, IdenticalPadsGetTheirSlotsBackWhateverTheOrderOfTheirReturn) {
+TEST_F(Controles, IdenticalPadsGetTheirSlotsBackWhateverTheOrderOfTheirReturn) {
     // Two pads of one model without serial numbers on ports 1-1.2 and 1-1.4, both unplugged; the second is back
     // first, each on a new node (the kernel numbers them anew).
     const struct {
@@ -190,7 +148,7 @@ TEST_F(Portas, IdenticalPadsGetTheirSlotsBackWhateverTheOrderOfTheirReturn) {
     }
 }
 
-TEST_F(Portas, PadsThatLookAlikeWithoutAPortAreDoubtfulWhileBothAreIn) {
+TEST_F(Controles, PadsThatLookAlikeWithoutAPortAreDoubtfulWhileBothAreIn) {
     // No port: none from SDL (a virtual pad's), an empty path, no sysfs entry, a dangling link, paths outside
     // /dev, a Bluetooth pad behind its dongle, a link out of the tree.
     const struct {

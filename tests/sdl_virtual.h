@@ -20,8 +20,9 @@ protected:
         controles_.Bombeia();
         if (SDL_NumJoysticks() > 0) GTEST_SKIP() << "a real controller is plugged in; the slots would not be ours";
     }
-    // `no`: the device node the controller claims, looked up in the sysfs tree under arvore_/sys; without it,
-    // SDL's own answer (a virtual device has none).
+    // `no`: the device node the controller claims, looked up in the fake sysfs tree of tests/casos/sysfs (a few
+    // pads on USB ports, a Bluetooth one, a dangling link, a link out of the tree); without it, SDL's own answer
+    // (a virtual device has none).
     Virtual& Liga(const char* nome = "Juiz", const char* no = nullptr) {
         Virtual& v = *virtuais_.emplace_back(std::make_unique<Virtual>(nome));
         EXPECT_TRUE(v.Aberto()) << SDL_GetError();
@@ -30,13 +31,12 @@ protected:
     }
 
     std::map<SDL_JoystickID, std::string> nos_;
-    PastaTemporaria arvore_;
     ControlesSDL controles_{[this](int i) -> std::string {  // first made, last gone: the virtual devices need SDL
                                 const auto it = nos_.find(SDL_JoystickGetDeviceInstanceID(i));
                                 const char* sdl = SDL_JoystickPathForIndex(i);
                                 return it != nos_.end() ? it->second : sdl ? sdl : "";
                             },
-                            arvore_.caminho() + "/sys"};
+                            VANTOR_CASOS_DIR "/sysfs/sys"};
     std::vector<std::unique_ptr<Virtual>> virtuais_;
 };
 
