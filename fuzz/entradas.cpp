@@ -4,10 +4,15 @@
 #include <cctype>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 
+#include "app/vantor.h"
 #include "controllers/juizes.h"
+#include "fake_plataforma.h"
 #include "lang/campo.h"
 #include "platform/som_sdl.h"
+#include "scoring/satura.h"
 #include "settings/ajustes.h"
 #include "settings/configuracao.h"
 #include "settings/numero.h"
@@ -21,6 +26,7 @@ class Leitor {
 public:
     Leitor(const uint8_t* dados, size_t tamanho) : p_(dados), fim_(dados + tamanho) {}
     uint8_t Byte() { return p_ < fim_ ? *p_++ : 0; }
+    bool Fim() const { return p_ >= fim_; }
     // Mostly small counts, now and then the extremes.
     long Contagem() {
         const uint8_t b = Byte();
@@ -145,6 +151,65 @@ std::string Wav(const uint8_t* dados, size_t tamanho) {
     if (amostras.size() > size_t(SomSDL::kMaiorDuracao + 1) * SomSDL::kTaxa * SomSDL::kCanais) return "over a minute";
     if (DecodificaWav(dados, tamanho) != amostras) return "two decodings differ";
     return "";
+}
+
+// A whole session of random events, valid and not, against the rules that hold at every moment: keys (Alt+F4
+// too), clicks on any area, the judges' poll, a window's end and clock ticks, on settings as the dialog gives them.
+// The logs go to a folder of this process's own, emptied after each run.
+std::string Sessao(const uint8_t* dados, size_t tamanho) {
+    static const std::string pasta = [] {
+        std::string p = (std::filesystem::temp_directory_path() / "vantor-sessao-XXXXXX").string();
+        return ::mkdtemp(p.data()) ? p + "/" : std::string("/dev/null/");
+    }();
+    Leitor l(dados, tamanho);
+    const auto n = [&l](int de, int ate) { return static_cast<int16_t>(de + l.Byte() % (ate - de + 1)); };
+    teste::FakePlataforma plat;
+    plat.temp = plat.pastaPrograma = pasta;
+    plat.numSlots = 2;
+    Vantor v(plat);
+    v.Form_Load();
+    // Short rounds, so that many rounds, rests and golden rounds pass.
+    const int16_t ajuste[] = {n(1, 3), n(2, 12), n(1, 6), n(0, 2), n(5, 30), n(2, 12), n(0, 1)};
+    plat.aoMostrarConfiguracao = [&](Form2&) {
+        Ajustes a = v.Config();
+        a.Rounds = ajuste[0], a.Tempo = ajuste[1], a.Intervalo = ajuste[2], a.Regra = ajuste[3];
+        a.Limite = ajuste[4], a.Diferenca = ajuste[5], a.MeiaFaltaGolden = ajuste[6] == 1;
+        v.DefineAjustes(a);
+    };
+    v.Form_KeyDown(tecla::F1, 0);
+    plat.aoMostrarConfiguracao = nullptr;
+    const int teclas[] = {13, 27, 32, 49, 83, 115, 37, 38, 39, 40, 116, 117, 118, 119, 120, 121, 122, 123};
+    std::string quebra;
+    while (quebra.empty() && !l.Fim()) {
+        const uint8_t evento = l.Byte(), b = l.Byte();
+        plat.respostaOkCancela = (evento & 0x80) != 0;
+        switch (evento % 8) {
+            case 0: v.Form_KeyDown(b < 200 ? teclas[b % 18] : b, (evento & 0x40) ? tecla::Alt : 0); break;
+            case 1:
+                v.Clique(v.tela().ordem[b % v.tela().ordem.size()]->Name,
+                         (evento & 0x40) ? Toque::DuploClique : Toque::Clique);
+                break;
+            case 2:
+                plat.leituras[b % 2] = {uint32_t(l.Byte()) << 8, uint32_t(l.Byte()) << 8, 0, uint32_t(l.Byte() % 16)};
+                v.Timer_Joystick_Timer();
+                break;
+            case 3: v.Timer_Botao_Timer(b % 20); break;
+            default: plat.Avanca(1000), v.Timer_Luta_Timer();
+        }
+        const EstadoLuta& e = v.Luta();
+        if (e.Pausado != e.PausaLigada) quebra = "pause flags differ";
+        if (e.ContaIntervalo < -1 || e.ContaIntervalo > v.Config().Intervalo) quebra = "rest count";
+        if (e.ContaMinuto < -1 || e.ContaMinuto > 59) quebra = "time-out count";
+        if (e.EmGolden && e.RoundAtual <= v.Config().Rounds) quebra = "golden round in a regular round";
+        for (size_t c : {1u, 2u}) {
+            if (v.tela().L_Pontos[c].Caption != std::to_string(SomaSatura(e.PontosMarcados[c], e.Faltas[3 - c])))
+                quebra = "shown score";
+            if (e.Faltas[c] < 0 || e.Faltas[c] > 10 || (e.Faltas[c] == 10 && e.MeiaFalta[c])) quebra = "penalties";
+        }
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(pasta + "LOG", ec);
+    return quebra;
 }
 
 }  // namespace vantor::fuzz

@@ -14,14 +14,15 @@ std::string Numero(const uint8_t* dados, size_t tamanho);
 std::string Config(const uint8_t* dados, size_t tamanho);
 std::string Botoes(const uint8_t* dados, size_t tamanho);
 std::string Wav(const uint8_t* dados, size_t tamanho);
+std::string Sessao(const uint8_t* dados, size_t tamanho);
 
 struct Alvo {
     const char* nome;  // also the folder name under fuzz/corpus and fuzz/regressao
     std::string (*entrada)(const uint8_t*, size_t);
 };
 inline constexpr Alvo kAlvos[] = {
-    {"campo", Campo},   {"valor_chave", ValorChave}, {"numero", Numero},
-    {"config", Config}, {"botoes", Botoes},          {"wav", Wav},
+    {"campo", Campo}, {"valor_chave", ValorChave}, {"numero", Numero}, {"config", Config}, {"botoes", Botoes},
+    {"wav", Wav},     {"sessao", Sessao},
 };
 
 }  // namespace vantor::fuzz

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/vantor.h"
+#include "casos.h"
 #include "fake_plataforma.h"
 
 namespace vantor::teste {
@@ -28,14 +29,6 @@ struct PastaTemporaria {
 
 // Lines of a log file; a line not ended by CR LF fails the test.
 std::vector<std::string> LinhasDe(const std::string& arquivo);
-
-// The lines of a file of tests/casos, without blank lines and '#' comments.
-std::vector<std::string> Casos(const std::string& nome);
-// Each line of a table of tests/casos as numbers.
-std::vector<std::vector<int>> TabelaCasos(const std::string& nome);
-// Compares a fight's log with its expected file in tests/casos; a missing file is written from this run, for
-// review, and fails.
-void ConfereLog(const std::vector<std::string>& log, const std::string& nome);
 
 // Changes a copy of the fight state (RestauraLuta: the board is refreshed) or of the settings (DefineAjustes).
 template <typename F>

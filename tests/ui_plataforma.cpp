@@ -14,9 +14,12 @@ namespace {
 
 TEST(DataHora, TheZoneAndItsBlanksLeaveTheTime) {
     const std::pair<QString, QString> casos[] = {
-        {"HH:mm:ss t", "HH:mm:ss"},           {"h:mm:ss AP tttt", "h:mm:ss AP"},          {"t HH:mm:ss", "HH:mm:ss"},
-        {"H:mm:ss t 'Uhr'", "H:mm:ss 'Uhr'"}, {"H'h'mm'min'ss's' t", "H'h'mm'min'ss's'"},  // quoted letters are text,
-                                                                                           // not the zone
+        {"HH:mm:ss t", "HH:mm:ss"},
+        {"h:mm:ss AP tttt", "h:mm:ss AP"},
+        {"t HH:mm:ss", "HH:mm:ss"},
+        {"H:mm:ss t 'Uhr'", "H:mm:ss 'Uhr'"},
+        {"H'h'mm'min'ss's' t", "H'h'mm'min'ss's'"},  // quoted letters are text,
+                                                     // not the zone
         {"'at' HH:mm", "'at' HH:mm"},
     };
     for (const auto& [formato, esperado] : casos) EXPECT_EQ(plataforma::FormatoSemFuso(formato), esperado);
