@@ -11,13 +11,8 @@
 namespace vantor::teste {
 namespace {
 
-// Runs each test in its own working folder, where the button file lives.
 class Botoes : public ::testing::Test {
-protected:
-    Botoes() : antes_(std::filesystem::current_path()) { std::filesystem::current_path(pasta_.caminho()); }
-    ~Botoes() override { std::filesystem::current_path(antes_); }
-    PastaTemporaria pasta_;
-    std::filesystem::path antes_;
+    NaPasta pasta_;
 };
 
 TEST_F(Botoes, BadFilesLeaveTheDefaultMapOrReadAsZero) {
@@ -84,6 +79,10 @@ TEST_F(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindow
     luta.v.Timer_Botao_Timer(5);
     EXPECT_TRUE(!t.Enabled && luta.v.Botoes().Pendentes == 0 && luta.v.tela().S_Botao[5].FillSolid);
     EXPECT_EQ(bombeadas, 7);
+    luta.Tecla(tecla::Espaco);
+    le({0, 0b0011});
+    EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 1) << "paused, an agreement scores nothing";
+    EXPECT_EQ(luta.v.Botoes().Pendentes, 0) << "and is used up";
 }
 
 TEST_F(Botoes, AssignmentWithoutControllersSaysSoAndAClosedWindowWritesNothing) {

@@ -27,6 +27,13 @@ struct PastaTemporaria {
     std::string caminho_;
 };
 
+// A fresh working folder for as long as this lives; the button file lives in the working folder.
+struct NaPasta : PastaTemporaria {
+    std::filesystem::path antes = std::filesystem::current_path();
+    NaPasta() { std::filesystem::current_path(caminho()); }
+    ~NaPasta() { std::filesystem::current_path(antes); }
+};
+
 // Lines of a log file; a line not ended by CR LF fails the test.
 std::vector<std::string> LinhasDe(const std::string& arquivo);
 

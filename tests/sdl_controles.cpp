@@ -10,13 +10,10 @@
 
 #include "platform/trava.h"
 #include "sdl_virtual.h"
+#include "settings/arquivos.h"
 
+namespace vantor::teste {
 namespace {
-
-using vantor::ControlesSDL;
-using vantor::LeituraControle;
-using vantor::Trava;
-using vantor::teste::Virtual;
 
 TEST(Trava, EachTransitionReadsOnceAndOverflowDropsTheOldestPair) {
     Trava t;
@@ -30,7 +27,7 @@ TEST(Trava, EachTransitionReadsOnceAndOverflowDropsTheOldestPair) {
     }
 }
 
-class Controles : public vantor::teste::ComVirtuais {
+class Controles : public ComVirtuais {
 protected:
     // One poll as the core makes it: pump, then every slot read once.
     std::array<LeituraControle, ControlesSDL::kSlots> Le(unsigned* ocupados = nullptr) {
@@ -172,4 +169,56 @@ TEST_F(Controles, PadsThatLookAlikeWithoutAPortAreDoubtfulWhileBothAreIn) {
     }
 }
 
+// The button assignment on the whole scoreboard through three real controllers, polled every 50 ms of its fake clock.
+TEST_F(Controles, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
+    const NaPasta pasta;
+    for (const char* nome : {"Juiz 1", "Juiz 2", "Juiz 3"}) Liga(nome);
+    Luta luta;
+    luta.plat.numSlots = ControlesSDL::kSlots;
+    luta.plat.leitor = [this](int s, LeituraControle& l) { return controles_.Le(s, l); };
+    luta.plat.contaConectados = [this] { return controles_.Conectados(); };
+    luta.plat.aoBombear = [this] { controles_.Bombeia(); };  // the poll pumps them itself
+    const auto passa = [&luta] { luta.plat.Avanca(50), luta.v.Timer_Joystick_Timer(); };
+    const auto acesa = [&luta](size_t k) { return !luta.v.tela().S_Botao[k].FillSolid; };
+    passa();
+    const std::vector<int> ordem = {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18};
+    const size_t posicao[6] = {16, 15, 14, 13, 7, 6};  // in a judge's 16: buttons 1..4, stick right, stick down
+    // Each judge's six inputs in turn; judge 2's second lamp takes an input judge 1 already gave: it moves.
+    std::vector<std::pair<size_t, int>> roteiro;  // judge, input
+    for (size_t i = 0; i < 18; ++i) roteiro.emplace_back(i / 6, static_cast<int>(i % 6));
+    roteiro[7] = {0, 3};
+    std::vector<int> lampadas;
+    luta.plat.aoEsperar = [&] {
+        if (lampadas.size() >= 18) return false;  // a lamp that never takes its press ends the test
+        int acesas = 0;
+        for (size_t k = 1; k <= 18; ++k) acesas += acesa(k);
+        EXPECT_EQ(acesas, 1) << "only the lamp being assigned is lit";
+        const auto [j, e] = roteiro[lampadas.size()];
+        lampadas.push_back(luta.v.Botoes().Configurando_b);
+        virtuais_[j]->Muda(e, true);
+        if (lampadas.size() == 1) virtuais_[j]->Botao(1, true);  // two inputs in one poll: the lower position wins
+        passa();
+        for (int k = 0; k < 6; ++k) virtuais_[j]->Muda(k, false);
+        passa();
+        return true;
+    };
+    luta.plat.aoMostrarConfiguracao = [&](Form2&) { luta.v.PedeConfiguracaoBotoes(); };
+    const std::string antigo = luta.v.Log().ArquivoLog;
+    luta.Tecla(tecla::F1);
+    EXPECT_EQ(lampadas, ordem);
+    std::array<int16_t, 257> esperado{};  // position -> button
+    for (size_t i = 0; i < 18; ++i)
+        esperado[16 * roteiro[i].first + posicao[roteiro[i].second]] = static_cast<int16_t>(lampadas[i]);
+    esperado[16] = 0;  // the first lamp took 15, the lower of two positions pressed at once, which then moved
+    std::string bytes(514, '\0');
+    for (size_t p = 0; p <= 256; ++p) bytes[2 * p] = static_cast<char>(esperado[p]);
+    EXPECT_EQ(LeArquivo("botoes.cfg"), bytes);
+    const auto velho = LinhasDe(antigo);
+    ASSERT_GE(velho.size(), 2u);
+    EXPECT_TRUE(velho.end()[-2].ends_with("\tBotões configurados") && velho.back().ends_with("\tLuta zerada"));
+    EXPECT_EQ(luta.v.tela().L_Msg.Caption, "[ENTER] Início");
+    EXPECT_EQ(Luta().v.Botoes().MapaBotoes, esperado);
+}
+
 }  // namespace
+}  // namespace vantor::teste
