@@ -10,11 +10,34 @@
 #include <sstream>
 #include <vector>
 
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/vantor.h"
 #include "casos.h"
-#include "ui_placar.h"
+#include "fake_plataforma.h"
+#include "ui/janela_placar.h"
 
 namespace vantor::teste {
 namespace {
+
+// A fresh record on a fake platform with this screen size, logs in a temporary folder, and the real window over it.
+struct Placar {
+    QTemporaryDir pasta;
+    FakePlataforma plat;
+    std::unique_ptr<Vantor> v;
+    std::unique_ptr<ui::JanelaPlacar> janela;
+    Placar(int largura, int altura) {
+        plat.largura = largura, plat.altura = altura;
+        plat.temp = pasta.path().toStdString() + "/", plat.pastaPrograma = pasta.path().toStdString();
+        v = std::make_unique<Vantor>(plat);
+        v->Form_Load();
+        janela = std::make_unique<ui::JanelaPlacar>(*v);
+    }
+    void Teclas(std::initializer_list<Qt::Key> teclas) {  // real key events, as the window system delivers them
+        for (Qt::Key t : teclas) QTest::keyClick(janela.get(), t);
+    }
+};
 
 QImage Imagem(const Placar& p) { return p.janela->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
