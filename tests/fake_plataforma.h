@@ -13,14 +13,12 @@ namespace vantor::teste {
 
 struct FakePlataforma : Plataforma {
     Momento agora{2026, 12, 6, 14, 3, 27, 450};
-    int largura = 640, altura = 480;
+    int largura = 640, altura = 480, configuracoesMostradas = 0, encerramentos = 0;
     std::string temp, pastaPrograma;  // the TEMP variable, the program folder
     bool respostaOkCancela = true;
     std::function<void(Form2&)> aoMostrarConfiguracao;
-    std::function<void(FormSom&)> aoEscolherSom;
     std::vector<std::string> sons, perguntas, avisos, editores;
     std::vector<std::vector<std::string>> preparos;
-    int configuracoesMostradas = 0, encerramentos = 0;
     // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged,
     // or real controllers behind `leitor`, `contaConectados` and `aoBombear`.
     int numSlots = 0, conectados = 0;
@@ -44,25 +42,19 @@ struct FakePlataforma : Plataforma {
     void TocaWav(const std::string& arquivo) override { sons.push_back(arquivo); }
     void PreparaSons(const std::vector<std::string>& arquivos) override { preparos.push_back(arquivos); }
     bool PerguntaOkCancela(const std::string& texto, const std::string&) override {
-        perguntas.push_back(texto);
-        return respostaOkCancela;
+        return perguntas.push_back(texto), respostaOkCancela;
     }
     void Avisa(const std::string& texto, const std::string&) override { avisos.push_back(texto); }
     void MostraConfiguracao(Form2& f) override {
-        ++configuracoesMostradas;
-        if (aoMostrarConfiguracao) aoMostrarConfiguracao(f);
+        if (++configuracoesMostradas, aoMostrarConfiguracao) aoMostrarConfiguracao(f);
     }
-    void MostraEscolhaSom(FormSom& escolha) override {
-        if (aoEscolherSom) aoEscolherSom(escolha);
-    }
+    void MostraEscolhaSom(FormSom&) override {}
     void AbreEditor(const std::string& arquivo) override { editores.push_back(arquivo); }
     void Encerra() override { ++encerramentos; }
     int joyGetNumDevs() override { return numSlots; }
     bool joyGetPos(int slot, LeituraControle& l) override {
         if (leitor) return leitor(slot, l);
-        if (slot < 0 || slot >= static_cast<int>(leituras.size())) return false;
-        l = leituras[static_cast<size_t>(slot)];
-        return true;
+        return slot >= 0 && slot < 16 && (l = leituras[static_cast<size_t>(slot)], true);
     }
     int ControlesConectados() override { return contaConectados ? contaConectados() : conectados; }
     void BombeiaControles() override {

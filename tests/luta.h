@@ -54,10 +54,8 @@ void Cena(Vantor& v, F muda) {
 struct Luta {
     // Settings the configuration sequence (F1) puts in place before the next fight.
     struct Ajustes {
-        int16_t Rounds = 1, Tempo = 60, Intervalo = 15, Regra = regra::Wtf2017, Limite = kSemLimite,
-                Diferenca = kSemLimite;
-        bool MeiaFaltaGolden = false;
-        std::string Azul = "", Vermelho = "";
+        int16_t Rounds = 1, Tempo = 60, Intervalo = 15, Regra = regra::Wtf2017;
+        std::string Azul = "", Vermelho = "";  // empty: the language's default
     };
 
     explicit Luta(int16_t lingua = lingua::Portugues);
@@ -69,10 +67,7 @@ struct Luta {
     }
     // One second of wall time, then one clock tick.
     void Tick(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            plat.Avanca(1000);
-            v.Timer_Luta_Timer();
-        }
+        for (int i = 0; i < n; ++i) plat.Avanca(1000), v.Timer_Luta_Timer();
     }
     std::vector<std::string> Log() const { return LinhasDe(v.Log().ArquivoLog); }
     // A log line as the fixed locale stamps it at hh:mm:ss of the fixed day, ",45" hundredths.
