@@ -4,6 +4,7 @@
 #include <cctype>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -169,11 +170,12 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     Vantor v(plat);
     v.Form_Load();
     // Short rounds, so that many rounds, rests and golden rounds pass.
-    const int16_t ajuste[] = {n(1, 3), n(2, 12), n(1, 6), n(0, 2), n(5, 30), n(2, 12), n(0, 1)};
+    const int16_t ajuste[] = {n(1, 3), n(2, 12), n(1, 6), n(0, 2), n(5, 30), n(2, 12), n(0, 1), n(0, 1)};
     plat.aoMostrarConfiguracao = [&](Form2&) {
         Ajustes a = v.Config();
         a.Rounds = ajuste[0], a.Tempo = ajuste[1], a.Intervalo = ajuste[2], a.Regra = ajuste[3];
         a.Limite = ajuste[4], a.Diferenca = ajuste[5], a.MeiaFaltaGolden = ajuste[6] == 1;
+        a.Pontos3 = static_cast<int16_t>(3 * ajuste[7]);
         v.DefineAjustes(a);
     };
     v.Form_KeyDown(tecla::F1, 0);
@@ -201,11 +203,31 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         if (e.ContaIntervalo < -1 || e.ContaIntervalo > v.Config().Intervalo) quebra = "rest count";
         if (e.ContaMinuto < -1 || e.ContaMinuto > 59) quebra = "time-out count";
         if (e.EmGolden && e.RoundAtual <= v.Config().Rounds) quebra = "golden round in a regular round";
+        // The board shows the record: scores with the opponent's penalties, a marker per penalty and the half
+        // one after them, the third value's lamps only when it is in use, the clock as m:ss, the round.
+        const Form1Controles& t = v.tela();
         for (size_t c : {1u, 2u}) {
-            if (v.tela().L_Pontos[c].Caption != std::to_string(SomaSatura(e.PontosMarcados[c], e.Faltas[3 - c])))
+            if (t.L_Pontos[c].Caption != std::to_string(SomaSatura(e.PontosMarcados[c], e.Faltas[3 - c])))
                 quebra = "shown score";
             if (e.Faltas[c] < 0 || e.Faltas[c] > 10 || (e.Faltas[c] == 10 && e.MeiaFalta[c])) quebra = "penalties";
+            for (int i = 1; i <= 10; ++i) {
+                const Controle& f = (c == 1 ? t.F1 : t.F2)[size_t(i)];
+                const uint32_t cor = i <= e.Faltas[c]                         ? cor::Vermelho
+                                     : i == e.Faltas[c] + 1 && e.MeiaFalta[c] ? cor::Amarelo
+                                                                              : cor::Branco;
+                if (!f.Visible || f.FillColor != cor) quebra = "penalty marker " + std::to_string(i);
+            }
         }
+        for (size_t k = 1; k <= 18; ++k)
+            if (t.S_Botao[k].Visible != (v.Config().Pontos3 > 0 || k % 9 == 1 || k % 9 == 2 || k % 9 == 3 ||
+                                         k % 9 == 4 || k % 9 == 5 || k % 9 == 6))
+                quebra = "lamp " + std::to_string(k);
+        char relogio[16];
+        std::snprintf(relogio, sizeof relogio, "%d:%02d", e.TempoRestante / 60, e.TempoRestante % 60);
+        if (e.TempoRestante >= 0 && t.L_Tempo.Caption != relogio) quebra = "clock";
+        if (t.L_Round.Caption != std::to_string(e.RoundAtual) ||
+            t.L_Round.BackColor != (e.RoundAtual > v.Config().Rounds ? cor::LaranjaClaro : cor::CinzaClaro))
+            quebra = "round";
     }
     std::error_code ec;
     std::filesystem::remove_all(pasta + "LOG", ec);
