@@ -1,12 +1,13 @@
 // The button file, the controller poll (state text, look-alike warning, judges' agreement and its windows) and
-// the assignment mode's edges, with scripted controllers. Judges end to end through real controllers are in
-// sdl_juizes.
+// the button assignment, with scripted controllers. A judge's press through a real controller and window is in
+// ui_programa.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "luta.h"
+#include "settings/arquivos.h"
 
 namespace vantor::teste {
 namespace {
@@ -108,6 +109,50 @@ TEST_F(Botoes, AssignmentWithoutControllersSaysSoAndAClosedWindowWritesNothing) 
     EXPECT_FALSE(luta.v.Luta().LutaIniciada || std::filesystem::exists("botoes.cfg"));
     EXPECT_EQ(luta.Log().size(), linhas) << "no reset and no log line after the window went away";
     EXPECT_EQ(luta.v.tela().L_Msg.Caption, "Config the buttons");
+}
+
+// Three judges give each lamp in turn an input: buttons 1 to 4, the stick right and down. Judge 2's second lamp
+// takes an input judge 1 already gave, which moves; the first lamp sees two inputs in one poll: the lower position.
+TEST_F(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
+    Luta luta;
+    luta.plat.numSlots = luta.plat.conectados = 3;
+    luta.v.Timer_Joystick_Timer();  // what the controllers read before
+    std::vector<std::pair<size_t, int>> roteiro;  // judge, input
+    for (size_t i = 0; i < 18; ++i) roteiro.emplace_back(i / 6, static_cast<int>(i % 6));
+    roteiro[7] = {0, 3};
+    std::vector<int> lampadas;
+    luta.plat.aoEsperar = [&] {
+        if (lampadas.size() >= 18) return false;  // a lamp that never takes its press ends the test
+        int acesas = 0;
+        for (size_t k = 1; k <= 18; ++k) acesas += !luta.v.tela().S_Botao[k].FillSolid;
+        EXPECT_EQ(acesas, 1) << "only the lamp being assigned is lit";
+        const auto [j, e] = roteiro[lampadas.size()];
+        lampadas.push_back(luta.v.Botoes().Configurando_b);
+        luta.plat.leituras[j] = {e == 4 ? 65535u : 0, e == 5 ? 65535u : 0, 0,
+                                 (e < 4 ? 1u << e : 0) | (lampadas.size() == 1 ? 2u : 0)};
+        luta.v.Timer_Joystick_Timer();
+        luta.plat.leituras[j] = {};
+        luta.v.Timer_Joystick_Timer();
+        luta.plat.Avanca(100);  // two polls
+        return true;
+    };
+    luta.plat.aoMostrarConfiguracao = [&](Form2&) { luta.v.PedeConfiguracaoBotoes(); };
+    const std::string antigo = luta.v.Log().ArquivoLog;
+    luta.Tecla(tecla::F1);
+    EXPECT_EQ(lampadas, (std::vector<int>{1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18}));
+    const size_t posicao[6] = {16, 15, 14, 13, 7, 6};  // in a judge's 16: buttons 1..4, stick right, stick down
+    std::array<int16_t, 257> esperado{};               // position -> button
+    for (size_t i = 0; i < 18; ++i)
+        esperado[16 * roteiro[i].first + posicao[roteiro[i].second]] = static_cast<int16_t>(lampadas[i]);
+    esperado[16] = 0;  // the first lamp took 15, the lower of two positions pressed at once, which then moved
+    std::string bytes(514, '\0');
+    for (size_t p = 0; p <= 256; ++p) bytes[2 * p] = static_cast<char>(esperado[p]);
+    EXPECT_EQ(LeArquivo("botoes.cfg"), bytes);
+    const auto velho = LinhasDe(antigo);
+    ASSERT_GE(velho.size(), 2u);
+    EXPECT_TRUE(velho.end()[-2].ends_with("\tBotões configurados") && velho.back().ends_with("\tLuta zerada"));
+    EXPECT_EQ(luta.v.tela().L_Msg.Caption, "[ENTER] Início");
+    EXPECT_EQ(Luta().v.Botoes().MapaBotoes, esperado);
 }
 
 }  // namespace

@@ -106,13 +106,15 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
         rlim_t limite;
         std::string temp, programa;  // in the case's folder
         bool registra;
-    } casos[] = {{RLIM_INFINITY, "", "", true},
-                 {0, "", "", true},
-                 {1, "", "", true},
-                 {150, "", "", true},
-                 {500, "", "", true},
-                 {RLIM_INFINITY, "arquivo/", "arquivo", false},
-                 {RLIM_INFINITY, "arquivo", "arquivo/x", true}};  // TEMP naming a file: its name + LOG is the folder
+    } casos[] = {
+        {RLIM_INFINITY, "", "", true},
+        {0, "", "", true},
+        {1, "", "", true},
+        {150, "", "", true},
+        {500, "", "", true},
+        {RLIM_INFINITY, "arquivo/", "arquivo", false},
+        {RLIM_INFINITY, "arquivo", "arquivo/x", true},  // TEMP naming a file: its name + LOG is the folder
+    };
     std::vector<std::string> completo;
     for (const auto& c : casos) {
         const std::string nome = std::to_string(c.limite) + " " + c.temp + " " + c.programa;
