@@ -116,7 +116,7 @@ TEST_F(Botoes, AssignmentWithoutControllersSaysSoAndAClosedWindowWritesNothing) 
 TEST_F(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     Luta luta;
     luta.plat.numSlots = luta.plat.conectados = 3;
-    luta.v.Timer_Joystick_Timer();  // what the controllers read before
+    luta.v.Timer_Joystick_Timer();                // what the controllers read before
     std::vector<std::pair<size_t, int>> roteiro;  // judge, input
     for (size_t i = 0; i < 18; ++i) roteiro.emplace_back(i / 6, static_cast<int>(i % 6));
     roteiro[7] = {0, 3};

@@ -1,5 +1,4 @@
-// The settings file, the text-to-number rule, and the configuration dialog's logic (presets, rule visibility,
-// language preview, OK and Cancel); its windows and the sound-file chooser are in ui_dialogos.
+// The settings file and the text-to-number rule.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -58,100 +57,20 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
     EXPECT_EQ(depois.tela().M_Sumula.Caption, "Precedent: \"S\"");
 }
 
-// The dialog as the configuration sequence opens it, on a scoreboard with these settings.
-struct Dialogo {
-    explicit Dialogo(const std::function<void(Ajustes&)>& muda = [](Ajustes&) {}) {
-        Cena(luta.v, muda);
-        f = std::make_unique<Form2>(luta.v);
-        f->Form_Load();
-    }
+// What the dialog's window cannot do: leave the language list with no choice, which keeps the language. The start
+// round and time apply to the next fight alone. The rest of the dialog is driven through its window in ui_programa.
+TEST(Dialogo, NoLanguageChosenKeepsItAndTheStartAppliesToTheNextFightAlone) {
     Luta luta;
-    std::unique_ptr<Form2> f;
-};
-
-TEST(Dialogo, PresetsFillTheirBoxesAndTheRuleSystemsShowAndStoreOnlyWhatTheyUse) {
-    for (const auto& [tempo, item] : {std::pair{90, 1}, {100, -1}})
-        EXPECT_EQ(Dialogo([t = tempo](Ajustes& a) { a.Tempo = int16_t(t); }).f->L_Tempo.ListIndex, item) << tempo;
-    const auto visiveis = [](const Form2& f) {
-        return std::array<bool, 5>{f.C_Limite.Visible, f.T_Limite.Visible, f.C_Diferenca.Visible, f.T_Diferenca.Visible,
-                                   f.C_GoldenMeia.Visible};
-    };
-    Dialogo d, velha;
-    Form2& f = *d.f;
-    EXPECT_EQ(visiveis(f), (std::array<bool, 5>{false, false, true, false, true}));
-    f.T_RoundInicial.Text = f.T_TempoInicial.Text = "7";
-    f.L_Round.ListIndex = 2, f.L_Tempo.ListIndex = 2, f.L_Intervalo.ListIndex = 3;
-    f.L_Round_Click(), f.L_Tempo_Click(), f.L_Intervalo_Click();
-    EXPECT_EQ(f.T_Round.Text + " " + f.T_RoundInicial.Text + " " + f.T_Tempo.Text + " " + f.T_TempoInicial.Text + " " +
-                  f.T_Intervalo.Text,
-              "3 1 120 120 50");
-    f.Op_Fetesp_Click();
-    f.C_Limite.Value = f.C_Diferenca.Value = true;
-    f.C_Limite_Click(), f.C_Diferenca_Click();
-    EXPECT_EQ(f.T_Limite.Text + " " + f.T_Diferenca.Text, "15 9") << "an empty box is filled when its rule is ticked";
-    EXPECT_EQ(visiveis(f), (std::array<bool, 5>{true, true, true, true, true}));
-    f.T_Round.Text = "2.5";  // the number rule
-    f.Op_2017_Click();
-    f.O_Click(f.O_23);
-    f.B_Ok_Click();
-    const Ajustes& a = d.luta.v.Config();
-    EXPECT_EQ(std::make_tuple(a.Regra, a.Limite, a.Diferenca, a.Rounds, a.Pontos1, a.Pontos2, a.Pontos3),
-              std::make_tuple(regra::Wtf2017, kSemLimite, 9, 2, 2, 3, 0))
-        << "a limit only under the limit rules";
-    velha.f->C_Diferenca.Value = velha.f->C_GoldenMeia.Value = true;
-    velha.f->Op_WTF_Click();
-    EXPECT_EQ(visiveis(*velha.f), (std::array<bool, 5>{false, false, false, false, false}));
-    velha.f->B_Ok_Click();
-    const Ajustes& b = velha.luta.v.Config();
-    EXPECT_EQ(std::make_tuple(b.Regra, b.Diferenca, b.MeiaFaltaGolden),
-              std::make_tuple(regra::WtfAntiga, kSemLimite, true))
-        << "a hidden box keeps its tick";
-}
-
-TEST(Dialogo, TheLanguagePreviewsOnlyInTheDialogCancelChangesNothingAndOkStartsTheNextFightAlone) {
-    Luta luta;
-    luta.plat.respostaOkCancela = false;
-    luta.plat.aoMostrarConfiguracao = [&](Form2& f) {
-        f.L_Lingua.ListIndex = lingua::Ingles;
-        f.L_Lingua_Click();
-        EXPECT_EQ(std::make_tuple(f.Caption, f.Label9, f.Label11, f.Command2, luta.v.tela().M_Config.Caption),
-                  std::make_tuple("Config", "End of Round:", "Start Kye-shi:", "Cancel", "Configuração: F1"));
-        f.Command1_Click();  // the button assignment, declined: the dialog stays open
-        f.Op_WTF_Click(), f.T_Round.Text = "3", f.T_Sons[1].Text = "x";
-        f.Command2_Click();
-    };
-    luta.Tecla(tecla::F1);
-    const Ajustes& a = luta.v.Config();
-    EXPECT_EQ(std::make_tuple(a.Lingua, a.Regra, a.Rounds, a.Som[1]),
-              std::make_tuple(0, regra::Wtf2017, 1, "gongo.wav"));
-    EXPECT_FALSE(ExisteArquivo(luta.v.CaminhoConfig()));
-    EXPECT_EQ(luta.plat.perguntas, std::vector<std::string>{"Confirma entrar no modo de configuração dos botões?"});
-    EXPECT_TRUE(luta.plat.avisos.empty()) << "no assignment was asked for";
-
-    luta.plat.aoMostrarConfiguracao = [&](Form2& f) {
-        f.L_Lingua.ListIndex = lingua::Espanhol;
-        f.T_Round.Text = "3", f.T_RoundInicial.Text = "2", f.T_TempoInicial.Text = "45", f.T_L2[2].Text = "Clube X";
-        f.B_Ok_Click();
-    };
-    luta.Tecla(tecla::F1);
-    EXPECT_EQ(luta.Log().at(3), Luta::L("14:03:27",
-                                        "Configura\tRounds: 3\tIntervalo: 15\tRound: 60\tNome Azul: Azul"
-                                        "\tL2 Azul: \tNome Vermelho: Vermelho\tL2 Vermelho: Clube X"
-                                        "\tÁrbitros: 3"));
-    EXPECT_EQ(luta.v.tela().M_Config.Caption + " " + luta.v.tela().L_Msg.Caption, "Config: F1 [ENTER] Inicio");
-    EXPECT_EQ(LeArquivo(luta.v.CaminhoConfig()),
-              "Som1=gongo.wav\r\nSom2=sino.wav\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=1");
-    EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "2 0:45");
     luta.plat.aoMostrarConfiguracao = [](Form2& f) {
-        f.L_Lingua.ListIndex = -1;  // no selection keeps the language
+        f.L_Lingua.ListIndex = -1;
+        f.T_RoundInicial.Text = "2", f.T_TempoInicial.Text = "45";
         f.B_Ok_Click();
     };
     luta.Tecla(tecla::F1);
+    EXPECT_EQ(luta.v.Config().Lingua, lingua::Portugues);
     EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "2 0:45");
-    EXPECT_EQ(luta.v.Config().Lingua, lingua::Espanhol);
-    luta.plat.respostaOkCancela = true;
     luta.Teclas({tecla::Enter, tecla::Esc});
-    EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "1 1:00") << "the next fight alone";
+    EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "1 1:00");
 }
 
 }  // namespace

@@ -2,39 +2,32 @@
 // boundaries. That the board shows the record at every moment is checked by the fuzz target "sessao".
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "luta.h"
 
 namespace vantor::teste {
 namespace {
 
+// The cases are in tests/casos/penalidades.txt.
 TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSettingAndPointsSaturate) {
-    constexpr int A = regra::WtfAntiga, N = regra::Wtf2017, L = regra::LimiteDiferenca;
-    const struct {  // rule, round, half in the golden round, + or -; red's penalties before and after; log step
-        int regra, round, meiaGolden, mais, faltas, meia, depois, meiaDepois;
-        const char* passo;
-    } casos[] = {
-        {A, 1, 0, 1, 0, 0, 0, 1, "+1/2"},  {A, 1, 0, 1, 0, 1, 1, 0, "+1/2"},   {A, 1, 0, 0, 1, 0, 0, 1, "-1/2"},
-        {A, 1, 0, 0, 0, 1, 0, 0, "-1/2"},  {A, 1, 0, 0, 0, 0, 0, 0, "-1/2"},    // at zero it still writes its line
-        {A, 1, 0, 1, 9, 1, 10, 0, "+1/2"}, {A, 1, 0, 1, 10, 0, 10, 0, "+1/2"},  // no half penalty beyond the limit
-        {N, 2, 1, 1, 0, 0, 0, 1, "+1/2"},  {N, 2, 0, 1, 0, 1, 1, 1, "+1"},      // golden round: half steps if so set
-        {N, 1, 1, 0, 1, 1, 0, 1, "-1"},    {N, 1, 0, 0, 0, 0, 0, 0, "-1"},     {L, 1, 0, 1, 9, 0, 10, 0, "+1"},
-        {N, 1, 0, 1, 10, 0, 10, 0, "+1"},
-    };
-    for (const auto& c : casos) {
+    for (const std::string& linha : Casos("penalidades.txt")) {
+        std::istringstream in(linha);
+        int16_t regra = 0, round = 0, meiaGolden = 0, mais = 0, faltas = 0, meia = 0, depois = 0, meiaDepois = 0;
+        std::string passo;
+        in >> regra >> round >> meiaGolden >> mais >> faltas >> meia >> depois >> meiaDepois >> passo;
         Luta luta;
-        Cena(luta.v, [&](Ajustes& a) { a.Regra = static_cast<int16_t>(c.regra), a.MeiaFaltaGolden = c.meiaGolden; });
-        Cena(luta.v, [&](EstadoLuta& l) {
-            l.RoundAtual = static_cast<int16_t>(c.round), l.Faltas[Vermelho] = static_cast<int16_t>(c.faltas);
-            l.MeiaFalta[Vermelho] = c.meia;
-        });
-        c.mais ? luta.v.VMais() : luta.v.VMenos();
+        Cena(luta.v, [&](Ajustes& a) { a.Regra = regra, a.MeiaFaltaGolden = meiaGolden == 1; });
+        Cena(luta.v,
+             [&](EstadoLuta& l) { l.RoundAtual = round, l.Faltas[Vermelho] = faltas, l.MeiaFalta[Vermelho] = meia; });
+        mais ? luta.v.VMais() : luta.v.VMenos();
         const EstadoLuta& l = luta.v.Luta();
         EXPECT_EQ(std::make_tuple(l.Faltas[Vermelho], l.MeiaFalta[Vermelho], l.Faltas[Azul]),
-                  std::make_tuple(c.depois, c.meiaDepois == 1, 0))
-            << "row " << &c - casos;
-        EXPECT_EQ(luta.Log().back(), Luta::L("14:03:27", "Round " + std::to_string(c.round) + ", Faltando 60s, " +
-                                                             c.passo + " Falta Vermelho (Vermelho)"))
-            << "row " << &c - casos;
+                  std::make_tuple(depois, meiaDepois == 1, 0))
+            << linha;
+        EXPECT_EQ(luta.Log().back(), Luta::L("14:03:27", "Round " + std::to_string(round) + ", Faltando 60s, " + passo +
+                                                             " Falta Vermelho (Vermelho)"))
+            << linha;
     }
     Luta luta;
     luta.v.PontoVMenos();

@@ -174,7 +174,8 @@ TEST(Encerramento, OnlyOkResetsTheFightAndAltF4EndsTheProgramAtOnce) {
     qunsetenv("TMPDIR");
 }
 
-TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterStoresLogsAndSaves) {
+// Three openings: the first cancelled with Esc, the second confirmed with Enter, the third with OK.
+TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     QTemporaryDir pasta;
     const std::string raiz = pasta.path().toStdString(), apito = Junta(raiz, "apito.WAV");
     for (const char* nome : {"apito.WAV", "gongo.wav", "notas.txt", "c.wavx"})
@@ -185,16 +186,36 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterStoresLogsAndSaves) {
     ui::JanelaPlacar janela(v);
     plat.DefineJanela(&janela);
     janela.show();
+    const auto texto = [](QWidget& d, const char* caixa) { return Filho(d, caixa)->text().toStdString(); };
+    const auto digita = [](QWidget& d, const char* caixa, const char* t) {
+        Filho(d, caixa)->selectAll();
+        QTest::keyClicks(Filho(d, caixa), t);
+    };
+    const auto marca = [](QWidget& d, const char* nome) { Filho<QAbstractButton>(d, nome)->click(); };
+    // Which of the limit, the difference and the half-penalty option show (checks and boxes).
+    const auto regras = [](QWidget& d) {
+        std::string r;
+        for (const char* w : {"C_Limite", "T_Limite", "C_Diferenca", "T_Diferenca", "C_GoldenMeia"})
+            r += Filho<QWidget>(d, w)->isHidden() ? '-' : '+';
+        return r;
+    };
 
     QuandoAbrir<ui::DialogoConfig>([&](ui::DialogoConfig& d) {
         EXPECT_EQ(d.parentWidget(), &janela);
-        auto* limite = Filho<QAbstractButton>(d, "C_Limite");
-        auto* caixa = Filho(d, "T_Limite");
-        EXPECT_TRUE(Filho<QAbstractButton>(d, "Op_2017")->isChecked() && limite->isHidden() && caixa->isHidden());
+        EXPECT_TRUE(Filho<QAbstractButton>(d, "Op_2017")->isChecked());
+        EXPECT_EQ(regras(d), "--+-+");
         EXPECT_EQ(Filho<QListWidget>(d, "L_Tempo")->currentRow(), 0);
-        Filho<QAbstractButton>(d, "Op_Fetesp")->click();
-        limite->click();
-        EXPECT_TRUE(!limite->isHidden() && !caixa->isHidden() && caixa->text() == "15");
+        digita(d, "T_RoundInicial", "7"), digita(d, "T_TempoInicial", "7");
+        Clica(d, "L_Round", " 3"), Clica(d, "L_Tempo", "2 min"), Clica(d, "L_Intervalo", "50 s");
+        EXPECT_EQ(texto(d, "T_Round") + " " + texto(d, "T_RoundInicial") + " " + texto(d, "T_Tempo") + " " +
+                      texto(d, "T_TempoInicial") + " " + texto(d, "T_Intervalo"),
+                  "3 1 120 120 50");
+        marca(d, "Op_Fetesp"), marca(d, "C_Limite"), marca(d, "C_Diferenca");
+        EXPECT_EQ(texto(d, "T_Limite") + " " + texto(d, "T_Diferenca"), "15 9") << "an empty box ticked is filled";
+        EXPECT_EQ(regras(d), "+++++");
+        Clica(d, "L_Lingua", "English");
+        EXPECT_EQ(d.windowTitle().toStdString() + " " + v.tela().M_Config.Caption, "Config Configuração: F1")
+            << "the language shows in the dialog only";
         // The box's file is selected, and a click on it plays it all the same; Cancel leaves the box.
         QuandoAbrir<ui::DialogoSom>([](ui::DialogoSom& s) {
             const auto* arquivos = Filho<QListWidget>(s, "File1");
@@ -204,21 +225,22 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterStoresLogsAndSaves) {
             Filho<QAbstractButton>(s, "CancelButton")->click();
         });
         QTest::mouseDClick(Filho(d, "T_Sons1"), Qt::LeftButton);  // as the window system sends a second press
-        EXPECT_EQ(Filho(d, "T_Sons1")->text(), "gongo.wav");
+        EXPECT_EQ(texto(d, "T_Sons1"), "gongo.wav");
         QuandoAbrir<ui::DialogoSom>([](ui::DialogoSom& s) { Clica(s, "File1", "apito.WAV", true); });  // that is OK
         QTest::mouseDClick(Filho(d, "T_Sons1"), Qt::LeftButton);
-        QTest::keyClick(caixa, Qt::Key_Escape);
+        QTest::keyClick(Filho(d, "T_Limite"), Qt::Key_Escape);
     });
     QTest::keyClick(&janela, Qt::Key_F1);
-    EXPECT_EQ(std::tie(v.Config().Regra, v.Config().Limite, v.Config().Som[1]), std::make_tuple(2, 99, "gongo.wav"));
+    const Ajustes& a = v.Config();
+    EXPECT_EQ(std::tie(a.Regra, a.Limite, a.Rounds, a.Som[1], a.Lingua), std::make_tuple(2, 99, 1, "gongo.wav", 0));
     EXPECT_FALSE(ExisteArquivo(Junta(raiz, "vantor.ini")));
 
     const std::string log = v.Log().ArquivoLog;
     QuandoAbrir<ui::DialogoConfig>([&](ui::DialogoConfig& d) {
-        QTest::keyClick(Filho(d, "T_Nome1"), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(Filho(d, "T_Nome1"), "Silva");
+        digita(d, "T_Nome1", "Silva"), digita(d, "T_Round", "2.5"), digita(d, "T_RoundInicial", "2");
+        digita(d, "T_TempoInicial", "45");
+        marca(d, "Op_Fetesp"), marca(d, "C_Limite"), marca(d, "Op_2017"), marca(d, "C_Diferenca"), marca(d, "O_23");
         Clica(d, "L_Lingua", "English");
-        EXPECT_EQ(d.windowTitle(), "Config");
         // Up a folder with a double click and back with Enter, which opens a folder and does not press OK.
         QuandoAbrir<ui::DialogoSom>([&](ui::DialogoSom& s) {
             Clica(s, "Dir1", "..", true);
@@ -233,12 +255,24 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterStoresLogsAndSaves) {
     });
     QTest::keyClick(&janela, Qt::Key_F1);
     EXPECT_EQ(plat.sons, (std::vector<std::string>{Junta(raiz, "gongo.wav"), apito, apito}));
-    EXPECT_EQ(std::tie(v.Config().Nome[1], v.Config().Lingua, v.Config().Som[2]), std::make_tuple("Silva", 2, apito));
-    EXPECT_NE(LeArquivo(log).find("\tConfigura\tRounds: 1\tIntervalo: 15\tRound: 60\tNome Azul: Silva\tL2 Azul: \t"
+    EXPECT_EQ(std::tie(a.Nome[1], a.Lingua, a.Som[2], a.Rounds), std::make_tuple("Silva", 2, apito, 2));
+    EXPECT_EQ(std::tie(a.Regra, a.Limite, a.Diferenca, a.Pontos1, a.Pontos2, a.Pontos3),
+              std::make_tuple(2, 99, 9, 2, 3, 0))
+        << "a limit only under the limit rules";
+    EXPECT_EQ(v.tela().L_Round.Caption + " " + v.tela().L_Tempo.Caption, "2 0:45") << "the start round and time";
+    EXPECT_NE(LeArquivo(log).find("\tConfigura\tRounds: 2\tIntervalo: 15\tRound: 60\tNome Azul: Silva\tL2 Azul: \t"
                                   "Nome Vermelho: Vermelho\tL2 Vermelho: \tÁrbitros: 3\r\n"),
               std::string::npos);
     EXPECT_EQ(LeArquivo(Junta(raiz, "vantor.ini")),
               "Som1=gongo.wav\r\nSom2=" + apito + "\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=2");
+
+    QuandoAbrir<ui::DialogoConfig>([&](ui::DialogoConfig& d) {
+        marca(d, "C_GoldenMeia"), marca(d, "Op_WTF");
+        EXPECT_EQ(regras(d), "-----");
+        marca(d, "B_Ok");
+    });
+    QTest::keyClick(&janela, Qt::Key_F1);
+    EXPECT_EQ(std::tie(a.Regra, a.Diferenca, a.MeiaFaltaGolden), std::make_tuple(0, 99, true)) << "hidden, kept";
 }
 
 }  // namespace
