@@ -1,14 +1,12 @@
 // The sound layer heard for real: cues go to a PulseAudio null sink and are recorded back from its monitor with
 // parec, so a cue that does not sound, or sounds when it should not, fails here. The cases use the server
 // scripts/testa.sh starts; the outage case starts servers of its own.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <csignal>
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -28,22 +26,18 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 constexpr int kTaxa = 44100, kForte = 20000, kFraco = 6000;  // tone peaks, told apart in the recording
 
-// A child process with its output in a file, killed when this goes.
+// A command started by the shell in the background, killed when this goes.
 struct Processo {
-    pid_t pid = -1;
-    explicit Processo(std::vector<std::string> args, const fs::path& saida = "/dev/null") {
-        posix_spawn_file_actions_t f;
-        posix_spawn_file_actions_init(&f);
-        posix_spawn_file_actions_addopen(&f, 1, saida.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&f, 2, "/dev/null", O_WRONLY, 0);
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        if (posix_spawnp(&pid, argv[0], &f, nullptr, argv.data(), environ) != 0) pid = -1;
-        posix_spawn_file_actions_destroy(&f);
+    long pid = -1;
+    explicit Processo(const std::string& comando) {
+        if (FILE* f = ::popen((comando + " & echo $!").c_str(), "r")) {
+            if (std::fscanf(f, "%ld", &pid) != 1) pid = -1;
+            ::pclose(f);
+        }
     }
     ~Processo() {
-        if (pid > 0) ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0);
+        if (pid > 0) ::kill(pid_t(pid), SIGKILL);
+        for (int i = 0; pid > 0 && i < 100 && ::kill(pid_t(pid), 0) == 0; ++i) std::this_thread::sleep_for(10ms);
     }
 };
 
@@ -73,20 +67,20 @@ protected:
     bool IniciaServidor() {
         const std::string p = pasta.string();
         ::setenv("PULSE_SERVER", ("unix:" + p + "/s").c_str(), 1);
-        servidor = std::make_unique<Processo>(std::vector<std::string>{
-            "env", "HOME=" + p, "XDG_RUNTIME_DIR=" + p, "pulseaudio", "--daemonize=no", "-n", "--exit-idle-time=-1",
-            "--load=module-native-protocol-unix auth-anonymous=1 socket=" + p + "/s",
-            "--load=module-null-sink sink_name=vantor_nula rate=44100 channels=1"});
+        servidor = std::make_unique<Processo>(
+            "HOME='" + p + "' XDG_RUNTIME_DIR='" + p +
+            "' pulseaudio --daemonize=no --use-pid-file=no -n --exit-idle-time=-1 --load='" +
+            "module-native-protocol-unix auth-anonymous=1 socket=" + p + "/s' --load='module-null-sink " +
+            "sink_name=vantor_nula rate=44100 channels=1' >/dev/null 2>&1");
         for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(100ms))
             if (std::system("pactl info >/dev/null 2>&1") == 0) return true;
         return false;
     }
     // Records the default sink's monitor, from now on, into the file "gravacao".
     void Escuta() {
-        parec =
-            std::make_unique<Processo>(std::vector<std::string>{"parec", "-d", "@DEFAULT_MONITOR@", "--format=s16le",
-                                                                "--rate=44100", "--channels=1", "--latency-msec=20"},
-                                       pasta / "gravacao");
+        parec = std::make_unique<Processo>("parec -d @DEFAULT_MONITOR@ --format=s16le --rate=44100 --channels=1 " +
+                                           std::string("--latency-msec=20 >'") + (pasta / "gravacao").string() +
+                                           "' 2>/dev/null");
         for (int i = 0; i < 250 && Marca() < 2000; ++i) std::this_thread::sleep_for(20ms);
         ASSERT_GE(Marca(), 2000u) << "parec recorded nothing: run the tests through scripts/testa.sh";
     }
@@ -188,7 +182,7 @@ TEST_F(Som, CuesComeBackAfterTheServerStallsDiesOrComesLate) {
         }
         vantor::SomSDL som(VANTOR_BUILD_DIR);
         EXPECT_TRUE(falha == kAusente || TocaAteOuvir(som, "gongo.wav"));
-        if (falha == kParado) ::kill(servidor->pid, SIGSTOP);
+        if (falha == kParado) ::kill(pid_t(servidor->pid), SIGSTOP);
         if (falha == kMorto) servidor.reset();
         for (int i = 0; i < 4; ++i) {
             const auto antes = std::chrono::steady_clock::now();
@@ -199,7 +193,7 @@ TEST_F(Som, CuesComeBackAfterTheServerStallsDiesOrComesLate) {
             std::this_thread::sleep_for(1s);
         }
         if (falha == kParado)
-            ::kill(servidor->pid, SIGCONT);
+            ::kill(pid_t(servidor->pid), SIGCONT);
         else
             ASSERT_TRUE(IniciaServidor());
         Escuta();
