@@ -206,9 +206,16 @@ espelha() {
       cp "$arvore/$f" "$copia/$f"
     fi
   done < <(cd "$arvore" && find . \( -name .git -o -path './build*' \) -prune -o -type f -print0)
+  # Symbolic links (the tests' fake sysfs tree holds some, dangling ones too) are copied as links.
   while IFS= read -r -d '' f; do
-    [ -e "$arvore/$f" ] || rm -f "$copia/$f"
-  done < <(cd "$copia" && find . -type f -print0)
+    if [ "$(readlink "$arvore/$f")" != "$(readlink "$copia/$f" 2>/dev/null)" ]; then
+      mkdir -p "$(dirname "$copia/$f")"
+      ln -sfn "$(readlink "$arvore/$f")" "$copia/$f"
+    fi
+  done < <(cd "$arvore" && find . \( -name .git -o -path './build*' \) -prune -o -type l -print0)
+  while IFS= read -r -d '' f; do
+    [ -e "$arvore/$f" ] || [ -L "$arvore/$f" ] || rm -f "$copia/$f"
+  done < <(cd "$copia" && find . \( -path ./build -o -path ./logs \) -prune -o \( -type f -o -type l \) -print0)
 }
 
 # PulseAudio, private to this run, as scripts/testa.sh starts it: its socket under our own XDG_RUNTIME_DIR, a null
