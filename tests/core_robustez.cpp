@@ -17,24 +17,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A log's lines (none without a log), each checked whole: "dd/mm/yyyy hh:mm:ss,cc", a tab, one line, CR LF.
+// A log's lines (none without a log), each whole: "dd/mm/yyyy hh:mm:ss,cc", a tab, one line, CR LF.
 std::vector<std::string> LinhasInteiras(const std::string& arquivo) {
-    const std::string molde = "99/99/9999 99:99:99,99\t";  // 9 stands for a digit
     auto linhas = fs::exists(arquivo) ? LinhasDe(arquivo) : std::vector<std::string>{};
     for (const auto& l : linhas) {
-        bool inteira = l.size() >= molde.size() && l.find_first_of("\r\n") == std::string::npos;
-        for (size_t i = 0; inteira && i < molde.size(); ++i)
-            inteira = molde[i] == '9' ? std::isdigit(static_cast<unsigned char>(l[i])) != 0 : l[i] == molde[i];
+        bool inteira = l.size() > 23 && l.find_first_of("\r\n") == std::string::npos;
+        for (size_t i = 0; inteira && i < 23; ++i)  // 9 stands for a digit
+            inteira = "99/99/9999 99:99:99,99\t"[i] == '9' ? std::isdigit(static_cast<unsigned char>(l[i])) != 0
+                                                           : l[i] == "99/99/9999 99:99:99,99\t"[i];
         EXPECT_TRUE(inteira) << arquivo << ": torn line \"" << l << '"';
     }
     return linhas;
 }
 
-// Runs `filho` in a child process with a pipe to write on, killed (SIGKILL) after `mata` µs if nonzero; what it
-// wrote and how it ended.
+// Runs `filho` in a child process with a pipe to write on, killed after `mata` µs if nonzero; what it wrote and
+// how it ended.
 template <typename F>
 std::pair<std::string, int> NoFilho(F filho, useconds_t mata = 0) {
-    int canal[2];
+    int canal[2], estado = 0;
     if (::pipe(canal) != 0) return {"", -1};
     const pid_t pid = ::fork();
     if (pid == 0) ::_exit(filho(canal[1]));
@@ -43,24 +43,22 @@ std::pair<std::string, int> NoFilho(F filho, useconds_t mata = 0) {
     std::string lido;
     char b[256];
     for (ssize_t n; (n = ::read(canal[0], b, sizeof b)) > 0;) lido.append(b, size_t(n));
-    ::close(canal[0]);
-    int estado = 0;
-    ::waitpid(pid, &estado, 0);
+    ::close(canal[0]), ::waitpid(pid, &estado, 0);
     return {lido, estado};
 }
 
 // Killed while it plays and rewrites both files: every log line whole, each file the old one or the new one, and
-// a fresh start reads them whatever temporary file the kill left behind.
+// a fresh start reads them and writes again whatever temporary file the kill left behind.
 TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
-    const auto antes = fs::current_path();
     std::mt19937 sorte(20261206);
     std::string mapa;  // every position judge 5's
     for (int p = 0; p <= 256; ++p) mapa += std::string{'\5', '\0'};
     size_t gravacoes = 0;
     for (int tentativa = 0; tentativa < 24; ++tentativa) {
-        Luta luta;
-        fs::current_path(luta.pasta.caminho());
+        const NaPasta pasta;
         GravaArquivo("botoes.cfg", mapa);
+        Luta luta;
+        luta.plat.pastaPrograma = pasta.caminho();
         const auto grava = [&luta](long i) {
             Cena(luta.v, [i](Ajustes& a) { a.Som[1] = i % 2 ? "b.wav" : "a.wav"; });
             return luta.v.LeBotoes() && luta.v.GravaConfig() && luta.v.GravaBotoes();
@@ -85,41 +83,34 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
         const std::string ini = LeArquivo("vantor.ini");
         EXPECT_TRUE(ini == velho || ini == novo) << tentativa << ": " << ini;
         EXPECT_EQ(LeArquivo("botoes.cfg"), mapa) << tentativa;
-        for (const auto& e : fs::directory_iterator("LOG")) LinhasInteiras(e.path().string());
-        FakePlataforma plat;
-        plat.pastaPrograma = luta.pasta.caminho();
-        Vantor depois(plat);
-        depois.Form_Load();
-        EXPECT_EQ(depois.Config().Som[1], ini == velho ? "a.wav" : "b.wav");
-        EXPECT_EQ(depois.Botoes().MapaBotoes[1], 5);
-        EXPECT_TRUE(depois.GravaConfig() && depois.GravaBotoes()) << "a stray temporary file blocks no later write";
-        fs::current_path(antes);
+        for (const auto& e : fs::directory_iterator(luta.pasta.caminho() + "/LOG")) LinhasInteiras(e.path().string());
+        Luta depois;
+        depois.plat.pastaPrograma = pasta.caminho();
+        depois.v.Form_Load();
+        EXPECT_EQ(depois.v.Config().Som[1], ini == velho ? "a.wav" : "b.wav");
+        EXPECT_EQ(depois.v.Botoes().MapaBotoes[1], 5);
+        EXPECT_TRUE(depois.v.GravaConfig() && depois.v.GravaBotoes()) << "a stray temporary file blocks no write";
     }
     EXPECT_GE(gravacoes, 24u) << "a child could not write both files even once";
 }
 
 // A write past the file-size limit fails as on a full disk (SIGXFSZ ignored, as root too); a path under a
-// regular file fails with ENOTDIR.
+// regular file fails with ENOTDIR. TEMP naming a file: its name + LOG is the folder.
 TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
-    const auto antes = fs::current_path();
     const struct {
         rlim_t limite;
         std::string temp, programa;  // in the case's folder
-        bool registra;
-    } casos[] = {
-        {RLIM_INFINITY, "", "", true},
-        {0, "", "", true},
-        {1, "", "", true},
-        {150, "", "", true},
-        {500, "", "", true},
-        {RLIM_INFINITY, "arquivo/", "arquivo", false},
-        {RLIM_INFINITY, "arquivo", "arquivo/x", true},  // TEMP naming a file: its name + LOG is the folder
-    };
+    } casos[] = {{RLIM_INFINITY, "", ""},
+                 {0, "", ""},
+                 {1, "", ""},
+                 {150, "", ""},
+                 {500, "", ""},
+                 {RLIM_INFINITY, "arquivo/", "arquivo"},
+                 {RLIM_INFINITY, "arquivo", "arquivo/x"}};
     std::vector<std::string> completo;
     for (const auto& c : casos) {
         const std::string nome = std::to_string(c.limite) + " " + c.temp + " " + c.programa;
-        PastaTemporaria pasta;
-        fs::current_path(pasta.caminho());
+        const NaPasta pasta;
         std::ofstream("vantor.ini", std::ios::binary) << "Som1=velho.wav\r\nLingua=0";
         std::ofstream("botoes.cfg", std::ios::binary) << std::string(514, '\x03');
         std::ofstream("arquivo") << "not a folder";
@@ -127,8 +118,7 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
         const std::string ini = LeArquivo(Junta(c.programa, "vantor.ini"));
         const auto [fim, estado] = NoFilho([&](int fd) {  // the limit and the ignored signal stay the child's
             const rlimit r{c.limite, c.limite};
-            ::setrlimit(RLIMIT_FSIZE, &r);
-            ::signal(SIGXFSZ, SIG_IGN);
+            ::setrlimit(RLIMIT_FSIZE, &r), ::signal(SIGXFSZ, SIG_IGN);
             FakePlataforma plat;
             plat.temp = pasta.caminho() + "/" + c.temp, plat.pastaPrograma = pasta.caminho() + "/" + c.programa;
             Vantor v(plat);
@@ -150,7 +140,7 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
         EXPECT_EQ(LeArquivo(Junta(c.programa, "vantor.ini")) == ini, !primeiro) << nome << ": old settings file";
         EXPECT_EQ(LeArquivo("botoes.cfg") == std::string(514, '\x03'), !primeiro) << nome << ": old button file";
         const std::string log = c.temp + "LOG/LOG_2026-12-06_14-03-27.txt";
-        EXPECT_EQ(fs::exists(log), c.registra) << nome;
+        EXPECT_EQ(fs::exists(log), c.temp != "arquivo/") << nome;
         const auto linhas = LinhasInteiras(log);
         if (primeiro) completo = linhas;
         // Lines are lost whole: what is there is the full log with some lines left out.
@@ -158,10 +148,9 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
         for (const std::string& linha : linhas)
             while (k < completo.size() && completo[k++] != linha) {}
         EXPECT_TRUE(linhas.empty() || completo[k - 1] == linhas.back()) << nome << ": a line the full log lacks";
-        EXPECT_EQ(linhas.size() == completo.size(), c.limite == RLIM_INFINITY && c.registra) << nome;
+        EXPECT_EQ(linhas.size() == completo.size(), c.limite == RLIM_INFINITY && c.temp != "arquivo/") << nome;
         for (const auto& e : fs::directory_iterator("."))
             EXPECT_FALSE(e.is_regular_file() && e.path().extension() == ".tmp") << nome << " left " << e.path();
-        fs::current_path(antes);
     }
 }
 
