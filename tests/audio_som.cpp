@@ -1,6 +1,5 @@
 // The sound layer heard for real: cues go to a PulseAudio null sink and are recorded back from its monitor with
-// parec, so a cue that does not sound, or sounds when it should not, fails here. The cases use the server
-// scripts/testa.sh starts; the outage case starts servers of its own.
+// parec. The cases use the server scripts/testa.sh starts; the outage case starts servers of its own.
 #include <gtest/gtest.h>
 #include <csignal>
 
@@ -111,7 +110,6 @@ protected:
         std::this_thread::sleep_for(200ms);
         return Ouve(marca).first;
     }
-    // Plays a cue again every two seconds, up to ten, until it is heard.
     bool TocaAteOuvir(vantor::SomSDL& som, const std::string& nome) {
         for (int i = 0; i < 5; ++i)
             if (Toca(som, nome, 2) > 300) return true;

@@ -1,6 +1,5 @@
 // The button file, the controller poll (state text, look-alike warning, judges' agreement and its windows) and
-// the button assignment, with scripted controllers. A judge's press through a real controller and window is in
-// ui_programa.
+// the button assignment, with scripted controllers.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,5 +1,4 @@
-// A whole scoreboard for tests: fixed clock and locale, logs in a private folder, driven through the handlers; a
-// scene is set only through the named operations, as a restored fight or new settings would be.
+// A whole scoreboard for tests: fixed clock and locale, logs in a private folder, driven through the handlers.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -29,7 +29,6 @@ TEST(Trava, EachTransitionReadsOnceAndOverflowDropsTheOldestPair) {
     }
 }
 
-// The controller layer with virtual controllers plugged in as a test asks; skipped when a real one is there.
 class Controles : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -44,8 +44,7 @@ QImage Imagem(const Placar& p) { return p.janela->grab().toImage().convertToForm
 const QSize kTela(1280, 720);  // not 4:3, so a swapped axis or the wrong font factor shows
 const QRgb kAzul = qRgb(0, 0, 255);
 
-// A point of the 640 x 480 design (in twips) scaled to the screen, then moved a few pixels so a
-// sample can sit just inside a control's edge.
+// A point of the 640 x 480 design (in twips) scaled to the screen, then moved a few pixels.
 QPoint Ponto(double x, double y, int dx = 0, int dy = 0) {
     return {int(std::lround(x / 15.0 * kTela.width() / 640.0)) + dx,
             int(std::lround(y / 15.0 * kTela.height() / 480.0)) + dy};

@@ -1,4 +1,5 @@
-// The program as main assembles it: Qt's keys and clicks reach the record, and what changes reaches the screen.
+// The program as main assembles it: Qt's keys (by the key, not the character) and clicks reach the record, and what
+// changes reaches the screen.
 // A judge's press on a virtual SDL controller, a key, a click and a clock tick must each end in a new frame that
 // shows them; the reset question and Alt+F4 behave as the operator expects; the configuration dialog and the
 // sound-file chooser, opened with F1, are driven through their widgets.
@@ -15,36 +16,9 @@
 #include "ui/dialogo_som.h"
 #include "ui/montagem.h"
 #include "ui/pintura.h"
-#include "ui/teclas.h"
 
 namespace vantor::teste {
 namespace {
-
-TEST(Teclas, QtKeysBecomeVirtualKeyCodes) {
-    const Qt::KeyboardModifiers nada, teclado = Qt::KeypadModifier, shift = Qt::ShiftModifier;
-    // With Shift held Qt names the character ("!", "*"); the code names the key under it.
-    const struct {
-        int tecla;
-        Qt::KeyboardModifiers mods;
-        int codigo;
-    } casos[] = {
-        {Qt::Key_Return, nada, 13},  {Qt::Key_Enter, teclado, 13},  {Qt::Key_0, nada, 48},
-        {Qt::Key_9, teclado, 105},   {Qt::Key_A, nada, 65},         {Qt::Key_Z, shift, 90},
-        {Qt::Key_F1, nada, 112},     {Qt::Key_F12, nada, 123},  //
-        {Qt::Key_Left, nada, 37},    {Qt::Key_Up, nada, 38},        {Qt::Key_Right, nada, 39},
-        {Qt::Key_Down, nada, 40},    {Qt::Key_Escape, nada, 27},    {Qt::Key_Space, nada, 32},
-        {Qt::Key_Tab, nada, 9},      {Qt::Key_Menu, nada, 0},       {Qt::Key_Asterisk, teclado, 106},
-        {Qt::Key_Exclam, shift, 49}, {Qt::Key_Asterisk, shift, 56},
-    };
-    for (const auto& c : casos)
-        EXPECT_EQ(ui::CodigoVirtual(c.tecla, c.mods), c.codigo) << "Qt key 0x" << std::hex << c.tecla;
-
-    for (int m = 0; m < 8; ++m) {  // Shift 1, Control 2, Alt 4; the keypad and Meta count for nothing
-        const auto mods =
-            (m & 1 ? shift : nada) | (m & 2 ? Qt::ControlModifier : nada) | (m & 4 ? Qt::AltModifier : nada);
-        EXPECT_EQ(ui::MascaraModificadores(mods | teclado | Qt::MetaModifier), m);
-    }
-}
 
 // The program with its logs in a temporary folder, shown as an ordinary window.
 struct Programa {
@@ -102,6 +76,11 @@ TEST(Programa, AJudgesPressKeysClicksAndTicksReachTheRecordAndAPaintedFrame) {
         << "the point never reached the screen";
     EXPECT_EQ(v.Luta().PontosMarcados[Azul], 3);
     EXPECT_TRUE(p.Muda(v.tela().L_Tempo, [] {})) << "the clock's tick never reached the screen";
+    QTest::keyClick(&p.janela, Qt::Key_Left);                   // blue's point, as F12
+    QTest::keyClick(&p.janela, Qt::Key_1, Qt::KeypadModifier);  // the keypad's 1 is no time-out
+    EXPECT_TRUE(v.Luta().PontosMarcados[Azul] == 4 && v.Luta().ContaMinuto == -1);
+    QTest::keyClick(&p.janela, Qt::Key_Exclam, Qt::ShiftModifier);  // Shift+1, still the 1 key: the time-out
+    EXPECT_EQ(v.Luta().ContaMinuto, 59);
 }
 
 // The real Qt platform, with the program folder and TEMP in a temporary folder and sounds written down.
