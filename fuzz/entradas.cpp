@@ -99,6 +99,17 @@ std::string Numero(const uint8_t* dados, size_t tamanho) {
     const int16_t i = Inteiro16(v);
     if (v >= -32768.0 && v <= 32767.0 ? std::fabs(i - v) > 0.5 : i != (v < 0 ? -32768 : 32767))
         return "not the nearest 16-bit integer";
+    // Halves go to the even neighbour; a sign after a sign ends the number before it began.
+    if (v > -32768.0 && v < 32767.0 && std::fabs(v - std::floor(v)) == 0.5 && i % 2 != 0) return "a half not to even";
+    const size_t inicio = texto.find_first_not_of(" \t\r\n");
+    if (inicio != std::string::npos && (texto[inicio] == '+' || texto[inicio] == '-') && ValTexto("+" + texto) != 0)
+        return "a second sign was taken";
+    // The first two bytes as a 16-bit integer: its decimal text reads back as itself.
+    if (tamanho >= 2) {
+        const auto n = static_cast<int16_t>(dados[0] | (dados[1] << 8));
+        if (ValTexto(std::to_string(n)) != n || Inteiro16(ValTexto(std::to_string(n))) != n)
+            return "an integer misread";
+    }
     // The same bytes as a double: any value, NaN and infinities too, rounds without overflow.
     if (tamanho >= sizeof(double)) {
         double d;

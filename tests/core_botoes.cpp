@@ -1,5 +1,5 @@
-// The button file, the controller poll (state text, look-alike warning, judges' agreement and its windows) and
-// the button assignment, with scripted controllers.
+// The controller poll (state text, look-alike warning, judges' agreement and its windows) and the button
+// assignment, with scripted controllers. The button file's bytes are the fuzz target "botoes"'s, with its seeds.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,31 +14,6 @@ namespace {
 class Botoes : public ::testing::Test {
     NaPasta pasta_;
 };
-
-TEST_F(Botoes, BadFilesLeaveTheDefaultMapOrReadAsZero) {
-    const auto mapa = [](std::initializer_list<std::pair<int, int16_t>> entradas, size_t tamanho = 514) {
-        std::string bytes(tamanho, '\0');
-        for (auto [p, valor] : entradas)
-            bytes[2 * size_t(p)] = char(valor & 0xFF), bytes[2 * size_t(p) + 1] = char(valor >> 8);
-        return bytes;
-    };
-    const struct {
-        const char* caso;
-        std::string bytes;
-        int16_t em16, em47, em31;
-    } casos[] = {
-        {"one byte short: the built-in map", mapa({{16, 7}}, 513), 3, 12, 1},
-        {"exact", mapa({{16, 7}, {31, 18}}), 7, 0, 18},
-        {"longer: the first 514 bytes count", mapa({{16, 7}}, 600) + std::string(10, '\x05'), 7, 0, 0},
-        {"out of range reads 0", mapa({{16, 19}, {47, -1}, {31, 0x112}}), 0, 0, 0},
-    };
-    for (const auto& c : casos) {
-        std::ofstream("botoes.cfg", std::ios::binary) << c.bytes;
-        const Luta luta;
-        const auto& m = luta.v.Botoes().MapaBotoes;
-        EXPECT_EQ(std::make_tuple(m[16], m[47], m[31]), std::make_tuple(c.em16, c.em47, c.em31)) << c.caso;
-    }
-}
 
 // Default map, one controller: bit 0 is judge 3's and bit 1 judge 2's red 1, the stick's x and y judge 2's and
 // judge 1's blue 2; bit 2 is judge 2's red 2.

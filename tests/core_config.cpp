@@ -1,4 +1,4 @@
-// The settings file and the text-to-number rule.
+// The settings file. The text-to-number rule is the fuzz target "numero"'s, with its seeds.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,21 +7,9 @@
 #include "luta.h"
 #include "settings/arquivos.h"
 #include "settings/configuracao.h"
-#include "settings/numero.h"
 
 namespace vantor::teste {
 namespace {
-
-// The one table of the number rule: leading number, blanks anywhere, halves to even, clamped to 16 bits.
-TEST(Numero, TextToSixteenBitInteger) {
-    const std::pair<std::string, int16_t> casos[] = {
-        {"12abc", 12}, {" 1 2 ", 12}, {"\t-3.4x", -3},    {"+7", 7},           {"1.5.3", 2},     {"abc", 0},
-        {"", 0},       {"-", 0},      {"1,5", 1},         {"- 4", -4},         {"--4", 0},       {".5", 0},
-        {"2.5", 2},    {"3.5", 4},    {"-2.5", -2},       {"2.4999", 2},       {"40000", 32767}, {"-99999", -32768},
-        {"4-", 4},     {"+-5", 0},    {"32767.4", 32767}, {"-32768.5", -32768}};
-    EXPECT_EQ(Inteiro16(ValTexto(std::string(400, '9'))), 32767);
-    for (const auto& [texto, esperado] : casos) EXPECT_EQ(Inteiro16(ValTexto(texto)), esperado) << '"' << texto << '"';
-}
 
 TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
     Luta luta;
