@@ -1,17 +1,16 @@
 // The Qt platform: the match clock's schedule (deadlines from the start, no drift, no bursts after a stall) and the
-// real Qt timer that follows it, the log's date and time text, and the editor launch; and the entry point of the Qt
-// tests. How late ticks come is the clock benchmark's to measure, not a test's.
+// real Qt timer that follows it, and the editor launch; and the entry point of the Qt tests. How late ticks come is
+// the clock benchmark's to measure, not a test's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDateTime>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
+#include <filesystem>
 #include <vector>
 
-#include "platform/data_hora.h"
+#include "settings/arquivos.h"
 #include "ui/agenda_ticks.h"
 #include "ui/plataforma_qt.h"
 #include "ui/timer_vinculado.h"
@@ -67,44 +66,20 @@ TEST(TimerVinculado, RealTicksComeOnTheirDeadlinesAndStopWithTheCoreTimer) {
     EXPECT_FALSE(timer.Rodando() || ticks.size() != parado);
 }
 
-TEST(DataHora, TheZoneAndItsBlanksLeaveTheTime) {
-    const std::pair<QString, QString> casos[] = {
-        {"HH:mm:ss t", "HH:mm:ss"},
-        {"h:mm:ss AP tttt", "h:mm:ss AP"},
-        {"t HH:mm:ss", "HH:mm:ss"},
-        {"H:mm:ss t 'Uhr'", "H:mm:ss 'Uhr'"},
-        {"H'h'mm'min'ss's' t", "H'h'mm'min'ss's'"},  // quoted letters are text,
-                                                     // not the zone
-        {"'at' HH:mm", "'at' HH:mm"},
-    };
-    for (const auto& [formato, esperado] : casos) EXPECT_EQ(plataforma::FormatoSemFuso(formato), esperado);
-    const Momento m{2026, 12, 6, 14, 3, 27, 450};
-    EXPECT_EQ(plataforma::DataHoraCurta(QLocale("pt_BR"), m), "06/12/2026 14:03:27");
-    const QString s = QString::fromStdString(PlataformaQt().DataHoraCurta(m));
-    const QString zona = QDateTime(QDate(2026, 12, 6), QTime(14, 3, 27)).timeZoneAbbreviation();
-    EXPECT_TRUE(!zona.isEmpty() && !s.contains(zona) && s.contains("27")) << s.toStdString();
-}
-
 // A stand-in opener first on the PATH writes how many arguments it got and the first one: the path is one
 // argument, and no shell runs it.
 TEST(Editor, PathIsOneArgumentAndNoShellRunsIt) {
     QTemporaryDir pasta;
-    const QString saida = pasta.filePath("args.txt"), caminho = pasta.filePath("LOG_2026 $(touch hacked); 'x'.txt");
-    QFile script(pasta.filePath("xdg-open"));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > '" + saida + "'\n").toUtf8());
-    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    script.close();
+    const std::string raiz = pasta.path().toStdString(), caminho = raiz + "/LOG_2026 $(touch hacked); 'x'.txt";
+    ASSERT_TRUE(GravaArquivo(raiz + "/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > '" + raiz + "/args'\n"));
+    std::filesystem::permissions(raiz + "/xdg-open", std::filesystem::perms::owner_all);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", pasta.path().toUtf8() + ":" + path);
-    PlataformaQt().AbreEditor(caminho.toStdString());
-    const bool aberto = QTest::qWaitFor([&] { return QFile(saida).size() > 0; }, 5000);
+    PlataformaQt().AbreEditor(caminho);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return LeArquivo(raiz + "/args") == "1\n" + caminho + "\n"; }, 5000))
+        << "the opener got: " << LeArquivo(raiz + "/args");
     qputenv("PATH", path);
-    ASSERT_TRUE(aberto) << "the opener was not started";
-    QFile f(saida);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(f.readAll()), "1\n" + caminho + "\n");
-    EXPECT_FALSE(QFile::exists(pasta.filePath("hacked")) || QFile::exists("hacked"));
+    EXPECT_FALSE(ExisteArquivo(raiz + "/hacked") || ExisteArquivo("hacked"));
 }
 
 }  // namespace
