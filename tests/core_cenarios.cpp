@@ -4,6 +4,7 @@
 // operator's keys and clicks act. That the board shows the record at every moment is the fuzz target "sessao"'s.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <sstream>
 
 #include "luta.h"
@@ -44,15 +45,16 @@ TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSettingAndPointsSaturate) {
 // The cases are in tests/casos/vitoria.txt.
 TEST(Vitoria, DecidesAsTheRuleSystemSays) {
     const char* mensagens[4] = {"[ENTER] Início", "AZUL", "VERMELHO", "Empate"};
-    for (const auto& c : TabelaCasos("vitoria.txt")) {
-        ASSERT_EQ(c.size(), 11u);
+    for (const std::string& linha : Casos("vitoria.txt")) {
+        std::istringstream in(linha);
+        const std::vector<int> c{std::istream_iterator<int>(in), std::istream_iterator<int>()};
+        ASSERT_EQ(c.size(), 11u) << linha;
         const auto n = [&c](size_t i) { return static_cast<int16_t>(c[i]); };
         Luta luta;
         Cena(luta.v, [&](Ajustes& a) { a.Regra = n(0), a.Rounds = n(1), a.Limite = n(3), a.Diferenca = n(4); });
         Cena(luta.v, [&](EstadoLuta& l) {
             l.RoundAtual = n(2), l.EmGolden = c[5] != 0, l.PontosMarcados = {0, n(6), n(7)}, l.Faltas = {0, n(8), n(9)};
         });
-        const std::string linha = "case " + testing::PrintToString(c);
         EXPECT_EQ(luta.v.tela().L_Msg.Caption, mensagens[c[10]]) << linha;
         EXPECT_EQ(luta.v.Luta().LutaDecidida && luta.v.Luta().Pausado, c[10] != 0) << linha;
         EXPECT_EQ(luta.plat.sons, std::vector<std::string>(c[10] ? 1 : 0, "sino.wav")) << linha;

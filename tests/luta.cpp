@@ -26,6 +26,25 @@ std::vector<std::string> LinhasDe(const std::string& arquivo) {
     return linhas;
 }
 
+std::vector<std::string> Casos(const std::string& nome) {
+    std::ifstream in(std::string(VANTOR_CASOS_DIR) + "/" + nome);
+    if (!in) ADD_FAILURE() << "no tests/casos/" << nome;
+    std::vector<std::string> linhas;
+    for (std::string l; std::getline(in, l);)
+        if (!l.empty() && l[0] != '#') linhas.push_back(l);
+    return linhas;
+}
+
+void ConfereLog(const std::vector<std::string>& log, const std::string& nome) {
+    const std::string caminho = std::string(VANTOR_CASOS_DIR) + "/" + nome;
+    if (!std::filesystem::exists(caminho)) {
+        std::ofstream out(caminho);
+        for (const auto& l : log) out << l << '\n';
+        ADD_FAILURE() << caminho << " was missing: written from this run";
+    }
+    EXPECT_EQ(log, Casos(nome)) << nome;
+}
+
 Luta::Luta(int16_t lingua) {
     plat.temp = pasta.caminho() + "/";
     plat.pastaPrograma = pasta.caminho();

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/vantor.h"
-#include "casos.h"
 #include "fake_plataforma.h"
 
 namespace vantor::teste {
@@ -35,6 +34,11 @@ struct NaPasta : PastaTemporaria {
 
 // Lines of a log file; a line not ended by CR LF fails the test.
 std::vector<std::string> LinhasDe(const std::string& arquivo);
+// The lines of a file of cases in tests/casos, without blank lines and '#' comments.
+std::vector<std::string> Casos(const std::string& nome);
+// Compares a fight's log with its expected file in tests/casos; a missing file is written from this run, for
+// review, and fails.
+void ConfereLog(const std::vector<std::string>& log, const std::string& nome);
 
 // Changes a copy of the fight state (RestauraLuta: the board is refreshed) or of the settings (DefineAjustes).
 template <typename F>

@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include "app/vantor.h"
-#include "casos.h"
 #include "fake_plataforma.h"
+#include "luta.h"
 #include "ui/janela_placar.h"
 
 namespace vantor::teste {
