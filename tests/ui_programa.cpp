@@ -2,15 +2,20 @@
 // changes reaches the screen.
 // A judge's press on a virtual SDL controller, a key, a click and a clock tick must each end in a new frame that
 // shows them; the reset question and Alt+F4 behave as the operator expects; the configuration dialog and the
-// sound-file chooser, opened with F1, are driven through their widgets.
+// sound-file chooser, opened with F1, are driven through their widgets; and the board's colours, pixel by pixel.
 #include <gtest/gtest.h>
 
 #include <QScreen>
 #include <QtTest>
 #include <QtWidgets>
+#include <cmath>
 #include <functional>
+#include <map>
+#include <sstream>
 
 #include "controle_virtual.h"
+#include "fake_plataforma.h"
+#include "luta.h"
 #include "settings/arquivos.h"
 #include "ui/dialogo_config.h"
 #include "ui/dialogo_som.h"
@@ -252,6 +257,79 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     });
     QTest::keyClick(&janela, Qt::Key_F1);
     EXPECT_EQ(std::tie(a.Regra, a.Diferenca, a.MeiaFaltaGolden), std::make_tuple(0, 99, true)) << "hidden, kept";
+}
+
+// What the scoreboard window paints, read back from its pixels. One screen size is enough: the layout's scaling
+// is the core's, and a sample that lands in the wrong control shows at any size.
+// A fresh record on a fake platform with this screen size, logs in a temporary folder, and the real window over it.
+struct Placar {
+    QTemporaryDir pasta;
+    FakePlataforma plat;
+    std::unique_ptr<Vantor> v;
+    std::unique_ptr<ui::JanelaPlacar> janela;
+    Placar(int largura, int altura) {
+        plat.largura = largura, plat.altura = altura;
+        plat.temp = pasta.path().toStdString() + "/", plat.pastaPrograma = pasta.path().toStdString();
+        v = std::make_unique<Vantor>(plat);
+        v->Form_Load();
+        janela = std::make_unique<ui::JanelaPlacar>(*v);
+    }
+    void Teclas(std::initializer_list<Qt::Key> teclas) {  // real key events, as the window system delivers them
+        for (Qt::Key t : teclas) QTest::keyClick(janela.get(), t);
+    }
+};
+
+QImage Imagem(const Placar& p) { return p.janela->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+const QSize kTela(1280, 720);  // not 4:3, so a swapped axis or the wrong font factor shows
+
+// A point of the 640 x 480 design (in twips) scaled to the screen, then moved a few pixels.
+QPoint Ponto(double x, double y, int dx = 0, int dy = 0) {
+    return {int(std::lround(x / 15.0 * kTela.width() / 640.0)) + dx,
+            int(std::lround(y / 15.0 * kTela.height() / 480.0)) + dy};
+}
+
+// Each state of the board, reached through real keys where it can be; the samples are in tests/casos/pintura.txt.
+TEST(Pintura, EachStateShowsItsColoursWhereTheScaledLayoutPutsThem) {
+    const std::map<std::string, std::function<void(Placar&)>> estados = {
+        {"inicio", [](Placar&) {}},
+        {"lampada",
+         [](Placar& p) {
+             p.plat.numSlots = 1;
+             p.v->Timer_Joystick_Timer();
+             p.plat.leituras[0].botoes = 1;
+             p.v->Timer_Joystick_Timer();
+         }},
+        {"falta",
+         [](Placar& p) {
+             p.Teclas({Qt::Key_Return, Qt::Key_F5});
+         }},
+        {"luta", [](Placar& p) { p.Teclas({Qt::Key_Return}); }},
+        {"pausa",
+         [](Placar& p) {
+             p.Teclas({Qt::Key_Return, Qt::Key_Space});
+         }},
+    };
+    std::map<std::string, QImage> imagens;
+    for (const std::string& linha : Casos("pintura.txt")) {
+        std::istringstream in(linha);
+        std::string estado, cor, onde;
+        double x = 0, y = 0;
+        int dx = 0, dy = 0;
+        in >> estado >> x >> y >> dx >> dy >> cor >> std::ws;
+        std::getline(in, onde);
+        ASSERT_EQ(estados.count(estado), 1u) << linha;
+        if (!imagens.count(estado)) {
+            Placar p(kTela.width(), kTela.height());
+            estados.at(estado)(p);
+            imagens[estado] = Imagem(p);
+        }
+        const QImage& img = imagens[estado];
+        const QPoint pt = Ponto(x, y, dx, dy);
+        ASSERT_TRUE(img.size() == kTela && img.rect().contains(pt)) << linha << ": off the board";
+        EXPECT_EQ(QColor(img.pixel(pt)).name().toStdString(), cor) << linha << ", pixel " << pt.x() << "," << pt.y();
+    }
+    EXPECT_EQ(imagens.size(), estados.size()) << "a state without samples";
 }
 
 }  // namespace
