@@ -51,43 +51,6 @@ struct Programa {
     }
 };
 
-TEST(Programa, AJudgesPressKeysClicksAndTicksReachTheRecordAndAPaintedFrame) {
-    Programa p;
-    Vantor& v = p.v;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.janela));
-    Virtual juiz("Juiz");  // after the assembly: SDL runs inside its platform
-    ASSERT_TRUE(juiz.Aberto()) << SDL_GetError();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return p.m.Plataforma().ControlesConectados() == 1; }, 5000));
-
-    // Button 1 of the first controller is lamp 3 in the built-in map: its green shows through once lit.
-    const QPoint lampada = ui::RetanguloPixels(v.tela().S_Botao[3]).center();
-    ASSERT_EQ(p.Quadro().pixel(lampada), qRgb(255, 255, 255));
-    juiz.Botao(0, true);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return p.Quadro().pixel(lampada) == qRgb(0, 255, 0); }, 5000))
-        << "the press never lit a lamp on screen";
-    juiz.Botao(0, false);
-
-    p.Clica(v.tela().L_Msg, Qt::RightButton);
-    EXPECT_FALSE(v.Luta().LutaIniciada);
-    p.Clica(v.tela().L_Msg);
-    EXPECT_TRUE(v.Luta().LutaIniciada);
-    // The line is hidden now: the click falls through to the score, which takes double clicks only.
-    p.Clica(v.tela().L_Msg);
-    EXPECT_FALSE(v.Luta().Pausado);
-    // Through the window system's path, as a real double click arrives: one step per press.
-    QTest::mouseDClick(p.janela.windowHandle(), Qt::LeftButton, {}, ui::RetanguloPixels(v.tela().K_Amais).center());
-    EXPECT_EQ(v.Luta().PontosMarcados[Azul], 2);
-    EXPECT_TRUE(p.Muda(v.tela().L_Pontos[Azul], [&] { QTest::keyClick(&p.janela, Qt::Key_F12); }))
-        << "the point never reached the screen";
-    EXPECT_EQ(v.Luta().PontosMarcados[Azul], 3);
-    EXPECT_TRUE(p.Muda(v.tela().L_Tempo, [] {})) << "the clock's tick never reached the screen";
-    QTest::keyClick(&p.janela, Qt::Key_Left);                   // blue's point, as F12
-    QTest::keyClick(&p.janela, Qt::Key_1, Qt::KeypadModifier);  // the keypad's 1 is no time-out
-    EXPECT_TRUE(v.Luta().PontosMarcados[Azul] == 4 && v.Luta().ContaMinuto == -1);
-    QTest::keyClick(&p.janela, Qt::Key_Exclam, Qt::ShiftModifier);  // Shift+1, still the 1 key: the time-out
-    EXPECT_EQ(v.Luta().ContaMinuto, 59);
-}
-
 // The real Qt platform, with the program folder and TEMP in a temporary folder and sounds written down.
 struct PlataformaDeTeste : ui::PlataformaQt {
     explicit PlataformaDeTeste(std::string p) : raiz(std::move(p)) {}
@@ -126,15 +89,43 @@ void Clica(QWidget& d, const char* lista, const QString& texto, bool duplo = fal
     if (duplo) QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(achados[0]).center());
 }
 
-// The real platform: Esc in a fight asks whether to reset and only OK does; Alt+F4 exits at once, with success.
-TEST(Encerramento, OnlyOkResetsTheFightAndAltF4EndsTheProgramAtOnce) {
+TEST(Programa, AJudgesPressKeysClicksAndTicksReachTheRecordAndAPaintedFrameAndAltF4Ends) {
     Programa p;
     Vantor& v = p.v;
-    ui::JanelaPlacar& janela = p.janela;
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&janela));
-    QTest::keyClick(&janela, Qt::Key_Return);
-    QTest::keyClick(&janela, Qt::Key_F12);
-    // Enter on the default button, then Esc, keep the fight; OK resets it.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.janela));
+    Virtual juiz("Juiz");  // after the assembly: SDL runs inside its platform
+    ASSERT_TRUE(juiz.Aberto()) << SDL_GetError();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.m.Plataforma().ControlesConectados() == 1; }, 5000));
+
+    // Button 1 of the first controller is lamp 3 in the built-in map: its green shows through once lit.
+    const QPoint lampada = ui::RetanguloPixels(v.tela().S_Botao[3]).center();
+    ASSERT_EQ(p.Quadro().pixel(lampada), qRgb(255, 255, 255));
+    juiz.Botao(0, true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.Quadro().pixel(lampada) == qRgb(0, 255, 0); }, 5000))
+        << "the press never lit a lamp on screen";
+    juiz.Botao(0, false);
+
+    p.Clica(v.tela().L_Msg, Qt::RightButton);
+    EXPECT_FALSE(v.Luta().LutaIniciada);
+    p.Clica(v.tela().L_Msg);
+    EXPECT_TRUE(v.Luta().LutaIniciada);
+    // The line is hidden now: the click falls through to the score, which takes double clicks only.
+    p.Clica(v.tela().L_Msg);
+    EXPECT_FALSE(v.Luta().Pausado);
+    // Through the window system's path, as a real double click arrives: one step per press.
+    QTest::mouseDClick(p.janela.windowHandle(), Qt::LeftButton, {}, ui::RetanguloPixels(v.tela().K_Amais).center());
+    EXPECT_EQ(v.Luta().PontosMarcados[Azul], 2);
+    EXPECT_TRUE(p.Muda(v.tela().L_Pontos[Azul], [&] { QTest::keyClick(&p.janela, Qt::Key_F12); }))
+        << "the point never reached the screen";
+    EXPECT_EQ(v.Luta().PontosMarcados[Azul], 3);
+    EXPECT_TRUE(p.Muda(v.tela().L_Tempo, [] {})) << "the clock's tick never reached the screen";
+    QTest::keyClick(&p.janela, Qt::Key_Left);                   // blue's point, as F12
+    QTest::keyClick(&p.janela, Qt::Key_1, Qt::KeypadModifier);  // the keypad's 1 is no time-out
+    EXPECT_TRUE(v.Luta().PontosMarcados[Azul] == 4 && v.Luta().ContaMinuto == -1);
+    QTest::keyClick(&p.janela, Qt::Key_Exclam, Qt::ShiftModifier);  // Shift+1, still the 1 key: the time-out
+    EXPECT_EQ(v.Luta().ContaMinuto, 59);
+    // On the real platform Esc in a fight asks whether to reset: Enter on the default button, then Esc, keep the
+    // fight; OK resets it. Alt+F4 exits at once, with success.
     for (int caso = 0; caso < 3; ++caso) {
         QString pergunta;
         QuandoAbrir<QMessageBox>([&](QMessageBox& c) {
@@ -143,18 +134,18 @@ TEST(Encerramento, OnlyOkResetsTheFightAndAltF4EndsTheProgramAtOnce) {
                 QTest::keyClick(c.focusWidget() ? c.focusWidget() : &c, caso ? Qt::Key_Escape : Qt::Key_Return);
             if (caso == 2) c.button(QMessageBox::Ok)->click();
         });
-        QTest::keyClick(&janela, Qt::Key_Escape);
+        QTest::keyClick(&p.janela, Qt::Key_Escape);
         EXPECT_EQ(pergunta, "Vantor: Zerar a luta?");
-        EXPECT_EQ(v.Luta().PontosMarcados[Azul], caso < 2 ? 1 : 0) << caso;
+        EXPECT_EQ(v.Luta().PontosMarcados[Azul], caso < 2 ? 4 : 0) << caso;
         EXPECT_EQ(v.Luta().LutaIniciada, caso < 2) << caso;
     }
-    QTest::keyClick(&janela, Qt::Key_Return);  // a fight again: Alt+F4 asks nothing
+    QTest::keyClick(&p.janela, Qt::Key_Return);  // a fight again: Alt+F4 asks nothing
     // The child runs this test again from the top and leaves by _Exit, cleaning nothing: its temporary folders go
     // inside one of ours.
     const QTemporaryDir filhos;
     qputenv("TMPDIR", filhos.path().toUtf8());
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(QTest::keyClick(&janela, Qt::Key_F4, Qt::AltModifier), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(QTest::keyClick(&p.janela, Qt::Key_F4, Qt::AltModifier), testing::ExitedWithCode(0), "");
     qunsetenv("TMPDIR");
 }
 
