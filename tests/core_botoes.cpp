@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "luta.h"
 #include "settings/arquivos.h"
@@ -11,13 +10,9 @@
 namespace vantor::teste {
 namespace {
 
-class Botoes : public ::testing::Test {
-    NaPasta pasta_;
-};
-
 // Default map, one controller: bit 0 is judge 3's and bit 1 judge 2's red 1, the stick's x and y judge 2's and
 // judge 1's blue 2; bit 2 is judge 2's red 2.
-TEST_F(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsScore) {
+TEST(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsScore) {
     Luta luta(lingua::Ingles);
     int bombeadas = 0;
     luta.plat.aoBombear = [&] { ++bombeadas; };
@@ -60,17 +55,22 @@ TEST_F(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindow
     EXPECT_EQ(luta.v.Botoes().Pendentes, 0) << "and is used up";
 }
 
-TEST_F(Botoes, AssignmentWithoutControllersSaysSoAndAClosedWindowWritesNothing) {
+// Without controllers the assignment says so and is withdrawn; while it waits only Alt+F4 acts, and a window
+// closed meanwhile leaves nothing written. Then three judges give each lamp in turn an input: buttons 1 to 4, the
+// stick right and down. Judge 2's second lamp takes an input judge 1 already gave, which moves; the first lamp sees
+// two inputs in one poll: the lower position.
+TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
+    const NaPasta pasta;
     Luta luta(lingua::Ingles);
     luta.plat.numSlots = 16;  // slots exist, nothing is plugged in
     luta.plat.aoMostrarConfiguracao = [&](Form2&) { luta.v.PedeConfiguracaoBotoes(); };
     luta.Tecla(tecla::F1);
     EXPECT_EQ(luta.plat.avisos, std::vector<std::string>{"No controls found"});
-    EXPECT_EQ(luta.v.Botoes().Configurando_b, 0) << "the request is withdrawn";
-
-    luta.plat.conectados = 1;
+    EXPECT_EQ(luta.v.Botoes().Configurando_b, 0);
+    luta.plat.numSlots = luta.plat.conectados = 3;
+    luta.v.Timer_Joystick_Timer();  // what the controllers read before
     int esperas = 0;
-    luta.plat.aoEsperar = [&] {  // while the assignment waits only Alt+F4 acts; then the window closes
+    luta.plat.aoEsperar = [&] {
         for (int k : {tecla::Enter, tecla::Esc}) luta.Tecla(k);
         luta.v.Clique("L_Msg", Toque::Clique);
         luta.Tecla(tecla::F4, tecla::Alt);
@@ -78,19 +78,11 @@ TEST_F(Botoes, AssignmentWithoutControllersSaysSoAndAClosedWindowWritesNothing) 
     };
     const size_t linhas = luta.Log().size();
     luta.Tecla(tecla::F1);
-    EXPECT_EQ(luta.plat.encerramentos, 3);
-    EXPECT_TRUE(luta.plat.perguntas.empty());
-    EXPECT_FALSE(luta.v.Luta().LutaIniciada || std::filesystem::exists("botoes.cfg"));
+    EXPECT_TRUE(luta.plat.encerramentos == 3 && luta.plat.perguntas.empty() && !luta.v.Luta().LutaIniciada);
+    EXPECT_FALSE(std::filesystem::exists("botoes.cfg"));
     EXPECT_EQ(luta.Log().size(), linhas) << "no reset and no log line after the window went away";
     EXPECT_EQ(luta.v.tela().L_Msg.Caption, "Config the buttons");
-}
 
-// Three judges give each lamp in turn an input: buttons 1 to 4, the stick right and down. Judge 2's second lamp
-// takes an input judge 1 already gave, which moves; the first lamp sees two inputs in one poll: the lower position.
-TEST_F(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
-    Luta luta;
-    luta.plat.numSlots = luta.plat.conectados = 3;
-    luta.v.Timer_Joystick_Timer();                // what the controllers read before
     std::vector<std::pair<size_t, int>> roteiro;  // judge, input
     for (size_t i = 0; i < 18; ++i) roteiro.emplace_back(i / 6, static_cast<int>(i % 6));
     roteiro[7] = {0, 3};
@@ -110,7 +102,6 @@ TEST_F(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
         luta.plat.Avanca(100);  // two polls
         return true;
     };
-    luta.plat.aoMostrarConfiguracao = [&](Form2&) { luta.v.PedeConfiguracaoBotoes(); };
     const std::string antigo = luta.v.Log().ArquivoLog;
     luta.Tecla(tecla::F1);
     EXPECT_EQ(lampadas, (std::vector<int>{1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18}));
@@ -124,8 +115,8 @@ TEST_F(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     EXPECT_EQ(LeArquivo("botoes.cfg"), bytes);
     const auto velho = LinhasDe(antigo);
     ASSERT_GE(velho.size(), 2u);
-    EXPECT_TRUE(velho.end()[-2].ends_with("\tBotões configurados") && velho.back().ends_with("\tLuta zerada"));
-    EXPECT_EQ(luta.v.tela().L_Msg.Caption, "[ENTER] Início");
+    EXPECT_TRUE(velho.end()[-2].ends_with("\tButtons configured") && velho.back().ends_with("\tCombat reseted"));
+    EXPECT_EQ(luta.v.tela().L_Msg.Caption, "[ENTER] Start");
     EXPECT_EQ(Luta().v.Botoes().MapaBotoes, esperado);
 }
 

@@ -171,12 +171,14 @@ TEST_F(Controles, PadsThatLookAlikeWithoutAPortAreDoubtfulWhileBothAreIn) {
     const struct {
         const char* nos[2];
         bool duvidosos;
-    } casos[] = {{{nullptr, ""}, true},
-                 {{"/dev/input/event99", "/dev/input/event50"}, true},
-                 {{"/tmp/input/event7", "input/event7"}, true},
-                 {{"/dev/input/event12", "/dev/input/event60"}, true},
-                 {{"/dev/input/event7", ""}, false},
-                 {{"/dev/hidraw2", "/dev/input/event7"}, false}};
+    } casos[] = {
+        {{nullptr, ""}, true},
+        {{"/dev/input/event99", "/dev/input/event50"}, true},
+        {{"/tmp/input/event7", "input/event7"}, true},
+        {{"/dev/input/event12", "/dev/input/event60"}, true},
+        {{"/dev/input/event7", ""}, false},
+        {{"/dev/hidraw2", "/dev/input/event7"}, false},
+    };
     for (size_t i = 0; i < std::size(casos); ++i) {
         Virtual* par[2] = {&Liga("Igual", casos[i].nos[0]), &Liga("Igual", casos[i].nos[1])};
         Le();
