@@ -181,7 +181,8 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     Vantor v(plat);
     v.Form_Load();
     // Short rounds, so that many rounds, rests and golden rounds pass.
-    const int16_t ajuste[] = {n(1, 3), n(2, 12), n(1, 6), n(0, 2), n(5, 30), n(2, 12), n(0, 1), n(0, 1)};
+    const int16_t rounds = n(1, 3), tempo = n(0, 15) == 15 ? n(61, 80) : n(2, 12);  // now and then over a minute
+    const int16_t ajuste[] = {rounds, tempo, n(1, 6), n(0, 2), n(5, 30), n(2, 12), n(0, 1), n(0, 1)};
     plat.aoMostrarConfiguracao = [&](Form2&) {
         Ajustes a = v.Config();
         a.Rounds = ajuste[0], a.Tempo = ajuste[1], a.Intervalo = ajuste[2], a.Regra = ajuste[3];
@@ -194,6 +195,7 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     const int teclas[] = {13, 27, 32, 49, 83, 115, 37, 38, 39, 40, 116, 117, 118, 119, 120, 121, 122, 123};
     std::string quebra;
     while (quebra.empty() && !l.Fim()) {
+        const int16_t roundAntes = v.Luta().RoundAtual;
         const uint8_t evento = l.Byte(), b = l.Byte();
         plat.respostaOkCancela = (evento & 0x80) != 0;
         switch (evento % 8) {
@@ -210,6 +212,12 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
             default: plat.Avanca(1000), v.Timer_Luta_Timer();
         }
         const EstadoLuta& e = v.Luta();
+        // A round the clock begins has its whole time; the 2017 rules' golden round a minute at most.
+        const Ajustes& a = v.Config();
+        if (evento % 8 > 3 && e.RoundAtual == roundAntes + 1 && e.RoundAtual <= a.Rounds + 1 &&
+            e.TempoRestante !=
+                (e.RoundAtual > a.Rounds && a.Regra == regra::Wtf2017 ? std::min<int16_t>(a.Tempo, 60) : a.Tempo))
+            quebra = "the length of round " + std::to_string(e.RoundAtual);
         if (e.Pausado != e.PausaLigada) quebra = "pause flags differ";
         if (e.ContaIntervalo < -1 || e.ContaIntervalo > v.Config().Intervalo) quebra = "rest count";
         if (e.ContaMinuto < -1 || e.ContaMinuto > 59) quebra = "time-out count";

@@ -61,19 +61,9 @@ TEST(Vitoria, DecidesAsTheRuleSystemSays) {
     }
 }
 
-TEST(Relogio, GoldenRoundLengthAndRestsOfZeroAndLess) {
-    const struct {
-        int16_t regra, rounds, tempo, seguinte;  // the next round's length
-    } casos[] = {{2, 1, 120, 60}, {2, 2, 120, 120}, {0, 1, 120, 120}, {1, 1, 120, 120}, {2, 1, 45, 45}};
-    for (const auto& c : casos) {
-        Luta luta;
-        luta.Configura({.Rounds = c.rounds, .Tempo = c.tempo, .Intervalo = 1, .Regra = c.regra});
-        luta.Tecla(tecla::Enter);
-        luta.Tick(c.tempo + 1);
-        EXPECT_EQ(luta.v.Luta().RoundAtual, 2);
-        EXPECT_EQ(luta.v.Luta().TempoRestante, c.seguinte) << "rules " << c.regra << ", " << c.rounds << "x" << c.tempo;
-    }
-    // A rest of zero shows one tick; with none the next round runs at once.
+// A rest of zero shows one tick; with none the next round runs at once. The rounds' lengths are the fuzz target
+// "sessao"'s.
+TEST(Relogio, RestsOfZeroAndLess) {
     Luta zero, negativo;
     zero.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = 0});
     negativo.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = -1});
@@ -218,6 +208,22 @@ TEST(Comandos, KeysTicksAndClicksActOnlyWhenTheyMayAndAnAreaTakesItsStepOnceADou
     luta.v.Clique("M_Sumula", Toque::Clique);
     EXPECT_EQ(luta.v.Luta().ContaMinuto, -1);
     EXPECT_FALSE(luta.v.Clique("Label2", Toque::Clique) || luta.v.Clique("L_Msg", Toque::DuploClique));
+}
+
+// What the dialog's window cannot do: leave the language list with no choice, which keeps the language. The start
+// round and time apply to the next fight alone. The rest of the dialog is driven through its window in ui_programa.
+TEST(Dialogo, NoLanguageChosenKeepsItAndTheStartAppliesToTheNextFightAlone) {
+    Luta luta;
+    luta.plat.aoMostrarConfiguracao = [](Form2& f) {
+        f.L_Lingua.ListIndex = -1;
+        f.T_RoundInicial.Text = "2", f.T_TempoInicial.Text = "45";
+        f.B_Ok_Click();
+    };
+    luta.Tecla(tecla::F1);
+    EXPECT_EQ(luta.v.Config().Lingua, lingua::Portugues);
+    EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "2 0:45");
+    luta.Teclas({tecla::Enter, tecla::Esc});
+    EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "1 1:00");
 }
 
 }  // namespace
