@@ -110,7 +110,7 @@ protected:
         std::this_thread::sleep_for(200ms);
         return Ouve(marca).first;
     }
-    bool TocaAteOuvir(vantor::SomSDL& som, const std::string& nome) {
+    bool TocaAteOuvir(vantor::SomSDL& som, const std::string& nome) {  // every two seconds, up to five times
         for (int i = 0; i < 5; ++i)
             if (Toca(som, nome, 2) > 300) return true;
         return false;

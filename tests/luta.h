@@ -66,7 +66,7 @@ struct Luta {
     void Configura(const Ajustes& a);
     void Tecla(int codigo, int mascara = 0) { v.Form_KeyDown(codigo, mascara); }
     void Teclas(std::initializer_list<int> codigos) {
-        for (int c : codigos) Tecla(c);
+        for (int c : codigos) v.Form_KeyDown(c, 0);
     }
     // One second of wall time, then one clock tick.
     void Tick(int n = 1) {

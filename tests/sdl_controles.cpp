@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "controle_virtual.h"
@@ -145,45 +146,40 @@ TEST_F(Controles, SticksOnTheSlotScaleAndInputsShorterThanAPoll) {
 TEST_F(Controles, IdenticalPadsGetTheirSlotsBackWhateverTheOrderOfTheirReturn) {
     // Two pads of one model without serial numbers on ports 1-1.2 and 1-1.4, both unplugged; the second is back
     // first, each on a new node (the kernel numbers them anew).
-    const struct {
-        const char* nome;
-        const char* antes[2];
-        const char* depois[2];
-    } casos[] = {
-        {"Par 1", {"/dev/input/event7", "/dev/input/event8"}, {"/dev/input/event10", "/dev/input/event9"}},
-        {"Par 2", {"/dev/hidraw1", "/dev/hidraw2"}, {"/dev/input/event7", "/dev/input/event8"}},
-        {"Par 3", {"/dev/input/event7", "/dev/input/event8"}, {"/dev/input/event11", "/dev/input/event9"}},  // moved
+    const char* casos[][5] = {
+        // the model; the nodes before, and after
+        {"Par 1", "/dev/input/event7", "/dev/input/event8", "/dev/input/event10", "/dev/input/event9"},
+        {"Par 2", "/dev/hidraw1", "/dev/hidraw2", "/dev/input/event7", "/dev/input/event8"},
+        {"Par 3", "/dev/input/event7", "/dev/input/event8", "/dev/input/event11", "/dev/input/event9"},  // moved
     };
     for (const auto& c : casos) {
-        Virtual* par[2] = {&Liga(c.nome, c.antes[0]), &Liga(c.nome, c.antes[1])};
+        Virtual* par[2] = {&Liga(c[0], c[1]), &Liga(c[0], c[2])};
         const unsigned slots[2] = {Slots(par[0]), Slots(par[1])};
-        EXPECT_NE(slots[0], slots[1]) << c.nome;
+        EXPECT_NE(slots[0], slots[1]) << c[0];
         for (Virtual* v : par) v->Desliga();
         Le();
-        for (int k : {1, 0}) EXPECT_EQ(Slots(&Liga(c.nome, c.depois[k])), slots[k]) << c.nome << ' ' << k;
-        EXPECT_FALSE(controles_.Duvidosos()) << c.nome;
+        for (size_t k : {1, 0}) EXPECT_EQ(Slots(&Liga(c[0], c[3 + k])), slots[k]) << c[0] << ' ' << k;
+        EXPECT_FALSE(controles_.Duvidosos()) << c[0];
     }
 }
 
 TEST_F(Controles, PadsThatLookAlikeWithoutAPortAreDoubtfulWhileBothAreIn) {
     // No port: none from SDL (a virtual pad's), an empty path, no sysfs entry, a dangling link, paths outside
     // /dev, a Bluetooth pad behind its dongle, a link out of the tree.
-    const struct {
-        const char* nos[2];
-        bool duvidosos;
-    } casos[] = {
-        {{nullptr, ""}, true},
-        {{"/dev/input/event99", "/dev/input/event50"}, true},
-        {{"/tmp/input/event7", "input/event7"}, true},
-        {{"/dev/input/event12", "/dev/input/event60"}, true},
-        {{"/dev/input/event7", ""}, false},
-        {{"/dev/hidraw2", "/dev/input/event7"}, false},
+    const std::tuple<const char*, const char*, bool> casos[] = {
+        {nullptr, "", true},
+        {"/dev/input/event99", "/dev/input/event50", true},
+        {"/tmp/input/event7", "input/event7", true},
+        {"/dev/input/event12", "/dev/input/event60", true},
+        {"/dev/input/event7", "", false},
+        {"/dev/hidraw2", "/dev/input/event7", false},
     };
     for (size_t i = 0; i < std::size(casos); ++i) {
-        Virtual* par[2] = {&Liga("Igual", casos[i].nos[0]), &Liga("Igual", casos[i].nos[1])};
+        const auto [no0, no1, duvidosos] = casos[i];
+        Virtual* par[2] = {&Liga("Igual", no0), &Liga("Igual", no1)};
         Le();
         EXPECT_EQ(controles_.Conectados(), 2) << i;
-        EXPECT_EQ(controles_.Duvidosos(), casos[i].duvidosos) << i;
+        EXPECT_EQ(controles_.Duvidosos(), duvidosos) << i;
         par[0]->Desliga();
         Le();
         EXPECT_FALSE(controles_.Duvidosos()) << i;

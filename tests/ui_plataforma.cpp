@@ -56,11 +56,9 @@ TEST(TimerVinculado, RealTicksComeOnTheirDeadlinesAndStopWithTheCoreTimer) {
         EXPECT_GE(ticks[i].second - inicio, ticks[i].first * 20ms) << "tick " << ticks[i].first;
         EXPECT_TRUE(i == 0 || ticks[i].first > ticks[i - 1].first);
     }
-    dados.SetEnabled(false), dados.SetEnabled(true);
-    timer.Sincroniza();
+    dados.SetEnabled(false), dados.SetEnabled(true), timer.Sincroniza();
     EXPECT_EQ(timer.Agenda().Proximo(), 1);
-    dados.SetEnabled(false);
-    timer.Sincroniza();
+    dados.SetEnabled(false), timer.Sincroniza();
     const size_t parado = ticks.size();
     QTest::qWait(100);
     EXPECT_FALSE(timer.Rodando() || ticks.size() != parado);
