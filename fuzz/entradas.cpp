@@ -219,9 +219,9 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
                 (e.RoundAtual > a.Rounds && a.Regra == regra::Wtf2017 ? std::min<int16_t>(a.Tempo, 60) : a.Tempo))
             quebra = "the length of round " + std::to_string(e.RoundAtual);
         if (e.Pausado != e.PausaLigada) quebra = "pause flags differ";
-        if (e.ContaIntervalo < -1 || e.ContaIntervalo > v.Config().Intervalo) quebra = "rest count";
+        if (e.ContaIntervalo < -1 || e.ContaIntervalo > a.Intervalo) quebra = "rest count";
         if (e.ContaMinuto < -1 || e.ContaMinuto > 59) quebra = "time-out count";
-        if (e.EmGolden && e.RoundAtual <= v.Config().Rounds) quebra = "golden round in a regular round";
+        if (e.EmGolden && e.RoundAtual <= a.Rounds) quebra = "golden round in a regular round";
         // The board shows the record: scores with the opponent's penalties, a marker per penalty and the half
         // one after them, the third value's lamps only when it is in use, the clock as m:ss, the round.
         const Form1Controles& t = v.tela();
@@ -237,15 +237,13 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
                 if (!f.Visible || f.FillColor != cor) quebra = "penalty marker " + std::to_string(i);
             }
         }
-        for (size_t k = 1; k <= 18; ++k)
-            if (t.S_Botao[k].Visible != (v.Config().Pontos3 > 0 || k % 9 == 1 || k % 9 == 2 || k % 9 == 3 ||
-                                         k % 9 == 4 || k % 9 == 5 || k % 9 == 6))
-                quebra = "lamp " + std::to_string(k);
+        for (size_t k = 1; k <= 18; ++k)  // in each corner's nine, the last three are the third value's
+            if (t.S_Botao[k].Visible != (a.Pontos3 > 0 || (k - 1) % 9 < 6)) quebra = "lamp " + std::to_string(k);
         char relogio[16];
         std::snprintf(relogio, sizeof relogio, "%d:%02d", e.TempoRestante / 60, e.TempoRestante % 60);
         if (e.TempoRestante >= 0 && t.L_Tempo.Caption != relogio) quebra = "clock";
         if (t.L_Round.Caption != std::to_string(e.RoundAtual) ||
-            t.L_Round.BackColor != (e.RoundAtual > v.Config().Rounds ? cor::LaranjaClaro : cor::CinzaClaro))
+            t.L_Round.BackColor != (e.RoundAtual > a.Rounds ? cor::LaranjaClaro : cor::CinzaClaro))
             quebra = "round";
     }
     std::error_code ec;
