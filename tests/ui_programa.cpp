@@ -1,8 +1,8 @@
 // The program as main assembles it: Qt's keys (by the key, not the character) and clicks reach the record, and what
-// changes reaches the screen.
-// A judge's press on a virtual SDL controller, a key, a click and a clock tick must each end in a new frame that
-// shows them; the reset question and Alt+F4 behave as the operator expects; the configuration dialog and the
-// sound-file chooser, opened with F1, are driven through their widgets; and the board's colours, pixel by pixel.
+// changes reaches the screen. A judge's press on a virtual SDL controller, a key, a click and a clock tick must
+// each end in a new frame that shows them; the reset question and Alt+F4 behave as the operator expects; the
+// configuration dialog and the sound-file chooser, opened with F1, are driven through their widgets; and the
+// board's colours, pixel by pixel.
 #include <gtest/gtest.h>
 
 #include <QScreen>
