@@ -77,10 +77,11 @@ protected:
     }
     // Records the default sink's monitor, from now on, into the file "gravacao".
     void Escuta() {
+        parec.reset();  // a recorder left from before must not write into the new recording
         parec = std::make_unique<Processo>("parec -d @DEFAULT_MONITOR@ --format=s16le --rate=44100 --channels=1 " +
                                            std::string("--latency-msec=20 >'") + (pasta / "gravacao").string() +
                                            "' 2>/dev/null");
-        for (int i = 0; i < 250 && Marca() < 2000; ++i) std::this_thread::sleep_for(20ms);
+        for (int i = 0; i < 750 && Marca() < 2000; ++i) std::this_thread::sleep_for(20ms);  // a loaded machine
         ASSERT_GE(Marca(), 2000u) << "parec recorded nothing: run the tests through scripts/testa.sh";
     }
     size_t Marca() const {
