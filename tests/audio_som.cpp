@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "platform/som_sdl.h"
+#include "settings/arquivos.h"
 
 // SDL 2.26's PulseAudio driver drops some of its server queries (pa_operation) without their last unref: a few
 // hundred bytes a run that are SDL's to fix. Only allocations made inside libpulse are let go.
@@ -59,9 +60,6 @@ protected:
 
     void SetUp() override { fs::create_directories(pasta); }
     void TearDown() override { parec.reset(), servidor.reset(), ::unsetenv("PULSE_SERVER"), fs::remove_all(pasta); }
-    void Escreve(const fs::path& nome, const std::string& bytes) {
-        std::ofstream(pasta / nome, std::ios::binary) << bytes;
-    }
     // A server of the test's own at PULSE_SERVER, started as scripts/testa.sh starts the shared one.
     bool IniciaServidor() {
         const std::string p = pasta.string();
@@ -141,11 +139,11 @@ TEST_F(Som, WavFilesPlayAndNothingElseDoesAndANewCueCutsTheOld) {
         {"atual.wav", Wav(kFraco), kForte},  // the working folder's louder one plays
         {"so_no_programa.wav", Wav(kFraco), kFraco},
     };
-    for (const auto& c : casos) Escreve(c.nome, c.bytes);
+    for (const auto& c : casos) vantor::GravaArquivo((pasta / c.nome).string(), c.bytes);
     fs::remove(pasta / "pasta.wav"), fs::create_directory(pasta / "pasta.wav"), fs::remove(pasta / "nao_existe.wav");
     fs::create_directories(pasta / "atual");
-    Escreve("atual/atual.wav", tom);
-    Escreve("longa.wav", Wav(kFraco, 5L * kTaxa));
+    vantor::GravaArquivo((pasta / "atual/atual.wav").string(), tom);
+    vantor::GravaArquivo((pasta / "longa.wav").string(), Wav(kFraco, 5L * kTaxa));
     const fs::path antes = fs::current_path();
     fs::current_path(pasta / "atual");
     Escuta();

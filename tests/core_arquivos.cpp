@@ -28,6 +28,7 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
         return v.Config();
     };
     EXPECT_FALSE(ExisteArquivo(v.CaminhoConfig())) << "reading creates nothing";
+    EXPECT_EQ(Junta("/", "x") + " " + Junta("/opt/v/", "x") + " " + Junta("", "x"), "/x /opt/v/x x");
     EXPECT_EQ(luta.plat.preparos,
               (std::vector<std::vector<std::string>>{{"gongo.wav", "sino.wav", "sparkle.wav", "gongo.wav"}}));
     EXPECT_EQ(carrega("Som3 =x\r\nsOM1=  sino.wav \r\nLingua=2").Som, (std::array<std::string, 11>{"", "sino.wav"}))

@@ -152,7 +152,7 @@ TEST(Programa, AJudgesPressKeysClicksAndTicksReachTheRecordAndAPaintedFrameAndAl
 // Three openings: the first cancelled with Esc, the second confirmed with Enter, the third with OK.
 TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     QTemporaryDir pasta;
-    const std::string raiz = pasta.path().toStdString(), apito = Junta(raiz, "apito.WAV");
+    const std::string raiz = pasta.path().toStdString(), apito = raiz + "/apito.WAV";
     for (const char* nome : {"apito.WAV", "gongo.wav", "notas.txt", "c.wavx"})
         ASSERT_TRUE(GravaArquivo(Junta(raiz, nome), ""));
     PlataformaDeTeste plat(raiz);
@@ -176,8 +176,7 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     };
 
     QuandoAbrir<ui::DialogoConfig>([&](ui::DialogoConfig& d) {
-        EXPECT_EQ(d.parentWidget(), &janela);
-        EXPECT_TRUE(Filho<QAbstractButton>(d, "Op_2017")->isChecked());
+        EXPECT_TRUE(d.parentWidget() == &janela && Filho<QAbstractButton>(d, "Op_2017")->isChecked());
         EXPECT_EQ(regras(d), "--+-+");
         EXPECT_EQ(Filho<QListWidget>(d, "L_Tempo")->currentRow(), 0);
         digita(d, "T_RoundInicial", "7"), digita(d, "T_TempoInicial", "7");
@@ -229,7 +228,7 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
         QTest::keyClick(Filho(d, "T_Nome1"), Qt::Key_Return);
     });
     QTest::keyClick(&janela, Qt::Key_F1);
-    EXPECT_EQ(plat.sons, (std::vector<std::string>{Junta(raiz, "gongo.wav"), apito, apito}));
+    EXPECT_EQ(plat.sons, (std::vector<std::string>{raiz + "/gongo.wav", apito, apito}));
     EXPECT_EQ(std::tie(a.Nome[1], a.Lingua, a.Som[2], a.Rounds), std::make_tuple("Silva", 2, apito, 2));
     EXPECT_EQ(std::tie(a.Regra, a.Limite, a.Diferenca, a.Pontos1, a.Pontos2, a.Pontos3),
               std::make_tuple(2, 99, 9, 2, 3, 0))
