@@ -62,8 +62,8 @@ int main(int argc, char** argv) {
     servidor.setStandardErrorFile(QProcess::nullDevice());
     servidor.start("pulseaudio", {"--daemonize=no", "--system=no", "--use-pid-file=no", "-n", "--exit-idle-time=-1",
                                   "--disallow-exit", "--realtime=no", "--high-priority=no",
-                                  "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket,
-                                  "--load=module-null-sink sink_name=vantor_nula rate=44100 channels=2"});
+                                  "--load=module-null-sink sink_name=vantor_nula rate=44100 channels=2",
+                                  "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
     ::setenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit().constData(), 1);
     if (!servidor.waitForStarted(5000) || !Responde()) {
         std::printf("  PulseAudio did not start: MISSED\n");

@@ -227,8 +227,8 @@ inicia_pulseaudio() {
   unset PULSE_SERVER
   HOME="$servicos/home" pulseaudio --daemonize=no --system=no --use-pid-file=no -n \
     --exit-idle-time=-1 --disallow-exit --realtime=no --high-priority=no \
-    --load="module-native-protocol-unix auth-anonymous=1" \
     --load="module-null-sink sink_name=vantor_nula rate=44100 channels=2" \
+    --load="module-native-protocol-unix auth-anonymous=1" \
     </dev/null >"$servicos/pulseaudio.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 100); do

@@ -17,7 +17,8 @@ trap 'exit 130' INT TERM
 
 # PulseAudio, private to this run. Its socket goes under our own XDG_RUNTIME_DIR, which clients follow, so a
 # desktop's sound server is never touched. As root it only warns; auth-anonymous spares the clients a cookie,
-# and HOME points the daemon's own state into the temporary folder.
+# and HOME points the daemon's own state into the temporary folder. The sink is loaded before the socket, so a
+# client that can connect finds it.
 inicia_pulseaudio() {
   export XDG_RUNTIME_DIR="$servicos/run"
   mkdir -p "$XDG_RUNTIME_DIR" "$servicos/home"
@@ -25,8 +26,8 @@ inicia_pulseaudio() {
   unset PULSE_SERVER
   HOME="$servicos/home" pulseaudio --daemonize=no --system=no --use-pid-file=no -n \
     --exit-idle-time=-1 --disallow-exit --realtime=no --high-priority=no \
-    --load="module-native-protocol-unix auth-anonymous=1" \
     --load="module-null-sink sink_name=vantor_nula rate=44100 channels=2" \
+    --load="module-native-protocol-unix auth-anonymous=1" \
     </dev/null >"$servicos/pulseaudio.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 100); do
