@@ -167,12 +167,17 @@ std::string Wav(const uint8_t* dados, size_t tamanho) {
 
 // A whole session of random events, valid and not, against the rules that hold at every moment: keys (Alt+F4
 // too), clicks on any area, the judges' poll, a window's end and clock ticks, on settings as the dialog gives them.
-// The logs go to a folder of this process's own, emptied after each run.
+// The logs go to a folder of this process's own, emptied after each run and removed at exit.
 std::string Sessao(const uint8_t* dados, size_t tamanho) {
-    static const std::string pasta = [] {
+    static const struct Pasta {
         std::string p = (std::filesystem::temp_directory_path() / "vantor-sessao-XXXXXX").string();
-        return ::mkdtemp(p.data()) ? p + "/" : std::string("/dev/null/");
-    }();
+        Pasta() { p = ::mkdtemp(p.data()) ? p + "/" : "/dev/null/"; }  // no folder: the logs fail, the checks run
+        ~Pasta() {
+            std::error_code ec;
+            if (p != "/dev/null/") std::filesystem::remove_all(p, ec);
+        }
+    } guarda;
+    const std::string& pasta = guarda.p;
     Leitor l(dados, tamanho);
     const auto n = [&l](int de, int ate) { return static_cast<int16_t>(de + l.Byte() % (ate - de + 1)); };
     teste::FakePlataforma plat;

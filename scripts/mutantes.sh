@@ -183,14 +183,14 @@ build="$trabalho/build"
 logs="$trabalho/logs"
 mkdir -p "$copia" "$logs"
 
+# The private PulseAudio daemon, started and stopped as scripts/testa.sh does.
 servicos="$(mktemp -d /tmp/vantor-mut-pa.XXXXXX)"
-pids=()
+# shellcheck source=scripts/servicos.sh
+source "$raiz/scripts/servicos.sh"
 mutado=""  # the copy's file that holds a mutant right now, so an interrupted run can put it back
 limpa() {
   if [ -n "$mutado" ] && [ -f "$trabalho/original" ]; then cp "$trabalho/original" "$mutado"; fi
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$servicos"
+  para_servicos
   if [ "$temporario" = 1 ]; then rm -rf "$trabalho"; fi
 }
 trap limpa EXIT
@@ -216,31 +216,6 @@ espelha() {
   while IFS= read -r -d '' f; do
     [ -e "$arvore/$f" ] || [ -L "$arvore/$f" ] || rm -f "$copia/$f"
   done < <(cd "$copia" && find . \( -path ./build -o -path ./logs \) -prune -o \( -type f -o -type l \) -print0)
-}
-
-# PulseAudio, private to this run, as scripts/testa.sh starts it: its socket under our own XDG_RUNTIME_DIR, a null
-# sink as the default, the daemon's state in the temporary folder.
-inicia_pulseaudio() {
-  export XDG_RUNTIME_DIR="$servicos/run"
-  mkdir -p "$XDG_RUNTIME_DIR" "$servicos/home"
-  chmod 700 "$XDG_RUNTIME_DIR"
-  unset PULSE_SERVER
-  HOME="$servicos/home" pulseaudio --daemonize=no --system=no --use-pid-file=no -n \
-    --exit-idle-time=-1 --disallow-exit --realtime=no --high-priority=no \
-    --load="module-null-sink sink_name=vantor_nula rate=44100 channels=2" \
-    --load="module-native-protocol-unix auth-anonymous=1" \
-    </dev/null >"$servicos/pulseaudio.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 100); do
-    if pactl info >/dev/null 2>&1; then
-      pactl set-default-sink vantor_nula
-      return 0
-    fi
-    sleep 0.1
-  done
-  echo "PulseAudio did not start:" >&2
-  cat "$servicos/pulseaudio.log" >&2
-  return 1
 }
 
 configura() {

@@ -10,6 +10,7 @@
 
 #include <fstream>
 #include <random>
+#include <string_view>
 
 #include "luta.h"
 #include "settings/arquivos.h"
@@ -54,14 +55,14 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
     EXPECT_EQ(depois.tela().M_Sumula.Caption, "Precedent: \"S\"");
 }
 
-// A log's lines (none without a log), each whole: "dd/mm/yyyy hh:mm:ss,cc", a tab, one line, CR LF.
+// A log's lines (none without a log), each whole: "dd/mm/yyyy hh:mm:ss,cc" (9 for a digit), a tab, one line, CR LF.
 std::vector<std::string> LinhasInteiras(const std::string& arquivo) {
+    constexpr std::string_view molde = "99/99/9999 99:99:99,99\t";
     auto linhas = fs::exists(arquivo) ? LinhasDe(arquivo) : std::vector<std::string>{};
     for (const auto& l : linhas) {
-        bool inteira = l.size() > 23 && l.find_first_of("\r\n") == std::string::npos;
-        for (size_t i = 0; inteira && i < 23; ++i)  // 9 stands for a digit
-            inteira = "99/99/9999 99:99:99,99\t"[i] == '9' ? std::isdigit(static_cast<unsigned char>(l[i])) != 0
-                                                           : l[i] == "99/99/9999 99:99:99,99\t"[i];
+        bool inteira = l.size() > molde.size() && l.find_first_of("\r\n") == std::string::npos;
+        for (size_t i = 0; inteira && i < molde.size(); ++i)
+            inteira = molde[i] == '9' ? std::isdigit(static_cast<unsigned char>(l[i])) != 0 : l[i] == molde[i];
         EXPECT_TRUE(inteira) << arquivo << ": torn line \"" << l << '"';
     }
     return linhas;

@@ -12,8 +12,6 @@ namespace {
 // judge 1's blue 2; bit 2 is judge 2's red 2.
 TEST(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsScore) {
     Luta luta(lingua::Ingles);
-    int bombeadas = 0;
-    luta.plat.aoBombear = [&] { ++bombeadas; };
     luta.plat.numSlots = 20;  // slots past the sixteenth are never read
     luta.plat.leituras[1] = {40000, 40000, 0, 0};
     luta.plat.leituras[2] = {65535, 40001, 0, 0b1001};
@@ -46,7 +44,7 @@ TEST(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsS
     EXPECT_FALSE(luta.v.tela().S_Botao[5].FillSolid);
     luta.v.Timer_Botao_Timer(5);
     EXPECT_TRUE(!t.Enabled && luta.v.Botoes().Pendentes == 0 && luta.v.tela().S_Botao[5].FillSolid);
-    EXPECT_EQ(bombeadas, 7);
+    EXPECT_EQ(luta.plat.bombeadas, 7) << "each poll pumps the controllers";
     luta.Tecla(tecla::Espaco);
     le({0, 0b0011});
     EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 1) << "paused, an agreement scores nothing";

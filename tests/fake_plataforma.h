@@ -13,20 +13,16 @@ namespace vantor::teste {
 
 struct FakePlataforma : Plataforma {
     Momento agora{2026, 12, 6, 14, 3, 27, 450};
-    int largura = 640, altura = 480, configuracoesMostradas = 0, encerramentos = 0;
+    int largura = 640, altura = 480, configuracoesMostradas = 0, encerramentos = 0, bombeadas = 0;
     std::string temp, pastaPrograma;  // the TEMP variable, the program folder
     bool respostaOkCancela = true;
     std::function<void(Form2&)> aoMostrarConfiguracao;
     std::vector<std::string> sons, perguntas, avisos, editores;
     std::vector<std::vector<std::string>> preparos;
-    // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged,
-    // or real controllers behind `leitor`, `contaConectados` and `aoBombear`.
+    // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged.
     int numSlots = 0, conectados = 0;
     std::array<LeituraControle, 16> leituras{};
     bool duvidosos = false;
-    std::function<bool(int, LeituraControle&)> leitor;
-    std::function<int()> contaConectados;
-    std::function<void()> aoBombear;
     // What the event loop does while the core waits; false ends the wait as a closed window would.
     std::function<bool()> aoEsperar;
 
@@ -53,13 +49,10 @@ struct FakePlataforma : Plataforma {
     void Encerra() override { ++encerramentos; }
     int joyGetNumDevs() override { return numSlots; }
     bool joyGetPos(int slot, LeituraControle& l) override {
-        if (leitor) return leitor(slot, l);
         return slot >= 0 && slot < 16 && (l = leituras[static_cast<size_t>(slot)], true);
     }
-    int ControlesConectados() override { return contaConectados ? contaConectados() : conectados; }
-    void BombeiaControles() override {
-        if (aoBombear) aoBombear();
-    }
+    int ControlesConectados() override { return conectados; }
+    void BombeiaControles() override { ++bombeadas; }
     bool ControlesDuvidosos() override { return duvidosos; }
     bool EsperaEventos() override { return aoEsperar ? aoEsperar() : false; }
 };
