@@ -187,6 +187,16 @@ private:
     std::map<std::string, Deixa> preparadas_;
 };
 
+// SDL sizes uncompressed samples by the frame size the header declares, and a frame declared shorter than its
+// channels' samples makes it hand back more samples than the file holds, the rest being whatever was in memory.
+bool QuadroCabe(const uint8_t* fmt, Uint32 tamanho) {
+    auto le16 = [&](size_t i) { return Uint16(fmt[i] | fmt[i + 1] << 8); };
+    Uint16 etiqueta = le16(0);
+    if (etiqueta == 0xFFFE && tamanho >= 26) etiqueta = le16(24);  // extensible: the sub-format's tag
+    const bool semCompressao = etiqueta == 1 || etiqueta == 3 || etiqueta == 6 || etiqueta == 7;
+    return !semCompressao || le16(12) >= Uint32(le16(2)) * ((le16(14) + 7u) / 8u);
+}
+
 // SDL allocates what a chunk's header declares before it reads the chunk, so a 60-byte file could ask for 2 GB:
 // every declared size is clamped to the bytes really there before SDL sees them. SDL also takes files with no
 // RIFF header, whose chunks this would not find; a WAV file has one, so those are no cue. False: not a WAV.
@@ -203,6 +213,8 @@ bool AjustaBlocos(std::vector<uint8_t>& b) {
     for (size_t i = 12; i + 8 <= b.size();) {
         const Uint32 tamanho = std::min<Uint32>(le(i + 4), static_cast<Uint32>(b.size() - i - 8));
         poe(i + 4, tamanho);
+        if (std::memcmp(b.data() + i, "fmt ", 4) == 0 && tamanho >= 16 && !QuadroCabe(b.data() + i + 8, tamanho))
+            return false;
         i += 8 + size_t(tamanho) + (tamanho & 1);
     }
     return true;
