@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 namespace vantor::teste {
 
@@ -45,7 +46,8 @@ void ConfereLog(const std::vector<std::string>& log, const std::string& nome) {
     EXPECT_EQ(log, Casos(nome)) << nome;
 }
 
-Luta::Luta(int16_t lingua) {
+Luta::Luta(int16_t lingua, std::pair<int, int> tela) {
+    std::tie(plat.largura, plat.altura) = tela;
     plat.temp = pasta.caminho() + "/";
     plat.pastaPrograma = pasta.caminho();
     if (lingua != lingua::Portugues)

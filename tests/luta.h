@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "app/vantor.h"
@@ -61,7 +62,8 @@ struct Luta {
         std::string Azul = "", Vermelho = "";  // empty: the language's default
     };
 
-    explicit Luta(int16_t lingua = lingua::Portugues);
+    // The board scaled to a screen of `tela` pixels.
+    explicit Luta(int16_t lingua = lingua::Portugues, std::pair<int, int> tela = {640, 480});
     // Runs the configuration sequence with a dialog that sets these values.
     void Configura(const Ajustes& a);
     void Tecla(int codigo, int mascara = 0) { v.Form_KeyDown(codigo, mascara); }

@@ -151,21 +151,39 @@ Form1Controles::Form1Controles() {
     L_Aviso = pintado(rotulo("L_Aviso", -1, 0, 6960, 9600, 255, "", 8.25, true), kPreto, kAmarelo);
     L_Aviso.Visible = false;
 
-    // Painting order: the big score blocks at the bottom, the message line on top.
+    // The operator's aids: the click areas, the key hints, the settings' summary, the version and the warnings.
+    for (Controle* c :
+         {&K_Amais, &K_Amenos, &K_VMais, &K_Vmenos, &K_FAMais, &K_FAMenos, &K_FVMais, &K_FVMenos, &M_Falta, &Label7,
+          &Label8,  &M_Ponto,  &Label10, &Label11,  &M_Minuto, &M_Sumula,  &M_Config, &L_Config,  &Label2,  &L_Aviso})
+        c->SoOperador = true;
+    // A score keeps clear of its corner's +/- signs; the golden banner leaves the "-" signs on the score's colour,
+    // where they read; the round's number sits under its title; a penalty area's sign sits beside the markers and
+    // the round's frame.
+    L_Pontos[1].TextoEvita = {&K_Amais, &K_Amenos};
+    L_Pontos[2].TextoEvita = {&K_VMais, &K_Vmenos};
+    L_Golden.TodoEvita = {&K_Amenos, &K_Vmenos};
+    L_Round.TextoEvita = {&Label5};
+    K_FAMais.TextoEvita = {&F1[5], &F1[10], &Shape1, &Label5, &L_Round, &Label11, &M_Minuto};
+    K_FAMenos.TextoEvita = {&F1[1], &F1[6]};
+    K_FVMais.TextoEvita = {&F2[5], &F2[10], &Shape1, &Label5, &L_Round, &M_Ponto, &Label10};
+    K_FVMenos.TextoEvita = {&F2[1], &F2[6]};
+
+    // Painting order, bottom to top. The penalty areas go under the markers they overlap; the round's title over
+    // its number; the banners, the clock and the message line over the scores; the +/- signs and the lamps last,
+    // since nothing may hide them.
     for (int c = 2; c >= 1; --c) ordem.push_back(&L_Pontos[c]);
     for (int c = 2; c >= 1; --c) ordem.push_back(&L_Nome[c]);
-    ordem.push_back(&Shape1);
+    for (Controle* c : {&K_FAMais, &K_FAMenos, &K_FVMais, &K_FVMenos, &Shape1, &L_Round, &Label5}) ordem.push_back(c);
     for (int i = 1; i <= 10; ++i) {
         ordem.push_back(&F1[i]);
         ordem.push_back(&F2[i]);
     }
-    for (int k = 1; k <= 18; ++k) ordem.push_back(&S_Botao[k]);
     for (auto& l : Label1) ordem.push_back(&l);
     for (Controle* c :
-         {&Label2,   &Label5,    &L_Round, &K_Amais,  &K_Amenos, &K_VMais, &K_Vmenos, &K_FAMais, &K_FAMenos,
-          &K_FVMais, &K_FVMenos, &M_Falta, &Label7,   &Label8,   &M_Ponto, &Label10,  &Label11,  &M_Minuto,
-          &M_Sumula, &M_Config,  &L_Aviso, &L_Config, &L_Golden, &L_Tempo, &L_Minuto, &L_Msg})
+         {&Label2,  &M_Falta,  &Label7,   &Label8,  &M_Ponto,  &Label10, &Label11, &M_Minuto, &M_Sumula, &M_Config,
+          &L_Aviso, &L_Config, &L_Golden, &L_Tempo, &L_Minuto, &L_Msg,   &K_Amais, &K_Amenos, &K_VMais,  &K_Vmenos})
         ordem.push_back(c);
+    for (int k = 1; k <= 18; ++k) ordem.push_back(&S_Botao[k]);
 }
 
 }  // namespace vantor

@@ -49,6 +49,11 @@ struct Controle {
     // Which mouse handlers the control has; the front end routes clicks by this.
     bool Clicavel = false;
     bool DuploClicavel = false;
+    // An aid for the operator (keys, click areas, settings): the audience's view leaves it out.
+    bool SoOperador = false;
+    // Controls painted over this one that must stay readable. Its caption keeps clear of `TextoEvita`; its
+    // background and caption keep clear of `TodoEvita`. Only where the view paints them.
+    std::vector<const Controle*> TextoEvita, TodoEvita;
 };
 
 // A timer of the core: the front end runs one real timer per core timer and restarts it
@@ -84,7 +89,9 @@ struct Form1Controles {
     // The operator's warnings, over the key-hint line: a warning matters more than a reminder of the keys.
     Controle L_Aviso;
 
-    // Every control, in painting order (later ones are drawn on top and take clicks first).
+    // Every control, in painting order (later ones are drawn on top and take clicks first). The order is
+    // chosen so that the penalty markers, the lamps, the round's title and number and the +/- signs are never
+    // painted over.
     std::vector<Controle*> ordem;
 };
 

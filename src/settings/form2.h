@@ -12,6 +12,9 @@ namespace vantor {
 
 class Vantor;
 
+// The longest name or second line the dialog takes: a long name with both family names, a federation's name.
+constexpr int kMaiorNome = 40;
+
 struct CaixaTexto {
     std::string Text;
     bool Visible = true;

@@ -51,11 +51,17 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
     Rotulo("Label15", f_.Label15, {120, 1920, 975, 255}, kEsquerda);
     const QColor azul(128, 255, 255), vermelho(255, 192, 192);
     Rotulo("Label4", f_.Label4, {0, 2160, 1095, 255}, kDireita);
-    PintaFundo(Caixa("T_Nome1", f_.T_Nome[1], {1200, 2160, 3375, 285}), azul);
-    PintaFundo(Caixa("T_L21", f_.T_L2[1], {1200, 2520, 3375, 285}), azul);
+    for (QLineEdit* nome : {Caixa("T_Nome1", f_.T_Nome[1], {1200, 2160, 3375, 285}),
+                            Caixa("T_L21", f_.T_L2[1], {1200, 2520, 3375, 285})}) {
+        PintaFundo(nome, azul);
+        nome->setMaxLength(kMaiorNome);
+    }
     Rotulo("Label5", f_.Label5, {0, 3000, 1095, 255}, kDireita);
-    PintaFundo(Caixa("T_Nome2", f_.T_Nome[2], {1200, 3000, 3375, 285}), vermelho);
-    PintaFundo(Caixa("T_L22", f_.T_L2[2], {1200, 3360, 3375, 285}), vermelho);
+    for (QLineEdit* nome : {Caixa("T_Nome2", f_.T_Nome[2], {1200, 3000, 3375, 285}),
+                            Caixa("T_L22", f_.T_L2[2], {1200, 3360, 3375, 285})}) {
+        PintaFundo(nome, vermelho);
+        nome->setMaxLength(kMaiorNome);
+    }
 
     auto* command1 = new QPushButton(this);
     command1->setObjectName(QStringLiteral("Command1"));

@@ -64,11 +64,14 @@ void JanelaPlacar::Depois() {
     if (aparencia == aparencia_) return;
     aparencia_ = aparencia;
     update();
+    emit mudou();
 }
 
 void JanelaPlacar::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    PintaTela(p, v_.tela(), rect());
+    Vista vista = VistaOperador(v_.tela());
+    vista.area = rect();
+    PintaTela(p, v_.tela(), vista);
     // Start-up is timed to the first painted frame (bench/bench_inicio.cpp): with VANTOR_MARCA_QUADRO set,
     // its value goes to stderr once that paint is done. Unset after, so later paints say nothing.
     if (qEnvironmentVariableIsSet("VANTOR_MARCA_QUADRO")) {
@@ -106,6 +109,10 @@ void JanelaPlacar::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void JanelaPlacar::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F2 && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit pediuPlateia();
+        return;
+    }
     const int codigo = CodigoVirtual(e->key(), e->modifiers());
     if (codigo == 0) {
         QWidget::keyPressEvent(e);

@@ -33,6 +33,12 @@ public:
     const TimerVinculado& TimerLuta() const { return *timerLuta_; }
     const TimerVinculado& TimerJoystick() const { return *timerJoystick_; }
 
+signals:
+    // What the board shows changed: other views of the record repaint in the same turn of the event loop.
+    void mudou();
+    // F2: show or hide the audience's board. The key never reaches the record, so it writes nothing to the log.
+    void pediuPlateia();
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;

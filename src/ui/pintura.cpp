@@ -1,18 +1,39 @@
 #include "ui/pintura.h"
 
-#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace vantor::ui {
 
+Vista VistaOperador(const Form1Controles& tela) {
+    Vista v;
+    v.area = QRect(0, 0, static_cast<int>(std::lround(tela.Width / kTwipsPorPixel)),
+                   static_cast<int>(std::lround(tela.Height / kTwipsPorPixel)));
+    return v;
+}
+
+Vista VistaPlateia(const Form1Controles& tela, QSize tamanho) {
+    Vista v;
+    v.operador = false;
+    v.area = QRect(QPoint(0, 0), tamanho);
+    if (tela.Width > 0 && tela.Height > 0) {
+        v.x = tamanho.width() * kTwipsPorPixel / tela.Width;
+        v.y = tamanho.height() * kTwipsPorPixel / tela.Height;
+    }
+    return v;
+}
+
 QColor CorQt(uint32_t cor) { return {Vermelho_de(cor), Verde_de(cor), Azul_de(cor)}; }
 
-QRect RetanguloPixels(const Controle& c) {
-    const auto px = [](double twips) { return static_cast<int>(std::lround(twips / kTwipsPorPixel)); };
-    const int x = px(c.Left), y = px(c.Top);
-    return {x, y, px(c.Left + c.Width) - x, px(c.Top + c.Height) - y};
+QRect RetanguloPixels(const Controle& c, const Vista& v) {
+    const auto px = [](double twips, double escala) {
+        return static_cast<int>(std::lround(twips / kTwipsPorPixel * escala));
+    };
+    const int x = px(c.Left, v.x), y = px(c.Top, v.y);
+    return {x, y, px(c.Left + c.Width, v.x) - x, px(c.Top + c.Height, v.y) - y};
 }
 
 int PixelsDaFonte(double pontos) { return std::max(1, static_cast<int>(std::lround(pontos * 96.0 / 72.0))); }
@@ -26,28 +47,95 @@ QString TextoDoRotulo(const std::string& caption) {
 
 namespace {
 
-void PintaRotulo(QPainter& p, const Controle& c, const QRect& r) {
-    if (c.BackOpaque) p.fillRect(r, CorQt(c.BackColor));
-    if (c.Caption.empty()) return;
+// `r` without the part `fora` covers: of the four pieces of `r` around the overlap, the largest.
+QRect Sem(const QRect& r, const QRect& fora) {
+    const QRect i = r & fora;
+    if (i.isEmpty()) return r;
+    const QRect pedacos[4] = {
+        QRect(QPoint(r.left(), r.top()), QPoint(i.left() - 1, r.bottom())),
+        QRect(QPoint(i.right() + 1, r.top()), QPoint(r.right(), r.bottom())),
+        QRect(QPoint(r.left(), r.top()), QPoint(r.right(), i.top() - 1)),
+        QRect(QPoint(r.left(), i.bottom() + 1), QPoint(r.right(), r.bottom())),
+    };
+    QRect melhor;
+    for (const QRect& q : pedacos)
+        if (q.isValid() && q.width() * q.height() > melhor.width() * melhor.height()) melhor = q;
+    return melhor;
+}
 
+QRect Livre(QRect r, const std::vector<const Controle*>& evita, const Vista& v) {
+    for (const Controle* e : evita)
+        if (v.Mostra(*e)) r = Sem(r, RetanguloPixels(*e, v));
+    return r;
+}
+
+QFont FonteBase(const Controle& c) {
     QFont fonte;
-    // Liberation Sans has Arial's metrics, so captions fit their boxes as designed.
+    // Liberation Sans has Arial's metrics, so captions keep the proportions they were designed with.
     fonte.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    fonte.setPixelSize(PixelsDaFonte(c.FontSize));
     fonte.setBold(c.FontBold);
-    p.setFont(fonte);
-    p.setPen(CorQt(c.ForeColor));
+    return fonte;
+}
 
-    int alinhamento = Qt::AlignTop;
-    switch (c.Alignment) {
-        case Alinhamento::Esquerda: alinhamento |= Qt::AlignLeft; break;
-        case Alinhamento::Direita: alinhamento |= Qt::AlignRight; break;
-        case Alinhamento::Centro: alinhamento |= Qt::AlignHCenter; break;
+// The lines of a caption at one pixel size, top-aligned in `caixa` with the control's alignment; false when
+// some line's ink leaves the box, less a margin. Lines are aligned by their ink, not their advance, so a right-aligned
+// text ends at the edge and a centred one sits in the middle whatever its side bearings.
+bool Dispoe(const Controle& c, const QStringList& linhas, const QRect& caixa, int pixels, TextoPosto* posto) {
+    QFont fonte = FonteBase(c);
+    fonte.setPixelSize(pixels);
+    const QFontMetricsF m(fonte);
+    // A margin of a twenty-fifth keeps big captions of neighbouring controls (the two scores) apart.
+    const int margem = std::min(caixa.width(), caixa.height()) / 25;
+    const QRectF dentro(caixa.adjusted(margem, margem, -margem, -margem));
+    bool cabe = true;
+    double base = dentro.top() + m.ascent();
+    for (int i = 0; i < linhas.size(); ++i) {
+        const QRectF tinta = m.tightBoundingRect(linhas[i]);
+        // An accent above the font's ascent would leave the box at every size: the text comes down instead.
+        if (i == 0 && !tinta.isEmpty()) base = std::max(base, dentro.top() - tinta.top());
+        double x = dentro.left() - tinta.left();
+        if (c.Alignment == Alinhamento::Centro) x = dentro.center().x() - tinta.center().x();
+        if (c.Alignment == Alinhamento::Direita) x = dentro.right() - tinta.right();
+        const QPointF origem(x, base + i * m.lineSpacing());
+        if (!tinta.isEmpty() && !dentro.contains(tinta.translated(origem))) cabe = false;
+        if (posto) posto->linhas.emplace_back(origem, linhas[i]);
     }
-    // Text never leaves its label; lines too wide are cut at the label's edges, not wrapped.
+    if (posto) posto->fonte = fonte;
+    return cabe;
+}
+
+// Sizes found, by caption, font and box: a board repaints the same captions over and over.
+int TamanhoQueCabe(const Controle& c, const QStringList& linhas, const QRect& caixa, int maior) {
+    static std::unordered_map<std::string, int> achados;
+    std::string chave = c.Caption;
+    for (int n : {maior, c.FontBold ? 1 : 0, static_cast<int>(c.Alignment), caixa.width(), caixa.height()})
+        chave += '\x1f' + std::to_string(n);
+    if (const auto it = achados.find(chave); it != achados.end()) return it->second;
+    int menor = 1;
+    if (!Dispoe(c, linhas, caixa, maior, nullptr)) {
+        // The largest size that fits; the ink grows with the size, so halving finds it.
+        int cima = maior;
+        while (cima - menor > 1) {
+            const int meio = (menor + cima) / 2;
+            (Dispoe(c, linhas, caixa, meio, nullptr) ? menor : cima) = meio;
+        }
+    } else {
+        menor = maior;
+    }
+    if (achados.size() > 4096) achados.clear();
+    return achados[chave] = menor;
+}
+
+void PintaRotulo(QPainter& p, const Controle& c, const QRect& fundo, const Vista& v) {
+    if (c.BackOpaque) p.fillRect(fundo, CorQt(c.BackColor));
+    if (c.Caption.empty()) return;
+    const TextoPosto t = PoeTexto(c, v);
+    p.setFont(t.fonte);
+    p.setPen(CorQt(c.ForeColor));
+    // What still does not fit at one pixel stays inside the control.
     p.save();
-    p.setClipRect(r);
-    p.drawText(r, alinhamento, TextoDoRotulo(c.Caption));
+    p.setClipRect(t.caixa);
+    for (const auto& [origem, linha] : t.linhas) p.drawText(origem, linha);
     p.restore();
 }
 
@@ -70,19 +158,29 @@ void PintaForma(QPainter& p, const Controle& c, const QRect& r) {
 
 }  // namespace
 
-void PintaControle(QPainter& p, const Controle& c) {
-    if (!c.Visible) return;
-    const QRect r = RetanguloPixels(c);
+TextoPosto PoeTexto(const Controle& c, const Vista& v) {
+    TextoPosto t;
+    t.caixa = Livre(Livre(RetanguloPixels(c, v), c.TodoEvita, v), c.TextoEvita, v);
+    if (!v.area.isEmpty()) t.caixa &= v.area;
+    const QStringList linhas = TextoDoRotulo(c.Caption).split(QLatin1Char('\n'));
+    const int maior = PixelsDaFonte(c.FontSize * v.Fonte());
+    Dispoe(c, linhas, t.caixa, TamanhoQueCabe(c, linhas, t.caixa, maior), &t);
+    return t;
+}
+
+void PintaControle(QPainter& p, const Controle& c, const Vista& v) {
+    if (!c.Visible || !v.Mostra(c)) return;
+    const QRect r = Livre(RetanguloPixels(c, v), c.TodoEvita, v);
     if (r.isEmpty()) return;
     if (c.Kind == Tipo::Forma)
         PintaForma(p, c, r);
     else
-        PintaRotulo(p, c, r);
+        PintaRotulo(p, c, r, v);
 }
 
-void PintaTela(QPainter& p, const Form1Controles& tela, const QRect& area) {
-    p.fillRect(area, CorQt(tela.BackColor));
-    for (const Controle* c : tela.ordem) PintaControle(p, *c);
+void PintaTela(QPainter& p, const Form1Controles& tela, const Vista& v) {
+    p.fillRect(v.area, CorQt(tela.BackColor));
+    for (const Controle* c : tela.ordem) PintaControle(p, *c, v);
 }
 
 }  // namespace vantor::ui
