@@ -6,10 +6,14 @@ Montagem::Montagem() : plataforma_(std::make_unique<PlataformaQt>()), v_(std::ma
     v_->Form_Load();
     janela_ = std::make_unique<JanelaPlacar>(*v_);
     plataforma_->DefineJanela(janela_.get());
+    plateia_ = std::make_unique<Plateia>(*v_, *janela_);
+    QObject::connect(janela_.get(), &JanelaPlacar::mudou, plateia_.get(), &Plateia::Atualiza);
+    QObject::connect(janela_.get(), &JanelaPlacar::pediuPlateia, plateia_.get(), &Plateia::Alterna);
 }
 
 Montagem::~Montagem() {
     plataforma_->DefineJanela(nullptr);
+    plateia_.reset();
     janela_.reset();
 }
 
@@ -21,6 +25,7 @@ void Montagem::Mostra(bool telaCheia) {
         janela_->show();
     }
     janela_->activateWindow();
+    plateia_->Inicia();
 }
 
 }  // namespace vantor::ui

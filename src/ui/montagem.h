@@ -8,6 +8,7 @@
 #include "app/vantor.h"
 #include "ui/janela_placar.h"
 #include "ui/plataforma_qt.h"
+#include "ui/plateia.h"
 
 namespace vantor::ui {
 
@@ -19,18 +20,21 @@ public:
     Montagem(const Montagem&) = delete;
     Montagem& operator=(const Montagem&) = delete;
 
-    // Full screen and frameless, as the program runs; or an ordinary window (tests, benchmarks).
+    // Full screen and frameless, as the program runs; or an ordinary window (tests, benchmarks). Either way the
+    // audience's board then fills a second screen, when there is one.
     void Mostra(bool telaCheia);
 
     PlataformaQt& Plataforma() { return *plataforma_; }
     Vantor& Placar() { return *v_; }
     JanelaPlacar& Janela() { return *janela_; }
+    Plateia& Audiencia() { return *plateia_; }
 
 private:
     // Built in this order and taken down in the reverse one: the window holds the record, the record the platform.
     std::unique_ptr<PlataformaQt> plataforma_;
     std::unique_ptr<Vantor> v_;
     std::unique_ptr<JanelaPlacar> janela_;
+    std::unique_ptr<Plateia> plateia_;
 };
 
 }  // namespace vantor::ui
