@@ -23,8 +23,8 @@ namespace {
 struct Aperto {
     int juiz = 0, entrada = 0, botao = 0;
     bool toque = false;  // a 10 ms tap
-    Instante quando{}, lampada{}, quadro{};
-    bool acesa = false, pintada = false;
+    Instante quando{}, lampada{}, quadro{}, quadroPlateia{};
+    bool acesa = false, pintada = false, pintadaPlateia = false;
 };
 
 }  // namespace
@@ -70,16 +70,20 @@ int main(int argc, char** argv) {
             }
         }
     };
-    placar->pintura.aposPintar = [&] {
+    // The first frame of each window painted after the lamp lit.
+    auto pintou = [&](bool plateia) {
         const Instante agora = Relogio::now();
         std::erase_if(esperando, [&](size_t i) {
             Aperto& a = apertos[i];
             if (!a.acesa) return false;
-            a.pintada = true;
-            a.quadro = agora;
-            return true;
+            bool& pintada = plateia ? a.pintadaPlateia : a.pintada;
+            if (!pintada) (plateia ? a.quadroPlateia : a.quadro) = agora;
+            pintada = true;
+            return a.pintada && a.pintadaPlateia;
         });
     };
+    placar->pintura.aposPintar = [&] { pintou(false); };
+    placar->pinturaPlateia.aposPintar = [&] { pintou(true); };
     QApplication::instance()->installEventFilter(&observa);
 
     std::mt19937 sorte(semente);
@@ -124,7 +128,7 @@ int main(int argc, char** argv) {
     laco.exec();
     QApplication::instance()->removeEventFilter(&observa);
 
-    std::vector<double> ateLampada, ateQuadro;
+    std::vector<double> ateLampada, ateQuadro, atePlateia;
     long perdidos = 0, semQuadro = 0, toques = 0;
     for (const Aperto& a : apertos) {
         toques += a.toque;
@@ -133,10 +137,9 @@ int main(int argc, char** argv) {
             continue;
         }
         ateLampada.push_back(Ms(a.lampada - a.quando));
-        if (a.pintada)
-            ateQuadro.push_back(Ms(a.quadro - a.quando));
-        else
-            ++semQuadro;
+        if (a.pintadaPlateia) atePlateia.push_back(Ms(a.quadroPlateia - a.quando));
+        if (a.pintada) ateQuadro.push_back(Ms(a.quadro - a.quando));
+        semQuadro += !a.pintada || !a.pintadaPlateia;
     }
     Conta("presses", static_cast<long>(apertos.size()));
     Conta("of them 10 ms taps", toques);
@@ -147,8 +150,11 @@ int main(int argc, char** argv) {
     Informa("press to frame painted with it, p50", Percentil(ateQuadro, 50), "ms");
     Figura("press to frame painted with it, p99", Percentil(ateQuadro, 99), "ms", 60);
     Informa("press to frame painted with it, max", Percentil(ateQuadro, 100), "ms");
+    Informa("press to the audience's frame painted with it, p50", Percentil(atePlateia, 50), "ms");
+    Figura("press to the audience's frame painted with it, p99", Percentil(atePlateia, 99), "ms", 60);
+    Informa("press to the audience's frame painted with it, max", Percentil(atePlateia, 100), "ms");
     Nenhum("presses lost (lamp never lit)", perdidos);
-    Conta("lamps lit but never painted", semQuadro);
+    Conta("lamps lit but never painted in one of the windows", semQuadro);
 
     juizes.clear();  // before the controllers' layer closes SDL
     placar.reset();

@@ -60,8 +60,8 @@ int main(int argc, char** argv) {
     placar.Tecla(Qt::Key_Return);
     PlacarVivo::Espera(2000);  // start-up work is not what is measured
 
-    const long polls0 = placar.polls, quadros0 = placar.pintura.quadros;
-    const auto pintando0 = placar.pintura.pintando;
+    const long polls0 = placar.polls, quadros0 = placar.pintura.quadros, plateia0 = placar.pinturaPlateia.quadros;
+    const auto pintando0 = placar.pintura.pintando + placar.pinturaPlateia.pintando;
     const double cpu0 = CpuProprio(), outro0 = CpuDe(outro);
     const Instante t0 = Relogio::now();
     PlacarVivo::Espera(static_cast<int>(segundos * 1000));
@@ -73,13 +73,17 @@ int main(int argc, char** argv) {
 
     rusage r{};
     ::getrusage(RUSAGE_SELF, &r);
-    std::printf("  in this process, fight started (round clock at %d s, %ld polls):\n", placar.v->Luta().TempoRestante,
-                placar.polls - polls0);
+    std::printf("  in this process, fight started, the operator's %dx%d and the audience's %dx%d windows open"
+                " (round clock at %d s, %ld polls):\n",
+                placar.janela->width(), placar.janela->height(), placar.plateia->width(), placar.plateia->height(),
+                placar.v->Luta().TempoRestante, placar.polls - polls0);
     Figura("CPU, % of one core", (cpu1 - cpu0) / parede * 100.0, "%", 1);
-    const long quadros = placar.pintura.quadros - quadros0;
-    const double pintando = Ms(placar.pintura.pintando - pintando0);
-    Informa("frames painted per second", static_cast<double>(quadros) / parede, "/s");
-    Informa("time in one paint, mean", quadros ? pintando / static_cast<double>(quadros) : 0.0, "ms");
+    const long quadros = placar.pintura.quadros - quadros0, plateia = placar.pinturaPlateia.quadros - plateia0;
+    const double pintando = Ms(placar.pintura.pintando + placar.pinturaPlateia.pintando - pintando0);
+    Informa("frames painted per second, operator's window", static_cast<double>(quadros) / parede, "/s");
+    Informa("frames painted per second, audience's window", static_cast<double>(plateia) / parede, "/s");
+    Informa("time in one paint, mean", quadros + plateia ? pintando / static_cast<double>(quadros + plateia) : 0.0,
+            "ms");
     Informa("time in paints, % of one core", pintando / (parede * 1000.0) * 100.0, "%");
     Figura("peak resident memory (VmHWM)", PicoResidenteMB(), "MB", 80);
     Informa("peak resident memory (ru_maxrss)", static_cast<double>(r.ru_maxrss) / 1024.0, "MB");

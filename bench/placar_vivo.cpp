@@ -1,8 +1,10 @@
 #include "placar_vivo.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
@@ -11,7 +13,15 @@
 namespace vantor::bench {
 
 std::unique_ptr<QApplication> AplicacaoOffscreen(int& argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Two screens, as in a hall: the operator's and a projector's, where the audience's board opens.
+    QTemporaryFile telas(QDir::tempPath() + QStringLiteral("/vantor-telas-XXXXXX.json"));
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && telas.open()) {
+        telas.write(R"({"windowFrameMargins": false, "screens": [
+            {"name": "operador", "x": 0, "y": 0, "width": 1024, "height": 768},
+            {"name": "projetor", "x": 1024, "y": 0, "width": 1920, "height": 1080}]})");
+        telas.flush();
+        ::setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + telas.fileName().toStdString()).c_str(), 1);
+    }
     auto app = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantor"));
     return app;
@@ -46,13 +56,18 @@ PlacarVivo::PlacarVivo(const Opcoes& opcoes) : antes_(std::filesystem::current_p
     }
     janela->installEventFilter(&pintura);
     QObject::connect(&janela->TimerJoystick(), &ui::TimerVinculado::Disparou, [this] { ++polls; });
+    plateia = &programa->Audiencia().Janela();
+    plateia->installEventFilter(&pinturaPlateia);
     programa->Mostra(false);
+    // With one screen, F2 opens the audience's board as a window.
+    if (!plateia->isVisible()) Tecla(Qt::Key_F2);
     QElapsedTimer limite;
     limite.start();
-    while (!janela->windowHandle() || !janela->windowHandle()->isExposed()) {
-        if (limite.elapsed() > 5000) break;
-        Espera(10);
-    }
+    for (QWidget* w : {static_cast<QWidget*>(janela), plateia})
+        while (!w->windowHandle() || !w->windowHandle()->isExposed()) {
+            if (limite.elapsed() > 5000) break;
+            Espera(10);
+        }
 }
 
 bool MedePintura::eventFilter(QObject* alvo, QEvent* e) {
@@ -69,6 +84,7 @@ bool MedePintura::eventFilter(QObject* alvo, QEvent* e) {
 
 PlacarVivo::~PlacarVivo() {
     janela->removeEventFilter(&pintura);
+    plateia->removeEventFilter(&pinturaPlateia);
     programa.reset();
     std::error_code ec;
     std::filesystem::current_path(antes_, ec);

@@ -16,7 +16,8 @@
 
 namespace vantor::bench {
 
-// Makes the QApplication for a benchmark, offscreen unless the caller's environment chose a platform.
+// Makes the QApplication for a benchmark, offscreen with two screens unless the caller's environment chose a
+// platform.
 std::unique_ptr<QApplication> AplicacaoOffscreen(int& argc, char** argv);
 
 // Delivers the window's paint events itself, to count them, time them and tell a listener each time a paint
@@ -56,7 +57,7 @@ public:
     };
 
     // Needs the QApplication. Works in its own folder (TEMP and the current folder point there) until
-    // it is destroyed. The window is shown and exposed when this returns.
+    // it is destroyed. Both windows, the operator's and the audience's, are shown and exposed when this returns.
     explicit PlacarVivo(const Opcoes& opcoes);
     ~PlacarVivo();
     PlacarVivo(const PlacarVivo&) = delete;
@@ -72,7 +73,8 @@ public:
     ui::PlataformaQt* plataforma = nullptr;
     Vantor* v = nullptr;
     ui::JanelaPlacar* janela = nullptr;
-    MedePintura pintura;
+    QWidget* plateia = nullptr;
+    MedePintura pintura, pinturaPlateia;
     long polls = 0;  // Timer_Joystick ticks that reached the controllers
 
 private:

@@ -7,6 +7,7 @@ pacotes=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-private-dev  # tests: the offscreen platform's screens, changed while the program runs
   libgtest-dev libsdl2-dev
   clang libclang-rt-14-dev  # scripts/fuzz.sh: clang with libFuzzer and the sanitizer runtimes
   # run: the scoreboard's font; SDL2 plays the cues through libpulse (a dependency of libsdl2-2.0-0)
