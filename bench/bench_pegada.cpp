@@ -73,10 +73,11 @@ int main(int argc, char** argv) {
 
     rusage r{};
     ::getrusage(RUSAGE_SELF, &r);
-    std::printf("  in this process, fight started, the operator's %dx%d and the audience's %dx%d windows open"
-                " (round clock at %d s, %ld polls):\n",
-                placar.janela->width(), placar.janela->height(), placar.plateia->width(), placar.plateia->height(),
-                placar.v->Luta().TempoRestante, placar.polls - polls0);
+    std::printf(
+        "  in this process, fight started, the operator's %dx%d and the audience's %dx%d windows open"
+        " (round clock at %d s, %ld polls):\n",
+        placar.janela->width(), placar.janela->height(), placar.plateia->width(), placar.plateia->height(),
+        placar.v->Luta().TempoRestante, placar.polls - polls0);
     Figura("CPU, % of one core", (cpu1 - cpu0) / parede * 100.0, "%", 1);
     const long quadros = placar.pintura.quadros - quadros0, plateia = placar.pinturaPlateia.quadros - plateia0;
     const double pintando = Ms(placar.pintura.pintando + placar.pinturaPlateia.pintando - pintando0);

@@ -85,8 +85,10 @@ TEST(Editor, PathIsOneArgumentAndNoShellRunsIt) {
 
 int main(int argc, char** argv) {
     // The build lists the tests by running this binary where there may be no display at all; the
-    // offscreen platform serves both that and the runs, unless a caller chose a platform (Xvfb's xcb).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // offscreen platform, with two screens as in a hall, serves both that and the runs, unless a caller chose a
+    // platform (Xvfb's xcb).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VANTOR_CASOS_DIR "/duas_telas.json");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

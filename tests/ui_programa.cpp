@@ -1,20 +1,17 @@
 // The program as main assembles it: Qt's keys (by the key, not the character) and clicks reach the record, and what
 // changes reaches the screen. A judge's press on a virtual SDL controller, a key, a click and a clock tick must
 // each end in a new frame that shows them; the reset question and Alt+F4 behave as the operator expects; the
-// configuration dialog and the sound-file chooser, opened with F1, are driven through their widgets; and the
-// board's colours, pixel by pixel.
+// configuration dialog and the sound-file chooser, opened with F1, are driven through their widgets.
 #include <gtest/gtest.h>
+#include <qpa/qplatformnativeinterface.h>
 
+#include <QJsonArray>
 #include <QScreen>
 #include <QtTest>
 #include <QtWidgets>
-#include <cmath>
 #include <functional>
-#include <map>
-#include <sstream>
 
 #include "controle_virtual.h"
-#include "fake_plataforma.h"
 #include "luta.h"
 #include "settings/arquivos.h"
 #include "ui/dialogo_config.h"
@@ -35,10 +32,11 @@ struct Programa {
     Programa() { m.Mostra(false); }
     ~Programa() { qunsetenv("TEMP"); }
 
-    // The last frame the window put on its screen: stale for as long as the window does not repaint.
-    QImage Quadro() {
-        return janela.screen()->grabWindow(janela.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    // The last frame a window put on its screen: stale for as long as the window does not repaint.
+    static QImage Quadro(QWidget& w) {
+        return w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
     }
+    QImage Quadro() { return Quadro(janela); }
     QImage Recorte(const Controle& c) { return Quadro().copy(ui::RetanguloPixels(c)); }
     // Waits, as long as a loaded machine may need, for a control's area of the frame to change.
     bool Muda(const Controle& c, const std::function<void()>& faz) {
@@ -249,77 +247,71 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     EXPECT_EQ(std::tie(a.Regra, a.Diferenca, a.MeiaFaltaGolden), std::make_tuple(0, 99, true)) << "hidden, kept";
 }
 
-// What the scoreboard window paints, read back from its pixels. One screen size is enough: the layout's scaling
-// is the core's, and a sample that lands in the wrong control shows at any size.
-// A fresh record on a fake platform with this screen size, logs in a temporary folder, and the real window over it.
-struct Placar {
-    QTemporaryDir pasta;
-    FakePlataforma plat;
-    std::unique_ptr<Vantor> v;
-    std::unique_ptr<ui::JanelaPlacar> janela;
-    Placar(int largura, int altura) {
-        plat.largura = largura, plat.altura = altura;
-        plat.temp = pasta.path().toStdString() + "/", plat.pastaPrograma = pasta.path().toStdString();
-        v = std::make_unique<Vantor>(plat);
-        v->Form_Load();
-        janela = std::make_unique<ui::JanelaPlacar>(*v);
-    }
-    void Teclas(std::initializer_list<Qt::Key> teclas) {  // real key events, as the window system delivers them
-        for (Qt::Key t : teclas) QTest::keyClick(janela.get(), t);
-    }
-};
-
-QImage Imagem(const Placar& p) { return p.janela->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-const QSize kTela(1280, 720);  // not 4:3, so a swapped axis or the wrong font factor shows
-
-// A point of the 640 x 480 design (in twips) scaled to the screen, then moved a few pixels.
-QPoint Ponto(double x, double y, int dx = 0, int dy = 0) {
-    return {int(std::lround(x / 15.0 * kTela.width() / 640.0)) + dx,
-            int(std::lround(y / 15.0 * kTela.height() / 480.0)) + dy};
+// Unplugs the projector, or plugs it back, as the offscreen platform lets a test do.
+void Projetor(bool ligado) {
+    QPlatformNativeInterface* n = QGuiApplication::platformNativeInterface();
+    static const QJsonObject duas = reinterpret_cast<QJsonObject (*)(QPlatformNativeInterface*)>(
+        n->nativeResourceForIntegration("configuration"))(n);
+    QJsonObject c = duas;
+    QJsonArray telas = c[QStringLiteral("screens")].toArray();
+    if (!ligado) telas.removeLast();
+    c[QStringLiteral("screens")] = telas;
+    reinterpret_cast<void (*)(const QJsonObject&, QPlatformNativeInterface*)>(
+        n->nativeResourceForIntegration("setConfiguration"))(c, n);
 }
 
-// Each state of the board, reached through real keys where it can be; the samples are in tests/casos/pintura.txt.
-TEST(Pintura, EachStateShowsItsColoursWhereTheScaledLayoutPutsThem) {
-    const std::map<std::string, std::function<void(Placar&)>> estados = {
-        {"inicio", [](Placar&) {}},
-        {"lampada",
-         [](Placar& p) {
-             p.plat.numSlots = 1;
-             p.v->Timer_Joystick_Timer();
-             p.plat.leituras[0].botoes = 1;
-             p.v->Timer_Joystick_Timer();
-         }},
-        {"falta",
-         [](Placar& p) {
-             p.Teclas({Qt::Key_Return, Qt::Key_F5});
-         }},
-        {"luta", [](Placar& p) { p.Teclas({Qt::Key_Return}); }},
-        {"pausa",
-         [](Placar& p) {
-             p.Teclas({Qt::Key_Return, Qt::Key_Space});
-         }},
+// The audience's board on the second screen the tests' platform has: it opens there, shows the record as it is
+// after keys, a tick and a judge's press, takes no focus and no log line, and follows its screen going and coming.
+TEST(Plateia, OpensOnTheSecondScreenFollowsTheBoardTakesNoInputAndFollowsTheScreens) {
+    Programa p;
+    QWidget& plateia = p.m.Audiencia().Janela();
+    QScreen* projetor = QGuiApplication::screens().value(1);
+    ASSERT_TRUE(projetor && QTest::qWaitForWindowExposed(&plateia));
+    EXPECT_TRUE(plateia.screen() == projetor && plateia.geometry() == projetor->geometry() && plateia.isFullScreen());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.janela.isActiveWindow(); }, 2000)) << "the audience took the keys";
+    auto mostra = [&] {  // waits for the audience's frame to show the record as it is now
+        QImage esperado(plateia.size(), QImage::Format_RGB32);
+        QPainter pintor(&esperado);
+        ui::PintaTela(pintor, p.v.tela(), ui::VistaPlateia(p.v.tela(), plateia.size()));
+        return QTest::qWaitFor([&] { return Programa::Quadro(plateia) == esperado; }, 3000);
     };
-    std::map<std::string, QImage> imagens;
-    for (const std::string& linha : Casos("pintura.txt")) {
-        std::istringstream in(linha);
-        std::string estado, cor, onde;
-        double x = 0, y = 0;
-        int dx = 0, dy = 0;
-        in >> estado >> x >> y >> dx >> dy >> cor >> std::ws;
-        std::getline(in, onde);
-        ASSERT_EQ(estados.count(estado), 1u) << linha;
-        if (!imagens.count(estado)) {
-            Placar p(kTela.width(), kTela.height());
-            estados.at(estado)(p);
-            imagens[estado] = Imagem(p);
-        }
-        const QImage& img = imagens[estado];
-        const QPoint pt = Ponto(x, y, dx, dy);
-        ASSERT_TRUE(img.size() == kTela && img.rect().contains(pt)) << linha << ": off the board";
-        EXPECT_EQ(QColor(img.pixel(pt)).name().toStdString(), cor) << linha << ", pixel " << pt.x() << "," << pt.y();
+    Virtual juiz("Juiz");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.m.Plataforma().ControlesConectados() == 1; }, 5000));
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Left, Qt::Key_F5}) {
+        QTest::keyClick(&p.janela, k);
+        EXPECT_TRUE(mostra()) << "after key " << k;
     }
-    EXPECT_EQ(imagens.size(), estados.size()) << "a state without samples";
+    const int16_t antes = p.v.Luta().TempoRestante;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.v.Luta().TempoRestante != antes; }, 3000));
+    EXPECT_TRUE(mostra()) << "after a tick";
+    juiz.Botao(0, true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !p.v.tela().S_Botao[3].FillSolid; }, 3000));
+    EXPECT_TRUE(mostra()) << "after a judge's press";
+    // The marker and the lamp are there; no key hints, no penalty click areas: the hall's black.
+    const ui::Vista vista = ui::VistaPlateia(p.v.tela(), plateia.size());
+    const QImage q = Programa::Quadro(plateia);
+    for (const auto& [c, cor] : {std::pair{&p.v.tela().F1[1], qRgb(255, 0, 0)},
+                                 {&p.v.tela().S_Botao[3], qRgb(0, 255, 0)},
+                                 {&p.v.tela().Label7, qRgb(0, 0, 0)},
+                                 {&p.v.tela().K_FVMenos, qRgb(0, 0, 0)}})
+        EXPECT_EQ(q.pixel(ui::RetanguloPixels(*c, vista).center()), cor) << c->Name;
+
+    const size_t linhas = LinhasDe(p.v.Log().ArquivoLog).size();
+    QTest::keyClick(&p.janela, Qt::Key_F2);
+    EXPECT_FALSE(plateia.isVisible());
+    QTest::keyClick(&p.janela, Qt::Key_F2);
+    EXPECT_TRUE(plateia.isVisible() && plateia.screen() == projetor);
+    EXPECT_EQ(LinhasDe(p.v.Log().ArquivoLog).size(), linhas) << "F2 wrote to the log";
+    // Unplugged: gone, not onto the operator's screen. F2 then opens an ordinary window there; a projector
+    // plugged in takes it, full screen.
+    Projetor(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !plateia.isVisible(); }, 2000));
+    QTest::keyClick(&p.janela, Qt::Key_F2);
+    EXPECT_TRUE(plateia.isVisible() && !plateia.isFullScreen());
+    Projetor(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return plateia.isFullScreen(); }, 2000));
+    EXPECT_EQ(plateia.geometry(), QGuiApplication::screens().value(1)->geometry());
+    EXPECT_TRUE(mostra()) << "on the new screen";
 }
 
 }  // namespace
