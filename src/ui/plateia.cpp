@@ -17,6 +17,8 @@ JanelaPlateia::JanelaPlateia(const Vantor& v, QWidget& operador) : v_(v), operad
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     setFocusPolicy(Qt::NoFocus);
+    // Closing the operator's window ends the program, whether or not this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 void JanelaPlateia::paintEvent(QPaintEvent*) {
