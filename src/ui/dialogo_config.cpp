@@ -50,18 +50,17 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
 
     Rotulo("Label15", f_.Label15, {120, 1920, 975, 255}, kEsquerda);
     const QColor azul(128, 255, 255), vermelho(255, 192, 192);
+    auto nome = [this](const char* n, CaixaTexto& caixa, const Twips& t, const QColor& cor) {
+        QLineEdit* c = Caixa(n, caixa, t);
+        PintaFundo(c, cor);
+        c->setMaxLength(kMaiorNome);
+    };
     Rotulo("Label4", f_.Label4, {0, 2160, 1095, 255}, kDireita);
-    for (QLineEdit* nome : {Caixa("T_Nome1", f_.T_Nome[1], {1200, 2160, 3375, 285}),
-                            Caixa("T_L21", f_.T_L2[1], {1200, 2520, 3375, 285})}) {
-        PintaFundo(nome, azul);
-        nome->setMaxLength(kMaiorNome);
-    }
+    nome("T_Nome1", f_.T_Nome[1], {1200, 2160, 3375, 285}, azul);
+    nome("T_L21", f_.T_L2[1], {1200, 2520, 3375, 285}, azul);
     Rotulo("Label5", f_.Label5, {0, 3000, 1095, 255}, kDireita);
-    for (QLineEdit* nome : {Caixa("T_Nome2", f_.T_Nome[2], {1200, 3000, 3375, 285}),
-                            Caixa("T_L22", f_.T_L2[2], {1200, 3360, 3375, 285})}) {
-        PintaFundo(nome, vermelho);
-        nome->setMaxLength(kMaiorNome);
-    }
+    nome("T_Nome2", f_.T_Nome[2], {1200, 3000, 3375, 285}, vermelho);
+    nome("T_L22", f_.T_L2[2], {1200, 3360, 3375, 285}, vermelho);
 
     auto* command1 = new QPushButton(this);
     command1->setObjectName(QStringLiteral("Command1"));

@@ -111,16 +111,12 @@ int TamanhoQueCabe(const Controle& c, const QStringList& linhas, const QRect& ca
     for (int n : {maior, c.FontBold ? 1 : 0, static_cast<int>(c.Alignment), caixa.width(), caixa.height()})
         chave += '\x1f' + std::to_string(n);
     if (const auto it = achados.find(chave); it != achados.end()) return it->second;
-    int menor = 1;
-    if (!Dispoe(c, linhas, caixa, maior, nullptr)) {
-        // The largest size that fits; the ink grows with the size, so halving finds it.
-        int cima = maior;
-        while (cima - menor > 1) {
-            const int meio = (menor + cima) / 2;
-            (Dispoe(c, linhas, caixa, meio, nullptr) ? menor : cima) = meio;
-        }
-    } else {
-        menor = maior;
+    // The largest size that fits: the ink grows with the size, so halving finds it. At one pixel it is drawn anyway.
+    int menor = 1, cima = maior;
+    if (Dispoe(c, linhas, caixa, maior, nullptr)) menor = maior;
+    while (cima - menor > 1) {
+        const int meio = (menor + cima) / 2;
+        (Dispoe(c, linhas, caixa, meio, nullptr) ? menor : cima) = meio;
     }
     if (achados.size() > 4096) achados.clear();
     return achados[chave] = menor;
