@@ -260,8 +260,7 @@ void Projetor(bool ligado) {
         n->nativeResourceForIntegration("setConfiguration"))(c, n);
 }
 
-// The audience's board on the second screen the tests' platform has: it opens there, shows the record as it is
-// after keys, a tick and a judge's press, takes no focus and no log line, and follows its screen going and coming.
+// The audience's board on the second screen: the record after keys, a tick and a press; no focus, no log line.
 TEST(Plateia, OpensOnTheSecondScreenFollowsTheBoardTakesNoInputAndFollowsTheScreens) {
     Programa p;
     QWidget& plateia = p.m.Audiencia().Janela();
