@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
+#include <tuple>
 
 #include "controle_virtual.h"
 #include "luta.h"
@@ -286,14 +287,13 @@ TEST(Plateia, OpensOnTheSecondScreenFollowsTheBoardTakesNoInputAndFollowsTheScre
     juiz.Botao(0, true);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !p.v.tela().S_Botao[3].FillSolid; }, 3000));
     EXPECT_TRUE(mostra()) << "after a judge's press";
-    // The marker and the lamp are there; no key hints, no penalty click areas: the hall's black.
-    const ui::Vista vista = ui::VistaPlateia(p.v.tela(), plateia.size());
+    // A red marker, a lit lamp, no aids (the hall's black) and no hidden message line over the blue score.
     const QImage q = Programa::Quadro(plateia);
-    for (const auto& [c, cor] : {std::pair{&p.v.tela().F1[1], qRgb(255, 0, 0)},
-                                 {&p.v.tela().S_Botao[3], qRgb(0, 255, 0)},
-                                 {&p.v.tela().Label7, qRgb(0, 0, 0)},
-                                 {&p.v.tela().K_FVMenos, qRgb(0, 0, 0)}})
-        EXPECT_EQ(q.pixel(ui::RetanguloPixels(*c, vista).center()), cor) << c->Name;
+    const ui::Vista vista = ui::VistaPlateia(p.v.tela(), plateia.size());
+    const auto em = [&](const Controle& c) { return q.pixel(ui::RetanguloPixels(c, vista).center()); };
+    const Form1Controles& t = p.v.tela();
+    EXPECT_EQ(std::tuple(em(t.F1[1]), em(t.S_Botao[3]), em(t.Label7), em(t.K_FVMenos), em(t.L_Msg)),
+              std::tuple(qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 255)));
 
     const size_t linhas = LinhasDe(p.v.Log().ArquivoLog).size();
     QTest::keyClick(&p.janela, Qt::Key_F2);
