@@ -88,10 +88,23 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     luta.Tick(3);  // rest 01, 00, then the pause
     luta.Teclas({tecla::Espaco, tecla::F8, tecla::Direita, tecla::F9, tecla::F12});
     EXPECT_EQ(luta.v.tela().L_Pontos[Azul].Caption + ":" + luta.v.tela().L_Pontos[Vermelho].Caption, "3:2");
-    luta.Tick(5);  // the last tick: the result stands, so every refresh repeats it
+    luta.Tick(5);  // the last tick decides; the refreshes after it write nothing more
     ConfereLog(luta.Log(), "pontos.log");
+    luta.Tick(2);  // the rest that began with the last round's end runs out
+    const size_t linhas = luta.Log().size();
+    luta.Tecla(tecla::S);
+    luta.Tick(2);
+    EXPECT_EQ(luta.Log().size(), linhas + 1) << "only the scoresheet's pause";
+    EXPECT_EQ(luta.Log().back(), Luta::L("14:03:42", "Round 3, Faltando 3s, Pausa ligada. - Pausa"));
+    luta.Tecla(tecla::Espaco);  // resumed: the same decision is taken anew, once
+    luta.Tick(2);
+    const Linhas log = luta.Log();
+    EXPECT_EQ(Linhas(log.end() - 3, log.end()),
+              (Linhas{Luta::L("14:03:44", "Round 3, Faltando 3s, Pausa desligada."),
+                      Luta::L("14:03:44", "Round 3, Faltando 3s, Venceu:Azul.Silva"),
+                      Luta::L("14:03:44", "Round 3, Faltando 3s, Pausa ligada. - AZUL")}));
 
-    EXPECT_EQ(luta.plat.sons, (Linhas{"gongo.wav", "gongo.wav", "sino.wav"}));
+    EXPECT_EQ(luta.plat.sons, (Linhas{"gongo.wav", "gongo.wav", "sino.wav"})) << "the cue once";
     const Controle& msg = luta.v.tela().L_Msg;
     EXPECT_TRUE(msg.Caption == "AZUL" && msg.BackColor == cor::Azul && msg.ForeColor == cor::Branco);
     EXPECT_FALSE(luta.v.tela().L_Golden.Visible || luta.v.tela().L_Minuto.Visible);
@@ -107,8 +120,8 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     zerada.TempoRestante = 3, zerada.RoundAtual = 1, zerada.MostraConfig = true;
     EXPECT_TRUE(luta.v.Luta() == zerada);
     EXPECT_EQ(luta.plat.perguntas, (Linhas{"Zerar a luta?", "Zerar a luta?"}));
-    EXPECT_EQ(LinhasDe(segundo).back(), Luta::L("14:03:40", "Luta zerada"));
-    EXPECT_EQ(luta.Log(), Linhas{Luta::L("14:03:40", "Luta zerada")});
+    EXPECT_EQ(LinhasDe(segundo).back(), Luta::L("14:03:46", "Luta zerada"));
+    EXPECT_EQ(luta.Log(), Linhas{Luta::L("14:03:46", "Luta zerada")});
     EXPECT_EQ(msg.Caption + " " + luta.v.tela().L_Tempo.Caption, "[ENTER] Início 0:03");
 }
 

@@ -33,6 +33,7 @@ void Vantor::Timer_Luta_Timer() {
 
     if (!luta_.Pausado) --luta_.TempoRestante;
     if (luta_.TempoRestante < 0) {
+        GravaLog(LogR() + Traduz(txt::FimDo) + " " + Traduz(txt::Round));  // names the round that ended
         ++luta_.RoundAtual;
         luta_.TempoRestante = ajustes_.Tempo;
         // Under the 2017 rules the golden round lasts at most a minute.
@@ -40,7 +41,6 @@ void Vantor::Timer_Luta_Timer() {
             luta_.TempoRestante = 60;
         luta_.ContaIntervalo = ajustes_.Intervalo;
         janela_.tela.L_Minuto.Caption = DoisDigitos(luta_.ContaIntervalo);
-        GravaLog(LogR() + Traduz(txt::FimDo) + " " + Traduz(txt::Round));
         TocaSom(1);
     }
     AtualizaTela();

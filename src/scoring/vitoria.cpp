@@ -10,6 +10,7 @@ std::string Maiusculas(std::string s) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
 }
+constexpr int kEmpate = 3;
 }  // namespace
 
 void Vantor::ChecaVitoria() {
@@ -43,21 +44,29 @@ void Vantor::ChecaVitoria() {
         const long m = (l.RoundAtual == a.Rounds + 1 && a.Regra >= regra::LimiteDiferenca && l.EmGolden) ? 1 : 0;
         if (sAzul > sVermelho + m) vencedor = Azul;
         if (sVermelho > sAzul + m) vencedor = Vermelho;
-        if (l.RoundAtual > a.Rounds + 1 && vencedor == 0) {
-            GravaLog(Traduz(txt::Empate) + ".");
-            Pausar(true, Traduz(txt::Empate), cor::Ciano, cor::Vermelho);
-            l.LutaDecidida = true;
-            if (!jaDecidida) TocaSom(2);
-        }
+        if (l.RoundAtual > a.Rounds + 1 && vencedor == 0) vencedor = kEmpate;
     }
 
-    if (vencedor == Azul || vencedor == Vermelho) {
-        GravaLog(LogTR() + Traduz(txt::Venceu) + ":" + Traduz(vencedor) + "." + a.Nome[static_cast<size_t>(vencedor)]);
-        const uint32_t fundo = vencedor == Azul ? cor::Azul : cor::Vermelho;
-        Pausar(true, Maiusculas(Traduz(vencedor)), fundo, cor::Branco);
-        l.LutaDecidida = true;
-        if (!jaDecidida) TocaSom(2);
+    if (vencedor == 0) {
+        l.ResultadoLogado = 0;
+        return;
     }
+    const bool empate = vencedor == kEmpate;
+    const std::string msg = empate ? Traduz(txt::Empate) : Maiusculas(Traduz(vencedor));
+    const uint32_t fundo = empate ? cor::Ciano : vencedor == Azul ? cor::Azul : cor::Vermelho;
+    const uint32_t frente = empate ? cor::Vermelho : cor::Branco;
+    // Logged and paused once per decision; again only when it changes or the operator has resumed the clock.
+    if (vencedor != l.ResultadoLogado || !l.Pausado) {
+        GravaLog(empate ? Traduz(txt::Empate) + "."
+                        : LogTR() + Traduz(txt::Venceu) + ":" + Traduz(vencedor) + "." +
+                              a.Nome[static_cast<size_t>(vencedor)]);
+        Pausar(true, msg, fundo, frente);
+        l.ResultadoLogado = static_cast<int16_t>(vencedor);
+    } else {
+        Mensagem(msg, fundo, frente);  // the result stays on the message line, over a "Pausa" from S
+    }
+    l.LutaDecidida = true;
+    if (!jaDecidida) TocaSom(2);
 }
 
 }  // namespace vantor
