@@ -44,13 +44,12 @@ public:
                 static_cast<int>(s % 60),
                 static_cast<int>(ms % 1000)};
     }
-    std::string DataHoraCurta(const Momento& m) override {
+    std::string Carimbo(const Momento& m) override {
         char buf[64];
-        std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d", m.dia, m.mes, m.ano, m.hora, m.minuto,
-                      m.segundo);
+        std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d,%02d", m.dia, m.mes, m.ano, m.hora, m.minuto,
+                      m.segundo, m.milissegundo / 10);
         return buf;
     }
-    std::string SeparadorDecimal() override { return ","; }
     std::string Ambiente(const std::string& nome) override { return nome == "TEMP" ? temp : ""; }
     std::string PastaPrograma() override { return pastaPrograma; }
     int LarguraTela() override { return 1024; }

@@ -29,8 +29,7 @@ struct FakePlataforma : Plataforma {
     // Moves the fixed clock on within the day; the log's time stamps follow.
     void Avanca(int milissegundos);
     Momento Agora() override { return agora; }
-    std::string DataHoraCurta(const Momento& m) override;
-    std::string SeparadorDecimal() override { return ","; }
+    std::string Carimbo(const Momento& m) override;
     std::string Ambiente(const std::string& nome) override { return nome == "TEMP" ? temp : ""; }
     std::string PastaPrograma() override { return pastaPrograma; }
     int LarguraTela() override { return largura; }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/data_hora.h"
 #include "settings/arquivos.h"
 #include "ui/agenda_ticks.h"
 #include "ui/plataforma_qt.h"
@@ -62,6 +63,23 @@ TEST(TimerVinculado, RealTicksComeOnTheirDeadlinesAndStopWithTheCoreTimer) {
     const size_t parado = ticks.size();
     QTest::qWait(100);
     EXPECT_FALSE(timer.Rodando() || ticks.size() != parado);
+}
+
+// The locale's order and separators stay; years have four digits, the hundredths follow the seconds, and no zone
+// or its brackets are left. Korean and Burmese carry the seconds' unit and a leading zone; Bulgarian a quoted unit.
+TEST(Carimbo, FourDigitYearsHundredthsAfterTheSecondsAndNoZone) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"pt_BR", "07/12/2026 14:03:27,45"},   {"pt_PT", "07/12/2026 14:03:27,45"},
+        {"es_ES", "7/12/2026 14:03:27,45"},    {"ca_ES", "7/12/2026 14:03:27,45"},
+        {"en_US", "12/7/2026 2:03:27.45 PM"},  {"en_GB", "07/12/2026 14:03:27.45"},
+        {"de_DE", "07.12.2026 14:03:27,45"},   {"fr_FR", "07/12/2026 14:03:27,45"},
+        {"zh_TW", "2026/12/7 下午2:03:27.45"}, {"be_BY", "7.12.2026 14:03:27,45"},
+        {"C", "7 Dec 2026 14:03:27.45"},       {"ko_KR", "2026. 12. 7. 오후 2시 3분 27.45초"},
+        {"my_MM", "၀၇-၁၂-၂၀၂၆ ၁၄:၀၃:၂၇.၄၅"},   {"bg_BG", "7.12.2026 г. 14:03:27,45 ч."},
+    };
+    for (const auto& [nome, esperado] : casos)
+        EXPECT_EQ(plataforma::Carimbo(QLocale(QString::fromLatin1(nome)), {2026, 12, 7, 14, 3, 27, 459}), esperado)
+            << nome;
 }
 
 // A stand-in opener first on the PATH writes how many arguments it got and the first one: the path is one

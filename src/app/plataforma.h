@@ -30,10 +30,9 @@ public:
 
     // Present local date and time, one reading.
     virtual Momento Agora() = 0;
-    // The system's short date and long time for a moment ("06/12/2026 14:03:27").
-    virtual std::string DataHoraCurta(const Momento& m) = 0;
-    // The locale's decimal separator.
-    virtual std::string SeparadorDecimal() = 0;
+    // The log's time stamp for a moment: the system's short date with a four-digit year, a blank, then its time
+    // with the hundredths after the seconds ("06/12/2026 14:03:27,45").
+    virtual std::string Carimbo(const Momento& m) = 0;
 
     // Environment variable, "" when unset.
     virtual std::string Ambiente(const std::string& nome) = 0;

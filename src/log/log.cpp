@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "app/texto.h"
 #include "app/vantor.h"
 
 namespace vantor {
@@ -30,11 +29,8 @@ void AnexaLinha(const std::string& caminho, const std::string& linha) {
     ::close(fd);
 }
 
-std::string Vantor::Carimbo() {
-    // Date, time and hundredths all from the same reading, so they can never disagree.
-    const Momento m = plat.Agora();
-    return plat.DataHoraCurta(m) + plat.SeparadorDecimal() + DoisDigitos(m.milissegundo / 10);
-}
+// Date, time and hundredths all from the same reading, so they can never disagree.
+std::string Vantor::Carimbo() { return plat.Carimbo(plat.Agora()); }
 
 void Vantor::GravaLog(const std::string& texto) {
     if (log_.PastaLog.empty()) {

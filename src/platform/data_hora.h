@@ -1,4 +1,4 @@
-// The system's date and time formats, as the log's time stamps use them.
+// The log's time stamps in the system's date and time formats.
 #pragma once
 
 #include <QLocale>
@@ -9,11 +9,13 @@
 
 namespace vantor::plataforma {
 
-// A time format without its time-zone field ("t" and its longer forms) and the blanks next to it:
-// a log's time stamp names the hour on the wall, not the zone.
-QString FormatoSemFuso(const QString& formato);
+// The locale's short date with a four-digit year.
+QString FormatoData(const QLocale& local);
+// The locale's long time without its time zone (nor the brackets and commas around it), with `centesimos` (the
+// hundredths, as text) right after the seconds, before any AM/PM marker.
+QString FormatoHora(const QLocale& local, const QString& centesimos);
 
-// Short date, a blank, then long time without the zone: "06/12/2026 14:03:27" in Brazil.
-std::string DataHoraCurta(const QLocale& local, const Momento& m);
+// "06/12/2026 14:03:27,45" in Brazil, "12/6/2026 2:03:27.45 PM" in the United States.
+std::string Carimbo(const QLocale& local, const Momento& m);
 
 }  // namespace vantor::plataforma

@@ -40,9 +40,8 @@ Momento PlataformaQt::Agora() {
     return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()};
 }
 
-std::string PlataformaQt::DataHoraCurta(const Momento& m) { return plataforma::DataHoraCurta(QLocale::system(), m); }
+std::string PlataformaQt::Carimbo(const Momento& m) { return plataforma::Carimbo(QLocale::system(), m); }
 
-std::string PlataformaQt::SeparadorDecimal() { return QLocale::system().decimalPoint().toStdString(); }
 
 std::string PlataformaQt::Ambiente(const std::string& nome) { return qEnvironmentVariable(nome.c_str()).toStdString(); }
 

@@ -27,8 +27,7 @@ public:
     void DefineJanela(QWidget* janela) { janela_ = janela; }
 
     Momento Agora() override;
-    std::string DataHoraCurta(const Momento& m) override;
-    std::string SeparadorDecimal() override;
+    std::string Carimbo(const Momento& m) override;
     std::string Ambiente(const std::string& nome) override;
     std::string PastaPrograma() override;
     int LarguraTela() override;
