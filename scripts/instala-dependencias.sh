@@ -12,8 +12,10 @@ pacotes=(
   clang libclang-rt-14-dev  # scripts/fuzz.sh: clang with libFuzzer and the sanitizer runtimes
   # run: the scoreboard's font; SDL2 plays the cues through libpulse (a dependency of libsdl2-2.0-0)
   fonts-liberation
+  xdg-utils  # xdg-open: the scoresheet in the desktop's text editor
   # test: a private sound server with a null sink, parec/pactl to record it, a virtual X display
   pulseaudio pulseaudio-utils sox xvfb xauth
+  poppler-utils  # pdftotext and pdftoppm: the printed scoresheet's text and pixels
   # scripts/saida.sh: keys into the real window, and Xlib for its helper that closes it as a window manager does
   xdotool libx11-dev
 )
