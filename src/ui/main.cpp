@@ -1,9 +1,40 @@
-// The scoreboard program: the assembly, shown full screen.
+// The scoreboard program: the assembly, shown full screen; or, with --sumula, a fight log's scoresheet as a PDF,
+// with no window.
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
+#include "settings/ajustes.h"
+#include "settings/arquivos.h"
 #include "ui/montagem.h"
+#include "ui/sumula_pdf.h"
+
+namespace {
+
+int Sumula(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s --sumula LOG_....txt scoresheet.pdf\n", argv[0]);
+        return 2;
+    }
+    // Messages about a log that tells no language of its own come in the program's.
+    vantor::Ajustes ajustes;
+    vantor::LeTextoConfig(ajustes, vantor::LeArquivo(
+                                       (QCoreApplication::applicationDirPath() + QStringLiteral("/vantor.ini")).toStdString()));
+    QString erro;
+    if (!vantor::ui::SumulaEmPdf(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), ajustes.Lingua,
+                                 erro)) {
+        std::fprintf(stderr, "%s\n", erro.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--sumula") == 0) return Sumula(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantor"));
     vantor::ui::Montagem programa;

@@ -1,6 +1,7 @@
 // The printed scoresheet: a fight log read back and laid out as pages, for a PDF file or a printer.
 #pragma once
 
+#include <QRectF>
 #include <QString>
 
 class QPrinter;
@@ -13,5 +14,8 @@ namespace vantor::ui {
 bool SumulaEmPdf(const QString& log, const QString& pdf, int lingua, QString& erro);
 // The same pages on a printer the caller has set up.
 bool ImprimeSumula(const QString& log, QPrinter& impressora, int lingua, QString& erro);
+
+// Where the chart of both scores lies on a fight's first page, in millimetres from the A4 page's top left corner.
+QRectF AreaDoGrafico();
 
 }  // namespace vantor::ui

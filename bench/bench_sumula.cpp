@@ -1,0 +1,86 @@
+// The printed scoresheet: a long fight written by the real record (six rounds of two minutes, three judges and
+// the operator busy, about 2,000 log lines), then turned into a PDF again and again, as the command line and the
+// scoresheet window do: how long one takes, and how big the file is.
+#include <QFile>
+#include <QGuiApplication>
+#include <QString>
+#include <algorithm>
+#include <random>
+
+#include "app/vantor.h"
+#include "fake_plataforma.h"
+#include "medidas.h"
+#include "settings/arquivos.h"
+#include "ui/sumula_pdf.h"
+
+using namespace vantor;
+using namespace vantor::bench;
+
+namespace {
+
+size_t Linhas(const std::string& arquivo) {
+    const std::string texto = LeArquivo(arquivo, size_t{64} << 20);
+    return static_cast<size_t>(std::count(texto.begin(), texto.end(), '\n'));
+}
+
+// Writes the fight; returns its log file and how many lines it has.
+std::pair<std::string, size_t> EscreveLuta(teste::FakePlataforma& plat, Vantor& v, size_t linhas) {
+    Ajustes a = v.Config();
+    a.Rounds = 6, a.Tempo = 120, a.Intervalo = 30, a.Nome[Azul] = "Ana Beatriz Silva", a.Nome[Vermelho] = "Bia Souza";
+    v.DefineAjustes(a);
+    plat.numSlots = 1;
+    v.Timer_Joystick_Timer();
+    v.Form_KeyDown(tecla::Enter, 0);
+    std::mt19937 sorte(7);
+    const int teclas[] = {tecla::F12, tecla::F8, tecla::F11, tecla::F7, tecla::F9, tecla::F10, tecla::F5, tecla::F6};
+    // Default map: the stick's x and y are two judges' blue 2, buttons 1 and 2 two judges' red 1.
+    const LeituraControle apertos[] = {{65535, 0, 0, 0}, {0, 65535, 0, 0}, {0, 0, 0, 1}, {0, 0, 0, 2}};
+    for (int segundo = 0; Linhas(v.Log().ArquivoLog) < linhas && segundo < 6 * 3600; ++segundo) {
+        for (int poll = 0; poll < 20; ++poll) {
+            plat.Avanca(50);
+            plat.leituras[0] = sorte() % 6 == 0 ? apertos[sorte() % 4] : LeituraControle{};
+            v.Timer_Joystick_Timer();
+            for (int k = 1; k <= 18; ++k)
+                if (v.Janela().Timer_Botao[static_cast<size_t>(k)].Enabled && sorte() % 40 == 0) v.Timer_Botao_Timer(k);
+        }
+        if (sorte() % 4 == 0) v.Form_KeyDown(teclas[sorte() % 8], 0);
+        if (v.Luta().Pausado && !v.Luta().LutaDecidida && sorte() % 5 == 0) v.Form_KeyDown(tecla::Espaco, 0);
+        v.Timer_Luta_Timer();
+    }
+    return {v.Log().ArquivoLog, Linhas(v.Log().ArquivoLog)};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    PastaTemporaria pasta;
+    teste::FakePlataforma plat;
+    plat.temp = pasta.caminho() + "/";
+    plat.pastaPrograma = pasta.caminho();
+    Vantor v(plat);
+    v.Form_Load();
+    const auto [log, linhas] = EscreveLuta(plat, v, 2000);
+    const QString pdf = QString::fromStdString(pasta.caminho() + "/sumula.pdf");
+    std::vector<double> ms;
+    for (int i = 0; i < 21; ++i) {
+        const Instante t0 = Relogio::now();
+        QString erro;
+        if (!ui::SumulaEmPdf(QString::fromStdString(log), pdf, 0, erro)) {
+            std::printf("the scoresheet failed: %s\n", erro.toStdString().c_str());
+            return 0;
+        }
+        ms.push_back(Ms(Relogio::now() - t0));
+    }
+    std::printf("scoresheet of a %zu-line log (%zu kB), as a PDF of %lld kB, 21 runs:\n", linhas,
+                LeArquivo(log, size_t{64} << 20).size() / 1024, static_cast<long long>(QFile(pdf).size() / 1024));
+    Figura("PDF written, median", Mediana(ms), "ms", 500);
+    Figura("PDF written, slowest", Percentil(ms, 100), "ms", 500);
+    // Given a folder, the log and its PDF are kept there, to look at.
+    if (argc > 1) {
+        QFile::copy(QString::fromStdString(log), QString::fromLocal8Bit(argv[1]) + QStringLiteral("/sumula.txt"));
+        QFile::copy(pdf, QString::fromLocal8Bit(argv[1]) + QStringLiteral("/sumula.pdf"));
+    }
+    return 0;
+}

@@ -1,0 +1,140 @@
+// The printed scoresheet, through the program's own command line: a fight the board logged becomes a PDF whose text
+// (pdftotext) and chart (pdftoppm's pixels) tell it; a log from before the rules were recorded still prints; logs
+// that cannot be read give a message and no PDF.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+
+#include "luta.h"
+#include "settings/arquivos.h"
+#include "ui/sumula_pdf.h"
+
+namespace vantor::teste {
+namespace {
+
+struct Saida {
+    int status = -1;
+    std::string texto;
+};
+
+Saida Roda(const QString& programa, const QStringList& argumentos) {
+    QProcess p;
+    p.start(programa, argumentos);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            (p.readAllStandardOutput() + p.readAllStandardError()).toStdString()};
+}
+
+Saida Sumula(const std::string& log, const std::string& pdf) {
+    return Roda(QStringLiteral(VANTOR_PROGRAMA), {"--sumula", QString::fromStdString(log), QString::fromStdString(pdf)});
+}
+
+std::string TextoDoPdf(const std::string& pdf) {
+    return Roda(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")}).texto;
+}
+
+// Two judges' agreements, the operator's points and penalties, a rest, a pause and a result on points.
+TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBothScoreLines) {
+    Luta luta;
+    luta.Configura({.Rounds = 2, .Tempo = 5, .Intervalo = 2, .Azul = "Ana Silva", .Vermelho = "Bia Souza"});
+    luta.plat.numSlots = 1;
+    const auto aperta = [&](LeituraControle l) {  // default map: sticks are judges 1 and 2's blue 2, bits 0-1 red 1
+        luta.plat.leituras[0] = l, luta.v.Timer_Joystick_Timer();
+        luta.plat.leituras[0] = {}, luta.v.Timer_Joystick_Timer();
+    };
+    luta.v.Timer_Joystick_Timer();  // the controllers at rest, as the poll first finds them
+    luta.Tecla(tecla::Enter);
+    aperta({65535, 65535, 0, 0});
+    aperta({0, 0, 0, 0b0011});
+    luta.Teclas({tecla::F12, tecla::F9, tecla::F8});
+    luta.Tick(9);  // the round, the rest, the pause
+    luta.Tecla(tecla::Espaco);
+    aperta({65535, 65535, 0, 0});
+    luta.Tecla(tecla::F7);
+    luta.Tick(6);
+    ASSERT_EQ(luta.v.tela().L_Msg.Caption, "AZUL");
+
+    const std::string pdf = luta.pasta.caminho() + "/sumula.pdf";
+    ASSERT_EQ(Sumula(luta.v.Log().ArquivoLog, pdf).status, 0);
+    const std::string texto = TextoDoPdf(pdf);
+    for (const char* esperado : {"Ana Silva", "Bia Souza", "Venceu: Azul (Ana Silva), por pontos ao fim do tempo",
+                                 "Placar 6 : 1", "Luta 1", "WTF regra 2017"})
+        EXPECT_NE(texto.find(esperado), std::string::npos) << esperado << " in\n" << texto;
+    int pontuacoes = 0;
+    for (std::string linha : luta.Log()) {
+        if (linha.find("Pontos") == std::string::npos && linha.find("Falta ") == std::string::npos) continue;
+        linha = linha.substr(linha.find("s, ") + 3);
+        std::replace(linha.begin(), linha.end(), '\t', ' ');
+        for (size_t i; (i = linha.find("  ")) != std::string::npos;) linha.erase(i, 1);
+        EXPECT_NE(texto.find(linha), std::string::npos) << linha;
+        ++pontuacoes;
+    }
+    EXPECT_EQ(pontuacoes, 7);
+
+    // The chart on the first page at 50 dots an inch: both lines drawn, blue's above red's at the end.
+    ASSERT_EQ(Roda("pdftoppm", {"-r", "50", "-f", "1", "-l", "1", "-singlefile", "-png", QString::fromStdString(pdf),
+                                QString::fromStdString(luta.pasta.caminho() + "/p")})
+                  .status,
+              0);
+    const QImage pagina(QString::fromStdString(luta.pasta.caminho() + "/p.png"));
+    const QRectF mm = ui::AreaDoGrafico();
+    const QRect g((mm.topLeft() * 50 / 25.4).toPoint(), (mm.bottomRight() * 50 / 25.4).toPoint());
+    ASSERT_TRUE(pagina.rect().contains(g));
+    int alto[2] = {g.bottom(), g.bottom()}, pixels[2] = {0, 0};  // blue, red
+    for (int y = g.top(); y <= g.bottom(); ++y)
+        for (int x = g.left(); x <= g.right(); ++x) {
+            const QColor c = pagina.pixelColor(x, y);
+            for (int i : {0, 1}) {
+                const int forte = i == 0 ? c.blue() : c.red(), fracas = c.green() + (i == 0 ? c.red() : c.blue());
+                if (forte < 180 || fracas > 120) continue;
+                ++pixels[i];
+                if (x > g.right() - g.width() / 10) alto[i] = std::min(alto[i], y);
+            }
+        }
+    EXPECT_GT(std::min(pixels[0], pixels[1]), g.width() / 2) << "both lines cross the chart";
+    EXPECT_LT(alto[0] + 3, alto[1]) << "blue ends above red";
+}
+
+// Before the rules were recorded: Spanish, a locale's old stamps with two-digit years and the zone's brackets,
+// the round's end named after the next round, the result written at every refresh.
+TEST(Sumula, AnOldLogStillPrints) {
+    const PastaTemporaria pasta;
+    const std::string pdf = pasta.caminho() + "/antiga.pdf";
+    ASSERT_EQ(Sumula(std::string(VANTOR_CASOS_DIR) + "/sumula_antiga.log", pdf).status, 0);
+    const std::string texto = TextoDoPdf(pdf);
+    for (const char* esperado : {"Acta del combate", "Gómez", "Pérez", "Ganó: Azul (Gómez)", "Marcador 3 : 2",
+                                 "no registrado", "Punto: Azul 2 Gómez"})
+        EXPECT_NE(texto.find(esperado), std::string::npos) << esperado << " in\n" << texto;
+}
+
+// The reason comes in the log's language where it shows one, else in the program's (Spanish here).
+TEST(Sumula, ALogThatCannotBeReadGivesAMessageAndNoPdf) {
+    const PastaTemporaria pasta;
+    const std::string bom = LeArquivo(std::string(VANTOR_CASOS_DIR) + "/sumula_antiga.log");
+    const std::string linha = "7/12/26 14:55:06 (),53\t";
+    const std::pair<std::string, const char*> casos[] = {
+        {"", "El registro está vacío"},
+        {"\r\n\r\n", "El registro está vacío"},
+        {"# Vantor\r\nA scoreboard.\r\n", "No es un registro de Vantor (línea 1)"},
+        {bom.substr(0, bom.size() - 4), "El registro termina a mitad de una línea (línea 13)"},
+        {bom + linha + "Round 1, Missing 3s, +1 Point Blue (Gómez)\r\n", "El registro mezcla idiomas (línea 14)"},
+        {bom.substr(0, 200) + std::string("\xff\xfe", 2) + bom.substr(200), "No es un registro de Vantor:"},
+        {linha + "Luta zerada\r\n" + linha + "Ronda 1, Desaparecido 3s, Pausa encendido. - Pausa\r\n",
+         "El combate no ha empezado"},
+    };
+    const std::string log = pasta.caminho() + "/LOG_2026-12-07_14-55-05.txt", pdf = pasta.caminho() + "/x.pdf";
+    for (const auto& [conteudo, mensagem] : casos) {
+        GravaArquivo(log, conteudo);
+        QString erro;
+        EXPECT_FALSE(ui::SumulaEmPdf(QString::fromStdString(log), QString::fromStdString(pdf), 1, erro)) << mensagem;
+        EXPECT_TRUE(erro.startsWith(QString::fromUtf8(mensagem))) << erro.toStdString();
+        EXPECT_FALSE(ExisteArquivo(pdf)) << mensagem;
+    }
+    const Saida s = Sumula(log, pdf);  // the command line says so too, and fails
+    EXPECT_TRUE(s.status == 1 && s.texto.find("LOG_2026-12-07_14-55-05.txt") != std::string::npos) << s.texto;
+    EXPECT_FALSE(ExisteArquivo(pdf));
+}
+
+}  // namespace
+}  // namespace vantor::teste
