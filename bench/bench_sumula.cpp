@@ -23,31 +23,35 @@ size_t Linhas(const std::string& arquivo) {
     return static_cast<size_t>(std::count(texto.begin(), texto.end(), '\n'));
 }
 
-// Writes the fight; returns its log file and how many lines it has.
-std::pair<std::string, size_t> EscreveLuta(teste::FakePlataforma& plat, Vantor& v, size_t linhas) {
+// Writes a fight of `rounds` rounds of `tempo` seconds until it is decided or its log has `linhas` lines; a judge
+// presses on one poll in `apertos`, the operator acts on one second in `teclas`. Returns the log file.
+std::string EscreveLuta(teste::FakePlataforma& plat, Vantor& v, int16_t rounds, int16_t tempo, size_t linhas,
+                        unsigned apertos, unsigned teclas) {
     Ajustes a = v.Config();
-    a.Rounds = 6, a.Tempo = 120, a.Intervalo = 30, a.Nome[Azul] = "Ana Beatriz Silva", a.Nome[Vermelho] = "Bia Souza";
+    a.Rounds = rounds, a.Tempo = tempo, a.Intervalo = 30, a.Nome[Azul] = "Ana Beatriz Silva";
+    a.Nome[Vermelho] = "Bia Souza", a.L2[Azul] = "Academia Norte", a.L2[Vermelho] = "Clube do Porto";
     v.DefineAjustes(a);
+    v.Form_KeyDown(tecla::Esc, 0);  // a new fight, a new log
     plat.numSlots = 1;
     v.Timer_Joystick_Timer();
     v.Form_KeyDown(tecla::Enter, 0);
     std::mt19937 sorte(7);
-    const int teclas[] = {tecla::F12, tecla::F8, tecla::F11, tecla::F7, tecla::F9, tecla::F10, tecla::F5, tecla::F6};
+    const int operador[] = {tecla::F12, tecla::F8, tecla::F11, tecla::F7, tecla::F9, tecla::F10, tecla::F5, tecla::F6};
     // Default map: the stick's x and y are two judges' blue 2, buttons 1 and 2 two judges' red 1.
-    const LeituraControle apertos[] = {{65535, 0, 0, 0}, {0, 65535, 0, 0}, {0, 0, 0, 1}, {0, 0, 0, 2}};
-    for (int segundo = 0; Linhas(v.Log().ArquivoLog) < linhas && segundo < 6 * 3600; ++segundo) {
+    const LeituraControle juizes[] = {{65535, 0, 0, 0}, {0, 65535, 0, 0}, {0, 0, 0, 1}, {0, 0, 0, 2}};
+    while (Linhas(v.Log().ArquivoLog) < linhas && !v.Luta().LutaDecidida) {
         for (int poll = 0; poll < 20; ++poll) {
             plat.Avanca(50);
-            plat.leituras[0] = sorte() % 6 == 0 ? apertos[sorte() % 4] : LeituraControle{};
+            plat.leituras[0] = sorte() % apertos == 0 ? juizes[sorte() % 4] : LeituraControle{};
             v.Timer_Joystick_Timer();
             for (int k = 1; k <= 18; ++k)
                 if (v.Janela().Timer_Botao[static_cast<size_t>(k)].Enabled && sorte() % 40 == 0) v.Timer_Botao_Timer(k);
         }
-        if (sorte() % 4 == 0) v.Form_KeyDown(teclas[sorte() % 8], 0);
+        if (sorte() % teclas == 0) v.Form_KeyDown(operador[sorte() % 8], 0);
         if (v.Luta().Pausado && !v.Luta().LutaDecidida && sorte() % 5 == 0) v.Form_KeyDown(tecla::Espaco, 0);
         v.Timer_Luta_Timer();
     }
-    return {v.Log().ArquivoLog, Linhas(v.Log().ArquivoLog)};
+    return v.Log().ArquivoLog;
 }
 
 }  // namespace
@@ -61,7 +65,8 @@ int main(int argc, char** argv) {
     plat.pastaPrograma = pasta.caminho();
     Vantor v(plat);
     v.Form_Load();
-    const auto [log, linhas] = EscreveLuta(plat, v, 2000);
+    const std::string log = EscreveLuta(plat, v, 20, 120, 2000, 6, 4);
+    const size_t linhas = Linhas(log);
     const QString pdf = QString::fromStdString(pasta.caminho() + "/sumula.pdf");
     std::vector<double> ms;
     for (int i = 0; i < 21; ++i) {
@@ -77,10 +82,12 @@ int main(int argc, char** argv) {
                 LeArquivo(log, size_t{64} << 20).size() / 1024, static_cast<long long>(QFile(pdf).size() / 1024));
     Figura("PDF written, median", Mediana(ms), "ms", 500);
     Figura("PDF written, slowest", Percentil(ms, 100), "ms", 500);
-    // Given a folder, the log and its PDF are kept there, to look at.
+    // Given a folder, a fight of a usual pace is written and printed there, to look at.
     if (argc > 1) {
-        QFile::copy(QString::fromStdString(log), QString::fromLocal8Bit(argv[1]) + QStringLiteral("/sumula.txt"));
-        QFile::copy(pdf, QString::fromLocal8Bit(argv[1]) + QStringLiteral("/sumula.pdf"));
+        const QString exemplo = QString::fromStdString(EscreveLuta(plat, v, 3, 60, 1000, 90, 12));
+        QString erro;
+        ui::SumulaEmPdf(exemplo, QString::fromLocal8Bit(argv[1]) + QStringLiteral("/exemplo.pdf"), 0, erro);
+        QFile::copy(exemplo, QString::fromLocal8Bit(argv[1]) + QStringLiteral("/exemplo.txt"));
     }
     return 0;
 }

@@ -13,6 +13,7 @@
 #include <malloc.h>
 
 #include "app/vantor.h"
+#include "log/leitura.h"
 #include "controllers/juizes.h"
 #include "fake_plataforma.h"
 #include "lang/campo.h"
@@ -141,6 +142,27 @@ std::string Config(const uint8_t* dados, size_t tamanho) {
     // A name holding "=" may hide a later key (the first hit anywhere wins); any other must come back.
     if (!comIgual && (relido.Som != a.Som || relido.Lingua != a.Lingua))
         return "settings changed by a write and a read";
+    return "";
+}
+
+// A log read back for the scoresheet: refused whole or read whole, with every fight's time running forward, its
+// stretches in order and its scores within what the board can show.
+std::string Log(const uint8_t* dados, size_t tamanho) {
+    const LeituraLog r = LeLog(std::string(reinterpret_cast<const char*>(dados), tamanho));
+    if ((r.erro != 0) == !r.lutas.empty()) return "a refused log with fights, or a read one without";
+    for (const LutaLog& l : r.lutas) {
+        double antes = 0, fim = 0;
+        for (const EventoLog& e : l.eventos) {
+            if (e.t >= 0 && e.t < antes) return "time ran back";
+            antes = std::max(antes, e.t);
+            for (long s : {e.placar[1], e.placar[2]})
+                if (s < INT16_MIN || s > INT16_MAX + 10L) return "a score the board cannot reach";
+        }
+        for (const TrechoLog& t : l.trechos) {
+            if (t.de < fim || t.ate < t.de || t.ate > l.fim) return "stretches out of order";
+            fim = t.ate;
+        }
+    }
     return "";
 }
 

@@ -43,6 +43,7 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
         luta.plat.leituras[0] = l, luta.v.Timer_Joystick_Timer();
         luta.plat.leituras[0] = {}, luta.v.Timer_Joystick_Timer();
     };
+    Cena(luta.v, [](Ajustes& a) { a.L2 = {"", "Academia Norte", "Clube do Porto"}; });
     luta.v.Timer_Joystick_Timer();  // the controllers at rest, as the poll first finds them
     luta.Tecla(tecla::Enter);
     aperta({65535, 65535, 0, 0});
@@ -58,7 +59,8 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
     const std::string pdf = luta.pasta.caminho() + "/sumula.pdf";
     ASSERT_EQ(Sumula(luta.v.Log().ArquivoLog, pdf).status, 0);
     const std::string texto = TextoDoPdf(pdf);
-    for (const char* esperado : {"Ana Silva", "Bia Souza", "Venceu: Azul (Ana Silva), por pontos ao fim do tempo",
+    for (const char* esperado : {"Ana Silva · Academia Norte", "Bia Souza · Clube do Porto",
+                                 "Venceu: Azul (Ana Silva), por pontos ao fim do tempo",
                                  "Placar 6 : 1", "Luta 1", "WTF regra 2017"})
         EXPECT_NE(texto.find(esperado), std::string::npos) << esperado << " in\n" << texto;
     int pontuacoes = 0;
