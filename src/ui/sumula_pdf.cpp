@@ -303,7 +303,7 @@ bool Le(const QString& log, int lingua, LeituraLog& leitura, QString& erro) {
 
 }  // namespace
 
-QRectF AreaDoGrafico() { return {27, 80, 168, 60}; }  // the left margin's 12 mm more hold the score ticks
+QRectF AreaDoGrafico() { return {27, 72, 168, 60}; }  // the left margin's 12 mm more hold the score ticks
 
 bool SumulaEmPdf(const QString& log, const QString& pdf, int lingua, QString& erro) {
     LeituraLog leitura;
