@@ -74,14 +74,14 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
     }
     EXPECT_EQ(pontuacoes, 7);
 
-    // The chart on the first page at 50 dots an inch: both lines drawn, blue's above red's at the end.
-    ASSERT_EQ(Roda("pdftoppm", {"-r", "50", "-f", "1", "-l", "1", "-singlefile", "-png", QString::fromStdString(pdf),
+    // The chart on the first page at 72 dots an inch: both lines drawn, blue's above red's at the end.
+    ASSERT_EQ(Roda("pdftoppm", {"-r", "72", "-f", "1", "-l", "1", "-singlefile", "-png", QString::fromStdString(pdf),
                                 QString::fromStdString(luta.pasta.caminho() + "/p")})
                   .status,
               0);
     const QImage pagina(QString::fromStdString(luta.pasta.caminho() + "/p.png"));
     const QRectF mm = ui::AreaDoGrafico();
-    const QRect g((mm.topLeft() * 50 / 25.4).toPoint(), (mm.bottomRight() * 50 / 25.4).toPoint());
+    const QRect g((mm.topLeft() * 72 / 25.4).toPoint(), (mm.bottomRight() * 72 / 25.4).toPoint());
     ASSERT_TRUE(pagina.rect().contains(g));
     int alto[2] = {g.bottom(), g.bottom()}, pixels[2] = {0, 0};  // blue, red
     for (int y = g.top(); y <= g.bottom(); ++y)

@@ -159,9 +159,10 @@ private:
 
     void Grafico(const LutaLog& l) {
         const QRectF g = AreaDoGrafico();
-        long menor = 0, maior = 1;
+        long menor = 0, maior = 0;
         for (const EventoLog& e : l.eventos)
             if (e.t >= 0) menor = std::min({menor, e.placar[1], e.placar[2]}), maior = std::max({maior, e.placar[1], e.placar[2]});
+        ++maior;  // a point of headroom: no line runs along the frame
         const double fim = std::max(l.fim, 1.0);
         const auto x = [&](double t) { return g.left() + g.width() * std::clamp(t, 0.0, fim) / fim; };
         const auto y = [&](long v) { return g.bottom() - g.height() * double(v - menor) / double(maior - menor); };
