@@ -499,10 +499,21 @@ int NumeroDaLuta(const std::string& caminho) {
         }
         ::closedir(d);
     }
+    // A fight counts once started, whether or not its log reads back whole: it was fought.
+    TabelaIdioma t;
+    t.Carrega();
+    const std::string inicios[] = {t.Traduz(txt::InicioDaLuta, 0) + ": ", t.Traduz(txt::InicioDaLuta, 1) + ": ",
+                                   t.Traduz(txt::InicioDaLuta, 2) + ": "};
     int numero = 0;
     for (const std::string& n : doDia) {
-        const LeituraLog l = LeLog(LeArquivo(Junta(pasta, n), size_t{64} << 20));
-        numero += static_cast<int>(l.lutas.size());
+        const std::string texto = LeArquivo(Junta(pasta, n), size_t{64} << 20);
+        for (size_t i = 0; i < texto.size();) {
+            const size_t fim = std::min(texto.find('\n', i), texto.size());
+            const sv linha(texto.data() + i, fim - i);
+            const size_t tab = linha.find('\t');
+            for (const std::string& inicio : inicios) numero += tab != sv::npos && linha.substr(tab + 1).starts_with(inicio);
+            i = fim + 1;
+        }
     }
     return numero;
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -21,10 +22,12 @@ bool ExisteArquivo(const std::string& caminho) {
 std::string LeArquivo(const std::string& caminho, size_t limite) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(caminho, ec)) return "";
+    const uintmax_t tamanho = std::filesystem::file_size(caminho, ec);
     std::ifstream in(caminho, std::ios::binary);
-    if (!in) return "";
-    std::string dados(limite, '\0');
-    in.read(dados.data(), static_cast<std::streamsize>(limite));
+    if (ec || !in) return "";
+    // Only as much memory as the file needs: the limit is a bound, not a buffer.
+    std::string dados(static_cast<size_t>(std::min<uintmax_t>(tamanho, limite)), '\0');
+    in.read(dados.data(), static_cast<std::streamsize>(dados.size()));
     dados.resize(static_cast<size_t>(in.gcount()));
     return dados;
 }
