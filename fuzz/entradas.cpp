@@ -20,6 +20,7 @@
 #include "platform/som_sdl.h"
 #include "scoring/satura.h"
 #include "settings/ajustes.h"
+#include "settings/arquivos.h"
 #include "settings/configuracao.h"
 #include "settings/numero.h"
 
@@ -295,6 +296,16 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         if (t.L_Round.Caption != std::to_string(e.RoundAtual) ||
             t.L_Round.BackColor != (e.RoundAtual > a.Rounds ? cor::LaranjaClaro : cor::CinzaClaro))
             quebra = "round";
+    }
+    // The log, read back for the scoresheet, tells the score the board shows.
+    const EstadoLuta& e = v.Luta();
+    if (quebra.empty() && e.LutaIniciada && pasta != "/dev/null/") {
+        const LeituraLog r = LeLog(LeArquivo(v.Log().ArquivoLog, size_t{64} << 20));
+        if (r.erro != 0)
+            quebra = "the log cannot be read back: entry " + std::to_string(r.erro) + ", line " + std::to_string(r.linha);
+        else if (r.lutas.back().eventos.back().placar !=
+                 std::array<long, 3>{0, long{e.PontosMarcados[1]} + e.Faltas[2], long{e.PontosMarcados[2]} + e.Faltas[1]})
+            quebra = "the log read back tells another score";
     }
     std::error_code ec;
     std::filesystem::remove_all(pasta + "LOG", ec);

@@ -305,16 +305,15 @@ public:
                 return;  // the header shows it
             case Linha::Inicio: Abre(t, TrechoLog::Round); break;
             case Linha::Ponto:
-                e.tipo = EventoLog::Ponto;
-                placar_.pontos[static_cast<size_t>(ln.cor)] = SomaSatura(placar_.pontos[static_cast<size_t>(ln.cor)], ln.valor);
+            case Linha::Acordo: {
+                e.tipo = ln.tipo == Linha::Ponto ? EventoLog::Ponto : EventoLog::Acordo;
+                int16_t& pontos = placar_.pontos[static_cast<size_t>(ln.cor)];
+                pontos = SomaSatura(pontos, ln.valor);
                 break;
+            }
             case Linha::Falta:
                 e.tipo = EventoLog::Falta;
                 placar_.Falta(ln.cor, ln.valor > 0, ln.meia);
-                break;
-            case Linha::Acordo:
-                e.tipo = EventoLog::Acordo;
-                placar_.pontos[static_cast<size_t>(ln.cor)] = SomaSatura(placar_.pontos[static_cast<size_t>(ln.cor)], ln.valor);
                 break;
             case Linha::Aperto: e.tipo = EventoLog::Aperto; break;
             case Linha::Golden:
