@@ -91,7 +91,7 @@ TEST(Editor, PathIsOneArgumentAndNoShellRunsIt) {
     std::filesystem::permissions(raiz + "/xdg-open", std::filesystem::perms::owner_all);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", pasta.path().toUtf8() + ":" + path);
-    PlataformaQt().AbreEditor(caminho);
+    PlataformaQt().AbreSumula(caminho, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return LeArquivo(raiz + "/args") == "1\n" + caminho + "\n"; }, 5000))
         << "the opener got: " << LeArquivo(raiz + "/args");
     qputenv("PATH", path);

@@ -88,7 +88,7 @@ void PlataformaQt::MostraEscolhaSom(FormSom& escolha) {
     tela.exec();
 }
 
-void PlataformaQt::AbreEditor(const std::string& arquivo) {
+void PlataformaQt::AbreSumula(const std::string& arquivo, int /*lingua*/) {
     if (arquivo.empty()) return;
     plataforma::AbreNoEditor(Texto(arquivo));
 }

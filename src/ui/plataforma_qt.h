@@ -38,7 +38,7 @@ public:
     void Avisa(const std::string& texto, const std::string& titulo) override;
     void MostraConfiguracao(Form2& dialogo) override;
     void MostraEscolhaSom(FormSom& escolha) override;
-    void AbreEditor(const std::string& arquivo) override;
+    void AbreSumula(const std::string& arquivo, int lingua) override;
     [[noreturn]] void Encerra() override;
     int joyGetNumDevs() override;
     bool joyGetPos(int slot, LeituraControle& leitura) override;
