@@ -78,6 +78,8 @@ void TabelaIdioma::Carrega() {
         "linha|línea|line",
         "Página|Página|Page",
         "o placar mudou depois do resultado|el marcador cambió después del resultado|the score changed after the result",
+        "Ainda não há log|Todavía no hay registro|There is no log yet",
+        "Não foi possível ler o log|No se pudo leer el registro|The log could not be read",
     };
     // An entry left out of the list stays empty: its text is "" in every language.
     for (size_t i = 0; i < std::size(tabela); ++i) Idioma[i] = tabela[i];
