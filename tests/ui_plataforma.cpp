@@ -1,6 +1,6 @@
 // The Qt platform: the match clock's schedule (deadlines from the start, no drift, no bursts after a stall) and the
-// real Qt timer that follows it, and the scoresheet's opening; and the entry point of the Qt tests. How late ticks come is
-// the clock benchmark's to measure, not a test's.
+// real Qt timer that follows it, and the scoresheet's opening; and the entry point of the Qt tests. How late ticks come
+// is the clock benchmark's to measure, not a test's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "platform/data_hora.h"
-#include "settings/arquivos.h"
 #include "platform/editor.h"
 #include "settings/ajustes.h"
+#include "settings/arquivos.h"
 #include "ui/agenda_ticks.h"
 #include "ui/janela_sumula.h"
 #include "ui/plataforma_qt.h"
@@ -101,7 +101,8 @@ TEST(Sumula, XdgOpenGetsThePathOrOurWindowShowsTheLog) {
         {"exit 3", log, "07/12/2026 14:03:27,45\tInício da luta\nÁrbitros: 3\n"},
         {"exit 0", log, ""},
         {"", "", "There is no log yet"},
-        {"", raiz + "/gone.txt", "The log could not be read: " + pasta.path() + "/gone.txt (No such file or directory)"},
+        {"", raiz + "/gone.txt",
+         "The log could not be read: " + pasta.path() + "/gone.txt (No such file or directory)"},
     };
     for (const auto& [saida, caminho, esperado] : casos) {
         std::filesystem::remove(raiz + "/xdg-open"), std::filesystem::remove(raiz + "/args");
