@@ -96,14 +96,14 @@ TEST(Sumula, XdgOpenGetsThePathOrOurWindowShowsTheLog) {
     ASSERT_TRUE(GravaArquivo(log, "07/12/2026 14:03:27,45\tInício da luta\r\nÁrbitros: 3\r\n"));
     const QByteArray path = qgetenv("PATH");
     PlataformaQt plat;
+    const QString lido = "07/12/2026 14:03:27,45\tInício da luta\nÁrbitros: 3\n";  // the window's text: LF only
     const std::tuple<const char*, std::string, QString> casos[] = {
-        {"", log, "07/12/2026 14:03:27,45\tInício da luta\nÁrbitros: 3\n"},
-        {"exit 3", log, "07/12/2026 14:03:27,45\tInício da luta\nÁrbitros: 3\n"},
+        {"", log, lido},
+        {"exit 3", log, lido},
         {"exit 0", log, ""},
         {"", "", "There is no log yet"},
         {"", raiz + "/gone.txt",
-         "The log could not be read: " + pasta.path() + "/gone.txt (No such file or directory)"},
-    };
+         "The log could not be read: " + pasta.path() + "/gone.txt (No such file or directory)"}};
     for (const auto& [saida, caminho, esperado] : casos) {
         std::filesystem::remove(raiz + "/xdg-open"), std::filesystem::remove(raiz + "/args");
         if (*saida) {
