@@ -32,7 +32,7 @@ public:
     int64_t ms = 0;  // since 08:00 on the day
     std::array<LeituraControle, 16> leituras{};
     std::function<void()> aoConfigurar;
-    long sons = 0, perguntas = 0, editores = 0, avisos = 0;
+    long sons = 0, perguntas = 0, sumulas = 0, avisos = 0;
 
     Momento Agora() override {
         const int64_t s = int64_t{8} * 3600 + ms / 1000;
@@ -64,7 +64,7 @@ public:
         if (aoConfigurar) aoConfigurar();
     }
     void MostraEscolhaSom(FormSom&) override {}
-    void AbreEditor(const std::string&) override { ++editores; }
+    void AbreSumula(const std::string&, int) override { ++sumulas; }
     void Encerra() override {}
     int joyGetNumDevs() override { return 16; }
     bool joyGetPos(int slot, LeituraControle& l) override {

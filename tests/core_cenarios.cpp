@@ -192,7 +192,8 @@ TEST(Comandos, KeysTicksAndClicksActOnlyWhenTheyMayAndAnAreaTakesItsStepOnceADou
     luta.Tick(5);
     EXPECT_TRUE(std::make_pair(luta.v.Luta(), luta.Log().size()) == antes) << "before the start";
     luta.Tecla(tecla::S);
-    EXPECT_EQ(luta.plat.editores, Linhas{luta.v.Log().ArquivoLog});
+    EXPECT_EQ(luta.plat.sumulas,
+              (std::vector<std::pair<std::string, int>>{{luta.v.Log().ArquivoLog, lingua::Portugues}}));
     EXPECT_EQ(luta.v.tela().L_Msg.Caption, "Pausa") << "the scoresheet pauses";
     EXPECT_TRUE(luta.v.Clique("L_Msg", Toque::Clique));
     const auto durante = std::make_pair(luta.v.Luta(), luta.Log().size());

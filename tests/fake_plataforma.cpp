@@ -6,8 +6,8 @@ namespace vantor::teste {
 
 std::string FakePlataforma::Carimbo(const Momento& m) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d,%02d", m.dia, m.mes, m.ano, m.hora, m.minuto, m.segundo,
-                  m.milissegundo / 10);
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d,%02d", m.dia, m.mes, m.ano, m.hora, m.minuto,
+                  m.segundo, m.milissegundo / 10);
     return buf;
 }
 

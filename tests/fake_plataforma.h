@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/plataforma.h"
@@ -17,7 +18,8 @@ struct FakePlataforma : Plataforma {
     std::string temp, pastaPrograma;  // the TEMP variable, the program folder
     bool respostaOkCancela = true;
     std::function<void(Form2&)> aoMostrarConfiguracao;
-    std::vector<std::string> sons, perguntas, avisos, editores;
+    std::vector<std::string> sons, perguntas, avisos;
+    std::vector<std::pair<std::string, int>> sumulas;  // the log and the language of each opening
     std::vector<std::vector<std::string>> preparos;
     // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged.
     int numSlots = 0, conectados = 0;
@@ -44,7 +46,7 @@ struct FakePlataforma : Plataforma {
         if (++configuracoesMostradas, aoMostrarConfiguracao) aoMostrarConfiguracao(f);
     }
     void MostraEscolhaSom(FormSom&) override {}
-    void AbreEditor(const std::string& arquivo) override { editores.push_back(arquivo); }
+    void AbreSumula(const std::string& arquivo, int lingua) override { sumulas.emplace_back(arquivo, lingua); }
     void Encerra() override { ++encerramentos; }
     int joyGetNumDevs() override { return numSlots; }
     bool joyGetPos(int slot, LeituraControle& l) override {

@@ -1,9 +1,11 @@
 // The Qt platform: the match clock's schedule (deadlines from the start, no drift, no bursts after a stall) and the
-// real Qt timer that follows it, and the editor launch; and the entry point of the Qt tests. How late ticks come is
-// the clock benchmark's to measure, not a test's.
+// real Qt timer that follows it, and the scoresheet's opening; and the entry point of the Qt tests. How late ticks come
+// is the clock benchmark's to measure, not a test's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
@@ -11,8 +13,11 @@
 #include <vector>
 
 #include "platform/data_hora.h"
+#include "platform/editor.h"
+#include "settings/ajustes.h"
 #include "settings/arquivos.h"
 #include "ui/agenda_ticks.h"
+#include "ui/janela_sumula.h"
 #include "ui/plataforma_qt.h"
 #include "ui/timer_vinculado.h"
 
@@ -82,19 +87,48 @@ TEST(Carimbo, FourDigitYearsHundredthsAfterTheSecondsAndNoZone) {
             << nome;
 }
 
-// A stand-in opener first on the PATH writes how many arguments it got and the first one: the path is one
-// argument, and no shell runs it.
-TEST(Editor, PathIsOneArgumentAndNoShellRunsIt) {
+// Stand-in openers alone on the PATH: none, one that fails, one that opens the file. The opener gets the path as one
+// argument, run by no shell; when it did not take the file our window shows the log, or a note when there is none,
+// read-only and copied whole with Ctrl+A and Ctrl+C, and Esc closes it.
+TEST(Sumula, XdgOpenGetsThePathOrOurWindowShowsTheLog) {
     QTemporaryDir pasta;
-    const std::string raiz = pasta.path().toStdString(), caminho = raiz + "/LOG_2026 $(touch hacked); 'x'.txt";
-    ASSERT_TRUE(GravaArquivo(raiz + "/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > '" + raiz + "/args'\n"));
-    std::filesystem::permissions(raiz + "/xdg-open", std::filesystem::perms::owner_all);
+    const std::string raiz = pasta.path().toStdString(), log = raiz + "/LOG_2026 $(touch hacked); 'x'.txt";
+    ASSERT_TRUE(GravaArquivo(log, "07/12/2026 14:03:27,45\tInício da luta\r\nÁrbitros: 3\r\n"));
     const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", pasta.path().toUtf8() + ":" + path);
-    PlataformaQt().AbreEditor(caminho);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return LeArquivo(raiz + "/args") == "1\n" + caminho + "\n"; }, 5000))
-        << "the opener got: " << LeArquivo(raiz + "/args");
-    qputenv("PATH", path);
+    PlataformaQt plat;
+    const QString lido = "07/12/2026 14:03:27,45\tInício da luta\nÁrbitros: 3\n";  // the window's text: LF only
+    const std::tuple<const char*, std::string, QString> casos[] = {
+        {"", log, lido},
+        {"exit 3", log, lido},
+        {"exit 0", log, ""},
+        {"", "", "There is no log yet"},
+        {"", raiz + "/gone.txt",
+         "The log could not be read: " + pasta.path() + "/gone.txt (No such file or directory)"}};
+    for (const auto& [saida, caminho, esperado] : casos) {
+        std::filesystem::remove(raiz + "/xdg-open"), std::filesystem::remove(raiz + "/args");
+        if (*saida) {
+            ASSERT_TRUE(GravaArquivo(raiz + "/xdg-open",
+                                     "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > '" + raiz + "/args'\n" + saida + "\n"));
+            std::filesystem::permissions(raiz + "/xdg-open", std::filesystem::perms::owner_all);
+        }
+        qputenv("PATH", pasta.path().toUtf8());
+        plat.AbreSumula(caminho, lingua::Ingles);
+        qputenv("PATH", path);
+        ASSERT_TRUE(QTest::qWaitFor([] { return plataforma::EditoresAbrindo() == 0; }, 5000)) << saida;
+        EXPECT_TRUE(!*saida || LeArquivo(raiz + "/args") == "1\n" + log + "\n") << LeArquivo(raiz + "/args");
+        JanelaSumula* janela = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* j = qobject_cast<JanelaSumula*>(w); j && j->isVisible()) janela = j;
+        ASSERT_EQ(janela != nullptr, !esperado.isEmpty()) << "opener: " << saida << ", log: " << caminho;
+        if (!janela) continue;
+        auto* texto = janela->findChild<QPlainTextEdit*>();
+        QTest::keyClick(texto, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(texto, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), esperado);
+        EXPECT_TRUE(texto->toPlainText() == esperado && texto->isReadOnly());
+        QTest::keyClick(texto, Qt::Key_Escape);
+        EXPECT_FALSE(janela->isVisible());
+    }
     EXPECT_FALSE(ExisteArquivo(raiz + "/hacked") || ExisteArquivo("hacked"));
 }
 

@@ -17,6 +17,7 @@
 #include "settings/arquivos.h"
 #include "ui/dialogo_config.h"
 #include "ui/dialogo_som.h"
+#include "ui/janela_sumula.h"
 #include "ui/montagem.h"
 #include "ui/pintura.h"
 
@@ -146,6 +147,29 @@ TEST(Programa, AJudgesPressKeysClicksAndTicksReachTheRecordAndAPaintedFrameAndAl
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(QTest::keyClick(&p.janela, Qt::Key_F4, Qt::AltModifier), testing::ExitedWithCode(0), "");
     qunsetenv("TMPDIR");
+}
+
+// Under a real X server as well (tests/CMakeLists.txt runs it alone under Xvfb): with no xdg-open, S shows our own
+// scoresheet window with the current log; S again logs another pause and brings the same window back, reloaded.
+TEST(Programa, WithoutXdgOpenSShowsTheScoresheetWindowWithTheCurrentLog) {
+    Programa p;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.janela));
+    const QTemporaryDir semXdg;
+    const QByteArray path = qgetenv("PATH");
+    ui::JanelaSumula* primeira = nullptr;
+    for (int vez = 0; vez < 2; ++vez) {
+        qputenv("PATH", semXdg.path().toUtf8());
+        QTest::keyClick(&p.janela, Qt::Key_S);
+        qputenv("PATH", path);
+        ui::JanelaSumula* s = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return (s = p.janela.findChild<ui::JanelaSumula*>()) && s->isVisible(); }));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(s) && (vez == 0 || s == primeira)) << vez;
+        primeira = s;
+        // The window may still show the text of the S before: the new one comes once the opener has failed.
+        const QString log = QString::fromStdString(LeArquivo(p.v.Log().ArquivoLog)).replace("\r\n", "\n");
+        const auto* texto = s->findChild<QPlainTextEdit*>();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return texto->toPlainText() == log; })) << texto->toPlainText().toStdString();
+    }
 }
 
 // Three openings: the first cancelled with Esc, the second confirmed with Enter, the third with OK.

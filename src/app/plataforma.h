@@ -59,8 +59,9 @@ public:
     // Shows the sound-file chooser modally over the dialog; returns when it has closed.
     virtual void MostraEscolhaSom(FormSom& escolha) = 0;
 
-    // Opens a file in the desktop's text editor without waiting.
-    virtual void AbreEditor(const std::string& arquivo) = 0;
+    // Shows the fight's log, `arquivo` ("" before there is one), to the operator without waiting: in the desktop's
+    // text editor, or else in a window of the program's own with its texts in language `lingua`.
+    virtual void AbreSumula(const std::string& arquivo, int lingua) = 0;
 
     // Ends the process at once, nothing saved.
     virtual void Encerra() = 0;

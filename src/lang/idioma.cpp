@@ -7,6 +7,8 @@
 namespace vantor {
 
 void TabelaIdioma::Carrega() {
+    // One entry a line, however long: clang-format would split a long one into two literals.
+    // clang-format off
     static const char* const tabela[] = {
         "",
         "Azul|Azul|Blue",
@@ -78,7 +80,10 @@ void TabelaIdioma::Carrega() {
         "linha|línea|line",
         "Página|Página|Page",
         "o placar mudou depois do resultado|el marcador cambió después del resultado|the score changed after the result",
+        "Ainda não há log|Todavía no hay registro|There is no log yet",
+        "Não foi possível ler o log|No se pudo leer el registro|The log could not be read",
     };
+    // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.
     for (size_t i = 0; i < std::size(tabela); ++i) Idioma[i] = tabela[i];
 }

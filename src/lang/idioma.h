@@ -78,6 +78,8 @@ enum : int {
     Linha = 67,
     Pagina = 68,
     PlacarMudou = 69,
+    SemLog = 70,
+    LogIlegivel = 71,
 };
 }  // namespace txt
 

@@ -50,7 +50,7 @@ std::string Vantor::LogTR() const { return LogR() + LogT(); }
 
 void Vantor::Sumula() {
     Pausar(true, "-", cor::Ciano, cor::Preto);
-    plat.AbreEditor(log_.ArquivoLog);
+    plat.AbreSumula(log_.ArquivoLog, ajustes_.Lingua);
 }
 
 }  // namespace vantor

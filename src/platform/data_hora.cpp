@@ -16,8 +16,7 @@ struct Pedaco {
 QList<Pedaco> Pedacos(const QString& formato) {
     QList<Pedaco> r;
     bool citacao = false;
-    for (qsizetype i = 0; i < formato.size(); ++i) {
-        const QChar c = formato[i];
+    for (const QChar c : formato) {
         if (c == QLatin1Char('\'')) citacao = !citacao;
         const bool campo = !citacao && c.isLetter() && c.unicode() < 128;
         if (r.isEmpty() || r.back().campo != campo || (campo && r.back().texto.back() != c)) r.append({{}, campo});

@@ -15,6 +15,7 @@
 #include "platform/som_sdl.h"
 #include "ui/dialogo_config.h"
 #include "ui/dialogo_som.h"
+#include "ui/janela_sumula.h"
 
 namespace vantor::ui {
 
@@ -30,7 +31,7 @@ QSize TamanhoDaTela() {
 PlataformaQt::PlataformaQt()
     : controles_(std::make_unique<ControlesSDL>()), som_(std::make_unique<SomSDL>(PastaPrograma())) {}
 
-PlataformaQt::~PlataformaQt() = default;
+PlataformaQt::~PlataformaQt() { delete sumula_; }
 
 Momento PlataformaQt::Agora() {
     // One reading, so the date, the time and the milliseconds always belong together.
@@ -41,7 +42,6 @@ Momento PlataformaQt::Agora() {
 }
 
 std::string PlataformaQt::Carimbo(const Momento& m) { return plataforma::Carimbo(QLocale::system(), m); }
-
 
 std::string PlataformaQt::Ambiente(const std::string& nome) { return qEnvironmentVariable(nome.c_str()).toStdString(); }
 
@@ -88,9 +88,15 @@ void PlataformaQt::MostraEscolhaSom(FormSom& escolha) {
     tela.exec();
 }
 
-void PlataformaQt::AbreEditor(const std::string& arquivo) {
-    if (arquivo.empty()) return;
-    plataforma::AbreNoEditor(Texto(arquivo));
+void PlataformaQt::AbreSumula(const std::string& arquivo, int lingua) {
+    const QString log = Texto(arquivo);
+    const auto mostra = [this, log, lingua] {
+        if (!sumula_) sumula_ = new JanelaSumula(janela_);
+        sumula_->Mostra(log, lingua);
+    };
+    // No log yet: nothing for an editor, but the operator still sees an answer.
+    if (log.isEmpty()) return mostra();
+    plataforma::AbreNoEditor(log, &vida_, mostra);
 }
 
 void PlataformaQt::Encerra() {

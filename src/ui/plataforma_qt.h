@@ -1,7 +1,8 @@
 // The outside world of the scoreboard, through Qt: clock and locale, environment, screen, sound,
-// message boxes, the text editor and the end of the process.
+// message boxes, the scoresheet (the desktop's editor or our own window) and the end of the process.
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -14,6 +15,8 @@ class ControlesSDL;
 }  // namespace vantor
 
 namespace vantor::ui {
+
+class JanelaSumula;
 
 class PlataformaQt : public Plataforma {
 public:
@@ -38,7 +41,7 @@ public:
     void Avisa(const std::string& texto, const std::string& titulo) override;
     void MostraConfiguracao(Form2& dialogo) override;
     void MostraEscolhaSom(FormSom& escolha) override;
-    void AbreEditor(const std::string& arquivo) override;
+    void AbreSumula(const std::string& arquivo, int lingua) override;
     [[noreturn]] void Encerra() override;
     int joyGetNumDevs() override;
     bool joyGetPos(int slot, LeituraControle& leitura) override;
@@ -54,6 +57,11 @@ private:
 
     QPointer<QWidget> janela_;
     QPointer<QWidget> configuracao_;
+    // The scoresheet's window, made the first time it is needed and then reused. It belongs to the board when
+    // there is one, and to the platform otherwise.
+    QPointer<JanelaSumula> sumula_;
+    // What an opener reports after the platform has gone goes nowhere: the reports are bound to this.
+    QObject vida_;
     // In this order: SDL starts on the window's thread (the joystick subsystem, and the event one with it)
     // before the sound worker starts its audio, and the worker has let go of SDL before the joysticks quit.
     std::unique_ptr<ControlesSDL> controles_;
