@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
         ms.push_back(Ms(Relogio::now() - t0));
     }
     std::printf("scoresheet of a %zu-line log (%zu kB) among 150 logs of its day, as a PDF of %lld kB, 21 runs:\n",
-                linhas,
-                LeArquivo(log, size_t{64} << 20).size() / 1024, static_cast<long long>(QFile(pdf).size() / 1024));
+                linhas, LeArquivo(log, size_t{64} << 20).size() / 1024,
+                static_cast<long long>(QFile(pdf).size() / 1024));
     Figura("PDF written, median", Mediana(ms), "ms", 500);
     Figura("PDF written, slowest", Percentil(ms, 100), "ms", 500);
     // Given a folder, a fight of a usual pace is written and printed there, to look at.

@@ -13,10 +13,10 @@
 #include <malloc.h>
 
 #include "app/vantor.h"
-#include "log/leitura.h"
 #include "controllers/juizes.h"
 #include "fake_plataforma.h"
 #include "lang/campo.h"
+#include "log/leitura.h"
 #include "platform/som_sdl.h"
 #include "scoring/satura.h"
 #include "settings/ajustes.h"
@@ -302,9 +302,10 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     if (quebra.empty() && e.LutaIniciada && pasta != "/dev/null/") {
         const LeituraLog r = LeLog(LeArquivo(v.Log().ArquivoLog, size_t{64} << 20));
         if (r.erro != 0)
-            quebra = "the log cannot be read back: entry " + std::to_string(r.erro) + ", line " + std::to_string(r.linha);
-        else if (r.lutas.back().eventos.back().placar !=
-                 std::array<long, 3>{0, long{e.PontosMarcados[1]} + e.Faltas[2], long{e.PontosMarcados[2]} + e.Faltas[1]})
+            quebra =
+                "the log cannot be read back: entry " + std::to_string(r.erro) + ", line " + std::to_string(r.linha);
+        else if (r.lutas.back().eventos.back().placar != std::array<long, 3>{0, long{e.PontosMarcados[1]} + e.Faltas[2],
+                                                                             long{e.PontosMarcados[2]} + e.Faltas[1]})
             quebra = "the log read back tells another score";
     }
     std::error_code ec;

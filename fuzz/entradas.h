@@ -23,7 +23,7 @@ struct Alvo {
 };
 inline constexpr Alvo kAlvos[] = {
     {"campo", Campo}, {"valor_chave", ValorChave}, {"numero", Numero}, {"config", Config}, {"botoes", Botoes},
-    {"wav", Wav},     {"sessao", Sessao}, {"log", Log},
+    {"wav", Wav},     {"sessao", Sessao},          {"log", Log},
 };
 
 }  // namespace vantor::fuzz

@@ -27,7 +27,8 @@ Saida Roda(const QString& programa, const QStringList& argumentos) {
 }
 
 Saida Sumula(const std::string& log, const std::string& pdf) {
-    return Roda(QStringLiteral(VANTOR_PROGRAMA), {"--sumula", QString::fromStdString(log), QString::fromStdString(pdf)});
+    return Roda(QStringLiteral(VANTOR_PROGRAMA),
+                {"--sumula", QString::fromStdString(log), QString::fromStdString(pdf)});
 }
 
 std::string TextoDoPdf(const std::string& pdf) {
@@ -59,9 +60,9 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
     const std::string pdf = luta.pasta.caminho() + "/sumula.pdf";
     ASSERT_EQ(Sumula(luta.v.Log().ArquivoLog, pdf).status, 0);
     const std::string texto = TextoDoPdf(pdf);
-    for (const char* esperado : {"Ana Silva · Academia Norte", "Bia Souza · Clube do Porto",
-                                 "Venceu: Azul (Ana Silva), por pontos ao fim do tempo",
-                                 "Placar 6 : 1", "Luta 1", "WTF regra 2017"})
+    for (const char* esperado :
+         {"Ana Silva · Academia Norte", "Bia Souza · Clube do Porto",
+          "Venceu: Azul (Ana Silva), por pontos ao fim do tempo", "Placar 6 : 1", "Luta 1", "WTF regra 2017"})
         EXPECT_NE(texto.find(esperado), std::string::npos) << esperado << " in\n" << texto;
     int pontuacoes = 0;
     for (std::string linha : luta.Log()) {

@@ -59,9 +59,8 @@ void Vantor::Inicio_Luta() {
              std::to_string(ajustes_.Arbitros) + ". " + LogTR());
     // What the start line leaves out and the printed scoresheet needs: the rules and the second lines.
     const Ajustes& a = ajustes_;
-    GravaLog("Regras\tRegra: " + std::to_string(a.Regra) + "\tLimite: " + std::to_string(a.Limite) +
-             "\tDiferença: " + std::to_string(a.Diferenca) + "\tL2 Azul: " + a.L2[Azul] +
-             "\tL2 Vermelho: " + a.L2[Vermelho]);
+    GravaLog("Regras\tRegra: " + std::to_string(a.Regra) + "\tLimite: " + std::to_string(a.Limite) + "\tDiferença: " +
+             std::to_string(a.Diferenca) + "\tL2 Azul: " + a.L2[Azul] + "\tL2 Vermelho: " + a.L2[Vermelho]);
 }
 
 void Vantor::Espaco() {

@@ -64,9 +64,8 @@ long CodePoint(sv s, size_t& i) {
 
 // The value of a decimal digit in the scripts whose locales write their own digits; -1 for anything else.
 int Digito(long cp) {
-    static const long zeros[] = {0x30,   0x660,  0x6F0,  0x7C0,  0x966,  0x9E6,  0xA66,  0xAE6, 0xB66, 0xBE6,
-                                 0xC66,  0xCE6,  0xD66,  0xE50,  0xED0,  0xF20,  0x1040, 0x1090, 0x17E0,
-                                 0x1810, 0xFF10};
+    static const long zeros[] = {0x30,  0x660, 0x6F0, 0x7C0, 0x966, 0x9E6,  0xA66,  0xAE6,  0xB66,  0xBE6, 0xC66,
+                                 0xCE6, 0xD66, 0xE50, 0xED0, 0xF20, 0x1040, 0x1090, 0x17E0, 0x1810, 0xFF10};
     for (long z : zeros)
         if (cp >= z && cp < z + 10) return static_cast<int>(cp - z);
     return -1;
@@ -103,11 +102,11 @@ bool Utf8Valido(sv s) {
 struct Linha {
     enum Tipo {
         Desconhecida,
-        Zerada,       // a reset: a fight ends here
-        Neutra,       // settings and button lines, written between fights in any language
+        Zerada,  // a reset: a fight ends here
+        Neutra,  // settings and button lines, written between fights in any language
         Regras,
         Inicio,
-        Evento,       // anything else with the clock's prefix
+        Evento,  // anything else with the clock's prefix
         FimRound,
         FimIntervalo,
         FimMinuto,
@@ -124,11 +123,11 @@ struct Linha {
     };
     Tipo tipo = Desconhecida;
     int round = 0, restante = -1;
-    sv resto;           // the text after the clock's prefix
+    sv resto;  // the text after the clock's prefix
     int cor = 0, valor = 0;
     bool meia = false;  // a half penalty step
     // The start line's and the rules line's fields.
-    std::string nome[3], l2[3];
+    std::array<std::string, 3> nome, l2;
     int rounds = 0, tempo = 0, intervalo = 0, arbitros = 0, regra = 0, limite = 0, diferenca = 0;
 };
 
@@ -283,7 +282,7 @@ std::string SemTabs(sv s) {
 class Montador {
 public:
     Montador(LutaLog& luta, const Linha& inicio) : l_(luta) {
-        for (int c : {Azul, Vermelho}) l_.nome[static_cast<size_t>(c)] = inicio.nome[c];
+        l_.nome = inicio.nome;
         l_.rounds = inicio.rounds, l_.tempo = inicio.tempo, l_.intervalo = inicio.intervalo;
         l_.arbitros = inicio.arbitros;
         round_ = inicio.round;
@@ -294,14 +293,14 @@ public:
         e.t = t, e.linha = numero, e.round = ln.round ? ln.round : round_, e.restante = ln.restante;
         e.texto = SemTabs(ln.resto.data() ? ln.resto : texto);
         const bool iniciada = t >= 0 && !l_.trechos.empty();
-        const bool muda = ln.tipo == Linha::Ponto || ln.tipo == Linha::Falta || ln.tipo == Linha::Acordo ||
-                          ln.tipo == Linha::Golden;
+        const bool muda =
+            ln.tipo == Linha::Ponto || ln.tipo == Linha::Falta || ln.tipo == Linha::Acordo || ln.tipo == Linha::Golden;
         if (muda && l_.vencedor) l_.placarMudou = true;
         if (ln.round && ln.tipo != Linha::FimRound) round_ = ln.round;
         switch (ln.tipo) {
             case Linha::Regras:
                 l_.temRegras = true, l_.regra = ln.regra, l_.limite = ln.limite, l_.diferenca = ln.diferenca;
-                for (int c : {Azul, Vermelho}) l_.l2[static_cast<size_t>(c)] = ln.l2[c];
+                l_.l2 = ln.l2;
                 return;  // the header shows it
             case Linha::Inicio: Abre(t, TrechoLog::Round); break;
             case Linha::Ponto:
@@ -510,7 +509,8 @@ int NumeroDaLuta(const std::string& caminho) {
             const size_t fim = std::min(texto.find('\n', i), texto.size());
             const sv linha(texto.data() + i, fim - i);
             const size_t tab = linha.find('\t');
-            for (const std::string& inicio : inicios) numero += tab != sv::npos && linha.substr(tab + 1).starts_with(inicio);
+            for (const std::string& inicio : inicios)
+                numero += tab != sv::npos && linha.substr(tab + 1).starts_with(inicio);
             i = fim + 1;
         }
     }

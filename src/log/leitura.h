@@ -10,10 +10,10 @@ namespace vantor {
 
 struct EventoLog {
     enum Tipo { Outro, Aperto, Acordo, Ponto, Falta, Resultado };
-    double t = 0;                 // seconds from the fight's start line (below zero before it)
-    int linha = 0;                // in the file, from 1
+    double t = 0;                  // seconds from the fight's start line (below zero before it)
+    int linha = 0;                 // in the file, from 1
     int round = 0, restante = -1;  // the clock the line gives; -1: none given
-    std::string texto;            // as logged, without the clock's prefix, tabs as blanks
+    std::string texto;             // as logged, without the clock's prefix, tabs as blanks
     Tipo tipo = Outro;
     std::array<long, 3> placar{};  // the shown scores after it, blue at 1 and red at 2
 };
@@ -32,8 +32,8 @@ struct LutaLog {
     int rounds = 0, tempo = 0, intervalo = 0, arbitros = 0;
     bool temRegras = false;  // logs written before the rules were recorded have none
     int regra = 0, limite = 0, diferenca = 0;
-    int vencedor = 0;    // 0 none, 1 blue, 2 red, 3 tie
-    int como = 0;        // language entry for how the result came; 0 when the log cannot tell
+    int vencedor = 0;  // 0 none, 1 blue, 2 red, 3 tie
+    int como = 0;      // language entry for how the result came; 0 when the log cannot tell
     int roundResultado = 0, restanteResultado = -1;
     bool placarMudou = false;  // points or penalties changed after the last result
     std::vector<EventoLog> eventos;

@@ -20,8 +20,9 @@ int Sumula(int argc, char** argv) {
     }
     // Messages about a log that tells no language of its own come in the program's.
     vantor::Ajustes ajustes;
-    vantor::LeTextoConfig(ajustes, vantor::LeArquivo(
-                                       (QCoreApplication::applicationDirPath() + QStringLiteral("/vantor.ini")).toStdString()));
+    vantor::LeTextoConfig(
+        ajustes,
+        vantor::LeArquivo((QCoreApplication::applicationDirPath() + QStringLiteral("/vantor.ini")).toStdString()));
     QString erro;
     if (!vantor::ui::SumulaEmPdf(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), ajustes.Lingua,
                                  erro)) {

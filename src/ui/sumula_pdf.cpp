@@ -32,7 +32,7 @@ QString MinSeg(double segundos) {
 // Lays out the sheets of one log on any paged device: a PDF writer or a printer. Lengths are in millimetres.
 class Folha {
 public:
-    Folha(QPagedPaintDevice& dispositivo, const std::string& arquivo) : d_(dispositivo), arquivo_(arquivo) {
+    Folha(QPagedPaintDevice& dispositivo, std::string arquivo) : d_(dispositivo), arquivo_(std::move(arquivo)) {
         tabela_.Carrega();
     }
 
@@ -57,7 +57,7 @@ private:
     QRectF R(const QRectF& mm) const { return {mm.x() * s_, mm.y() * s_, mm.width() * s_, mm.height() * s_}; }
     QPointF P(double x, double y) const { return {x * s_, y * s_}; }
     QPen Caneta(const QColor& cor, double mm) const {
-        return QPen(cor, mm * s_, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        return {cor, mm * s_, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin};
     }
 
     void Fonte(double pontos, bool negrito = false) {
@@ -161,7 +161,9 @@ private:
         const QRectF g = AreaDoGrafico();
         long menor = 0, maior = 0;
         for (const EventoLog& e : l.eventos)
-            if (e.t >= 0) menor = std::min({menor, e.placar[1], e.placar[2]}), maior = std::max({maior, e.placar[1], e.placar[2]});
+            if (e.t >= 0)
+                menor = std::min({menor, e.placar[1], e.placar[2]}),
+                maior = std::max({maior, e.placar[1], e.placar[2]});
         ++maior;  // a point of headroom: no line runs along the frame
         const double fim = std::max(l.fim, 1.0);
         const auto x = [&](double t) { return g.left() + g.width() * std::clamp(t, 0.0, fim) / fim; };
@@ -242,9 +244,10 @@ private:
                 if (y_ + 12 > kMargem + kAltura) NovaPagina(), Cabecas();
                 Fonte(9, true);
                 p_.setPen(Qt::black);
-                const QString nome = round > l.rounds && l.rounds > 0
-                                         ? QStringLiteral("%1 %2 · %3").arg(T(txt::Round)).arg(round).arg(T(txt::GoldenRound))
-                                         : QStringLiteral("%1 %2").arg(T(txt::Round)).arg(round);
+                const QString nome =
+                    round > l.rounds && l.rounds > 0
+                        ? QStringLiteral("%1 %2 · %3").arg(T(txt::Round)).arg(round).arg(T(txt::GoldenRound))
+                        : QStringLiteral("%1 %2").arg(T(txt::Round)).arg(round);
                 y_ += 1.5;
                 y_ += Texto({kMargem, y_, kLargura, 6}, nome) + 0.5;
             }
@@ -257,7 +260,8 @@ private:
         Fonte(aperto ? 7 : 8, acordo || e.tipo == EventoLog::Resultado);
         const QRectF caixa(kColunas[2], y_, kColunas[3] - kColunas[2] - 1, 40);
         const double h = std::max(4.0, Altura(caixa, Q(e.texto)) + 0.6);
-        if (y_ + h > kMargem + kAltura) NovaPagina(), Cabecas(), Fonte(aperto ? 7 : 8, acordo || e.tipo == EventoLog::Resultado);
+        if (y_ + h > kMargem + kAltura)
+            NovaPagina(), Cabecas(), Fonte(aperto ? 7 : 8, acordo || e.tipo == EventoLog::Resultado);
         if (acordo) p_.fillRect(R({kMargem, y_ - 0.3, kLargura, h}), QColor(214, 245, 214));
         p_.setPen(aperto ? Qt::gray : Qt::black);
         Texto({kColunas[0], y_, kColunas[1] - kColunas[0] - 1, h}, MinSeg(e.t));
@@ -268,13 +272,14 @@ private:
             p_.setPen(kAzul);
             Texto({kColunas[4], y_, kColunas[5] - kColunas[4] - 1, h}, QString::number(e.placar[Azul]), Qt::AlignRight);
             p_.setPen(kVermelho);
-            Texto({kColunas[5], y_, kColunas[6] - kColunas[5] - 1, h}, QString::number(e.placar[Vermelho]), Qt::AlignRight);
+            Texto({kColunas[5], y_, kColunas[6] - kColunas[5] - 1, h}, QString::number(e.placar[Vermelho]),
+                  Qt::AlignRight);
         }
         y_ += h;
     }
 
-    static constexpr double kColunas[7] = {kMargem, kMargem + 14, kMargem + 28, kMargem + 140, kMargem + 152,
-                                           kMargem + 165, kMargem + kLargura};
+    static constexpr double kColunas[7] = {kMargem,       kMargem + 14,  kMargem + 28,      kMargem + 140,
+                                           kMargem + 152, kMargem + 165, kMargem + kLargura};
 
     QPagedPaintDevice& d_;
     std::string arquivo_;
