@@ -55,6 +55,33 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
     EXPECT_EQ(depois.tela().M_Sumula.Caption, "Precedent: \"S\"");
 }
 
+// Installed (its data in ../share/vantor): the first run starts from the defaults; the settings and the button map
+// live in ~/.config/vantor and come back at the next start; logs go to ~/.local/share/vantor/LOG without TEMP and to
+// TEMP + "LOG" with it. Nothing lands where it runs nor beside the program.
+TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
+    const NaPasta trabalho;
+    const PastaTemporaria raiz;
+    const std::string r = raiz.caminho(), config = r + "/home/.config/vantor/";
+    ASSERT_TRUE(CriaPastas(r + "/usr/bin") && CriaPastas(r + "/usr/share/vantor") && CriaPastas(r + "/tmp"));
+    for (const std::string& temp : {std::string(), r + "/tmp/"}) {
+        FakePlataforma plat;
+        plat.pastaPrograma = r + "/usr/bin", plat.home = r + "/home", plat.temp = temp;
+        Vantor v(plat);
+        v.Form_Load();
+        EXPECT_EQ(v.Config().Lingua + v.Botoes().MapaBotoes[1], temp.empty() ? 0 + 12 : 2 + 5);
+        EXPECT_TRUE(ExisteArquivo(v.Log().ArquivoLog));
+        EXPECT_EQ(v.Log().ArquivoLog, (temp.empty() ? r + "/home/.local/share/vantor/LOG" : r + "/tmp/LOG") +
+                                          "/LOG_2026-12-06_14-03-27.txt");
+        Cena(v, [](Ajustes& a) { a.Lingua = 2; });
+        ASSERT_TRUE(v.GravaConfig() && v.GravaBotoes());
+        EXPECT_EQ(LeArquivo(config + "vantor.ini").size(), 73u);
+        std::string mapa(514, '\0');
+        mapa[2] = 5;  // input 1 is button 5
+        GravaArquivo(config + "botoes.cfg", mapa);
+    }
+    EXPECT_TRUE(fs::is_empty(trabalho.caminho()) && fs::is_empty(r + "/usr/bin"));
+}
+
 // A log's lines (none without a log), each whole: "dd/mm/yyyy hh:mm:ss,cc" (9 for a digit), a tab, one line, CR LF.
 std::vector<std::string> LinhasInteiras(const std::string& arquivo) {
     constexpr std::string_view molde = "99/99/9999 99:99:99,99\t";
@@ -159,6 +186,7 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
             ::setrlimit(RLIMIT_FSIZE, &r), ::signal(SIGXFSZ, SIG_IGN);
             FakePlataforma plat;
             plat.temp = pasta.caminho() + "/" + c.temp, plat.pastaPrograma = pasta.caminho() + "/" + c.programa;
+            plat.home = pasta.caminho() + "/arquivo";  // an unwritable program folder counts as installed: no home
             Vantor v(plat);
             v.Form_Load();
             for (int k : {tecla::Enter, tecla::F12, tecla::F12, tecla::F8, tecla::F5, tecla::F12, tecla::F9, tecla::F9})

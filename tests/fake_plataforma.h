@@ -15,7 +15,7 @@ namespace vantor::teste {
 struct FakePlataforma : Plataforma {
     Momento agora{2026, 12, 6, 14, 3, 27, 450};
     int largura = 640, altura = 480, configuracoesMostradas = 0, encerramentos = 0, bombeadas = 0;
-    std::string temp, pastaPrograma;  // the TEMP variable, the program folder
+    std::string temp, pastaPrograma, home;  // the TEMP and HOME variables, the program folder
     bool respostaOkCancela = true;
     std::function<void(Form2&)> aoMostrarConfiguracao;
     std::vector<std::string> sons, perguntas, avisos;
@@ -32,7 +32,9 @@ struct FakePlataforma : Plataforma {
     void Avanca(int milissegundos);
     Momento Agora() override { return agora; }
     std::string Carimbo(const Momento& m) override;
-    std::string Ambiente(const std::string& nome) override { return nome == "TEMP" ? temp : ""; }
+    std::string Ambiente(const std::string& nome) override {
+        return nome == "TEMP" ? temp : nome == "HOME" ? home : "";
+    }
     std::string PastaPrograma() override { return pastaPrograma; }
     int LarguraTela() override { return largura; }
     int AlturaTela() override { return altura; }

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/vantor.h"
 #include "platform/data_hora.h"
 #include "platform/editor.h"
 #include "settings/ajustes.h"
@@ -68,6 +69,19 @@ TEST(TimerVinculado, RealTicksComeOnTheirDeadlinesAndStopWithTheCoreTimer) {
     const size_t parado = ticks.size();
     QTest::qWait(100);
     EXPECT_FALSE(timer.Rodando() || ticks.size() != parado);
+}
+
+// TEMP is a name of bytes, not of text: a folder named in Latin-1 gets its logs.
+TEST(Ambiente, ALatin1TempFolderGetsTheLogs) {
+    QTemporaryDir pasta;
+    const std::string temp = pasta.path().toStdString() + "/\xe9quipe-";
+    qputenv("TEMP", QByteArray::fromStdString(temp));
+    PlataformaQt plat;
+    Vantor v(plat);
+    v.Form_Load();
+    qunsetenv("TEMP");
+    EXPECT_EQ(v.Log().ArquivoLog.substr(0, temp.size() + 8), temp + "LOG/LOG_");
+    EXPECT_TRUE(ExisteArquivo(v.Log().ArquivoLog));
 }
 
 // The locale's order and separators stay; years have four digits, the hundredths follow the seconds, and no zone

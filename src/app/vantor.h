@@ -162,6 +162,13 @@ public:
     void LeConfig();
     bool GravaConfig();  // false when the file could not be written; the old one stays
     std::string CaminhoConfig() const;
+    std::string CaminhoBotoes() const;
+    // Installed (the program's folder lies in a prefix with its data in ../share/vantor, or cannot be written):
+    // settings and the button map go to the user's configuration folder, logs with no TEMP to the data folder.
+    // Otherwise the program is portable and keeps its files where it runs.
+    bool Instalado() const;
+    // $XDG_CONFIG_HOME/vantor or $XDG_DATA_HOME/vantor (`dados`), with their defaults under $HOME.
+    std::string PastaXdg(bool dados) const;
 
 private:
     void Penalidade(int cor, bool mais);

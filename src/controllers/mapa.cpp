@@ -51,14 +51,16 @@ std::string Juizes::MapaEmBytes() const {
     return dados;
 }
 
-bool Vantor::LeBotoes() { return juizes_.MapaDeBytes(LeArquivo(kArquivoBotoes)); }
+bool Vantor::LeBotoes() { return juizes_.MapaDeBytes(LeArquivo(CaminhoBotoes())); }
 
 bool Vantor::GravaBotoes() {
     std::string dados = juizes_.MapaEmBytes();
     // Bytes beyond the map in an existing longer file are kept as they were.
-    const std::string antigo = LeArquivo(kArquivoBotoes);
+    const std::string caminho = CaminhoBotoes();
+    const std::string antigo = LeArquivo(caminho);
     if (antigo.size() > kTamanhoArquivo) dados += antigo.substr(kTamanhoArquivo);
-    return GravaArquivo(kArquivoBotoes, dados);
+    if (Instalado()) CriaPastas(PastaXdg(false));
+    return GravaArquivo(caminho, dados);
 }
 
 bool Vantor::ConfiguraBotoes() {

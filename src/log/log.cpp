@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/vantor.h"
+#include "settings/arquivos.h"
 
 namespace vantor {
 
@@ -34,8 +35,15 @@ std::string Vantor::Carimbo() { return plat.Carimbo(plat.Agora()); }
 
 void Vantor::GravaLog(const std::string& texto) {
     if (log_.PastaLog.empty()) {
-        log_.PastaLog = plat.Ambiente("TEMP") + "LOG";
-        ::mkdir(log_.PastaLog.c_str(), 0755);  // usually exists already
+        const std::string temp = plat.Ambiente("TEMP");
+        // Installed and with no TEMP, the logs go to the user's data folder rather than where the menu started us.
+        if (temp.empty() && Instalado()) {
+            log_.PastaLog = Junta(PastaXdg(true), "LOG");
+            CriaPastas(log_.PastaLog);
+        } else {
+            log_.PastaLog = temp + "LOG";
+            ::mkdir(log_.PastaLog.c_str(), 0755);  // usually exists already
+        }
         log_.PastaLog += "/LOG_";
     }
     if (log_.ArquivoLog.empty()) return;

@@ -71,4 +71,12 @@ std::string Junta(const std::string& pasta, const std::string& nome) {
     return pasta + "/" + nome;
 }
 
+bool CriaPastas(const std::string& pasta) {
+    std::error_code ec;
+    std::filesystem::create_directories(pasta, ec);
+    return std::filesystem::is_directory(pasta, ec);
+}
+
+bool PastaGravavel(const std::string& pasta) { return ::access(pasta.c_str(), W_OK | X_OK) == 0; }
+
 }  // namespace vantor

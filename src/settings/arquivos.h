@@ -20,4 +20,10 @@ bool GravaArquivo(const std::string& caminho, const std::string& texto);
 // `pasta` joined to `nome` with this platform's separator.
 std::string Junta(const std::string& pasta, const std::string& nome);
 
+// Creates a folder and the folders above it that are missing; false when it is still not there.
+bool CriaPastas(const std::string& pasta);
+
+// True when files can be created in `pasta` (a read-only file system counts for every user, root too).
+bool PastaGravavel(const std::string& pasta);
+
 }  // namespace vantor

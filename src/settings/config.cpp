@@ -30,7 +30,24 @@ std::string ValorChave(const std::string& texto, const std::string& chave, const
     return "";
 }
 
-std::string Vantor::CaminhoConfig() const { return Junta(plat.PastaPrograma(), kArquivoConfig); }
+bool Vantor::Instalado() const {
+    const std::string programa = plat.PastaPrograma();
+    if (programa.empty()) return false;  // no folder known: as portable as before
+    return ExisteArquivo(Junta(programa, "../share/vantor")) || !PastaGravavel(programa);
+}
+
+std::string Vantor::PastaXdg(bool dados) const {
+    std::string base = plat.Ambiente(dados ? "XDG_DATA_HOME" : "XDG_CONFIG_HOME");
+    // A relative value is no base folder at all.
+    if (base.empty() || base[0] != '/') base = Junta(plat.Ambiente("HOME"), dados ? ".local/share" : ".config");
+    return Junta(base, "vantor");
+}
+
+std::string Vantor::CaminhoConfig() const {
+    return Junta(Instalado() ? PastaXdg(false) : plat.PastaPrograma(), kArquivoConfig);
+}
+
+std::string Vantor::CaminhoBotoes() const { return Instalado() ? Junta(PastaXdg(false), kArquivoBotoes) : kArquivoBotoes; }
 
 void LeTextoConfig(Ajustes& a, const std::string& texto) {
     for (int i = 1; i <= 4; ++i) a.Som[static_cast<size_t>(i)] = kSonsPadrao[i];
@@ -71,6 +88,9 @@ void Vantor::ConfirmaConfiguracao(const Ajustes& ajustes) {
     GravaConfig();
 }
 
-bool Vantor::GravaConfig() { return GravaArquivo(CaminhoConfig(), TextoConfig(ajustes_)); }
+bool Vantor::GravaConfig() {
+    if (Instalado()) CriaPastas(PastaXdg(false));
+    return GravaArquivo(CaminhoConfig(), TextoConfig(ajustes_));
+}
 
 }  // namespace vantor

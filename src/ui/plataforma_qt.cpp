@@ -43,7 +43,8 @@ Momento PlataformaQt::Agora() {
 
 std::string PlataformaQt::Carimbo(const Momento& m) { return plataforma::Carimbo(QLocale::system(), m); }
 
-std::string PlataformaQt::Ambiente(const std::string& nome) { return qEnvironmentVariable(nome.c_str()).toStdString(); }
+// The bytes as they are: a folder's name need not be text in any encoding.
+std::string PlataformaQt::Ambiente(const std::string& nome) { return qgetenv(nome.c_str()).toStdString(); }
 
 std::string PlataformaQt::PastaPrograma() { return QCoreApplication::applicationDirPath().toStdString(); }
 
