@@ -36,6 +36,16 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
         << "a key in any case, its value trimmed; missing keys empty their cues";
     for (const auto& [texto, lingua] : {std::pair{"2", 2}, {"1.5", 2}, {"abc", 0}, {"3", 0}, {"-1", 0}, {" 1\tx", 1}})
         EXPECT_EQ(carrega(std::string("Som1=a.wav\r\nLingua=") + texto).Lingua, lingua) << '"' << texto << '"';
+    // Any editor's line ends (LF, or CR alone) give the same cues; OK in the dialog writes them back with CR LF.
+    luta.plat.aoMostrarConfiguracao = [](Form2& f) { f.B_Ok_Click(); };
+    for (const std::string fim : {"\n", "\r"}) {
+        EXPECT_EQ(carrega("Som1=a.wav" + fim + "Som2=b.wav" + fim + "Lingua=2" + fim).Som,
+                  (std::array<std::string, 11>{"", "a.wav", "b.wav"}));
+        EXPECT_EQ(luta.plat.preparos.back(), (std::vector<std::string>{"a.wav", "b.wav", "", ""}));
+        luta.Tecla(tecla::F1);
+        EXPECT_EQ(LeArquivo(v.CaminhoConfig()), "Som1=a.wav\r\nSom2=b.wav\r\nSom3=\r\nSom4=\r\nLingua=2");
+    }
+    luta.plat.aoMostrarConfiguracao = nullptr;
     carrega("Som1=a.wav\r\nLingua=2\r\n");
     std::filesystem::resize_file(v.CaminhoConfig(), std::uintmax_t{8} << 30);  // sparse: no disk used
     v.LeConfig();

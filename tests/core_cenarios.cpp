@@ -224,6 +224,42 @@ TEST(Comandos, KeysTicksAndClicksActOnlyWhenTheyMayAndAnAreaTakesItsStepOnceADou
 
 // What the dialog's window cannot do: leave the language list with no choice, which keeps the language. The start
 // round and time apply to the next fight alone. The rest of the dialog is driven through its window in ui_programa.
+// Boxes that would decide the fight at the reset or stop its clock store the nearest sound value (empty, zero and
+// negative rounds, times, start round and the limit and difference); a start in the golden round begins it at
+// Enter, where one point is not enough. Line breaks and tabs in names and cue files become blanks.
+TEST(Dialogo, NoSettingDecidesAFightBeforeItStartsOrStopsItsClock) {
+    const struct {
+        const char *rounds, *tempo, *inicial, *round, *limite, *diferenca, *config;
+        bool decididaComDois;
+    } casos[] = {{"0", "0", "0", "0", "", "", "1 60 60 1 99 99", false},
+                 {"2", "-5", "", "9", "0", "-3", "2 60 60 3 99 99", true},
+                 {"3", "90", "80", "2", "abc", "4", "3 90 80 2 99 4", false}};
+    for (const auto& c : casos) {
+        Luta luta;
+        luta.plat.aoMostrarConfiguracao = [&](Form2& f) {
+            f.T_Round.Text = c.rounds, f.T_Tempo.Text = c.tempo, f.T_TempoInicial.Text = c.inicial;
+            f.T_RoundInicial.Text = c.round, f.T_Limite.Text = c.limite, f.T_Diferenca.Text = c.diferenca;
+            f.Op_Fetesp_Click(), f.C_Limite.Value = f.C_Diferenca.Value = true;
+            f.T_Nome[1].Text = "Ana\r\nSilva\t", f.T_Sons[1].Text = "a\nb.wav";
+            f.B_Ok_Click();
+        };
+        luta.Tecla(tecla::F1);
+        const Ajustes& a = luta.v.Config();
+        std::ostringstream config;
+        config << a.Rounds << ' ' << a.Tempo << ' ' << a.TempoInicial << ' ' << a.RoundInicial << ' ' << a.Limite << ' '
+               << a.Diferenca;
+        EXPECT_EQ(config.str(), c.config) << c.config;
+        EXPECT_EQ(a.Nome[1] + "|" + a.Som[1], "Ana  Silva |a b.wav");
+        EXPECT_EQ(luta.v.tela().L_Msg.Caption, "[ENTER] Início") << c.config;
+        luta.Teclas({tecla::Enter, tecla::F12});
+        luta.Tick();
+        EXPECT_TRUE(luta.v.Luta().TempoRestante == a.TempoInicial - 1 && !luta.v.Luta().LutaDecidida) << c.config;
+        luta.Tecla(tecla::F12);
+        EXPECT_EQ(luta.v.Luta().LutaDecidida, c.decididaComDois) << c.config;
+        for (const std::string& l : luta.Log()) EXPECT_TRUE(l.starts_with("06/12/2026 ")) << "a forged line: " << l;
+    }
+}
+
 TEST(Dialogo, NoLanguageChosenKeepsItAndTheStartAppliesToTheNextFightAlone) {
     Luta luta;
     luta.plat.aoMostrarConfiguracao = [](Form2& f) {

@@ -61,6 +61,18 @@ void Vantor::Inicio_Luta() {
     const Ajustes& a = ajustes_;
     GravaLog("Regras\tRegra: " + std::to_string(a.Regra) + "\tLimite: " + std::to_string(a.Limite) + "\tDiferença: " +
              std::to_string(a.Diferenca) + "\tL2 Azul: " + a.L2[Azul] + "\tL2 Vermelho: " + a.L2[Vermelho]);
+    // A fight set to start in the golden round begins it as the clock's own way there does.
+    EntraNoGolden();
+}
+
+// The golden round begins from nothing; only once, and never after a result.
+void Vantor::EntraNoGolden() {
+    if (luta_.RoundAtual <= ajustes_.Rounds || luta_.LutaDecidida || luta_.EmGolden) return;
+    luta_.EmGolden = true;
+    luta_.PontosMarcados = {0, 0, 0};
+    luta_.Faltas = {0, 0, 0};
+    luta_.MeiaFalta = {false, false, false};
+    GravaLog(Traduz(txt::EntrouNoGolden) + ".");
 }
 
 void Vantor::Espaco() {
@@ -85,13 +97,7 @@ void Vantor::Pausar(bool p, std::string Msg, uint32_t corfundo, uint32_t corfren
         luta_.Pausado = true;
         luta_.PausaLigada = p;
     } else {
-        if (luta_.RoundAtual > ajustes_.Rounds && !luta_.LutaDecidida && !luta_.EmGolden) {
-            luta_.EmGolden = true;
-            luta_.PontosMarcados = {0, 0, 0};
-            luta_.Faltas = {0, 0, 0};
-            luta_.MeiaFalta = {false, false, false};
-            GravaLog(Traduz(txt::EntrouNoGolden) + ".");
-        }
+        EntraNoGolden();
         Mensagem("", 0, 0);
         janela_.Timer_Luta.SetEnabled(true);
         GravaLog(LogTR() + Traduz(txt::PausaDesligada) + ".");

@@ -68,7 +68,7 @@ public:
     void DefineAjustes(const Ajustes& ajustes);
     // The configuration dialog's OK: the new settings, the fight counter restarted, the log line and the
     // settings file.
-    void ConfirmaConfiguracao(const Ajustes& ajustes);
+    void ConfirmaConfiguracao(Ajustes ajustes);
     // The dialog's request to run the button assignment when it closes.
     void PedeConfiguracaoBotoes() { juizes_.Configurando_b = Juizes::kPedeConfiguracao; }
 
@@ -109,6 +109,7 @@ public:
     // A message of "-" stands for the word "Pausa" in the current language.
     void Pausar(bool p, std::string Msg, uint32_t corfundo, uint32_t corfrente);
     void ResetaTimer();
+    void EntraNoGolden();
     void TocaSom(int n);
 
     // ---- Layout scaling and message line ----

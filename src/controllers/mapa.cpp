@@ -89,8 +89,13 @@ bool Vantor::ConfiguraBotoes() {
         }
         juizes_.MapaBotoes[static_cast<size_t>(juizes_.BotaoCapturado)] = k;
     }
-    GravaBotoes();
-    GravaLog(Traduz(txt::BotoesConfigurados));
+    if (GravaBotoes()) {
+        GravaLog(Traduz(txt::BotoesConfigurados));
+    } else {
+        // The map works for this run only: the operator must know the next start will not have it.
+        GravaLog(Traduz(txt::MapaNaoGravado));
+        plat.Avisa(Traduz(txt::MapaNaoGravado), kTitulo);
+    }
     return true;
 }
 

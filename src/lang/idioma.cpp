@@ -23,7 +23,7 @@ void TabelaIdioma::Carrega() {
         "Nenhum controle detectado|Sin control detectadas|No controls found",
         "Configurando Botões|Configuración de los botones|Config the buttons",
         "Botões configurados|Botones configurados|Buttons configured",
-        "",
+        "Mapa dos botões NÃO gravado: vale só até fechar o programa|Mapa de botones NO guardado: vale solo hasta cerrar el programa|Button map NOT saved: it holds only until the program closes",
         "Falta|Fallo|Fault",
         "Zerar a luta?|Cerrar la pelea?|Reset?",
         "Súmula|Precedentes|Precedent",

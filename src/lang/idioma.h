@@ -21,6 +21,7 @@ enum : int {
     NenhumControle = 10,
     ConfigurandoBotoes = 11,
     BotoesConfigurados = 12,
+    MapaNaoGravado = 13,
     Falta = 14,
     ZerarLuta = 15,
     Sumula = 16,

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -47,7 +48,11 @@ void Vantor::GravaLog(const std::string& texto) {
         log_.PastaLog += "/LOG_";
     }
     if (log_.ArquivoLog.empty()) return;
-    AnexaLinha(log_.ArquivoLog, Carimbo() + "\t" + texto + "\r\n");
+    // One event, one line: a line break in a text must not forge lines of its own.
+    std::string linha = Carimbo() + "\t" + texto;
+    std::replace(linha.begin(), linha.end(), '\r', ' ');
+    std::replace(linha.begin(), linha.end(), '\n', ' ');
+    AnexaLinha(log_.ArquivoLog, linha + "\r\n");
 }
 
 std::string Vantor::LogR() const { return Traduz(txt::Round) + " " + std::to_string(luta_.RoundAtual) + ", "; }

@@ -19,6 +19,9 @@ void Vantor::ZeraLuta() {
     if (ajustes_.ContaLutas < INT16_MAX) ++ajustes_.ContaLutas;
     luta_.TempoRestante = ajustes_.TempoInicial;
     luta_.RoundAtual = ajustes_.RoundInicial;
+    // Set to start in the golden round, it lasts what the clock's way there gives it: a minute at most in 2017.
+    if (luta_.RoundAtual > ajustes_.Rounds && ajustes_.Regra == regra::Wtf2017 && luta_.TempoRestante > 60)
+        luta_.TempoRestante = 60;
     luta_.ContaIntervalo = -1;
     luta_.PausaLigada = false;
     luta_.Pausado = false;

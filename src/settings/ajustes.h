@@ -40,8 +40,17 @@ struct Ajustes {
     bool operator==(const Ajustes&) const = default;
 };
 
-// The settings file's text, read into the four cue files and the language of `a` (defaults where it has none),
-// and written from them.
+// Line breaks and tabs as blanks: a name or a file name is one line of the log and of the settings file.
+std::string UmaLinha(std::string texto);
+
+// Values that would decide a fight before it starts or keep its clock from running take the nearest sound one:
+// rounds and round time below 1 become 1 round and 60 s, a start time below 1 the round time, the start round
+// 1 to `Rounds` + 1 (the golden round), a limit or difference below 1 "not in use". Names, second lines and cue
+// files keep to one line.
+void Saneia(Ajustes& a);
+
+// The settings file's text (CR LF, LF or lone CR line ends), read into the four cue files and the language of `a`
+// (defaults where it has none), and written from them (CR LF).
 void LeTextoConfig(Ajustes& a, const std::string& texto);
 std::string TextoConfig(const Ajustes& a);
 

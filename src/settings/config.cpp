@@ -1,4 +1,5 @@
 // The settings file: four sound files and the language, beside the program.
+#include <algorithm>
 #include <cctype>
 
 #include "app/vantor.h"
@@ -49,7 +50,34 @@ std::string Vantor::CaminhoConfig() const {
 
 std::string Vantor::CaminhoBotoes() const { return Instalado() ? Junta(PastaXdg(false), kArquivoBotoes) : kArquivoBotoes; }
 
-void LeTextoConfig(Ajustes& a, const std::string& texto) {
+std::string UmaLinha(std::string texto) {
+    for (char& c : texto)
+        if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+    return texto;
+}
+
+void Saneia(Ajustes& a) {
+    if (a.Rounds < 1) a.Rounds = 1;
+    if (a.Tempo < 1) a.Tempo = 60;
+    if (a.TempoInicial < 1) a.TempoInicial = a.Tempo;
+    a.RoundInicial = std::clamp<int16_t>(a.RoundInicial, 1, static_cast<int16_t>(std::min(a.Rounds + 1, INT16_MAX)));
+    if (a.Limite < 1) a.Limite = kSemLimite;
+    if (a.Diferenca < 1) a.Diferenca = kSemLimite;
+    for (std::string* s : {&a.Nome[1], &a.Nome[2], &a.L2[1], &a.L2[2], &a.Som[1], &a.Som[2], &a.Som[3], &a.Som[4]})
+        *s = UmaLinha(std::move(*s));
+}
+
+void LeTextoConfig(Ajustes& a, const std::string& bruto) {
+    // Any editor's line ends read as the ones this program writes; a tab is a blank like any other.
+    std::string texto;
+    for (size_t i = 0; i < bruto.size(); ++i) {
+        if (bruto[i] == '\r' || bruto[i] == '\n') {
+            texto += kFimLinha;
+            if (bruto[i] == '\r' && i + 1 < bruto.size() && bruto[i + 1] == '\n') ++i;
+        } else {
+            texto += bruto[i] == '\t' ? ' ' : bruto[i];
+        }
+    }
     for (int i = 1; i <= 4; ++i) a.Som[static_cast<size_t>(i)] = kSonsPadrao[i];
     if (!texto.empty())
         for (int i = 1; i <= 4; ++i)
@@ -76,7 +104,8 @@ void Vantor::DefineAjustes(const Ajustes& ajustes) {
     if (sons) plat.PreparaSons({ajustes_.Som.begin() + 1, ajustes_.Som.begin() + 5});
 }
 
-void Vantor::ConfirmaConfiguracao(const Ajustes& ajustes) {
+void Vantor::ConfirmaConfiguracao(Ajustes ajustes) {
+    Saneia(ajustes);
     DefineAjustes(ajustes);
     ajustes_.ContaLutas = 0;
     const Ajustes& a = ajustes_;
