@@ -22,14 +22,19 @@ foreach(lado 48 128 256)
   list(APPEND VANTOR_ICONES ${png})
 endforeach()
 
-# Debian wants the changelog compressed, with no name or time stamp in the gzip header (reproducible).
-set(VANTOR_CHANGELOG ${CMAKE_BINARY_DIR}/changelog.gz)
-add_custom_command(OUTPUT ${VANTOR_CHANGELOG}
-  COMMAND ${GZIP} -9n -c ${CMAKE_CURRENT_LIST_DIR}/changelog > ${VANTOR_CHANGELOG}
-  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog
-  COMMENT "Compressing the changelog")
-add_custom_target(instalaveis ALL DEPENDS ${VANTOR_ICONES} ${VANTOR_CHANGELOG})
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${VANTOR_CHANGELOG} DESTINATION share/doc/vantor)
+# Debian wants the changelog and the manual page compressed, with no name or time stamp in the gzip header.
+set(VANTOR_COMPRIMIDOS)
+foreach(arquivo changelog vantor.1)
+  set(gz ${CMAKE_BINARY_DIR}/${arquivo}.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND ${GZIP} -9n -c ${CMAKE_CURRENT_LIST_DIR}/${arquivo} > ${gz}
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${arquivo}
+    COMMENT "Compressing ${arquivo}")
+  list(APPEND VANTOR_COMPRIMIDOS ${gz})
+endforeach()
+add_custom_target(instalaveis ALL DEPENDS ${VANTOR_ICONES} ${VANTOR_COMPRIMIDOS})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${CMAKE_BINARY_DIR}/changelog.gz DESTINATION share/doc/vantor)
+install(FILES ${CMAKE_BINARY_DIR}/vantor.1.gz DESTINATION share/man/man1)
 
 # The changelog's newest entry names the version the package carries.
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog VANTOR_CHANGELOG_TOPO LIMIT_COUNT 1)
@@ -47,14 +52,15 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vantor developers <vantor@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "scoreboard for taekwondo bouts
- Vantor fills a screen with a taekwondo bout: both corners' names, scores and
- penalties, the round clock, rests and time-outs, and the lamps of the three
- corner judges, who score with USB game controllers. A second screen shows the
- audience's board. Three rule systems decide the fight; the interface speaks
- Portuguese, Spanish and English.
- .
- Every event goes, time-stamped, into a log file per fight, which prints as an
- A4 scoresheet with the score's chart.")
+Vantor fills a screen with a taekwondo bout: both corners' names, scores and
+penalties, the round clock, rests and time-outs, and the lamps of the three
+corner judges, who score with USB game controllers. A second screen shows the
+audience's board. Three rule systems decide the fight; the interface speaks
+Portuguese, Spanish and English.
+
+Every event goes, time-stamped, into a log file per fight, which prints as an
+A4 scoresheet with the score's chart.
+")
 # shlibdeps finds the libraries; the programs and fonts the program reaches by name it cannot see.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-liberation")
