@@ -138,7 +138,7 @@ TEST_F(Som, WavFilesPlayAndNothingElseDoesAndANewCueCutsTheOld) {
         {"vazio.wav", "", 0},
         {"pasta.wav", "", 0},
         {"nao_existe.wav", "", 0},
-        {"atual.wav", Wav(kFraco), kForte},  // the working folder's louder one plays
+        {"atual.wav", Wav(kFraco), kForte},     // the working folder's louder one plays
         {"programa.wav", Wav(kFraco), kFraco},  // the installed louder one does not
         {"instalado.wav", "", kFraco},
     };
