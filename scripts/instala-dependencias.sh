@@ -10,6 +10,9 @@ pacotes=(
   qt6-base-private-dev  # tests: the offscreen platform's screens, changed while the program runs
   libgtest-dev libsdl2-dev
   clang libclang-rt-14-dev  # scripts/fuzz.sh: clang with libFuzzer and the sanitizer runtimes
+  librsvg2-bin  # rsvg-convert: the PNG icons, drawn from the SVG at build time
+  # scripts/pacote.sh: CPack's .deb (dpkg-shlibdeps finds the libraries, file tells it the binaries) and its checks
+  dpkg-dev file desktop-file-utils lintian
   # run: the scoreboard's font; SDL2 plays the cues through libpulse (a dependency of libsdl2-2.0-0)
   fonts-liberation
   xdg-utils  # xdg-open: the scoresheet in the desktop's text editor

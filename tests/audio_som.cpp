@@ -118,8 +118,8 @@ protected:
     }
 };
 
-// Bare names are found in the working folder first, then in the program folder. Prepared cues play from memory,
-// and a new cue cuts the one playing.
+// Bare names are found in the working folder first, then in the program folder, then in ../share/vantor beside it
+// (installed). Prepared cues play from memory, and a new cue cuts the one playing.
 TEST_F(Som, WavFilesPlayAndNothingElseDoesAndANewCueCutsTheOld) {
     const std::string tom = Wav(kForte);
     const long limite = (vantor::SomSDL::kMaiorArquivo - 44) / 2;  // frames, two bytes each after the header
@@ -138,18 +138,23 @@ TEST_F(Som, WavFilesPlayAndNothingElseDoesAndANewCueCutsTheOld) {
         {"vazio.wav", "", 0},
         {"pasta.wav", "", 0},
         {"nao_existe.wav", "", 0},
-        {"atual.wav", Wav(kFraco), kForte},  // the working folder's louder one plays
-        {"so_no_programa.wav", Wav(kFraco), kFraco},
+        {"atual.wav", Wav(kFraco), kForte},     // the working folder's louder one plays
+        {"programa.wav", Wav(kFraco), kFraco},  // the installed louder one does not
+        {"instalado.wav", "", kFraco},
     };
-    for (const auto& c : casos) vantor::GravaArquivo((pasta / c.nome).string(), c.bytes);
-    fs::remove(pasta / "pasta.wav"), fs::create_directory(pasta / "pasta.wav"), fs::remove(pasta / "nao_existe.wav");
-    fs::create_directories(pasta / "atual");
+    const fs::path programa = pasta / "bin", instalado = pasta / "share/vantor";
+    fs::create_directories(programa), fs::create_directories(instalado), fs::create_directories(pasta / "atual");
+    for (const auto& c : casos) vantor::GravaArquivo((programa / c.nome).string(), c.bytes);
+    for (const char* nome : {"pasta.wav", "nao_existe.wav", "instalado.wav"}) fs::remove(programa / nome);
+    fs::create_directory(programa / "pasta.wav");
     vantor::GravaArquivo((pasta / "atual/atual.wav").string(), tom);
-    vantor::GravaArquivo((pasta / "longa.wav").string(), Wav(kFraco, 5L * kTaxa));
+    vantor::GravaArquivo((instalado / "programa.wav").string(), tom);
+    vantor::GravaArquivo((instalado / "instalado.wav").string(), Wav(kFraco));
+    vantor::GravaArquivo((programa / "longa.wav").string(), Wav(kFraco, 5L * kTaxa));
     const fs::path antes = fs::current_path();
     fs::current_path(pasta / "atual");
     Escuta();
-    vantor::SomSDL som(pasta.string());
+    vantor::SomSDL som(programa.string());
     som.Prepara({"longa.wav"});
     for (const auto& c : casos) {
         som.Toca("");  // cuts the last one
@@ -158,7 +163,7 @@ TEST_F(Som, WavFilesPlayAndNothingElseDoesAndANewCueCutsTheOld) {
         EXPECT_TRUE(c.pico ? pico > c.pico / 2 && pico < c.pico * 2 : pico < 50) << c.nome << ": " << pico;
     }
     fs::current_path(antes);
-    fs::remove(pasta / "longa.wav");
+    fs::remove(programa / "longa.wav");
     const size_t marca = Marca();
     EXPECT_GT(Toca(som, "longa.wav"), kFraco / 2) << "a prepared cue whose file is gone since";
     // Alone the quiet tone lasts five seconds; cut by the loud half second, it is over long before.

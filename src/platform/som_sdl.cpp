@@ -160,13 +160,16 @@ private:
         return driver && (std::strcmp(driver, "pulseaudio") == 0 || std::strcmp(driver, "pipewire") == 0);
     }
 
-    // The working folder first, then the program's own.
+    // The working folder first, then the program's own, then the installed layout's share/vantor beside it.
     Deixa Le(const std::string& arquivo) const {
         namespace fs = std::filesystem;
         if (arquivo.empty()) return nullptr;
         std::error_code ec;
-        fs::path caminho(arquivo);
-        if (caminho.is_relative() && !fs::exists(caminho, ec)) caminho = fs::path(pasta_) / caminho;
+        const fs::path nome(arquivo);
+        fs::path caminho = nome;
+        if (nome.is_relative())
+            for (const fs::path& pasta : {fs::path(pasta_), fs::path(pasta_) / ".." / "share" / "vantor"})
+                if (!fs::exists(caminho, ec)) caminho = pasta / nome;
         if (!fs::is_regular_file(caminho, ec)) return nullptr;
         const auto tamanho = fs::file_size(caminho, ec);
         if (ec || tamanho == 0 || tamanho > SomSDL::kMaiorArquivo) return nullptr;

@@ -20,7 +20,8 @@ public:
     // Every cue is converted once to this format, the one the device is opened with.
     static constexpr int kTaxa = 44100, kCanais = 2;
 
-    // pastaPrograma: where a bare name is looked for when the working folder does not have it.
+    // pastaPrograma: where a bare name is looked for when the working folder does not have it; then its
+    // ../share/vantor, where an installed program's cues are.
     explicit SomSDL(std::string pastaPrograma);
     // Stops the worker; see the definition for a worker stuck inside a stalled server.
     ~SomSDL();

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The installed program: `cmake --install` into a fresh prefix puts every file in place, and the program run from
+# there keeps its logs under XDG_DATA_HOME, writing nothing into the prefix or the working folder.
+# Usage: instala.sh <cmake> <build folder>
+set -uo pipefail
+tmp="$(mktemp -d /tmp/vantor-instala.XXXXXX)"
+trap 'kill "${pid:-}" 2>/dev/null; rm -rf "$tmp"' EXIT
+falha() { echo "FAIL: $*" >&2; exit 1; }
+p="$tmp/prefixo"
+"$1" --install "$2" --prefix "$p" >/dev/null || falha "cmake --install"
+for f in bin/vantor share/vantor/{gongo,sino,sparkle}.wav share/applications/vantor.desktop \
+  share/icons/hicolor/{scalable/apps/vantor.svg,48x48/apps/vantor.png,128x128/apps/vantor.png,256x256/apps/vantor.png} \
+  share/doc/vantor/{copyright,changelog.gz} share/man/man1/vantor.1.gz; do
+  [ -s "$p/$f" ] || falha "not installed: $f"
+done
+antes="$(find "$p" -printf '%p %s %T@\n' | sort)"
+mkdir -p "$tmp/cwd" "$tmp/home"
+cd "$tmp/cwd" || exit 1
+env -u TEMP HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/dados" QT_QPA_PLATFORM=offscreen \
+  "$p/bin/vantor" >"$tmp/saida.txt" 2>&1 &
+pid=$!
+# The first log is written at start-up, wherever it goes; the bound only tells a program that never writes one
+# from a slow start.
+logs() { find "$tmp" -name 'LOG_*.txt' -printf '%P '; }
+for _ in $(seq 600); do
+  [ -n "$(logs)" ] && break
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill "$pid" 2>/dev/null
+wait "$pid"
+compgen -G "$tmp/dados/vantor/LOG/LOG_*.txt" >/dev/null ||
+  falha "no log in \$XDG_DATA_HOME/vantor/LOG; logs: $(logs); the program said: $(cat "$tmp/saida.txt")"
+[ -z "$(ls -A "$tmp/cwd")" ] || falha "written into the working folder: $(ls -A "$tmp/cwd")"
+[ "$(find "$p" -printf '%p %s %T@\n' | sort)" = "$antes" ] || falha "written into the prefix"
+echo "installed program: files in place, log in \$XDG_DATA_HOME/vantor/LOG"
