@@ -82,8 +82,9 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
         EXPECT_TRUE(ExisteArquivo(v.Log().ArquivoLog));
         EXPECT_EQ(v.Log().ArquivoLog, (temp.empty() ? r + "/home/.local/share/vantor/LOG" : r + "/tmp/LOG") +
                                           "/LOG_2026-12-06_14-03-27.txt");
-        Cena(v, [](Ajustes& a) { a.Lingua = 2; });
-        ASSERT_TRUE(v.GravaConfig() && v.GravaBotoes());
+        plat.aoMostrarConfiguracao = [](Form2& f) { f.L_Lingua.ListIndex = 2, f.B_Ok_Click(); };
+        v.Form_KeyDown(tecla::F1, 0);  // English, through the dialog
+        ASSERT_TRUE(v.GravaBotoes());
         EXPECT_EQ(LeArquivo(config + "vantor.ini").size(), 73u);
         std::string mapa(514, '\0');
         mapa[2] = 5;  // input 1 is button 5

@@ -4,7 +4,7 @@
 # Usage: instala.sh <cmake> <build folder>
 set -uo pipefail
 tmp="$(mktemp -d /tmp/vantor-instala.XXXXXX)"
-trap 'kill "${pid:-}" 2>/dev/null; rm -rf "$tmp"' EXIT
+trap 'kill "${pid:-}" 2>/dev/null; chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
 falha() { echo "FAIL: $*" >&2; exit 1; }
 p="$tmp/prefixo"
 "$1" --install "$2" --prefix "$p" >/dev/null || falha "cmake --install"
@@ -13,6 +13,7 @@ for f in bin/vantor share/vantor/{gongo,sino,sparkle}.wav share/applications/van
   share/doc/vantor/{copyright,changelog.gz} share/man/man1/vantor.1.gz; do
   [ -s "$p/$f" ] || falha "not installed: $f"
 done
+chmod -R a-w "$p"  # as an installed program's folders are, for anyone but root
 antes="$(find "$p" -printf '%p %s %T@\n' | sort)"
 mkdir -p "$tmp/cwd" "$tmp/home"
 cd "$tmp/cwd" || exit 1

@@ -170,6 +170,8 @@ public:
     bool Instalado() const;
     // $XDG_CONFIG_HOME/vantor or $XDG_DATA_HOME/vantor (`dados`), with their defaults under $HOME.
     std::string PastaXdg(bool dados) const;
+    // Where the cues that come with the program are: beside it, or in ../share/vantor once installed.
+    std::string PastaSons() const;
 
 private:
     void Penalidade(int cor, bool mais);

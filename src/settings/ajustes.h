@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vantor {
@@ -48,6 +49,15 @@ std::string UmaLinha(std::string texto);
 // 1 to `Rounds` + 1 (the golden round), a limit or difference below 1 "not in use". Names, second lines and cue
 // files keep to one line.
 void Saneia(Ajustes& a);
+
+// Installed: the folder `programa` has its data in ../share/vantor beside it, or cannot be written.
+bool ProgramaInstalado(const std::string& programa);
+// $XDG_CONFIG_HOME/vantor, or $XDG_DATA_HOME/vantor when `dados`, from the environment `ambiente`, with the
+// defaults under $HOME.
+std::string PastaXdg(bool dados, const std::function<std::string(const std::string&)>& ambiente);
+// Where vantor.ini is for the program in `programa`: beside it, or in the user's config folder once installed.
+std::string CaminhoConfigDe(const std::string& programa,
+                            const std::function<std::string(const std::string&)>& ambiente);
 
 // The settings file's text (CR LF, LF or lone CR line ends), read into the four cue files and the language of `a`
 // (defaults where it has none), and written from them (CR LF).

@@ -1,6 +1,7 @@
 // The settings file: four sound files and the language, beside the program.
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "app/vantor.h"
 #include "lang/campo.h"
@@ -31,21 +32,37 @@ std::string ValorChave(const std::string& texto, const std::string& chave, const
     return "";
 }
 
-bool Vantor::Instalado() const {
-    const std::string programa = plat.PastaPrograma();
+bool ProgramaInstalado(const std::string& programa) {
     if (programa.empty()) return false;  // no folder known: as portable as before
     return ExisteArquivo(Junta(programa, "../share/vantor")) || !PastaGravavel(programa);
 }
 
-std::string Vantor::PastaXdg(bool dados) const {
-    std::string base = plat.Ambiente(dados ? "XDG_DATA_HOME" : "XDG_CONFIG_HOME");
+std::string PastaXdg(bool dados, const std::function<std::string(const std::string&)>& ambiente) {
+    std::string base = ambiente(dados ? "XDG_DATA_HOME" : "XDG_CONFIG_HOME");
     // A relative value is no base folder at all.
-    if (base.empty() || base[0] != '/') base = Junta(plat.Ambiente("HOME"), dados ? ".local/share" : ".config");
+    if (base.empty() || base[0] != '/') base = Junta(ambiente("HOME"), dados ? ".local/share" : ".config");
     return Junta(base, "vantor");
 }
 
+std::string CaminhoConfigDe(const std::string& programa, const std::function<std::string(const std::string&)>& ambiente) {
+    return Junta(ProgramaInstalado(programa) ? PastaXdg(false, ambiente) : programa, kArquivoConfig);
+}
+
+bool Vantor::Instalado() const { return ProgramaInstalado(plat.PastaPrograma()); }
+
+std::string Vantor::PastaXdg(bool dados) const {
+    return vantor::PastaXdg(dados, [this](const std::string& nome) { return plat.Ambiente(nome); });
+}
+
 std::string Vantor::CaminhoConfig() const {
-    return Junta(Instalado() ? PastaXdg(false) : plat.PastaPrograma(), kArquivoConfig);
+    return CaminhoConfigDe(plat.PastaPrograma(), [this](const std::string& nome) { return plat.Ambiente(nome); });
+}
+
+std::string Vantor::PastaSons() const {
+    const std::string programa = plat.PastaPrograma();
+    const std::string dados = Junta(programa, "../share/vantor");
+    return ProgramaInstalado(programa) && ExisteArquivo(dados) ? std::filesystem::path(dados).lexically_normal().string()
+                                                              : programa;
 }
 
 std::string Vantor::CaminhoBotoes() const { return Instalado() ? Junta(PastaXdg(false), kArquivoBotoes) : kArquivoBotoes; }

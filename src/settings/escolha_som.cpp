@@ -75,7 +75,7 @@ FormSom::FormSom(Vantor& v, Form2& dialogo) : Drive1(Volumes()), v_(v), dialogo_
 }
 
 void FormSom::Prepara(const std::string& caminho) {
-    std::string pasta = ExtraiPasta(caminho, v_.plat.PastaPrograma());
+    std::string pasta = ExtraiPasta(caminho, v_.PastaSons());
     if (pasta.size() > 1 && pasta.back() == '/') pasta.pop_back();
     // The drive list shows the volume the folder lies on: the longest mount point that holds it.
     size_t melhor = 0;

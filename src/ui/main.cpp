@@ -20,9 +20,9 @@ int Sumula(int argc, char** argv) {
     }
     // Messages about a log that tells no language of its own come in the program's.
     vantor::Ajustes ajustes;
-    vantor::LeTextoConfig(
-        ajustes,
-        vantor::LeArquivo((QCoreApplication::applicationDirPath() + QStringLiteral("/vantor.ini")).toStdString()));
+    const auto ambiente = [](const std::string& nome) { return qgetenv(nome.c_str()).toStdString(); };
+    vantor::LeTextoConfig(ajustes, vantor::LeArquivo(vantor::CaminhoConfigDe(
+                                       QCoreApplication::applicationDirPath().toStdString(), ambiente)));
     QString erro;
     if (!vantor::ui::SumulaEmPdf(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), ajustes.Lingua,
                                  erro)) {
