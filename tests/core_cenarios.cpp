@@ -95,6 +95,7 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     luta.Tecla(tecla::S);
     luta.Tick(2);
     EXPECT_EQ(luta.Log().size(), linhas + 1) << "only the scoresheet's pause";
+    EXPECT_EQ(luta.v.tela().L_Msg.Caption, "AZUL") << "the result stays on the message line";
     EXPECT_EQ(luta.Log().back(), Luta::L("14:03:42", "Round 3, Faltando 3s, Pausa ligada. - Pausa"));
     luta.Tecla(tecla::Espaco);  // resumed: the same decision is taken anew, once
     luta.Tick(2);

@@ -122,7 +122,7 @@ TEST(Sumula, ALogThatCannotBeReadGivesAMessageAndNoPdf) {
         {"# Vantor\r\nA scoreboard.\r\n", "No es un registro de Vantor (línea 1)"},
         {bom.substr(0, bom.size() - 4), "El registro termina a mitad de una línea (línea 13)"},
         {bom + linha + "Round 1, Missing 3s, +1 Point Blue (Gómez)\r\n", "El registro mezcla idiomas (línea 14)"},
-        {bom.substr(0, 200) + std::string("\xff\xfe", 2) + bom.substr(200), "No es un registro de Vantor:"},
+        {bom.substr(0, 200) + std::string("\xc0\xaf", 2) + bom.substr(200), "No es un registro de Vantor:"},
         {linha + "Luta zerada\r\n" + linha + "Ronda 1, Desaparecido 3s, Pausa encendido. - Pausa\r\n",
          "El combate no ha empezado"},
     };
