@@ -38,9 +38,8 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
         EXPECT_EQ(carrega(std::string("Som1=a.wav\r\nLingua=") + texto).Lingua, lingua) << '"' << texto << '"';
     // Any editor's line ends (LF, or CR alone) give the same cues; OK in the dialog writes them back with CR LF.
     luta.plat.aoMostrarConfiguracao = [](Form2& f) { f.B_Ok_Click(); };
-    for (const std::string fim : {"\n", "\r"}) {
-        EXPECT_EQ(carrega("Som1=a.wav" + fim + "Som2=b.wav" + fim + "Lingua=2" + fim).Som,
-                  (std::array<std::string, 11>{"", "a.wav", "b.wav"}));
+    for (const char* texto : {"Som1=a.wav\nSom2=b.wav\nLingua=2\n", "Som1=a.wav\rSom2=b.wav\rLingua=2\r"}) {
+        EXPECT_EQ(carrega(texto).Som, (std::array<std::string, 11>{"", "a.wav", "b.wav"}));
         EXPECT_EQ(luta.plat.preparos.back(), (std::vector<std::string>{"a.wav", "b.wav", "", ""}));
         luta.Tecla(tecla::F1);
         EXPECT_EQ(LeArquivo(v.CaminhoConfig()), "Som1=a.wav\r\nSom2=b.wav\r\nSom3=\r\nSom4=\r\nLingua=2");
@@ -71,7 +70,8 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
 TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
     const NaPasta trabalho;
     const PastaTemporaria raiz;
-    const std::string r = raiz.caminho(), config = r + "/home/.config/vantor/";
+    const std::string& r = raiz.caminho();
+    const std::string config = r + "/home/.config/vantor/";
     ASSERT_TRUE(CriaPastas(r + "/usr/bin") && CriaPastas(r + "/usr/share/vantor") && CriaPastas(r + "/tmp"));
     for (const std::string& temp : {std::string(), r + "/tmp/"}) {
         FakePlataforma plat;

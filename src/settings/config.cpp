@@ -44,7 +44,8 @@ std::string PastaXdg(bool dados, const std::function<std::string(const std::stri
     return Junta(base, "vantor");
 }
 
-std::string CaminhoConfigDe(const std::string& programa, const std::function<std::string(const std::string&)>& ambiente) {
+std::string CaminhoConfigDe(const std::string& programa,
+                            const std::function<std::string(const std::string&)>& ambiente) {
     return Junta(ProgramaInstalado(programa) ? PastaXdg(false, ambiente) : programa, kArquivoConfig);
 }
 
@@ -61,11 +62,14 @@ std::string Vantor::CaminhoConfig() const {
 std::string Vantor::PastaSons() const {
     const std::string programa = plat.PastaPrograma();
     const std::string dados = Junta(programa, "../share/vantor");
-    return ProgramaInstalado(programa) && ExisteArquivo(dados) ? std::filesystem::path(dados).lexically_normal().string()
-                                                              : programa;
+    return ProgramaInstalado(programa) && ExisteArquivo(dados)
+               ? std::filesystem::path(dados).lexically_normal().string()
+               : programa;
 }
 
-std::string Vantor::CaminhoBotoes() const { return Instalado() ? Junta(PastaXdg(false), kArquivoBotoes) : kArquivoBotoes; }
+std::string Vantor::CaminhoBotoes() const {
+    return Instalado() ? Junta(PastaXdg(false), kArquivoBotoes) : kArquivoBotoes;
+}
 
 std::string UmaLinha(std::string texto) {
     for (char& c : texto)
