@@ -106,9 +106,12 @@ TEST(Sumula, AnOldLogStillPrints) {
     const std::string pdf = pasta.caminho() + "/antiga.pdf";
     ASSERT_EQ(Sumula(std::string(VANTOR_CASOS_DIR) + "/sumula_antiga.log", pdf).status, 0);
     const std::string texto = TextoDoPdf(pdf);
-    for (const char* esperado : {"Acta del combate", "Gómez", "Pérez", "Ganó: Azul (Gómez)", "Marcador 3 : 2",
+    // The result a minute after the start, at 1:04 of the fight's time; a tie says no more than that.
+    for (const char* esperado : {"Acta del combate", "Gómez", "Pérez", "Ganó: Azul (Gómez)", "Marcador 3 : 2", "1:04",
                                  "no registrado", "Punto: Azul 2 Gómez"})
         EXPECT_NE(texto.find(esperado), std::string::npos) << esperado << " in\n" << texto;
+    ASSERT_EQ(Sumula(std::string(VANTOR_CASOS_DIR) + "/golden_ingles.log", pdf).status, 0);
+    EXPECT_NE(TextoDoPdf(pdf).find("Empate · Score 0 : 0"), std::string::npos);
 }
 
 // The reason comes in the log's language where it shows one, else in the program's (Spanish here).
@@ -136,6 +139,11 @@ TEST(Sumula, ALogThatCannotBeReadGivesAMessageAndNoPdf) {
     }
     const Saida s = Sumula(log, pdf);  // the command line says so too, and fails
     EXPECT_TRUE(s.status == 1 && s.texto.find("LOG_2026-12-07_14-55-05.txt") != std::string::npos) << s.texto;
+    EXPECT_FALSE(ExisteArquivo(pdf));
+    // A full disk (a 2 kB file-size limit) while the PDF is written: a failure, and no PDF, half or whole.
+    const Saida cheio = Roda("sh", {"-c", "trap '' XFSZ; ulimit -f 4; exec \"$0\" --sumula \"$1\" \"$2\"",
+                                    VANTOR_PROGRAMA, VANTOR_CASOS_DIR "/sumula_antiga.log", QString::fromStdString(pdf)});
+    EXPECT_TRUE(cheio.status == 1 && cheio.texto.find("PDF") != std::string::npos) << cheio.texto;
     EXPECT_FALSE(ExisteArquivo(pdf));
 }
 
