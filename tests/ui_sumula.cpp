@@ -141,8 +141,9 @@ TEST(Sumula, ALogThatCannotBeReadGivesAMessageAndNoPdf) {
     EXPECT_TRUE(s.status == 1 && s.texto.find("LOG_2026-12-07_14-55-05.txt") != std::string::npos) << s.texto;
     EXPECT_FALSE(ExisteArquivo(pdf));
     // A full disk (a 2 kB file-size limit) while the PDF is written: a failure, and no PDF, half or whole.
-    const Saida cheio = Roda("sh", {"-c", "trap '' XFSZ; ulimit -f 4; exec \"$0\" --sumula \"$1\" \"$2\"",
-                                    VANTOR_PROGRAMA, VANTOR_CASOS_DIR "/sumula_antiga.log", QString::fromStdString(pdf)});
+    const QString antiga = QStringLiteral(VANTOR_CASOS_DIR) + QStringLiteral("/sumula_antiga.log");
+    const Saida cheio = Roda("sh", {"-c", R"(trap '' XFSZ; ulimit -f 4; exec "$0" --sumula "$1" "$2")", VANTOR_PROGRAMA,
+                                    antiga, QString::fromStdString(pdf)});
     EXPECT_TRUE(cheio.status == 1 && cheio.texto.find("PDF") != std::string::npos) << cheio.texto;
     EXPECT_FALSE(ExisteArquivo(pdf));
 }

@@ -242,21 +242,7 @@ struct Placar {
     std::array<bool, 3> meia{};
 
     void Falta(int c, bool mais, bool meioPasso) {
-        int16_t& f = faltas[static_cast<size_t>(c)];
-        bool& m = meia[static_cast<size_t>(c)];
-        if (!meioPasso) {
-            f = mais ? std::min<int16_t>(SomaSatura(f, 1), 10) : std::max<int16_t>(SomaSatura(f, -1), 0);
-        } else if (mais) {
-            if (m) f = SomaSatura(f, 1);
-            m = !m;
-            if (f >= 10) f = 10, m = false;
-        } else {
-            if (!m) f = SomaSatura(f, -1);
-            if (f >= 0)
-                m = !m;
-            else
-                f = 0;
-        }
+        PassoDeFalta(faltas[static_cast<size_t>(c)], meia[static_cast<size_t>(c)], mais, meioPasso, 10);
     }
     std::array<long, 3> Mostrado() const {
         return {0, long{pontos[Azul]} + faltas[Vermelho], long{pontos[Vermelho]} + faltas[Azul]};

@@ -13,33 +13,10 @@ void Vantor::Ponto(int cor, int passo) {
 
 void Vantor::Penalidade(int cor, bool mais) {
     const auto c = static_cast<size_t>(cor);
-    auto& faltas = luta_.Faltas[c];
-    bool& meia = luta_.MeiaFalta[c];
     // Every press is a half penalty under the old rules, and in the golden round when so configured.
     const bool meioPasso =
         ajustes_.Regra == regra::WtfAntiga || (luta_.RoundAtual > ajustes_.Rounds && ajustes_.MeiaFaltaGolden);
-    if (!meioPasso) {
-        if (mais) {
-            faltas = SomaSatura(faltas, 1);
-            if (faltas >= ajustes_.LimiteFaltas) faltas = ajustes_.LimiteFaltas;
-        } else {
-            faltas = SomaSatura(faltas, -1);
-            if (faltas < 0) faltas = 0;
-        }
-    } else if (mais) {
-        if (meia) faltas = SomaSatura(faltas, 1);
-        meia = !meia;
-        if (faltas >= ajustes_.LimiteFaltas) {
-            faltas = ajustes_.LimiteFaltas;
-            meia = false;
-        }
-    } else {
-        if (!meia) faltas = SomaSatura(faltas, -1);
-        if (faltas >= 0)
-            meia = !meia;
-        else
-            faltas = 0;
-    }
+    PassoDeFalta(luta_.Faltas[c], luta_.MeiaFalta[c], mais, meioPasso, ajustes_.LimiteFaltas);
     const char* passo = meioPasso ? (mais ? "+1/2 " : "-1/2 ") : (mais ? "+1 " : "-1 ");
     GravaLog(LogTR() + passo + Traduz(txt::Falta) + " " + Traduz(cor) + " (" + ajustes_.Nome[c] + ")");
 }
