@@ -304,6 +304,7 @@ public:
             case Linha::Golden:
                 placar_ = {};
                 emGolden_ = true;
+                if (iniciada) Abre(t, TrechoLog::Golden);  // a fight set to start there enters it at its start
                 break;
             case Linha::FimRound:
                 // Older logs named the round that followed; the one that ended is the one that was running.
