@@ -274,9 +274,9 @@ public:
         round_ = inicio.round;
     }
 
-    void Poe(const Linha& ln, sv texto, double t, int numero) {
+    void Poe(const Linha& ln, sv texto, double t) {
         EventoLog e;
-        e.t = t, e.linha = numero, e.round = ln.round ? ln.round : round_, e.restante = ln.restante;
+        e.t = t, e.round = ln.round ? ln.round : round_, e.restante = ln.restante;
         e.texto = SemTabs(ln.resto.data() ? ln.resto : texto);
         const bool iniciada = t >= 0 && !l_.trechos.empty();
         const bool muda =
@@ -317,13 +317,11 @@ public:
                 if (iniciada) Abre(t, TrechoLog::Pausa);
                 break;
             case Linha::PausaDesligada:
+            case Linha::FimMinuto:
                 if (iniciada) Abre(t, emGolden_ ? TrechoLog::Golden : TrechoLog::Round);
                 break;
             case Linha::Minuto:
                 if (iniciada) Abre(t, TrechoLog::Minuto);
-                break;
-            case Linha::FimMinuto:
-                if (iniciada) Abre(t, emGolden_ ? TrechoLog::Golden : TrechoLog::Round);
                 break;
             case Linha::Venceu:
             case Linha::Empate:
@@ -450,13 +448,12 @@ LeituraLog LeLog(const std::string& conteudo) {
                 ultimo = linhas[k].segundos, decorrido = 0;
                 // The lines before the start count back from it.
                 for (size_t j = a; j < k; ++j)
-                    montador->Poe(leitor.Le(linhas[j].texto), linhas[j].texto, -passo(linhas[j].segundos, ultimo),
-                                  linhas[j].numero);
+                    montador->Poe(leitor.Le(linhas[j].texto), linhas[j].texto, -passo(linhas[j].segundos, ultimo));
             }
             if (!montador) continue;
             decorrido += passo(ultimo, linhas[k].segundos);
             ultimo = linhas[k].segundos;
-            montador->Poe(ln, linhas[k].texto, decorrido, linhas[k].numero);
+            montador->Poe(ln, linhas[k].texto, decorrido);
         }
         if (montador) {
             montador->Fecha();

@@ -11,7 +11,6 @@ namespace vantor {
 struct EventoLog {
     enum Tipo { Outro, Aperto, Acordo, Ponto, Falta, Resultado };
     double t = 0;                  // seconds from the fight's start line (below zero before it)
-    int linha = 0;                 // in the file, from 1
     int round = 0, restante = -1;  // the clock the line gives; -1: none given
     std::string texto;             // as logged, without the clock's prefix, tabs as blanks
     Tipo tipo = Outro;

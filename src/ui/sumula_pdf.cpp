@@ -24,6 +24,16 @@ const QColor kFaixas[] = {QColor(255, 255, 255), QColor(205, 228, 255), QColor(2
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+// The language table, filled once for every sheet and message.
+QString Traduz(int entrada, int lingua) {
+    static const TabelaIdioma tabela = [] {
+        TabelaIdioma t;
+        t.Carrega();
+        return t;
+    }();
+    return Q(tabela.Traduz(entrada, lingua));
+}
+
 QString MinSeg(double segundos) {
     const long s = std::lround(std::floor(std::fabs(segundos)));
     return QStringLiteral("%1%2:%3").arg(segundos < 0 ? "-" : "").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
@@ -32,9 +42,7 @@ QString MinSeg(double segundos) {
 // Lays out the sheets of one log on any paged device: a PDF writer or a printer. Lengths are in millimetres.
 class Folha {
 public:
-    Folha(QPagedPaintDevice& dispositivo, std::string arquivo) : d_(dispositivo), arquivo_(std::move(arquivo)) {
-        tabela_.Carrega();
-    }
+    Folha(QPagedPaintDevice& dispositivo, std::string arquivo) : d_(dispositivo), arquivo_(std::move(arquivo)) {}
 
     bool Pinta(const LeituraLog& leitura, int numero) {
         if (!p_.begin(&d_)) return false;
@@ -51,7 +59,7 @@ public:
 private:
     static constexpr double kMargem = 15, kLargura = 180, kAltura = 267;
 
-    QString T(int entrada) const { return Q(tabela_.Traduz(entrada, lingua_)); }
+    QString T(int entrada) const { return Traduz(entrada, lingua_); }
 
     // Millimetres to the device's pixels, in which the painter works so that text is laid out at its real size.
     QRectF R(const QRectF& mm) const { return {mm.x() * s_, mm.y() * s_, mm.width() * s_, mm.height() * s_}; }
@@ -284,7 +292,6 @@ private:
     QPagedPaintDevice& d_;
     std::string arquivo_;
     QPainter p_;
-    TabelaIdioma tabela_;
     int lingua_ = 0, pagina_ = 1;
     double y_ = kMargem, s_ = 1;
 };
@@ -298,11 +305,9 @@ bool Le(const QString& log, int lingua, LeituraLog& leitura, QString& erro) {
     }
     leitura = LeLog(f.readAll().toStdString());
     if (leitura.erro == 0) return true;
-    TabelaIdioma t;
-    t.Carrega();
     const int l = leitura.lingua >= 0 ? leitura.lingua : lingua;
-    erro = Q(t.Traduz(leitura.erro, l));
-    if (leitura.linha > 0) erro += QStringLiteral(" (%1 %2)").arg(Q(t.Traduz(txt::Linha, l))).arg(leitura.linha);
+    erro = Traduz(leitura.erro, l);
+    if (leitura.linha > 0) erro += QStringLiteral(" (%1 %2)").arg(Traduz(txt::Linha, l)).arg(leitura.linha);
     erro += QStringLiteral(": ") + log;
     return false;
 }
@@ -315,11 +320,9 @@ bool SumulaEmPdf(const QString& log, const QString& pdf, int lingua, QString& er
     LeituraLog leitura;
     if (!Le(log, lingua, leitura, erro)) return false;
     QSaveFile arquivo(pdf);
-    TabelaIdioma t;
-    t.Carrega();
     const auto falhou = [&] {
         arquivo.cancelWriting();
-        erro = Q(t.Traduz(txt::PdfFalhou, leitura.lingua)) + QStringLiteral(": ") + pdf + QStringLiteral(" (") +
+        erro = Traduz(txt::PdfFalhou, leitura.lingua) + QStringLiteral(": ") + pdf + QStringLiteral(" (") +
                arquivo.errorString() + QStringLiteral(")");
         return false;
     };
@@ -330,7 +333,7 @@ bool SumulaEmPdf(const QString& log, const QString& pdf, int lingua, QString& er
         escritor.setPageMargins(QMarginsF(0, 0, 0, 0));
         escritor.setResolution(300);
         escritor.setCreator(QStringLiteral("Vantor"));
-        escritor.setTitle(Q(t.Traduz(txt::SumulaDaLuta, leitura.lingua)) + QStringLiteral(" · ") +
+        escritor.setTitle(Traduz(txt::SumulaDaLuta, leitura.lingua) + QStringLiteral(" · ") +
                           QFileInfo(log).fileName());
         Folha folha(escritor, log.toStdString());
         if (!folha.Pinta(leitura, NumeroDaLuta(log.toStdString()))) return falhou();
@@ -346,9 +349,7 @@ bool ImprimeSumula(const QString& log, QPrinter& impressora, int lingua, QString
     impressora.setFullPage(true);
     Folha folha(impressora, log.toStdString());
     if (folha.Pinta(leitura, NumeroDaLuta(log.toStdString()))) return true;
-    TabelaIdioma t;
-    t.Carrega();
-    erro = Q(t.Traduz(txt::PdfFalhou, leitura.lingua));
+    erro = Traduz(txt::PdfFalhou, leitura.lingua);
     return false;
 }
 
