@@ -55,7 +55,7 @@ public:
     int LarguraTela() override { return 1024; }
     int AlturaTela() override { return 768; }
     void TocaWav(const std::string&) override { ++sons; }
-    bool PerguntaOkCancela(const std::string&, const std::string&) override {
+    bool PerguntaOkCancela(const std::string&, const std::string&, bool) override {
         ++perguntas;
         return true;
     }

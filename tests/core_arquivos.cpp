@@ -159,7 +159,8 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
         const std::string ini = LeArquivo("vantor.ini");
         EXPECT_TRUE(ini == velho || ini == novo) << tentativa << ": " << ini;
         EXPECT_EQ(LeArquivo("botoes.cfg"), mapa) << tentativa;
-        for (const auto& e : fs::directory_iterator(luta.pasta.caminho() + "/LOG")) LinhasInteiras(e.path().string());
+        for (const auto& e : fs::directory_iterator(luta.pasta.caminho() + "/LOG"))
+            if (e.path().filename().string().starts_with("LOG_")) LinhasInteiras(e.path().string());
         Luta depois;
         depois.plat.pastaPrograma = pasta.caminho();
         depois.v.Form_Load();

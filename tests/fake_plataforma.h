@@ -19,6 +19,7 @@ struct FakePlataforma : Plataforma {
     bool respostaOkCancela = true;
     std::function<void(Form2&)> aoMostrarConfiguracao;
     std::vector<std::string> sons, perguntas, avisos;
+    std::vector<bool> okPadroes;  // per question: whether OK was its default
     std::vector<std::pair<std::string, int>> sumulas;  // the log and the language of each opening
     std::vector<std::vector<std::string>> preparos;
     // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged.
@@ -40,8 +41,8 @@ struct FakePlataforma : Plataforma {
     int AlturaTela() override { return altura; }
     void TocaWav(const std::string& arquivo) override { sons.push_back(arquivo); }
     void PreparaSons(const std::vector<std::string>& arquivos) override { preparos.push_back(arquivos); }
-    bool PerguntaOkCancela(const std::string& texto, const std::string&) override {
-        return perguntas.push_back(texto), respostaOkCancela;
+    bool PerguntaOkCancela(const std::string& texto, const std::string&, bool okPadrao) override {
+        return perguntas.push_back(texto), okPadroes.push_back(okPadrao), respostaOkCancela;
     }
     void Avisa(const std::string& texto, const std::string&) override { avisos.push_back(texto); }
     void MostraConfiguracao(Form2& f) override {

@@ -74,7 +74,11 @@ struct Luta {
     void Tick(int n = 1) {
         for (int i = 0; i < n; ++i) plat.Avanca(1000), v.Timer_Luta_Timer();
     }
-    std::vector<std::string> Log() const { return LinhasDe(v.Log().ArquivoLog); }
+    // The log as it stands once the last event is saved (a test may have called an operation directly).
+    std::vector<std::string> Log() {
+        v.Guarda();
+        return LinhasDe(v.Log().ArquivoLog);
+    }
     // A log line as the fixed locale stamps it at hh:mm:ss of the fixed day, ",45" hundredths.
     static std::string L(const std::string& hms, const std::string& texto) {
         return "06/12/2026 " + hms + ",45\t" + texto;

@@ -6,9 +6,11 @@ namespace vantor {
 
 void Vantor::Form_KeyDown(int KeyCode, int Shift) {
     if (KeyCode == tecla::F4 && Shift == tecla::Alt) {
+        Guarda();  // the end is at once: what waits is written first
         plat.Encerra();
         return;
     }
+    const AoFim fim{*this};
     // While the assignment waits for a judge's press, the operator's keys are not commands.
     if (Capturando()) return;
     if (!luta_.LutaIniciada) {
@@ -35,7 +37,7 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
             case tecla::Espaco: Espaco(); break;
             case tecla::Um: Minuto(); break;
             case tecla::Esc:
-                if (plat.PerguntaOkCancela(Traduz(txt::ZerarLuta), "")) ZeraLuta();
+                if (plat.PerguntaOkCancela(Traduz(txt::ZerarLuta), "", false)) ZeraLuta();
                 break;
             case tecla::S: Sumula(); break;
             default: break;
@@ -93,6 +95,7 @@ void Vantor::Configura() {
 // The configuration sequence: only between fights; the dialog, then captions and a new fight.
 void Vantor::L_Pontos_DblClick(int /*Index*/) {
     if (luta_.LutaIniciada) return;
+    const AoFim fim{*this};
     Form2 dialogo(*this);
     dialogo.Form_Load();
     plat.MostraConfiguracao(dialogo);
@@ -124,6 +127,7 @@ bool Vantor::Clique(const std::string& nome, Toque toque) {
         {"M_Sumula", &Vantor::M_Sumula_Click, nullptr},
     };
     if (Capturando()) return false;
+    const AoFim fim{*this};
     if (nome == "L_Pontos") {
         if (toque != Toque::DuploClique) return false;
         L_Pontos_DblClick(0);

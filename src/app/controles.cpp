@@ -150,11 +150,14 @@ Form1Controles::Form1Controles() {
 
     L_Aviso = pintado(rotulo("L_Aviso", -1, 0, 6960, 9600, 255, "", 8.25, true), kPreto, kAmarelo);
     L_Aviso.Visible = false;
+    // Log lines waiting for the disk: a place of its own between the lamp columns, where the operator looks.
+    L_AvisoLog = pintado(rotulo("L_AvisoLog", -1, 735, 4440, 8145, 375, "", 12, true), kBranco, kVermelhoDica);
+    L_AvisoLog.Visible = false;
 
     // The operator's aids: the click areas, the key hints, the settings' summary, the version and the warnings.
     for (Controle* c :
          {&K_Amais, &K_Amenos, &K_VMais, &K_Vmenos, &K_FAMais, &K_FAMenos, &K_FVMais, &K_FVMenos, &M_Falta, &Label7,
-          &Label8,  &M_Ponto,  &Label10, &Label11,  &M_Minuto, &M_Sumula,  &M_Config, &L_Config,  &Label2,  &L_Aviso})
+          &Label8,  &M_Ponto,  &Label10, &Label11,  &M_Minuto, &M_Sumula,  &M_Config, &L_Config,  &Label2,  &L_Aviso, &L_AvisoLog})
         c->SoOperador = true;
     // A score keeps clear of its corner's +/- signs; the golden banner leaves the "-" signs on the score's colour,
     // where they read; the round's number sits under its title; a penalty area's sign sits beside the markers and
@@ -181,7 +184,7 @@ Form1Controles::Form1Controles() {
     for (auto& l : Label1) ordem.push_back(&l);
     for (Controle* c :
          {&Label2,  &M_Falta,  &Label7,   &Label8,  &M_Ponto,  &Label10, &Label11, &M_Minuto, &M_Sumula, &M_Config,
-          &L_Aviso, &L_Config, &L_Golden, &L_Tempo, &L_Minuto, &L_Msg,   &K_Amais, &K_Amenos, &K_VMais,  &K_Vmenos})
+          &L_Aviso, &L_Config, &L_Golden, &L_AvisoLog, &L_Tempo, &L_Minuto, &L_Msg,   &K_Amais, &K_Amenos, &K_VMais,  &K_Vmenos})
         ordem.push_back(c);
     for (int k = 1; k <= 18; ++k) ordem.push_back(&S_Botao[k]);
 }

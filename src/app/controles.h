@@ -86,8 +86,9 @@ struct Form1Controles {
     std::array<Controle, 6> Label1;    // 0..5
     std::array<Controle, 19> S_Botao;  // 1..18
     Controle M_Falta, Label7, Label8, M_Ponto, Label10, Label11, M_Minuto, M_Sumula, M_Config;
-    // The operator's warnings, over the key-hint line: a warning matters more than a reminder of the keys.
-    Controle L_Aviso;
+    // The operator's warnings: look-alike controllers over the key-hint line (a warning matters more than a
+    // reminder of the keys), log lines waiting for the disk across the lower board.
+    Controle L_Aviso, L_AvisoLog;
 
     // Every control, in painting order (later ones are drawn on top and take clicks first). The order is
     // chosen so that the penalty markers, the lamps, the round's title and number and the +/- signs are never

@@ -1,5 +1,10 @@
-// Start-up: language, settings, captions, buttons, match defaults, first fight, scaling.
+// Start-up: language, settings, captions, buttons, match defaults, the interrupted fight or a new one, scaling.
+#include <cstdio>
+
+#include "app/texto.h"
 #include "app/vantor.h"
+#include "scoring/satura.h"
+#include "settings/arquivos.h"
 
 namespace vantor {
 
@@ -14,8 +19,51 @@ void Vantor::Form_Load() {
     padrao.Lingua = ajustes_.Lingua;
     padrao.Nome = {"", Traduz(txt::Azul), Traduz(txt::Vermelho)};
     ajustes_ = padrao;
-    ZeraLuta();
+    if (!Continua()) ZeraLuta();
     ReajustaTela();
+    Guarda();
+}
+
+bool Vantor::Continua() {
+    PreparaPastaLog();
+    const std::string caminho = CaminhoDiario();
+    const std::string texto = LeArquivo(caminho);
+    if (texto.empty()) return false;
+    Diario d;
+    if (const int erro = LeDiario(texto, log_.PastaLog, d)) {
+        // Kept aside, not used and not lost; the new fight's log says why.
+        std::rename(caminho.c_str(), (caminho + ".ignorado").c_str());
+        ZeraLuta();
+        GravaLog(Traduz(txt::EstadoIgnorado) + ": " + Traduz(erro));
+        return true;
+    }
+    // What the stopped event had still to write goes first, whatever the operator answers.
+    CompletaLog(d);
+    if (!d.luta.LutaIniciada) return false;
+    const Ajustes& a = d.ajustes;
+    const EstadoLuta& l = d.luta;
+    const std::string resumo =
+        a.Nome[Azul] + " " + std::to_string(SomaSatura(l.PontosMarcados[Azul], l.Faltas[Vermelho])) + " x " +
+        std::to_string(SomaSatura(l.PontosMarcados[Vermelho], l.Faltas[Azul])) + " " + a.Nome[Vermelho] + "\n" +
+        idioma_.Traduz(txt::Round, a.Lingua) + " " + std::to_string(l.RoundAtual) + ", " +
+        std::to_string(l.TempoRestante / 60) + ":" + DoisDigitos(l.TempoRestante % 60) + "\n" + plat.Carimbo(d.salvo);
+    // After a crash the operator almost always wants the fight back: OK is the default.
+    if (!plat.PerguntaOkCancela(idioma_.Traduz(txt::ContinuarLuta, a.Lingua) + "\n\n" + resumo, "", true)) return false;
+
+    DefineAjustes(a);
+    Acerta_Idioma();
+    luta_ = l;
+    log_.ArquivoLog = d.arquivoLog;
+    GravaLog(LogTR() + Traduz(txt::LutaContinuada) + " " + plat.Carimbo(d.salvo));
+    // The board comes back held. A rest or a time-out runs on: it has no pause of its own.
+    if (luta_.ContaIntervalo >= 0 || luta_.ContaMinuto >= 0)
+        janela_.tela.L_Minuto.Caption = DoisDigitos(luta_.ContaIntervalo >= 0 ? luta_.ContaIntervalo : luta_.ContaMinuto);
+    else if (!luta_.Pausado)
+        Pausar(true, "-", cor::Ciano, cor::Preto);
+    else
+        Mensagem(Traduz(txt::Pausa), cor::Ciano, cor::Preto);
+    AtualizaTela();
+    return true;
 }
 
 }  // namespace vantor

@@ -48,8 +48,8 @@ public:
     // and whenever the settings change; returns at once.
     virtual void PreparaSons(const std::vector<std::string>& arquivos) = 0;
 
-    // Message box with OK and Cancel, Cancel the default; true when OK was chosen.
-    virtual bool PerguntaOkCancela(const std::string& texto, const std::string& titulo) = 0;
+    // Message box with OK and Cancel, Cancel the default unless `okPadrao`; true when OK was chosen.
+    virtual bool PerguntaOkCancela(const std::string& texto, const std::string& titulo, bool okPadrao) = 0;
     // Message box with OK only.
     virtual void Avisa(const std::string& texto, const std::string& titulo) = 0;
 

@@ -7,6 +7,7 @@
 namespace vantor {
 
 void Vantor::Timer_Luta_Timer() {
+    const AoFim fim{*this};
     if (luta_.ContaIntervalo >= 0) {
         --luta_.ContaIntervalo;
         if (luta_.ContaIntervalo >= 0) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/controles.h"
@@ -61,6 +62,12 @@ public:
     const TabelaIdioma& Tabela() const { return idioma_; }
     const Form1& Janela() const { return janela_; }
     const Form1Controles& tela() const { return janela_.tela; }
+
+    // Saves the fight (when it changed, or lines wait) and then writes the waiting log lines. Every handler ends
+    // with it; a test that calls an operation directly calls it before it reads the log.
+    void Guarda();
+    // Called with each state about to be saved, before it replaces the last one.
+    std::function<void(const Diario&)> aoGuardar;
 
     // Puts a whole fight state in place (a restored fight, a test's scene) and refreshes the board.
     void RestauraLuta(const EstadoLuta& luta);
@@ -139,6 +146,8 @@ public:
     void Sumula();
     // Time stamp of a log line, taken from one clock reading.
     std::string Carimbo();
+    // The saved fight's file, beside the logs; "" before the logs' folder is known.
+    std::string CaminhoDiario() const;
 
     // ---- Language ----
     void CarregaIdioma();
@@ -174,6 +183,15 @@ public:
     std::string PastaSons() const;
 
 private:
+    // Ends a handler with Guarda, whichever way it returns.
+    struct AoFim {
+        Vantor& v;
+        ~AoFim() { v.Guarda(); }
+    };
+    void PreparaPastaLog();
+    void DescarregaLog();
+    // Start-up: the saved fight's waiting lines written; true when the operator took the fight back.
+    bool Continua();
     void Penalidade(int cor, bool mais);
     void Ponto(int cor, int passo);
 

@@ -10,6 +10,7 @@ constexpr int kSlotsLidos = 16;  // positions 1..256 are all the button map can 
 }  // namespace
 
 void Vantor::Timer_Joystick_Timer() {
+    const AoFim fim{*this};
     plat.BombeiaControles();
     // Look-alike controllers could swap judges when replugged: the operator must know.
     Controle& aviso = janela_.tela.L_Aviso;

@@ -82,6 +82,15 @@ void TabelaIdioma::Carrega() {
         "o placar mudou depois do resultado|el marcador cambió después del resultado|the score changed after the result",
         "Ainda não há log|Todavía no hay registro|There is no log yet",
         "Não foi possível ler o log|No se pudo leer el registro|The log could not be read",
+        "Luta continuada após uma interrupção; último estado salvo:|Combate continuado tras una interrupción; último estado guardado:|Fight continued after an interruption; last state saved:",
+        "Continuar a luta interrompida?|¿Continuar el combate interrumpido?|Continue the interrupted fight?",
+        "LOG NÃO GRAVADO! Linhas esperando o disco:|¡REGISTRO NO GUARDADO! Líneas esperando el disco:|LOG NOT WRITTEN! Lines waiting for the disk:",
+        "Estado salvo ignorado|Estado guardado ignorado|Saved state ignored",
+        "arquivo incompleto|archivo incompleto|incomplete file",
+        "não é do Vantor|no es de Vantor|not a Vantor file",
+        "de outra versão|de otra versión|from another version",
+        "valores impossíveis|valores imposibles|impossible values",
+        "Linhas do log perdidas|Líneas del registro perdidas|Log lines lost",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.

@@ -81,6 +81,16 @@ enum : int {
     PlacarMudou = 69,
     SemLog = 70,
     LogIlegivel = 71,
+    // A fight saved and continued, and a log that waits for its disk.
+    LutaContinuada = 72,
+    ContinuarLuta = 73,
+    LogNaoGravado = 74,
+    EstadoIgnorado = 75,
+    EstadoCortado = 76,
+    EstadoEstranho = 77,
+    EstadoDeOutraVersao = 78,
+    EstadoImpossivel = 79,
+    LinhasPerdidas = 80,
 };
 }  // namespace txt
 

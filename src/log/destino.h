@@ -1,16 +1,35 @@
-// Where the fight log goes.
+// Where the log goes, and the lines that could not go yet.
 #pragma once
 
+#include <cstddef>
+#include <deque>
 #include <string>
+#include <vector>
+
+#include "log/diario.h"
 
 namespace vantor {
 
 struct DestinoLog {
     std::string PastaLog;    // folder and file-name prefix of the logs; "" until the first line
     std::string ArquivoLog;  // the current fight's log; "" until the first reset
+    // Lines not in their files yet, oldest first: those of the event under way, and any a full or failing disk
+    // refused, kept until it takes them.
+    std::deque<LinhaPendente> fila;
+    size_t perdidas = 0;  // lines beyond what the queue holds, lost; said in the log once writing resumes
+    int espera = 0;       // polls to let pass before trying a refusing disk again
+    // The fight as last saved, to save again only on a change.
+    bool guardado = false;
+    Ajustes ajustesGuardados;
+    EstadoLuta lutaGuardada;
+    std::string arquivoGuardado;
 };
 
-// Appends one line to a file as one write, so that it is in the file whole or not at all.
-void AnexaLinha(const std::string& caminho, const std::string& linha);
+// How many lines a failing disk may leave waiting: a long day's worth.
+constexpr size_t kFilaMaxima = 200000;
+
+// Appends lines to a file in order, each in one write so that it is in the file whole or not at all, and syncs
+// them; returns how many are in the file.
+size_t EscreveLinhas(const std::string& caminho, const std::vector<std::string>& linhas);
 
 }  // namespace vantor

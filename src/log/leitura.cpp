@@ -120,6 +120,7 @@ struct Linha {
         Falta,
         Acordo,
         Aperto,
+        Continuada,  // the fight taken back after an interruption
     };
     Tipo tipo = Desconhecida;
     int round = 0, restante = -1;
@@ -138,7 +139,9 @@ public:
     Linha Le(sv texto) const {
         Linha r;
         if (texto == "Luta zerada" || texto == T(txt::LutaZerada)) return Com(r, Linha::Zerada);
-        if (texto.starts_with("Configura\t") || texto == T(txt::BotoesConfigurados)) return Com(r, Linha::Neutra);
+        if (texto.starts_with("Configura\t") || texto == T(txt::BotoesConfigurados) ||
+            texto.starts_with(T(txt::EstadoIgnorado) + ": ") || texto.starts_with(T(txt::LinhasPerdidas) + ": "))
+            return Com(r, Linha::Neutra);
         if (texto.starts_with("Regras\t")) return LeRegras(texto, r);
         if (texto == T(txt::EntrouNoGolden) + ".") return Com(r, Linha::Golden);
         if (texto == T(txt::Empate) + ".") return Com(r, Linha::Empate);
@@ -178,6 +181,7 @@ private:
         if (s == T(txt::UmMinuto)) return Com(r, Linha::Minuto);
         if (s == T(txt::PausaDesligada) + ".") return Com(r, Linha::PausaDesligada);
         if (Tira(s, T(txt::PausaLigada) + ". - ")) return Com(r, Linha::PausaLigada);
+        if (Tira(s, T(txt::LutaContinuada) + " ")) return Com(r, Linha::Continuada);
         if (Tira(s, T(txt::Venceu) + ":") && TiraCor(s, ".", r.cor)) return Com(r, Linha::Venceu);
         s = r.resto;
         if (Tira(s, T(txt::BotaoApertado) + ":\t") && TiraInteiro(s, r.valor) && Tira(s, "\t"))
@@ -314,6 +318,7 @@ public:
                 break;
             case Linha::FimIntervalo:
             case Linha::PausaLigada:
+            case Linha::Continuada:  // the time the program was down is no fight time
                 if (iniciada) Abre(t, TrechoLog::Pausa);
                 break;
             case Linha::PausaDesligada:

@@ -12,47 +12,125 @@
 
 namespace vantor {
 
-// The whole line goes out in one write to a descriptor opened for appending, so a kill never splits
-// it. A full disk or a file-size limit can still take only part of it: that part is cut off again, so
-// a line is in the file whole or not at all.
-void AnexaLinha(const std::string& caminho, const std::string& linha) {
+// Each line goes out in one write to a descriptor opened for appending, so a kill never splits it. A full disk or a
+// file-size limit can still take only part of one: that part is cut off again, and the line and those after it
+// stay to be written later. Synced before it closes, so a power cut keeps what the saved state says is written.
+size_t EscreveLinhas(const std::string& caminho, const std::vector<std::string>& linhas) {
     const int fd = ::open(caminho.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    if (fd < 0) return;
-    struct stat st {};
-    const off_t antes = ::fstat(fd, &st) == 0 ? st.st_size : -1;
-    size_t feito = 0;
-    while (feito < linha.size()) {
-        const ssize_t n = ::write(fd, linha.data() + feito, linha.size() - feito);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        feito += static_cast<size_t>(n);
+    if (fd < 0) return 0;
+    size_t escritas = 0;
+    for (const std::string& linha : linhas) {
+        struct stat st {};
+        const off_t antes = ::fstat(fd, &st) == 0 ? st.st_size : -1;
+        size_t feito = 0;
+        while (feito < linha.size()) {
+            const ssize_t n = ::write(fd, linha.data() + feito, linha.size() - feito);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            feito += static_cast<size_t>(n);
+        }
+        if (feito == linha.size()) {
+            ++escritas;
+            continue;
+        }
+        if (feito > 0 && antes >= 0) (void)!::ftruncate(fd, antes);
+        break;
     }
-    if (feito > 0 && feito < linha.size() && antes >= 0) (void)!::ftruncate(fd, antes);  // lost either way if it fails
+    if (escritas > 0) ::fdatasync(fd);
     ::close(fd);
+    return escritas;
 }
 
 // Date, time and hundredths all from the same reading, so they can never disagree.
 std::string Vantor::Carimbo() { return plat.Carimbo(plat.Agora()); }
 
-void Vantor::GravaLog(const std::string& texto) {
-    if (log_.PastaLog.empty()) {
-        const std::string temp = plat.Ambiente("TEMP");
-        // Installed and with no TEMP, the logs go to the user's data folder rather than where the menu started us.
-        if (temp.empty() && Instalado()) {
-            log_.PastaLog = Junta(PastaXdg(true), "LOG");
-            CriaPastas(log_.PastaLog);
-        } else {
-            log_.PastaLog = temp + "LOG";
-            ::mkdir(log_.PastaLog.c_str(), 0755);  // usually exists already
-        }
-        log_.PastaLog += "/LOG_";
+void Vantor::PreparaPastaLog() {
+    if (!log_.PastaLog.empty()) return;
+    const std::string temp = plat.Ambiente("TEMP");
+    // Installed and with no TEMP, the logs go to the user's data folder rather than where the menu started us.
+    if (temp.empty() && Instalado()) {
+        log_.PastaLog = Junta(PastaXdg(true), "LOG");
+        CriaPastas(log_.PastaLog);
+    } else {
+        log_.PastaLog = temp + "LOG";
+        ::mkdir(log_.PastaLog.c_str(), 0755);  // usually exists already
     }
+    log_.PastaLog += "/LOG_";
+}
+
+void Vantor::GravaLog(const std::string& texto) {
+    PreparaPastaLog();
     if (log_.ArquivoLog.empty()) return;
     // One event, one line: a line break in a text must not forge lines of its own.
     std::string linha = Carimbo() + "\t" + texto;
     std::replace(linha.begin(), linha.end(), '\r', ' ');
     std::replace(linha.begin(), linha.end(), '\n', ' ');
-    AnexaLinha(log_.ArquivoLog, linha + "\r\n");
+    // Written when the event ends (Guarda), after the state that holds it is saved.
+    if (log_.fila.size() >= kFilaMaxima) {
+        ++log_.perdidas;
+        return;
+    }
+    log_.fila.push_back({log_.ArquivoLog, linha + "\r\n"});
+}
+
+std::string Vantor::CaminhoDiario() const {
+    if (log_.PastaLog.size() < 4) return "";
+    return log_.PastaLog.substr(0, log_.PastaLog.size() - 4) + kArquivoDiario;  // beside the logs, not one of them
+}
+
+void Vantor::Guarda() {
+    // After a refusal the disk is given half a second (ten polls) before the next try: a day's queue is large.
+    if (log_.espera > 0) {
+        --log_.espera;
+        return;
+    }
+    const bool mudou = !log_.guardado || !(log_.ajustesGuardados == ajustes_) || !(log_.lutaGuardada == luta_) ||
+                       log_.arquivoGuardado != log_.ArquivoLog;
+    bool salvo = false;
+    const std::string diario = CaminhoDiario();
+    if (!diario.empty() && (mudou || !log_.fila.empty())) {
+        Diario d{ajustes_, luta_, log_.ArquivoLog, plat.Agora(), {log_.fila.begin(), log_.fila.end()}, {}};
+        for (const auto& p : d.pendentes) {
+            bool visto = false;
+            for (const auto& t : d.tamanhos) visto |= t.first == p.arquivo;
+            struct stat st {};
+            if (!visto) d.tamanhos.emplace_back(p.arquivo, ::stat(p.arquivo.c_str(), &st) == 0 ? st.st_size : 0);
+        }
+        if (aoGuardar) aoGuardar(d);
+        salvo = GravaArquivo(diario, TextoDiario(d));
+        if (salvo) {
+            log_.guardado = true;
+            log_.ajustesGuardados = ajustes_, log_.lutaGuardada = luta_, log_.arquivoGuardado = log_.ArquivoLog;
+        }
+    }
+    const size_t antes = log_.fila.size();
+    DescarregaLog();
+    // A saved state the log has moved past would bring back a board the log contradicts: better none.
+    if (!salvo && log_.fila.size() < antes && !diario.empty()) ::unlink(diario.c_str());
+    if (!log_.fila.empty() || (!salvo && mudou)) log_.espera = 10;
+}
+
+void Vantor::DescarregaLog() {
+    while (!log_.fila.empty()) {
+        // The lines of one file in a row go out together.
+        std::vector<std::string> linhas;
+        const std::string arquivo = log_.fila.front().arquivo;
+        for (size_t i = 0; i < log_.fila.size() && log_.fila[i].arquivo == arquivo; ++i)
+            linhas.push_back(log_.fila[i].linha);
+        const size_t escritas = EscreveLinhas(arquivo, linhas);
+        log_.fila.erase(log_.fila.begin(), log_.fila.begin() + static_cast<ptrdiff_t>(escritas));
+        if (escritas < linhas.size()) break;
+    }
+    if (log_.fila.empty() && log_.perdidas > 0) {
+        const size_t perdidas = log_.perdidas;
+        log_.perdidas = 0;
+        GravaLog(Traduz(txt::LinhasPerdidas) + ": " + std::to_string(perdidas));
+        DescarregaLog();
+    }
+    // The operator must know the officials' record is behind; the audience need not.
+    Controle& aviso = janela_.tela.L_AvisoLog;
+    aviso.Visible = !log_.fila.empty() || log_.perdidas > 0;
+    if (aviso.Visible) aviso.Caption = Traduz(txt::LogNaoGravado) + " " + std::to_string(log_.fila.size() + log_.perdidas);
 }
 
 std::string Vantor::LogR() const { return Traduz(txt::Round) + " " + std::to_string(luta_.RoundAtual) + ", "; }

@@ -133,7 +133,7 @@ void Form2::L_Intervalo_Click() {
 }
 
 void Form2::Command1_Click() {
-    if (v_.plat.PerguntaOkCancela("Confirma entrar no modo de configuração dos botões?", kTitulo))
+    if (v_.plat.PerguntaOkCancela("Confirma entrar no modo de configuração dos botões?", kTitulo, false))
         v_.PedeConfiguracaoBotoes();
 }
 

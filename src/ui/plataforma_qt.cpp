@@ -61,10 +61,10 @@ QString PlataformaQt::Titulo(const std::string& titulo) const {
     return janela_ ? janela_->windowTitle() : QString::fromUtf8(kTitulo);
 }
 
-bool PlataformaQt::PerguntaOkCancela(const std::string& texto, const std::string& titulo) {
+bool PlataformaQt::PerguntaOkCancela(const std::string& texto, const std::string& titulo, bool okPadrao) {
     QMessageBox caixa(QMessageBox::NoIcon, Titulo(titulo), Texto(texto), QMessageBox::Ok | QMessageBox::Cancel, Dono());
-    // Enter, Esc and closing the box all mean "no": only a deliberate OK goes ahead.
-    caixa.setDefaultButton(QMessageBox::Cancel);
+    // Esc and closing the box mean "no"; Enter means what the question makes the default.
+    caixa.setDefaultButton(okPadrao ? QMessageBox::Ok : QMessageBox::Cancel);
     caixa.setEscapeButton(QMessageBox::Cancel);
     return caixa.exec() == QMessageBox::Ok;
 }

@@ -37,7 +37,7 @@ public:
     int AlturaTela() override;
     void TocaWav(const std::string& arquivo) override;
     void PreparaSons(const std::vector<std::string>& arquivos) override;
-    bool PerguntaOkCancela(const std::string& texto, const std::string& titulo) override;
+    bool PerguntaOkCancela(const std::string& texto, const std::string& titulo, bool okPadrao) override;
     void Avisa(const std::string& texto, const std::string& titulo) override;
     void MostraConfiguracao(Form2& dialogo) override;
     void MostraEscolhaSom(FormSom& escolha) override;

@@ -1,0 +1,251 @@
+// The saved fight: one text file of "key=value" lines, its version first and a checksum of everything before it
+// last, so that a torn, foreign or edited file is known before any of it is used.
+#include "log/diario.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <cinttypes>
+#include <cstdio>
+#include <map>
+#include <string_view>
+
+#include "lang/idioma.h"
+#include "log/destino.h"
+#include "settings/arquivos.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr std::string_view kCabeca = "Vantor estado ";
+constexpr int kVersao = 1;
+
+// Every saved field, by its key, for the writer and the reader alike.
+template <typename D, typename F>
+void Campos(D& d, F&& f) {
+    auto& a = d.ajustes;
+    f("Tempo", a.Tempo), f("TempoInicial", a.TempoInicial), f("Intervalo", a.Intervalo), f("Rounds", a.Rounds);
+    f("RoundInicial", a.RoundInicial), f("Arbitros", a.Arbitros), f("ContaLutas", a.ContaLutas);
+    f("Regra", a.Regra), f("Limite", a.Limite), f("Diferenca", a.Diferenca), f("LimiteFaltas", a.LimiteFaltas);
+    f("MeiaFaltaGolden", a.MeiaFaltaGolden), f("Pontos1", a.Pontos1), f("Pontos2", a.Pontos2);
+    f("Pontos3", a.Pontos3), f("Lingua", a.Lingua);
+    f("Nome1", a.Nome[1]), f("Nome2", a.Nome[2]), f("L21", a.L2[1]), f("L22", a.L2[2]);
+    f("Som1", a.Som[1]), f("Som2", a.Som[2]), f("Som3", a.Som[3]), f("Som4", a.Som[4]);
+    auto& l = d.luta;
+    f("LutaIniciada", l.LutaIniciada), f("TempoRestante", l.TempoRestante), f("RoundAtual", l.RoundAtual);
+    f("ContaIntervalo", l.ContaIntervalo), f("ContaMinuto", l.ContaMinuto), f("Pausado", l.Pausado);
+    f("PausaLigada", l.PausaLigada), f("LutaDecidida", l.LutaDecidida), f("EmGolden", l.EmGolden);
+    f("MostraConfig", l.MostraConfig), f("ResultadoLogado", l.ResultadoLogado);
+    f("Pontos_1", l.PontosMarcados[1]), f("Pontos_2", l.PontosMarcados[2]), f("Faltas_1", l.Faltas[1]);
+    f("Faltas_2", l.Faltas[2]), f("Meia_1", l.MeiaFalta[1]), f("Meia_2", l.MeiaFalta[2]);
+    f("ArquivoLog", d.arquivoLog);
+}
+
+// Values are one line each: backslash, tab, CR and LF are escaped.
+std::string Escapa(std::string_view s) {
+    std::string r;
+    for (char c : s) {
+        switch (c) {
+            case '\\': r += "\\\\"; break;
+            case '\t': r += "\\t"; break;
+            case '\r': r += "\\r"; break;
+            case '\n': r += "\\n"; break;
+            default: r += c;
+        }
+    }
+    return r;
+}
+
+bool Desescapa(std::string_view s, std::string& r) {
+    r.clear();
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\') {
+            r += s[i];
+            continue;
+        }
+        if (++i == s.size()) return false;
+        switch (s[i]) {
+            case '\\': r += '\\'; break;
+            case 't': r += '\t'; break;
+            case 'r': r += '\r'; break;
+            case 'n': r += '\n'; break;
+            default: return false;
+        }
+    }
+    return true;
+}
+
+template <typename T>
+bool Numero(std::string_view s, T& v) {
+    const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    return ec == std::errc() && p == s.data() + s.size() && !s.empty();
+}
+
+// FNV-1a, 64 bits: catches a torn or hand-edited file, which is all it is for.
+uint64_t Soma(std::string_view s) {
+    uint64_t h = 0xcbf29ce484222325ULL;
+    for (unsigned char c : s) h = (h ^ c) * 0x100000001b3ULL;
+    return h;
+}
+
+std::string Hex(uint64_t v) {
+    char b[20];
+    std::snprintf(b, sizeof b, "%016" PRIx64, v);
+    return b;
+}
+
+// A log of this program's logs folder, named as the reset names them, and nothing else.
+bool LogDaPasta(const std::string& caminho, const std::string& pastaLog) {
+    if (pastaLog.empty() || !caminho.starts_with(pastaLog)) return false;
+    const std::string_view resto = std::string_view(caminho).substr(pastaLog.size());
+    return resto.size() == 23 && resto.ends_with(".txt") && resto.find('/') == std::string_view::npos &&
+           resto.find("..") == std::string_view::npos;
+}
+
+// What a board can never hold.
+bool Possivel(const Diario& d) {
+    const Ajustes& a = d.ajustes;
+    Ajustes saneado = a;
+    Saneia(saneado);
+    if (!(saneado == a) || a.Lingua < 0 || a.Lingua > 2 || a.Regra < 0 || a.Regra > 2 || a.LimiteFaltas != 10 ||
+        a.Arbitros != 3 || a.Intervalo < 0 || a.ContaLutas < 0)
+        return false;
+    const EstadoLuta& l = d.luta;
+    const int16_t tempoMax = std::max<int16_t>({a.Tempo, a.TempoInicial, 60});
+    if (l.Pausado != l.PausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > a.Intervalo ||
+        l.ContaMinuto < -1 || l.ContaMinuto > 59 || l.RoundAtual < 1 || (l.EmGolden && l.RoundAtual <= a.Rounds) ||
+        l.TempoRestante < 0 || l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3 ||
+        (l.ContaIntervalo >= 0 && l.ContaMinuto >= 0))
+        return false;
+    for (int c : {Azul, Vermelho})
+        if (l.Faltas[static_cast<size_t>(c)] < 0 || l.Faltas[static_cast<size_t>(c)] > a.LimiteFaltas) return false;
+    return true;
+}
+
+}  // namespace
+
+std::string TextoDiario(const Diario& d) {
+    std::string t = std::string(kCabeca) + std::to_string(kVersao) + "\n";
+    Campos(d, [&t](const char* chave, const auto& v) {
+        using T = std::decay_t<decltype(v)>;
+        t += chave;
+        t += '=';
+        if constexpr (std::is_same_v<T, std::string>)
+            t += Escapa(v);
+        else if constexpr (std::is_same_v<T, bool>)
+            t += v ? '1' : '0';
+        else
+            t += std::to_string(v);
+        t += '\n';
+    });
+    char salvo[64];
+    const Momento& m = d.salvo;
+    std::snprintf(salvo, sizeof salvo, "Salvo=%04d-%02d-%02d %02d:%02d:%02d.%03d\n", m.ano, m.mes, m.dia, m.hora,
+                  m.minuto, m.segundo, m.milissegundo);
+    t += salvo;
+    for (const auto& [arquivo, tamanho] : d.tamanhos) t += "Arquivo=" + Escapa(arquivo) + "\t" + std::to_string(tamanho) + "\n";
+    for (const auto& p : d.pendentes) t += "Linha=" + Escapa(p.arquivo) + "\t" + Escapa(p.linha) + "\n";
+    t += "Fim=" + Hex(Soma(t)) + "\n";
+    return t;
+}
+
+int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
+    d = Diario{};
+    const std::string_view s = texto;
+    if (!s.starts_with(kCabeca)) return txt::EstadoEstranho;
+    const size_t fimCabeca = s.find('\n');
+    if (fimCabeca == std::string_view::npos) return txt::EstadoCortado;
+    if (s.substr(kCabeca.size(), fimCabeca - kCabeca.size()) != std::to_string(kVersao)) return txt::EstadoDeOutraVersao;
+    // The checksum line closes the file; without it, or with another sum, the file is torn or was edited.
+    const size_t fim = s.rfind("Fim=");
+    if (fim == std::string_view::npos || !s.ends_with('\n') || (fim > 0 && s[fim - 1] != '\n') ||
+        s.substr(fim + 4, s.size() - fim - 5) != Hex(Soma(s.substr(0, fim))))
+        return txt::EstadoCortado;
+
+    std::map<std::string, std::string, std::less<>> valores;
+    for (size_t i = fimCabeca + 1; i < fim;) {
+        const size_t nl = s.find('\n', i);
+        const std::string_view linha = s.substr(i, nl - i);
+        i = nl + 1;
+        const size_t igual = linha.find('=');
+        if (igual == std::string_view::npos) return txt::EstadoEstranho;
+        const std::string_view chave = linha.substr(0, igual), valor = linha.substr(igual + 1);
+        if (chave == "Arquivo" || chave == "Linha") {
+            const size_t tab = valor.find('\t');
+            std::string a, b;
+            if (tab == std::string_view::npos || !Desescapa(valor.substr(0, tab), a) ||
+                !Desescapa(valor.substr(tab + 1), b) || !LogDaPasta(a, pastaLog))
+                return txt::EstadoImpossivel;
+            if (chave == "Linha") {
+                d.pendentes.push_back({a, b});
+                continue;
+            }
+            uint64_t tamanho = 0;
+            if (!Numero(std::string_view(b), tamanho)) return txt::EstadoImpossivel;
+            d.tamanhos.emplace_back(a, tamanho);
+            continue;
+        }
+        if (!valores.emplace(std::string(chave), std::string(valor)).second) return txt::EstadoEstranho;
+    }
+    // Every pending line belongs to a file whose size was taken, and every line is one line.
+    for (const auto& p : d.pendentes) {
+        bool conhecido = false;
+        for (const auto& t : d.tamanhos) conhecido |= t.first == p.arquivo;
+        if (!conhecido || !p.linha.ends_with("\r\n") || p.linha.find('\n') != p.linha.size() - 1)
+            return txt::EstadoImpossivel;
+    }
+
+    bool ok = true;
+    size_t usados = 0;
+    Campos(d, [&](const char* chave, auto& v) {
+        using T = std::decay_t<decltype(v)>;
+        const auto it = valores.find(chave);
+        if (it == valores.end()) {
+            ok = false;
+            return;
+        }
+        ++usados;
+        if constexpr (std::is_same_v<T, std::string>) {
+            ok &= Desescapa(it->second, v);
+        } else if constexpr (std::is_same_v<T, bool>) {
+            ok &= it->second == "0" || it->second == "1";
+            v = it->second == "1";
+        } else {
+            ok &= Numero(std::string_view(it->second), v);
+        }
+    });
+    const auto salvo = valores.find("Salvo");
+    Momento& m = d.salvo;
+    if (!ok || salvo == valores.end() || usados + 1 != valores.size() ||
+        std::sscanf(salvo->second.c_str(), "%d-%d-%d %d:%d:%d.%d", &m.ano, &m.mes, &m.dia, &m.hora, &m.minuto,
+                    &m.segundo, &m.milissegundo) != 7)
+        return txt::EstadoEstranho;
+    if (!Possivel(d) || !LogDaPasta(d.arquivoLog, pastaLog)) return txt::EstadoImpossivel;
+    return 0;
+}
+
+bool CompletaLog(const Diario& d) {
+    bool ok = true;
+    for (const auto& [arquivo, antes] : d.tamanhos) {
+        std::string presente = LeArquivo(arquivo, size_t{64} << 20);
+        presente.erase(0, std::min<size_t>(presente.size(), antes));
+        // The pending lines already at their place, from the first on, were written before the stop.
+        size_t feito = 0;
+        for (const auto& p : d.pendentes) {
+            if (p.arquivo != arquivo) continue;
+            if (feito != std::string::npos && presente.size() >= feito + p.linha.size() &&
+                presente.compare(feito, p.linha.size(), p.linha) == 0) {
+                feito += p.linha.size();
+                continue;
+            }
+            feito = std::string::npos;
+            ok &= EscreveLinhas(arquivo, {p.linha}) == 1;
+        }
+    }
+    return ok;
+}
+
+}  // namespace vantor

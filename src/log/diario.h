@@ -1,0 +1,44 @@
+// The running fight, saved whole after every change beside the logs, so that a crash, a kill or a power cut does
+// not end it: the settings that shape it, its state, its log file, the moment it was saved, and the log lines the
+// event that saved it had still to write (a line reaches its log only once a saved state holds it).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/plataforma.h"
+#include "scoring/luta.h"
+#include "settings/ajustes.h"
+
+namespace vantor {
+
+constexpr const char* kArquivoDiario = "vantor-luta.estado";
+
+struct LinhaPendente {
+    std::string arquivo, linha;  // the line with its CR LF
+    bool operator==(const LinhaPendente&) const = default;
+};
+
+struct Diario {
+    Ajustes ajustes;
+    EstadoLuta luta;
+    std::string arquivoLog;
+    Momento salvo;
+    std::vector<LinhaPendente> pendentes;
+    // Each file with pending lines and its size before them.
+    std::vector<std::pair<std::string, uint64_t>> tamanhos;
+};
+
+std::string TextoDiario(const Diario& d);
+
+// Reads a saved state. 0 when it is whole, ours, of this version and possible, with every file it names a log in
+// `pastaLog` (the logs' folder and name prefix); otherwise the language entry of why it is not, and `d` is to be
+// thrown away.
+int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d);
+
+// Writes the pending lines their files do not hold yet, in order: a line found at its place is not written again.
+// False when a line could not be written.
+bool CompletaLog(const Diario& d);
+
+}  // namespace vantor
