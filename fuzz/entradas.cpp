@@ -16,6 +16,7 @@
 #include "controllers/juizes.h"
 #include "fake_plataforma.h"
 #include "lang/campo.h"
+#include "log/diario.h"
 #include "log/leitura.h"
 #include "platform/som_sdl.h"
 #include "scoring/satura.h"
@@ -163,6 +164,34 @@ std::string Log(const uint8_t* dados, size_t tamanho) {
             if (t.de < fim || t.ate < t.de || t.ate > l.fim) return "stretches out of order";
             fim = t.ate;
         }
+    }
+    return "";
+}
+
+// A saved fight's text, as it is and with its checksum put right (so the reading goes past it): refused with a
+// reason, or read into a state that writes back to the same text and names no file outside the logs' folder.
+std::string Diario(const uint8_t* dados, size_t tamanho) {
+    const std::string pasta = "/p/LOG/LOG_", cru(reinterpret_cast<const char*>(dados), tamanho);
+    vantor::Diario d;
+    std::string corpo = cru;
+    const size_t fim = corpo.rfind("Fim=");
+    if (fim != std::string::npos) corpo.erase(fim);
+    for (const std::string& texto : {cru, FechaDiario(corpo)}) {
+        const int erro = LeDiario(texto, pasta, d);
+        if (erro != 0) {
+            if (erro != txt::EstadoCortado && erro != txt::EstadoEstranho && erro != txt::EstadoDeOutraVersao &&
+                erro != txt::EstadoImpossivel)
+                return "refused with no reason";
+            continue;
+        }
+        for (const auto& p : d.pendentes)
+            if (!p.arquivo.starts_with(pasta) || p.arquivo.find('/', pasta.size()) != std::string::npos)
+                return "a pending line outside the logs' folder";
+        if (!d.arquivoLog.starts_with(pasta)) return "a log outside the logs' folder";
+        vantor::Diario de_novo;
+        if (LeDiario(TextoDiario(d), pasta, de_novo) != 0 || !(de_novo.luta == d.luta) ||
+            !(de_novo.ajustes == d.ajustes) || de_novo.pendentes != d.pendentes || de_novo.arquivoLog != d.arquivoLog)
+            return "a state read does not write back to itself";
     }
     return "";
 }

@@ -16,6 +16,7 @@ std::string Botoes(const uint8_t* dados, size_t tamanho);
 std::string Wav(const uint8_t* dados, size_t tamanho);
 std::string Sessao(const uint8_t* dados, size_t tamanho);
 std::string Log(const uint8_t* dados, size_t tamanho);
+std::string Diario(const uint8_t* dados, size_t tamanho);
 
 struct Alvo {
     const char* nome;  // also the folder name under fuzz/corpus and fuzz/regressao
@@ -23,7 +24,7 @@ struct Alvo {
 };
 inline constexpr Alvo kAlvos[] = {
     {"campo", Campo}, {"valor_chave", ValorChave}, {"numero", Numero}, {"config", Config}, {"botoes", Botoes},
-    {"wav", Wav},     {"sessao", Sessao},          {"log", Log},
+    {"wav", Wav},     {"sessao", Sessao},          {"log", Log},         {"diario", Diario},
 };
 
 }  // namespace vantor::fuzz

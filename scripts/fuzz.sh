@@ -10,7 +10,7 @@ set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$raiz/build-fuzz"
 segundos="${FUZZ_SEGUNDOS:-60}"
-read -r -a alvos <<<"${FUZZ_ALVOS:-campo valor_chave numero config botoes wav sessao log}"
+read -r -a alvos <<<"${FUZZ_ALVOS:-campo valor_chave numero config botoes wav sessao log diario}"
 
 "$raiz/scripts/instala-dependencias.sh" </dev/null
 

@@ -86,7 +86,7 @@ void TabelaIdioma::Carrega() {
         "Continuar a luta interrompida?|¿Continuar el combate interrumpido?|Continue the interrupted fight?",
         "LOG NÃO GRAVADO! Linhas esperando o disco:|¡REGISTRO NO GUARDADO! Líneas esperando el disco:|LOG NOT WRITTEN! Lines waiting for the disk:",
         "Estado salvo ignorado|Estado guardado ignorado|Saved state ignored",
-        "arquivo incompleto|archivo incompleto|incomplete file",
+        "arquivo incompleto ou alterado|archivo incompleto o alterado|incomplete or altered file",
         "não é do Vantor|no es de Vantor|not a Vantor file",
         "de outra versão|de otra versión|from another version",
         "valores impossíveis|valores imposibles|impossible values",

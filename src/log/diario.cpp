@@ -148,8 +148,12 @@ std::string TextoDiario(const Diario& d) {
     t += salvo;
     for (const auto& [arquivo, tamanho] : d.tamanhos) t += "Arquivo=" + Escapa(arquivo) + "\t" + std::to_string(tamanho) + "\n";
     for (const auto& p : d.pendentes) t += "Linha=" + Escapa(p.arquivo) + "\t" + Escapa(p.linha) + "\n";
-    t += "Fim=" + Hex(Soma(t)) + "\n";
-    return t;
+    return FechaDiario(std::move(t));
+}
+
+std::string FechaDiario(std::string corpo) {
+    const std::string soma = Hex(Soma(corpo));
+    return corpo + "Fim=" + soma + "\n";
 }
 
 int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
@@ -185,6 +189,8 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
             }
             uint64_t tamanho = 0;
             if (!Numero(std::string_view(b), tamanho)) return txt::EstadoImpossivel;
+            for (const auto& t : d.tamanhos)
+                if (t.first == a) return txt::EstadoImpossivel;  // one size per file, or its lines would go twice
             d.tamanhos.emplace_back(a, tamanho);
             continue;
         }

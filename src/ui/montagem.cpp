@@ -12,6 +12,7 @@ Montagem::Montagem() : plataforma_(std::make_unique<PlataformaQt>()), v_(std::ma
 }
 
 Montagem::~Montagem() {
+    v_->Guarda();  // the window closed: lines a disk refused so far get one more try
     plataforma_->DefineJanela(nullptr);
     plateia_.reset();
     janela_.reset();
