@@ -69,8 +69,8 @@ inline void Nota(const std::string& texto) { std::printf("  (%s)\n", texto.c_str
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class PastaTemporaria {
 public:
-    PastaTemporaria() {
-        std::string modelo = (std::filesystem::temp_directory_path() / "vantor-bench-XXXXXX").string();
+    explicit PastaTemporaria(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+        std::string modelo = (base / "vantor-bench-XXXXXX").string();
         if (!::mkdtemp(modelo.data())) throw std::runtime_error("mkdtemp failed");
         caminho_ = modelo;
     }

@@ -62,6 +62,11 @@ bool GravaArquivo(const std::string& caminho, const std::string& texto) {
         ::unlink(temporario.c_str());
         return false;
     }
+    // The rename itself reaches the disk only with its folder: after a power cut the new file is there, not the old.
+    const size_t barra = caminho.rfind('/');
+    const std::string pasta = barra == std::string::npos ? "." : barra == 0 ? "/" : caminho.substr(0, barra);
+    const int dir = ::open(pasta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) ::fsync(dir), ::close(dir);
     return true;
 }
 

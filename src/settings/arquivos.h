@@ -12,9 +12,9 @@ bool ExisteArquivo(const std::string& caminho);
 // default; a huge file in their place must not fill the memory); "" when it is missing or cannot be read.
 std::string LeArquivo(const std::string& caminho, size_t limite = size_t{1} << 20);
 
-// Replaces the file with `texto` through a temporary file and a rename, so that a crash or a full
-// disk leaves either the old file or the new one. Returns false when the new file could not be
-// written whole; the old file is then untouched.
+// Replaces the file with `texto` through a temporary file, synced, and a rename, synced in its folder, so that a
+// crash, a power cut or a full disk leaves either the old file or the new one. Returns false when the new file
+// could not be written whole; the old file is then untouched.
 bool GravaArquivo(const std::string& caminho, const std::string& texto);
 
 // `pasta` joined to `nome` with this platform's separator.
