@@ -27,7 +27,8 @@ void Vantor::Form_Load() {
 bool Vantor::Continua() {
     PreparaPastaLog();
     const std::string caminho = CaminhoDiario();
-    const std::string texto = LeArquivo(caminho);
+    // A long outage of the disk leaves a large file: a day's waiting lines.
+    const std::string texto = LeArquivo(caminho, size_t{64} << 20);
     if (texto.empty()) return false;
     Diario d;
     if (const int erro = LeDiario(texto, log_.PastaLog, d)) {
