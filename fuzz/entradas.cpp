@@ -11,6 +11,7 @@
 
 #include <SDL.h>
 #include <malloc.h>
+#include <unistd.h>
 
 #include "app/vantor.h"
 #include "controllers/juizes.h"
@@ -242,10 +243,15 @@ std::string Wav(const uint8_t* dados, size_t tamanho) {
 
 // A whole session of random events, valid and not, against the rules that hold at every moment: keys (Alt+F4
 // too), clicks on any area, the judges' poll, a window's end and clock ticks, on settings as the dialog gives them.
-// The logs go to a folder of this process's own, emptied after each run and removed at exit.
+// The logs go to a folder of this process's own, emptied after each run and removed at exit. At the end the
+// program starts again on the same folders, which must bring the fight back as it stood.
 std::string Sessao(const uint8_t* dados, size_t tamanho) {
     static const struct Pasta {
-        std::string p = (std::filesystem::temp_directory_path() / "vantor-sessao-XXXXXX").string();
+        // In memory where the system has it: every event saves the fight with a synced write.
+        std::string p = ((::access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm")
+                                                          : std::filesystem::temp_directory_path()) /
+                         "vantor-sessao-XXXXXX")
+                            .string();
         Pasta() { p = ::mkdtemp(p.data()) ? p + "/" : "/dev/null/"; }  // no folder: the logs fail, the checks run
         ~Pasta() {
             std::error_code ec;
@@ -336,6 +342,19 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         else if (r.lutas.back().eventos.back().placar != std::array<long, 3>{0, long{e.PontosMarcados[1]} + e.Faltas[2],
                                                                              long{e.PontosMarcados[2]} + e.Faltas[1]})
             quebra = "the log read back tells another score";
+    }
+    // A new start on the same folders takes the fight back as it stood, held, and asks only when it had started.
+    if (quebra.empty() && pasta != "/dev/null/") {
+        plat.respostaOkCancela = true;
+        const size_t perguntas = plat.perguntas.size();
+        Vantor depois(plat);
+        depois.Form_Load();
+        EstadoLuta esperado = e;
+        if (e.ContaIntervalo < 0 && e.ContaMinuto < 0) esperado.Pausado = esperado.PausaLigada = true;
+        if ((plat.perguntas.size() > perguntas) != e.LutaIniciada)
+            quebra = "the question to continue, for a fight not started or not asked";
+        else if (e.LutaIniciada && !(depois.Luta() == esperado && depois.Config() == v.Config()))
+            quebra = "the fight continued is not the one saved";
     }
     std::error_code ec;
     std::filesystem::remove_all(pasta + "LOG", ec);
