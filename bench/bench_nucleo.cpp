@@ -218,9 +218,10 @@ int main(int argc, char** argv) {
     // The core's own work is the figure here: every tick saves the fight with a synced write, which on a disk is
     // the disk's time (bench_diario measures it). In memory when the system has a memory file system.
     const bool memoria = std::filesystem::is_directory("/dev/shm") && ::access("/dev/shm", W_OK) == 0;
-    std::printf("bench_nucleo: a %ld-hour tournament day through the core alone (seed %u), logs and the saved fight "
-                "written to %s\n",
-                horas, semente, memoria ? "a memory file system (/dev/shm)" : "disk");
+    std::printf(
+        "bench_nucleo: a %ld-hour tournament day through the core alone (seed %u), logs and the saved fight "
+        "written to %s\n",
+        horas, semente, memoria ? "a memory file system (/dev/shm)" : "disk");
 
     PastaTemporaria pasta(memoria ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path());
     const auto antes = std::filesystem::current_path();

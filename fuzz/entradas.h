@@ -24,7 +24,7 @@ struct Alvo {
 };
 inline constexpr Alvo kAlvos[] = {
     {"campo", Campo}, {"valor_chave", ValorChave}, {"numero", Numero}, {"config", Config}, {"botoes", Botoes},
-    {"wav", Wav},     {"sessao", Sessao},          {"log", Log},         {"diario", Diario},
+    {"wav", Wav},     {"sessao", Sessao},          {"log", Log},       {"diario", Diario},
 };
 
 }  // namespace vantor::fuzz

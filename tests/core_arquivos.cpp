@@ -10,7 +10,6 @@
 
 #include <fstream>
 #include <random>
-#include <string_view>
 
 #include "luta.h"
 #include "settings/arquivos.h"
@@ -93,36 +92,6 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
     EXPECT_TRUE(fs::is_empty(trabalho.caminho()) && fs::is_empty(r + "/usr/bin"));
 }
 
-// A log's lines (none without a log), each whole: "dd/mm/yyyy hh:mm:ss,cc" (9 for a digit), a tab, one line, CR LF.
-std::vector<std::string> LinhasInteiras(const std::string& arquivo) {
-    constexpr std::string_view molde = "99/99/9999 99:99:99,99\t";
-    auto linhas = fs::exists(arquivo) ? LinhasDe(arquivo) : std::vector<std::string>{};
-    for (const auto& l : linhas) {
-        bool inteira = l.size() > molde.size() && l.find_first_of("\r\n") == std::string::npos;
-        for (size_t i = 0; inteira && i < molde.size(); ++i)
-            inteira = molde[i] == '9' ? std::isdigit(static_cast<unsigned char>(l[i])) != 0 : l[i] == molde[i];
-        EXPECT_TRUE(inteira) << arquivo << ": torn line \"" << l << '"';
-    }
-    return linhas;
-}
-
-// Runs `filho` in a child process with a pipe to write on, killed after `mata` µs if nonzero; what it wrote and
-// how it ended.
-template <typename F>
-std::pair<std::string, int> NoFilho(F filho, useconds_t mata = 0) {
-    int canal[2], estado = 0;
-    if (::pipe(canal) != 0) return {"", -1};
-    const pid_t pid = ::fork();
-    if (pid == 0) ::_exit(filho(canal[1]));
-    ::close(canal[1]);
-    if (mata) ::usleep(mata), ::kill(pid, SIGKILL);
-    std::string lido;
-    char b[256];
-    for (ssize_t n; (n = ::read(canal[0], b, sizeof b)) > 0;) lido.append(b, size_t(n));
-    ::close(canal[0]), ::waitpid(pid, &estado, 0);
-    return {lido, estado};
-}
-
 // Killed while it plays and rewrites both files: every log line whole, each file the old one or the new one, and
 // a fresh start reads them and writes again whatever temporary file the kill left behind.
 TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
@@ -160,7 +129,7 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
         EXPECT_TRUE(ini == velho || ini == novo) << tentativa << ": " << ini;
         EXPECT_EQ(LeArquivo("botoes.cfg"), mapa) << tentativa;
         for (const auto& e : fs::directory_iterator(luta.pasta.caminho() + "/LOG"))
-            if (e.path().filename().string().starts_with("LOG_")) LinhasInteiras(e.path().string());
+            if (e.path().filename().string().starts_with("LOG_")) LinhasDe(e.path().string());  // each ends in CR LF
         Luta depois;
         depois.plat.pastaPrograma = pasta.caminho();
         depois.v.Form_Load();
@@ -219,7 +188,7 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
         EXPECT_EQ(LeArquivo("botoes.cfg") == std::string(514, '\x03'), !primeiro) << nome << ": old button file";
         const std::string log = c.temp + "LOG/LOG_2026-12-06_14-03-27.txt";
         EXPECT_EQ(fs::exists(log), c.temp != "arquivo/") << nome;
-        const auto linhas = LinhasInteiras(log);
+        const auto linhas = fs::exists(log) ? LinhasDe(log) : std::vector<std::string>{};
         if (primeiro) completo = linhas;
         // Lines are lost whole: what is there is the full log with some lines left out.
         size_t k = 0;

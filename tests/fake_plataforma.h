@@ -19,7 +19,7 @@ struct FakePlataforma : Plataforma {
     bool respostaOkCancela = true;
     std::function<void(Form2&)> aoMostrarConfiguracao;
     std::vector<std::string> sons, perguntas, avisos;
-    std::vector<bool> okPadroes;  // per question: whether OK was its default
+    std::vector<bool> okPadroes;                       // per question: whether OK was its default
     std::vector<std::pair<std::string, int>> sumulas;  // the log and the language of each opening
     std::vector<std::vector<std::string>> preparos;
     // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged.

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -55,6 +58,23 @@ void Cena(Vantor& v, F muda) {
     }
 }
 
+// Runs `filho` in a child process with a pipe to write on, killed after `mata` µs if nonzero; what it wrote and
+// how it ended.
+template <typename F>
+std::pair<std::string, int> NoFilho(F filho, useconds_t mata = 0) {
+    int canal[2], estado = 0;
+    if (::pipe(canal) != 0) return {"", -1};
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(filho(canal[1]));
+    ::close(canal[1]);
+    if (mata) ::usleep(mata), ::kill(pid, SIGKILL);
+    std::string lido;
+    char b[256];
+    for (ssize_t n; (n = ::read(canal[0], b, sizeof b)) > 0;) lido.append(b, size_t(n));
+    ::close(canal[0]), ::waitpid(pid, &estado, 0);
+    return {lido, estado};
+}
+
 struct Luta {
     // Settings the configuration sequence (F1) puts in place before the next fight.
     struct Ajustes {
@@ -75,10 +95,7 @@ struct Luta {
         for (int i = 0; i < n; ++i) plat.Avanca(1000), v.Timer_Luta_Timer();
     }
     // The log as it stands once the last event is saved (a test may have called an operation directly).
-    std::vector<std::string> Log() {
-        v.Guarda();
-        return LinhasDe(v.Log().ArquivoLog);
-    }
+    std::vector<std::string> Log() { return v.Guarda(), LinhasDe(v.Log().ArquivoLog); }
     // A log line as the fixed locale stamps it at hh:mm:ss of the fixed day, ",45" hundredths.
     static std::string L(const std::string& hms, const std::string& texto) {
         return "06/12/2026 " + hms + ",45\t" + texto;

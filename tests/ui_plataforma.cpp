@@ -63,8 +63,11 @@ TEST(TimerVinculado, RealTicksComeOnTheirDeadlinesAndStopWithTheCoreTimer) {
         EXPECT_GE(ticks[i].second - inicio, ticks[i].first * 20ms) << "tick " << ticks[i].first;
         EXPECT_TRUE(i == 0 || ticks[i].first > ticks[i - 1].first);
     }
-    dados.SetEnabled(false), dados.SetEnabled(true), timer.Sincroniza();
-    EXPECT_EQ(timer.Agenda().Proximo(), 1);
+    const auto evento = AgendaTicks::Relogio::now() - 5ms;  // a restart counts from its event, an interval back at most
+    dados.SetEnabled(false), dados.SetEnabled(true), timer.Sincroniza(evento);
+    EXPECT_EQ(std::tuple(timer.Agenda().Proximo(), timer.Agenda().Prazo()), std::tuple(1, evento + 20ms));
+    dados.SetEnabled(false), dados.SetEnabled(true), timer.Sincroniza(evento - 10s);
+    EXPECT_GE(timer.Agenda().Prazo(), evento + 5ms);
     dados.SetEnabled(false), timer.Sincroniza();
     const size_t parado = ticks.size();
     QTest::qWait(100);

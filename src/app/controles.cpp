@@ -155,9 +155,9 @@ Form1Controles::Form1Controles() {
     L_AvisoLog.Visible = false;
 
     // The operator's aids: the click areas, the key hints, the settings' summary, the version and the warnings.
-    for (Controle* c :
-         {&K_Amais, &K_Amenos, &K_VMais, &K_Vmenos, &K_FAMais, &K_FAMenos, &K_FVMais, &K_FVMenos, &M_Falta, &Label7,
-          &Label8,  &M_Ponto,  &Label10, &Label11,  &M_Minuto, &M_Sumula,  &M_Config, &L_Config,  &Label2,  &L_Aviso, &L_AvisoLog})
+    for (Controle* c : {&K_Amais,   &K_Amenos, &K_VMais,  &K_Vmenos, &K_FAMais, &K_FAMenos, &K_FVMais,
+                        &K_FVMenos, &M_Falta,  &Label7,   &Label8,   &M_Ponto,  &Label10,   &Label11,
+                        &M_Minuto,  &M_Sumula, &M_Config, &L_Config, &Label2,   &L_Aviso,   &L_AvisoLog})
         c->SoOperador = true;
     // A score keeps clear of its corner's +/- signs; the golden banner leaves the "-" signs on the score's colour,
     // where they read; the round's number sits under its title; a penalty area's sign sits beside the markers and
@@ -182,9 +182,9 @@ Form1Controles::Form1Controles() {
         ordem.push_back(&F2[i]);
     }
     for (auto& l : Label1) ordem.push_back(&l);
-    for (Controle* c :
-         {&Label2,  &M_Falta,  &Label7,   &Label8,  &M_Ponto,  &Label10, &Label11, &M_Minuto, &M_Sumula, &M_Config,
-          &L_Aviso, &L_Config, &L_Golden, &L_AvisoLog, &L_Tempo, &L_Minuto, &L_Msg,   &K_Amais, &K_Amenos, &K_VMais,  &K_Vmenos})
+    for (Controle* c : {&Label2,   &M_Falta,  &Label7,   &Label8,  &M_Ponto,  &Label10,  &Label11,
+                        &M_Minuto, &M_Sumula, &M_Config, &L_Aviso, &L_Config, &L_Golden, &L_AvisoLog,
+                        &L_Tempo,  &L_Minuto, &L_Msg,    &K_Amais, &K_Amenos, &K_VMais,  &K_Vmenos})
         ordem.push_back(c);
     for (int k = 1; k <= 18; ++k) ordem.push_back(&S_Botao[k]);
 }

@@ -52,13 +52,16 @@ bool Vantor::Continua() {
     if (!plat.PerguntaOkCancela(idioma_.Traduz(txt::ContinuarLuta, a.Lingua) + "\n\n" + resumo, "", true)) return false;
 
     DefineAjustes(a);
+    // The fight's language, should the settings file have missed it: captions and the presses' descriptions.
     Acerta_Idioma();
+    PreparaBotoes();
     luta_ = l;
     log_.ArquivoLog = d.arquivoLog;
     GravaLog(LogTR() + Traduz(txt::LutaContinuada) + " " + plat.Carimbo(d.salvo));
     // The board comes back held. A rest or a time-out runs on: it has no pause of its own.
     if (luta_.ContaIntervalo >= 0 || luta_.ContaMinuto >= 0)
-        janela_.tela.L_Minuto.Caption = DoisDigitos(luta_.ContaIntervalo >= 0 ? luta_.ContaIntervalo : luta_.ContaMinuto);
+        janela_.tela.L_Minuto.Caption =
+            DoisDigitos(luta_.ContaIntervalo >= 0 ? luta_.ContaIntervalo : luta_.ContaMinuto);
     else if (!luta_.Pausado)
         Pausar(true, "-", cor::Ciano, cor::Preto);
     else

@@ -2,10 +2,7 @@
 // last, so that a torn, foreign or edited file is known before any of it is used.
 #include "log/diario.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <charconv>
 #include <cinttypes>
 #include <cstdio>
@@ -115,9 +112,9 @@ bool Possivel(const Diario& d) {
         return false;
     const EstadoLuta& l = d.luta;
     const int16_t tempoMax = std::max<int16_t>({a.Tempo, a.TempoInicial, 60});
-    if (l.Pausado != l.PausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > a.Intervalo ||
-        l.ContaMinuto < -1 || l.ContaMinuto > 59 || l.RoundAtual < 1 || (l.EmGolden && l.RoundAtual <= a.Rounds) ||
-        l.TempoRestante < 0 || l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3 ||
+    if (l.Pausado != l.PausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > a.Intervalo || l.ContaMinuto < -1 ||
+        l.ContaMinuto > 59 || l.RoundAtual < 1 || (l.EmGolden && l.RoundAtual <= a.Rounds) || l.TempoRestante < 0 ||
+        l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3 ||
         (l.ContaIntervalo >= 0 && l.ContaMinuto >= 0))
         return false;
     for (int c : {Azul, Vermelho})
@@ -146,7 +143,8 @@ std::string TextoDiario(const Diario& d) {
     std::snprintf(salvo, sizeof salvo, "Salvo=%04d-%02d-%02d %02d:%02d:%02d.%03d\n", m.ano, m.mes, m.dia, m.hora,
                   m.minuto, m.segundo, m.milissegundo);
     t += salvo;
-    for (const auto& [arquivo, tamanho] : d.tamanhos) t += "Arquivo=" + Escapa(arquivo) + "\t" + std::to_string(tamanho) + "\n";
+    for (const auto& [arquivo, tamanho] : d.tamanhos)
+        t += "Arquivo=" + Escapa(arquivo) + "\t" + std::to_string(tamanho) + "\n";
     for (const auto& p : d.pendentes) t += "Linha=" + Escapa(p.arquivo) + "\t" + Escapa(p.linha) + "\n";
     return FechaDiario(std::move(t));
 }
@@ -162,7 +160,8 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
     if (!s.starts_with(kCabeca)) return txt::EstadoEstranho;
     const size_t fimCabeca = s.find('\n');
     if (fimCabeca == std::string_view::npos) return txt::EstadoCortado;
-    if (s.substr(kCabeca.size(), fimCabeca - kCabeca.size()) != std::to_string(kVersao)) return txt::EstadoDeOutraVersao;
+    if (s.substr(kCabeca.size(), fimCabeca - kCabeca.size()) != std::to_string(kVersao))
+        return txt::EstadoDeOutraVersao;
     // The checksum line closes the file; without it, or with another sum, the file is torn or was edited.
     const size_t fim = s.rfind("Fim=");
     if (fim == std::string_view::npos || !s.ends_with('\n') || (fim > 0 && s[fim - 1] != '\n') ||

@@ -107,7 +107,7 @@ void Vantor::Guarda() {
     DescarregaLog();
     // A saved state the log has moved past would bring back a board the log contradicts: better none.
     if (!salvo && log_.fila.size() < antes && !diario.empty()) ::unlink(diario.c_str());
-    if (!log_.fila.empty() || (!salvo && mudou)) log_.espera = 10;
+    if (!log_.fila.empty() || (!salvo && mudou && !diario.empty())) log_.espera = 10;
 }
 
 void Vantor::DescarregaLog() {
@@ -130,7 +130,8 @@ void Vantor::DescarregaLog() {
     // The operator must know the officials' record is behind; the audience need not.
     Controle& aviso = janela_.tela.L_AvisoLog;
     aviso.Visible = !log_.fila.empty() || log_.perdidas > 0;
-    if (aviso.Visible) aviso.Caption = Traduz(txt::LogNaoGravado) + " " + std::to_string(log_.fila.size() + log_.perdidas);
+    if (aviso.Visible)
+        aviso.Caption = Traduz(txt::LogNaoGravado) + " " + std::to_string(log_.fila.size() + log_.perdidas);
 }
 
 std::string Vantor::LogR() const { return Traduz(txt::Round) + " " + std::to_string(luta_.RoundAtual) + ", "; }

@@ -31,16 +31,17 @@ JanelaPlacar::~JanelaPlacar() = default;
 
 TimerVinculado& JanelaPlacar::LigaTimer(const Timer& timer, std::function<void()> handler, TimerVinculado::Modo modo) {
     auto aoTick = [this, h = std::move(handler)] {
+        const auto desde = AgendaTicks::Relogio::now();
         h();
-        Depois();
+        Depois(desde);
     };
     timers_.push_back(std::make_unique<TimerVinculado>(timer, std::move(aoTick), modo, this));
     timers_.back()->Sincroniza();
     return *timers_.back();
 }
 
-void JanelaPlacar::sincroniza() {
-    for (auto& t : timers_) t->Sincroniza();
+void JanelaPlacar::sincroniza(AgendaTicks::Instante desde) {
+    for (auto& t : timers_) t->Sincroniza(desde);
 }
 
 // What the screen shows, folded into one number: most ticks (twenty polls a second) change nothing, and
@@ -58,8 +59,8 @@ static size_t Aparencia(const Form1Controles& tela) {
     return h;
 }
 
-void JanelaPlacar::Depois() {
-    sincroniza();
+void JanelaPlacar::Depois(AgendaTicks::Instante desde) {
+    sincroniza(desde);
     const size_t aparencia = Aparencia(v_.tela());
     if (aparencia == aparencia_) return;
     aparencia_ = aparencia;
@@ -94,8 +95,9 @@ const Controle* JanelaPlacar::ControleEm(QPoint ponto) const {
 void JanelaPlacar::Toca(QPoint ponto, Toque toque) {
     const Controle* c = ControleEm(ponto);
     if (!c) return;
+    const auto desde = AgendaTicks::Relogio::now();
     v_.Clique(c->Name, toque);
-    Depois();
+    Depois(desde);
 }
 
 // A double click arrives as a press, then a double-click event in place of the second press:
@@ -118,8 +120,9 @@ void JanelaPlacar::keyPressEvent(QKeyEvent* e) {
         QWidget::keyPressEvent(e);
         return;
     }
+    const auto desde = AgendaTicks::Relogio::now();
     v_.Form_KeyDown(codigo, MascaraModificadores(e->modifiers()));
-    Depois();
+    Depois(desde);
 }
 
 bool JanelaPlacar::event(QEvent* e) {

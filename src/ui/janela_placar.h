@@ -24,8 +24,8 @@ public:
     TimerVinculado& LigaTimer(const Timer& timer, std::function<void()> handler,
                               TimerVinculado::Modo modo = TimerVinculado::Modo::Repetido);
 
-    // Brings every bound Qt timer in line with the core's timer data.
-    void sincroniza();
+    // Brings every bound Qt timer in line with the core's timer data; `desde`: when the event began.
+    void sincroniza(AgendaTicks::Instante desde = AgendaTicks::Relogio::now());
 
     // The topmost visible control under a pixel that takes clicks or double clicks, or nullptr.
     const Controle* ControleEm(QPoint ponto) const;
@@ -49,7 +49,7 @@ protected:
 
 private:
     void Toca(QPoint ponto, Toque toque);
-    void Depois();
+    void Depois(AgendaTicks::Instante desde);
     size_t aparencia_ = 0;  // of the last board asked to be painted
 
     Vantor& v_;

@@ -1,5 +1,6 @@
 #include "ui/timer_vinculado.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace vantor::ui {
@@ -11,7 +12,7 @@ TimerVinculado::TimerVinculado(const Timer& dados, std::function<void()> aoTick,
     connect(&qtimer_, &QTimer::timeout, this, &TimerVinculado::Dispara);
 }
 
-void TimerVinculado::Sincroniza() {
+void TimerVinculado::Sincroniza(AgendaTicks::Instante desde) {
     // An interval of 0 stops a timer just as disabling it does.
     if (!dados_.Enabled || dados_.Interval <= 0) {
         qtimer_.stop();
@@ -25,7 +26,8 @@ void TimerVinculado::Sincroniza() {
     if (modo_ == Modo::Repetido) {
         qtimer_.start(intervalo_);
     } else {
-        agenda_.Inicia(AgendaTicks::Relogio::now(), std::chrono::milliseconds(intervalo_));
+        const std::chrono::milliseconds intervalo(intervalo_);
+        agenda_.Inicia(std::max(desde, AgendaTicks::Relogio::now() - intervalo), intervalo);
         Arma();
     }
 }

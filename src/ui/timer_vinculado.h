@@ -24,8 +24,10 @@ public:
 
     TimerVinculado(const Timer& dados, std::function<void()> aoTick, Modo modo, QObject* pai = nullptr);
 
-    // Brings the Qt timer in line with the core's timer data; call after every handled event.
-    void Sincroniza();
+    // Brings the Qt timer in line with the core's timer data; call after every handled event. A restart counts
+    // from `desde`, the moment the event that asked for it began (no earlier than an interval ago): the clock
+    // starts when the operator's key came, not after the handler's disk writes.
+    void Sincroniza(AgendaTicks::Instante desde = AgendaTicks::Relogio::now());
 
     bool Rodando() const { return rodando_; }
     const AgendaTicks& Agenda() const { return agenda_; }
