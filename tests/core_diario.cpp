@@ -186,7 +186,8 @@ TEST(Diario, AFullDiskKeepsEveryLineInOrderWithTheOperatorWarnedUntilItTakesThem
         return ::write(fd, relato.data(), relato.size()) == ssize_t(relato.size()) ? 0 : 2;
     });
     ASSERT_TRUE(WIFEXITED(estado)) << estado;
-    ASSERT_NE(WEXITSTATUS(estado), 3) << "no tmpfs could be mounted here";
+    // A machine that lets no one mount (no privilege, no user namespaces) cannot run it: said, not failed.
+    if (WEXITSTATUS(estado) == 3) GTEST_SKIP() << "no tmpfs can be mounted here, as root or in a user namespace";
     EXPECT_EQ(lido.substr(0, 9), "00 10 00 ") << "the warning, before and after each stretch's end";
     EXPECT_EQ(lido.substr(9), roomy.substr(9)) << "the log is not the one a roomy disk holds";
 }

@@ -3,8 +3,9 @@
 // "E <n> <state>" after each event, and is killed (SIGKILL) US µs after event N. "continua FOLDER": start-up only,
 // Enter to the question; says "P <questions>" and "R <state>". A state: the fight's fields, its log, and the log's
 // size once the saved lines are in it.
-#include <signal.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -91,7 +92,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::string mapa(514, '\0');
     for (auto [posicao, botao] : {std::pair{16, 10}, {15, 1}, {32, 11}, {31, 2}})
-        mapa[size_t(2 * posicao)] = char(botao);
+        mapa[2 * size_t(posicao)] = char(botao);
     GravaArquivo("botoes.cfg", mapa);
     // The question comes during start-up, before the window: Enter takes its default.
     int perguntas = 0;

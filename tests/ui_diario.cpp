@@ -44,13 +44,16 @@ class Matar : public testing::TestWithParam<int> {};
 
 TEST_P(Matar, AfterAKillTheFightContinuesAsLastSavedAndItsLogLosesAndRepeatsNothing) {
     for (int i = 0; i < 10; ++i) {
-        const unsigned semente = unsigned(GetParam() * 10 + i);
-        std::mt19937 sorte(semente * 7919u);
-        const std::string ate = std::to_string(1 + sorte() % 40), atraso = std::to_string(sorte() % 15000);
-        SCOPED_TRACE("seed " + std::to_string(semente) + ", killed " + atraso + " µs after event " + ate);
+        const unsigned long semente = 10UL * static_cast<unsigned>(GetParam()) + static_cast<unsigned>(i);
+        std::mt19937 sorte(semente * 7919);
         QTemporaryDir pasta;
         const std::string dir = pasta.path().toStdString();
-        const auto [linhas, fim] = Roda("luta " + std::to_string(semente) + " " + dir + " " + ate + " " + atraso);
+        // The seed, the folder, and the kill: so many µs after which event.
+        const unsigned long evento = 1 + sorte() % 40, atraso = sorte() % 15000;
+        char args[512];
+        std::snprintf(args, sizeof args, "luta %lu %s %lu %lu", semente, dir.c_str(), evento, atraso);
+        SCOPED_TRACE(args);
+        const auto [linhas, fim] = Roda(args);
         ASSERT_TRUE(WIFSIGNALED(fim)) << "the script ended on its own: " << fim;
         // Every event ends saved, with its lines in the log: its state is the last one said before it.
         std::vector<Estado> salvos;

@@ -111,7 +111,7 @@ bool Possivel(const Diario& d) {
         a.Arbitros != 3 || a.Intervalo < 0 || a.ContaLutas < 0)
         return false;
     const EstadoLuta& l = d.luta;
-    const int16_t tempoMax = std::max<int16_t>({a.Tempo, a.TempoInicial, 60});
+    const auto tempoMax = std::max<int16_t>({a.Tempo, a.TempoInicial, 60});
     if (l.Pausado != l.PausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > a.Intervalo || l.ContaMinuto < -1 ||
         l.ContaMinuto > 59 || l.RoundAtual < 1 || (l.EmGolden && l.RoundAtual <= a.Rounds) || l.TempoRestante < 0 ||
         l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3 ||
@@ -146,10 +146,10 @@ std::string TextoDiario(const Diario& d) {
     for (const auto& [arquivo, tamanho] : d.tamanhos)
         t += "Arquivo=" + Escapa(arquivo) + "\t" + std::to_string(tamanho) + "\n";
     for (const auto& p : d.pendentes) t += "Linha=" + Escapa(p.arquivo) + "\t" + Escapa(p.linha) + "\n";
-    return FechaDiario(std::move(t));
+    return FechaDiario(t);
 }
 
-std::string FechaDiario(std::string corpo) {
+std::string FechaDiario(const std::string& corpo) {
     const std::string soma = Hex(Soma(corpo));
     return corpo + "Fim=" + soma + "\n";
 }

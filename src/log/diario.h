@@ -32,7 +32,7 @@ struct Diario {
 
 std::string TextoDiario(const Diario& d);
 // `corpo` closed by its checksum line, as the writer closes it.
-std::string FechaDiario(std::string corpo);
+std::string FechaDiario(const std::string& corpo);
 
 // Reads a saved state. 0 when it is whole, ours, of this version and possible, with every file it names a log in
 // `pastaLog` (the logs' folder and name prefix); otherwise the language entry of why it is not, and `d` is to be
