@@ -38,16 +38,17 @@ bool Vantor::Continua() {
         GravaLog(Traduz(txt::EstadoIgnorado) + ": " + Traduz(erro));
         return true;
     }
-    // What the stopped event had still to write goes first, whatever the operator answers.
-    CompletaLog(d);
+    // What the stopped event had still to write goes first, whatever the operator answers; what the disk refuses
+    // waits, ahead of everything after it.
+    for (auto& p : CompletaLog(d)) log_.fila.push_back(std::move(p));
     if (!d.luta.LutaIniciada) return false;
     const Ajustes& a = d.ajustes;
     const EstadoLuta& l = d.luta;
     const std::string resumo =
         a.Nome[Azul] + " " + std::to_string(SomaSatura(l.PontosMarcados[Azul], l.Faltas[Vermelho])) + " x " +
         std::to_string(SomaSatura(l.PontosMarcados[Vermelho], l.Faltas[Azul])) + " " + a.Nome[Vermelho] + "\n" +
-        idioma_.Traduz(txt::Round, a.Lingua) + " " + std::to_string(l.RoundAtual) + ", " +
-        std::to_string(l.TempoRestante / 60) + ":" + DoisDigitos(l.TempoRestante % 60) + "\n" + plat.Carimbo(d.salvo);
+        idioma_.Traduz(txt::Round, a.Lingua) + " " + std::to_string(l.RoundAtual) + ", " + MinSeg(l.TempoRestante) +
+        "\n" + plat.Carimbo(d.salvo);
     // After a crash the operator almost always wants the fight back: OK is the default.
     if (!plat.PerguntaOkCancela(idioma_.Traduz(txt::ContinuarLuta, a.Lingua) + "\n\n" + resumo, "", true)) return false;
 

@@ -13,4 +13,11 @@ inline std::string DoisDigitos(int v) {
     return buf;
 }
 
+// Seconds as the clock shows them: 75 gives "1:15".
+inline std::string MinSeg(int segundos) {
+    char buf[24];
+    std::snprintf(buf, sizeof buf, "%d:%02d", segundos / 60, segundos % 60);
+    return buf;
+}
+
 }  // namespace vantor

@@ -232,8 +232,8 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
     return 0;
 }
 
-bool CompletaLog(const Diario& d) {
-    bool ok = true;
+std::vector<LinhaPendente> CompletaLog(const Diario& d) {
+    std::vector<LinhaPendente> recusadas;
     for (const auto& [arquivo, antes] : d.tamanhos) {
         std::string presente = LeArquivo(arquivo, size_t{64} << 20);
         presente.erase(0, std::min<size_t>(presente.size(), antes));
@@ -247,10 +247,10 @@ bool CompletaLog(const Diario& d) {
                 continue;
             }
             feito = std::string::npos;
-            ok &= EscreveLinhas(arquivo, {p.linha}) == 1;
+            if (!recusadas.empty() || EscreveLinhas(arquivo, {p.linha}) != 1) recusadas.push_back(p);
         }
     }
-    return ok;
+    return recusadas;
 }
 
 }  // namespace vantor

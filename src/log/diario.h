@@ -40,7 +40,7 @@ std::string FechaDiario(const std::string& corpo);
 int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d);
 
 // Writes the pending lines their files do not hold yet, in order: a line found at its place is not written again.
-// False when a line could not be written.
-bool CompletaLog(const Diario& d);
+// Returns those the disk refused, to wait with the others.
+std::vector<LinhaPendente> CompletaLog(const Diario& d);
 
 }  // namespace vantor

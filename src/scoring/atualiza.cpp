@@ -1,18 +1,11 @@
 // The single refresh of the scoreboard from the record; it also runs the victory rules.
 #include <cstdio>
 
+#include "app/texto.h"
 #include "app/vantor.h"
 #include "scoring/satura.h"
 
 namespace vantor {
-
-namespace {
-std::string MinSeg(int segundos) {
-    char buf[24];
-    std::snprintf(buf, sizeof buf, "%d:%02d", segundos / 60, segundos % 60);
-    return buf;
-}
-}  // namespace
 
 void Vantor::AtualizaTela() {
     janela_.tela.L_Nome[1].Caption = ajustes_.Nome[1] + "\r\n" + ajustes_.L2[1];
