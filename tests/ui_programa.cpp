@@ -31,7 +31,7 @@ struct Programa {
     ui::Montagem m;
     Vantor& v = m.Placar();
     ui::JanelaPlacar& janela = m.Janela();
-    Programa() { m.Mostra(false); }
+    explicit Programa(bool telaCheia = false) { m.Mostra(telaCheia); }
     ~Programa() { qunsetenv("TEMP"); }
 
     // The last frame a window put on its screen: stale for as long as the window does not repaint.
@@ -172,7 +172,8 @@ TEST(Programa, WithoutXdgOpenSShowsTheScoresheetWindowWithTheCurrentLog) {
     }
 }
 
-// Three openings: the first cancelled with Esc, the second confirmed with Enter, the third with OK.
+// Three openings: the first cancelled with Esc, the second confirmed with Enter, the third (a double click on a
+// score, as a mouse opens it) with OK.
 TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     QTemporaryDir pasta;
     const std::string raiz = pasta.path().toStdString(), apito = raiz + "/apito.WAV";
@@ -268,7 +269,7 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
         EXPECT_EQ(regras(d), "-----");
         marca(d, "B_Ok");
     });
-    QTest::keyClick(&janela, Qt::Key_F1);
+    QTest::mouseDClick(janela.windowHandle(), Qt::LeftButton, {}, ui::RetanguloPixels(v.tela().L_Pontos[2]).center());
     EXPECT_EQ(std::tie(a.Regra, a.Diferenca, a.MeiaFaltaGolden), std::make_tuple(0, 99, true)) << "hidden, kept";
 }
 
@@ -287,10 +288,11 @@ void Projetor(bool ligado) {
 
 // The audience's board on the second screen: the record after keys, a tick and a press; no focus, no log line.
 TEST(Plateia, OpensOnTheSecondScreenFollowsTheBoardTakesNoInputAndFollowsTheScreens) {
-    Programa p;
+    Programa p{true};  // as main shows it: the operator's screen filled, no frame
     QWidget& plateia = p.m.Audiencia().Janela();
     QScreen* projetor = QGuiApplication::screens().value(1);
     ASSERT_TRUE(projetor && QTest::qWaitForWindowExposed(&plateia));
+    EXPECT_TRUE(p.janela.isFullScreen() && p.janela.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(plateia.screen() == projetor && plateia.geometry() == projetor->geometry() && plateia.isFullScreen());
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.janela.isActiveWindow(); }, 2000)) << "the audience took the keys";
     auto mostra = [&] {  // waits for the audience's frame to show the record as it is now
