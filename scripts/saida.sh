@@ -58,8 +58,9 @@ unset QT_QPA_PLATFORM
 # One run; prints "ok", "abnormal: why" or "nowindow"; counts a cue stream seen in $servicos/cues.
 roda() {
   local modo="$1" pid janela status=0 motivo=""
-  # A fight of its own each time: the one an Alt+F4 ended would be offered again at the start, in a question box.
-  rm -f "$TEMP/LOG/vantor-luta.estado"
+  # A logs folder, and so a fight, of its own each time: a fight an Alt+F4 ended would be offered again at the
+  # start, in a question box.
+  TEMP="$(mktemp -d "$servicos/trabalho/temp.XXXXXX")/"
   "$programa" >/dev/null 2>"$servicos/erro.txt" &
   pid=$!
   janela="$(timeout 15 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n1)" || true
