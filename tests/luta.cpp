@@ -12,6 +12,20 @@ PastaTemporaria::PastaTemporaria() : caminho_((std::filesystem::temp_directory_p
     if (!::mkdtemp(caminho_.data())) throw std::runtime_error("mkdtemp failed");
 }
 
+void DesktopCom(const std::string& pasta, bool editor) {
+    for (const char* d : {"dados/applications", "sistema", "config", "config-sistema"})
+        std::filesystem::create_directories(pasta + "/" + d);
+    if (editor) {
+        std::ofstream(pasta + "/dados/applications/editor.desktop")
+            << "[Desktop Entry]\nType=Application\nName=Editor\nExec=/bin/true %f\nMimeType=text/plain;\n";
+        std::ofstream(pasta + "/config/mimeapps.list") << "[Default Applications]\ntext/plain=editor.desktop\n";
+    }
+    ::setenv("XDG_DATA_HOME", (pasta + "/dados").c_str(), 1);
+    ::setenv("XDG_DATA_DIRS", (pasta + "/sistema").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (pasta + "/config").c_str(), 1);
+    ::setenv("XDG_CONFIG_DIRS", (pasta + "/config-sistema").c_str(), 1);
+}
+
 std::vector<std::string> LinhasDe(const std::string& arquivo) {
     std::ifstream in(arquivo, std::ios::binary);
     const std::string texto((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

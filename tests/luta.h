@@ -37,6 +37,10 @@ struct NaPasta : PastaTemporaria {
     ~NaPasta() { std::filesystem::current_path(antes); }
 };
 
+// The desktop's applications as GIO and xdg-open see them, under `pasta`: one editor for plain text, or none. Set
+// before the process first asks GIO, which reads them once.
+void DesktopCom(const std::string& pasta, bool editor);
+
 // Lines of a log file; a line not ended by CR LF fails the test.
 std::vector<std::string> LinhasDe(const std::string& arquivo);
 // The lines of a file of cases in tests/casos, without blank lines and '#' comments.

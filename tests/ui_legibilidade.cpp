@@ -1,6 +1,7 @@
 // The board as the hall reads it, painted in both views. At every size, in every language and state, with the
-// widest scores and the longest names, each caption's ink stays inside its control and nothing covers the penalty
-// markers, the lamps, the round's title and number or the +/- signs.
+// widest scores and the longest names, each caption's ink stays inside its control, every digit of the scores, the
+// clock and the count shows whole in the final frame, and nothing covers the penalty markers, the lamps, the round's
+// title and number, the regular-time scores or the +/- signs.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -17,41 +18,65 @@
 namespace vantor::teste {
 namespace {
 
-const std::vector<std::string> kEstados = {"waiting", "running", "paused", "rest", "time-out", "golden", "result"};
+const std::vector<std::string> kEstados = {"waiting",  "running", "paused",        "rest",   "rest-paused",
+                                           "time-out", "golden",  "golden-paused", "result", "golden-result"};
 
 // Reaches a state of the board through keys, polls and ticks (two rounds of 2 s, 1 s of rest), then sets both
-// scores to `p`, or decides the golden round.
+// scores to `p`, or decides the fight by a lead of two, in regular time or in the golden round.
 void Chega(Luta& l, const std::string& estado, int p) {
     const auto ate = [&l](bool (*pronto)(const EstadoLuta&)) {  // runs the clock, resuming each pause
         for (int passo = 0; passo < 40 && !pronto(l.v.Luta()); ++passo)
             l.v.Luta().Pausado ? l.Tecla(tecla::Espaco) : l.Tick();
     };
+    const bool golden = estado.starts_with("golden");
+    const int vermelho = !estado.ends_with("result") ? p : p >= 2 ? p - 2 : p + 2;
     l.plat.numSlots = 1, l.plat.duvidosos = estado == "running";  // the look-alike controllers' warning
     if (estado != "waiting") l.Tecla(tecla::Enter);
     if (estado == "running")  // a penalty, and button 1 lights lamp 3
         l.Tecla(tecla::F5), l.v.Timer_Joystick_Timer(), l.plat.leituras[0].botoes = 1, l.v.Timer_Joystick_Timer();
     if (estado == "paused") l.Tecla(tecla::Espaco);
     if (estado == "time-out") l.Tecla(tecla::Um);
-    if (estado == "rest") ate([](const EstadoLuta& e) { return e.ContaIntervalo >= 0; });
-    if (estado == "golden" || estado == "result")
+    if (estado.starts_with("rest")) ate([](const EstadoLuta& e) { return e.ContaIntervalo >= 0; });
+    if (estado == "rest-paused") l.Tecla(tecla::S);
+    if (estado == "result") {  // time runs out on a lead in the last round
+        ate([](const EstadoLuta& e) { return e.RoundAtual == 2 && !e.Pausado && e.ContaIntervalo < 0; });
+        Cena(l.v, [&](EstadoLuta& e) { e.PontosMarcados = {0, int16_t(p), int16_t(vermelho)}; });
+        ate([](const EstadoLuta& e) { return e.LutaDecidida; });
+    }
+    if (golden) {
+        Cena(l.v, [&](EstadoLuta& e) { e.PontosMarcados = {0, int16_t(p), int16_t(p)}; });
         ate([](const EstadoLuta& e) { return e.RoundAtual > 2 && !e.Pausado && e.ContaIntervalo < 0; });
+    }
     if (estado == "golden")  // a log the disk refuses: the operator's warning, over the banner
         std::filesystem::remove(l.v.Log().ArquivoLog), std::filesystem::create_directory(l.v.Log().ArquivoLog),
             l.Tecla(tecla::F12);
-    const int vermelho = estado != "result" ? p : p >= 2 ? p - 2 : p + 2;  // the golden round is won by two
-    Cena(l.v, [&](EstadoLuta& e) { e.PontosMarcados = {0, int16_t(p), int16_t(vermelho)}; });
-    ASSERT_EQ(
-        std::tuple(l.v.Luta().ContaIntervalo >= 0, l.v.Luta().LutaDecidida, l.v.Luta().RoundAtual > 2,
-                   l.v.tela().L_AvisoLog.Visible),
-        std::tuple(estado == "rest", estado == "result", estado == "golden" || estado == "result", estado == "golden"))
+    if (estado == "golden-paused") l.Tecla(tecla::Espaco);
+    if (estado != "result") Cena(l.v, [&](EstadoLuta& e) { e.PontosMarcados = {0, int16_t(p), int16_t(vermelho)}; });
+    const auto& e = l.v.Luta();
+    const Form1Controles& t = l.v.tela();
+    // A fight decided as the last round ends has its rest counting behind the result.
+    ASSERT_EQ(std::tuple(e.ContaIntervalo >= 0 && !e.LutaDecidida, e.LutaDecidida, e.EmGolden, t.L_AvisoLog.Visible,
+                         e.Pausado),
+              std::tuple(estado.starts_with("rest"), estado.ends_with("result"), golden, estado == "golden",
+                         estado.ends_with("paused") || estado.ends_with("result")))
         << estado;
+    // The hall reads a result with the winner's name and how it was won, and never the operator's prompt.
+    const std::string como = l.v.Traduz(golden ? txt::NoGolden : txt::PorPontos);
+    EXPECT_EQ(t.L_MsgPlateia.Visible, t.L_Msg.Visible && estado != "waiting") << estado;
+    if (e.LutaDecidida) {
+        EXPECT_TRUE(t.L_MsgPlateia.Caption.starts_with(l.v.Config().Nome[p >= 2 ? Azul : Vermelho]) &&
+                    t.L_MsgPlateia.Caption.ends_with(como))
+            << t.L_MsgPlateia.Caption;
+    }
+    // The golden round started from the regular time's score, which stays in view through its result.
+    EXPECT_EQ(t.L_Regular[Azul].Visible && t.L_Regular[Azul].Caption.ends_with("\n" + std::to_string(p)), golden);
 }
 
-// A control painted alone where the board puts it, with room around it; a caption without the board's clip. `r` is
-// the control's place in that image.
-QImage Sozinho(const Controle& c, const ui::Vista& v, QRect& r) {
+// A control painted alone where the board puts it, with room around a caption (`folga`); a caption without the
+// board's clip. `r` is the control's place in that image.
+QImage Sozinho(const Controle& c, const ui::Vista& v, QRect& r, bool folga = true) {
     r = ui::RetanguloPixels(c, v);
-    const QPoint margem = c.Kind == Tipo::Forma ? QPoint() : QPoint(r.width() / 2 + 8, r.height() / 2 + 8);
+    const QPoint margem = c.Kind == Tipo::Forma || !folga ? QPoint() : QPoint(r.width() / 2 + 8, r.height() / 2 + 8);
     QImage img(r.size() + QSize(2 * margem.x(), 2 * margem.y()), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -69,9 +94,10 @@ QImage Sozinho(const Controle& c, const ui::Vista& v, QRect& r) {
 template <typename F>
 int Conta(const QImage& a, F conta) {
     int n = 0;
-    for (int y = 0; y < a.height(); ++y) {
+    const int largura = a.width(), altura = a.height();
+    for (int y = 0; y < altura; ++y) {
         const auto* linha = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x) n += conta({x, y}, linha[x]);
+        for (int x = 0; x < largura; ++x) n += conta({x, y}, linha[x]);
     }
     return n;
 }
@@ -91,61 +117,82 @@ void Legendas(const std::string& onde, const Form1Controles& tela, const ui::Vis
     }
 }
 
-// The markers, the lamps, the round's title and number and the signs as they look painted alone.
+// The markers, the lamps, the round's title and number, the signs and every digit the hall reads as they look
+// painted alone.
 void Visiveis(const std::string& onde, const Form1Controles& tela, const ui::Vista& v, const QImage& quadro) {
     for (const Controle* c : tela.ordem) {
         const bool aparece = (c->Kind == Tipo::Forma && c != &tela.Shape1) || c == &tela.Label5 || c == &tela.L_Round ||
-                             c->Name.starts_with("K_");
+                             c->Name.starts_with("K_") || c->NuncaCoberto || c->Name == "L_Regular";
         if (!aparece || !c->Visible || !v.Mostra(*c)) continue;
         QRect r;
-        const QImage so = Sozinho(*c, v, r);
+        const QImage so = Sozinho(*c, v, r, false);
         const QPoint de = ui::RetanguloPixels(*c, v).topLeft() - r.topLeft();  // from `so` to the frame
         // Neighbouring lamps share their border by design: a later one may overlap this one by that much.
         QRegion vizinhas;
         for (int k = c->Name == "S_Botao" ? c->Index + 1 : 19; k <= 18; ++k)
             vizinhas += ui::RetanguloPixels(tela.S_Botao[size_t(k)], v);
-        const int escondidos = Conta(so, [&](QPoint q, QRgb p) {
-            if (!quadro.valid(q + de)) return false;  // off the view
-            const QRgb no = quadro.pixel(q + de);
-            // Formats round the edges' coverage apart by a few levels: what differs more is covered.
-            return qAlpha(p) == 255 &&
-                   std::abs(qRed(p) - qRed(no)) + std::abs(qGreen(p) - qGreen(no)) + std::abs(qBlue(p) - qBlue(no)) >
-                       24 &&
-                   !vizinhas.contains(q + de);
-        });
+        // Inside the ink only (its edge's coverage rounds apart by a few levels between a transparent and a painted
+        // ground), and inside the control, where Legendas keeps the ink.
+        const QRect area = r.intersected(so.rect().adjusted(1, 1, -1, -1));
+        int escondidos = 0;
+        const int largura = quadro.width();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (y + de.y() < 0 || y + de.y() >= quadro.height()) continue;  // off the view
+            const auto* acima = reinterpret_cast<const QRgb*>(so.constScanLine(y - 1));
+            const auto* linha = reinterpret_cast<const QRgb*>(so.constScanLine(y));
+            const auto* abaixo = reinterpret_cast<const QRgb*>(so.constScanLine(y + 1));
+            const auto* no = reinterpret_cast<const QRgb*>(quadro.constScanLine(y + de.y()));
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const int fx = x + de.x();
+                const QRgb p = linha[x];
+                if (fx < 0 || fx >= largura || qAlpha(acima[x]) != 255 || qAlpha(abaixo[x]) != 255 ||
+                    qAlpha(linha[x - 1]) != 255 || qAlpha(p) != 255 || qAlpha(linha[x + 1]) != 255)
+                    continue;
+                const int diferenca = std::abs(qRed(p) - qRed(no[fx])) + std::abs(qGreen(p) - qGreen(no[fx])) +
+                                      std::abs(qBlue(p) - qBlue(no[fx]));
+                escondidos += diferenca > 24 && (vizinhas.isEmpty() || !vizinhas.contains(QPoint(fx, y + de.y())));
+            }
+        }
         EXPECT_EQ(escondidos, 0) << onde << ": " << c->Name << c->Index << " is covered";
     }
 }
 
-TEST(Legibilidade, EveryCaptionFitsAndNothingCoversWhatMustShowAtEverySizeLanguageScoreAndState) {
-    const std::vector<std::pair<int, int>> telas = {{640, 480}, {1024, 768}, {1920, 1080}, {3840, 2160}};
+class Legibilidade : public ::testing::TestWithParam<size_t> {};
+
+const std::vector<std::pair<int, int>> kTelas = {{640, 480}, {1024, 768}, {1280, 720}, {1920, 1080}, {3840, 2160}};
+
+TEST_P(Legibilidade, EveryCaptionFitsAndEveryDigitShowsWholeInEveryLanguageScoreAndState) {
+    const size_t t = GetParam();
     const std::string nome(kMaiorNome, 'W'), segunda(kMaiorNome, 'M');
-    for (size_t t = 0; t < telas.size(); ++t) {
-        std::set<std::string> vistos;
-        for (int16_t lingua : {lingua::Portugues, lingua::Espanhol, lingua::Ingles})
-            for (int pontos : {0, 9, 10, 99, 100, 999})
-                for (const std::string& estado : kEstados) {
-                    Luta l(lingua, telas[t]);
-                    l.Configura({.Rounds = 2, .Tempo = 2, .Intervalo = 1});
-                    Cena(l.v, [&](Ajustes& a) { a.Nome = {"", nome, nome}, a.L2 = {"", segunda, segunda}; });
-                    Chega(l, estado, pontos);
-                    // The audience's screen is the next size of the list: its own scale, not the operator's.
-                    const auto& [w, h] = telas[(t + 1) % telas.size()];
-                    for (const ui::Vista& v :
-                         {ui::VistaOperador(l.v.tela()), ui::VistaPlateia(l.v.tela(), QSize(w, h))}) {
-                        std::ostringstream onde;
-                        onde << (v.operador ? "operator " : "audience ") << v.area.width() << "x" << v.area.height()
-                             << ", language " << lingua << ", score " << pontos << ", " << estado;
-                        QImage quadro(v.area.size(), QImage::Format_RGB32);
-                        QPainter p(&quadro);
-                        ui::PintaTela(p, l.v.tela(), v);
-                        Legendas(onde.str(), l.v.tela(), v, vistos);
-                        Visiveis(onde.str(), l.v.tela(), v, quadro);
-                        if (::testing::Test::HasFailure()) return;
-                    }
+    std::set<std::string> vistos;
+    // Every digit, one to three of them.
+    for (int16_t lingua : {lingua::Portugues, lingua::Espanhol, lingua::Ingles})
+        for (int pontos : {0, 7, 13, 15, 88, 100, 246, 999})
+            for (const std::string& estado : kEstados) {
+                Luta l(lingua, kTelas[t]);
+                l.Configura({.Rounds = 2, .Tempo = 2, .Intervalo = 1});
+                Cena(l.v, [&](Ajustes& a) { a.Nome = {"", nome, nome}, a.L2 = {"", segunda, segunda}; });
+                l.v.PlateiaNaTela(pontos % 2 == 0);
+                Chega(l, estado, pontos);
+                // The audience's screen is the next size of the list: its own scale, not the operator's.
+                const auto& [w, h] = kTelas[(t + 1) % kTelas.size()];
+                for (const ui::Vista& v : {ui::VistaOperador(l.v.tela()), ui::VistaPlateia(l.v.tela(), QSize(w, h))}) {
+                    std::ostringstream onde;
+                    onde << (v.operador ? "operator " : "audience ") << v.area.width() << "x" << v.area.height()
+                         << ", language " << lingua << ", score " << pontos << ", " << estado;
+                    QImage quadro(v.area.size(), QImage::Format_RGB32);
+                    QPainter p(&quadro);
+                    ui::PintaTela(p, l.v.tela(), v);
+                    Legendas(onde.str(), l.v.tela(), v, vistos);
+                    Visiveis(onde.str(), l.v.tela(), v, quadro);
+                    if (::testing::Test::HasFailure()) return;
                 }
-    }
+            }
 }
+
+INSTANTIATE_TEST_SUITE_P(Telas, Legibilidade, ::testing::Range<size_t>(0, kTelas.size()), [](const auto& i) {
+    return std::to_string(kTelas[i.param].first) + "x" + std::to_string(kTelas[i.param].second);
+});
 
 }  // namespace
 }  // namespace vantor::teste

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/vantor.h"
+#include "luta.h"
 #include "platform/data_hora.h"
 #include "platform/editor.h"
 #include "settings/ajustes.h"
@@ -112,6 +113,7 @@ TEST(Sumula, XdgOpenGetsThePathOrOurWindowShowsTheLog) {
     const std::string raiz = pasta.path().toStdString(), log = raiz + "/LOG_2026 $(touch hacked); 'x'.txt";
     ASSERT_TRUE(GravaArquivo(log, "07/12/2026 14:03:27,45\tInício da luta\r\nÁrbitros: 3\r\n"));
     const QByteArray path = qgetenv("PATH");
+    teste::DesktopCom(raiz + "/desktop", true);  // the opener is asked only when the desktop has an editor
     PlataformaQt plat;
     const QString lido = "07/12/2026 14:03:27,45\tInício da luta\nÁrbitros: 3\n";  // the window's text: LF only
     const std::tuple<const char*, std::string, QString> casos[] = {
@@ -130,6 +132,7 @@ TEST(Sumula, XdgOpenGetsThePathOrOurWindowShowsTheLog) {
         }
         qputenv("PATH", pasta.path().toUtf8());
         plat.AbreSumula(caminho, lingua::Ingles);
+        QCoreApplication::processEvents();  // our window comes at the next turn of the event loop
         qputenv("PATH", path);
         ASSERT_TRUE(QTest::qWaitFor([] { return plataforma::EditoresAbrindo() == 0; }, 5000)) << saida;
         EXPECT_TRUE(!*saida || LeArquivo(raiz + "/args") == "1\n" + log + "\n") << LeArquivo(raiz + "/args");

@@ -149,27 +149,42 @@ TEST(Programa, AJudgesPressKeysClicksAndTicksReachTheRecordAndAPaintedFrameAndAl
     qunsetenv("TMPDIR");
 }
 
-// Under a real X server as well (tests/CMakeLists.txt runs it alone under Xvfb): with no xdg-open, S shows our own
-// scoresheet window with the current log; S again logs another pause and brings the same window back, reloaded.
-TEST(Programa, WithoutXdgOpenSShowsTheScoresheetWindowWithTheCurrentLog) {
+// Under a real X server as well (tests/CMakeLists.txt runs it alone under Xvfb): with no editor on the desktop, S
+// shows our own scoresheet window with the current log at once, without asking xdg-open to search; S again logs
+// another pause and brings the same window back, reloaded. While it is in front, the board's keys still work.
+TEST(Programa, WithNoEditorSShowsOurScoresheetWindowAtOnceAndTheBoardKeepsItsKeys) {
+    const QTemporaryDir desktop;
+    DesktopCom(desktop.path().toStdString(), false);
     Programa p;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.janela));
-    const QTemporaryDir semXdg;
+    // An opener that would only say it was asked.
+    const std::string perguntado = desktop.path().toStdString() + "/perguntado";
+    ASSERT_TRUE(GravaArquivo(desktop.path().toStdString() + "/xdg-open", "#!/bin/sh\ntouch '" + perguntado + "'\n"));
+    std::filesystem::permissions(desktop.path().toStdString() + "/xdg-open", std::filesystem::perms::owner_all);
     const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", desktop.path().toUtf8() + ":" + path);
+    QTest::keyClick(&p.janela, Qt::Key_Return);
     ui::JanelaSumula* primeira = nullptr;
     for (int vez = 0; vez < 2; ++vez) {
-        qputenv("PATH", semXdg.path().toUtf8());
         QTest::keyClick(&p.janela, Qt::Key_S);
-        qputenv("PATH", path);
         ui::JanelaSumula* s = nullptr;
         ASSERT_TRUE(QTest::qWaitFor([&] { return (s = p.janela.findChild<ui::JanelaSumula*>()) && s->isVisible(); }));
         EXPECT_TRUE(QTest::qWaitForWindowExposed(s) && (vez == 0 || s == primeira)) << vez;
         primeira = s;
-        // The window may still show the text of the S before: the new one comes once the opener has failed.
+        // The second time the window is up already: the new text comes with the next turn of the event loop.
         const QString log = QString::fromStdString(LeArquivo(p.v.Log().ArquivoLog)).replace("\r\n", "\n");
         const auto* texto = s->findChild<QPlainTextEdit*>();
         EXPECT_TRUE(QTest::qWaitFor([&] { return texto->toPlainText() == log; })) << texto->toPlainText().toStdString();
+        EXPECT_TRUE(p.v.Luta().Pausado);
+        // Space and a score key, pressed in the scoresheet's window, reach the board.
+        QTest::keyClick(s->findChild<QPlainTextEdit*>(), Qt::Key_Space);
+        EXPECT_FALSE(p.v.Luta().Pausado) << vez;
+        QTest::keyClick(s->findChild<QPlainTextEdit*>(), Qt::Key_F12);
+        EXPECT_EQ(p.v.Luta().PontosMarcados[Azul], vez + 1);
+        EXPECT_TRUE(s->isVisible());
     }
+    qputenv("PATH", path);
+    EXPECT_FALSE(ExisteArquivo(perguntado));
 }
 
 // Three openings: the first cancelled with Esc, the second confirmed with Enter, the third (a double click on a
@@ -208,12 +223,20 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
         EXPECT_EQ(texto(d, "T_Round") + " " + texto(d, "T_RoundInicial") + " " + texto(d, "T_Tempo") + " " +
                       texto(d, "T_TempoInicial") + " " + texto(d, "T_Intervalo"),
                   "3 1 120 120 50");
+        // Typing a round time moves the start time while it still is the round time, and leaves one set apart.
+        digita(d, "T_Tempo", "30");
+        digita(d, "T_Intervalo", "20"), digita(d, "T_RoundInicial", "1");
+        EXPECT_EQ(texto(d, "T_TempoInicial"), "30");
+        digita(d, "T_TempoInicial", "25"), digita(d, "T_Tempo", "90");
+        EXPECT_EQ(texto(d, "T_TempoInicial"), "25");
         marca(d, "Op_Fetesp"), marca(d, "C_Limite"), marca(d, "C_Diferenca");
         EXPECT_EQ(texto(d, "T_Limite") + " " + texto(d, "T_Diferenca"), "15 9") << "an empty box ticked is filled";
         EXPECT_EQ(regras(d), "+++++");
         Clica(d, "L_Lingua", "English");
         EXPECT_EQ(d.windowTitle().toStdString() + " " + v.tela().M_Config.Caption, "Config Configuração: F1")
             << "the language shows in the dialog only";
+        EXPECT_EQ(Filho<QGroupBox>(d, "Frame1")->title() + "|" + Filho<QAbstractButton>(d, "C_GoldenMeia")->text(),
+                  "Rule system|Half penalty in the golden round");
         // The box's file is selected, and a click on it plays it all the same; Cancel leaves the box.
         QuandoAbrir<ui::DialogoSom>([](ui::DialogoSom& s) {
             const auto* arquivos = Filho<QListWidget>(s, "File1");
@@ -273,6 +296,64 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     EXPECT_EQ(std::tie(a.Regra, a.Diferenca, a.MeiaFaltaGolden), std::make_tuple(0, 99, true)) << "hidden, kept";
 }
 
+// The operator's screen at another size, as the offscreen platform lets a test set it.
+void TelaDoOperador(int largura, int altura) {
+    QPlatformNativeInterface* n = QGuiApplication::platformNativeInterface();
+    QJsonObject c = reinterpret_cast<QJsonObject (*)(QPlatformNativeInterface*)>(
+        n->nativeResourceForIntegration("configuration"))(n);
+    QJsonArray telas = c[QStringLiteral("screens")].toArray();
+    QJsonObject primeira = telas[0].toObject();
+    primeira[QStringLiteral("width")] = largura, primeira[QStringLiteral("height")] = altura;
+    telas[0] = primeira;
+    c[QStringLiteral("screens")] = telas;
+    reinterpret_cast<void (*)(const QJsonObject&, QPlatformNativeInterface*)>(
+        n->nativeResourceForIntegration("setConfiguration"))(c, n);
+    QCoreApplication::processEvents();
+}
+
+// The dialog on today's screens: whole on the screen, its text as large as the board's key hints there, and every
+// caption whole and in the language chosen, Qt's own buttons included.
+TEST(Dialogos, GrowWithTheScreenTheirTextAsLargeAsTheKeyHintsAndEveryCaptionWholeInItsLanguage) {
+    for (const auto& [w, h] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
+        TelaDoOperador(w, h);
+        Luta l(lingua::Portugues, {w, h});
+        int dicas = 0;
+        const Form1Controles& t = l.v.tela();
+        for (const Controle* c : {&t.M_Falta, &t.Label7, &t.Label8, &t.M_Ponto, &t.Label10, &t.Label11, &t.M_Minuto,
+                                  &t.M_Sumula, &t.M_Config})
+            dicas = std::max(dicas, ui::PoeTexto(*c, ui::VistaOperador(t)).fonte.pixelSize());
+        ui::JanelaPlacar janela(l.v);
+        for (int lingua : {lingua::Portugues, lingua::Espanhol, lingua::Ingles}) {
+            Form2 f(l.v);
+            f.Form_Load();
+            f.L_Lingua.ListIndex = lingua, f.L_Lingua_Click();
+            ui::DialogoConfig d(f, &janela);
+            d.show();
+            const std::string onde =
+                std::to_string(w) + "x" + std::to_string(h) + ", language " + std::to_string(lingua);
+            EXPECT_TRUE(d.font().pixelSize() >= dicas && d.width() <= w && d.height() <= h)
+                << onde << ": text " << d.font().pixelSize() << " px, hints " << dicas;
+            EXPECT_EQ(Filho<QGroupBox>(d, "Frame2")->title().toStdString(), l.v.Tabela().Traduz(txt::Botoes, lingua));
+            for (QWidget* c : d.findChildren<QWidget*>()) {
+                const bool legenda = qobject_cast<QLabel*>(c) || qobject_cast<QAbstractButton*>(c);
+                if (legenda && !c->isHidden()) {
+                    EXPECT_LE(c->sizeHint().width(), c->width()) << onde << ": " << c->objectName().toStdString();
+                }
+            }
+        }
+    }
+    // Qt's own texts follow the language: a question in Spanish has Spanish buttons.
+    Luta l(lingua::Espanhol);
+    ui::PlataformaQt plat;
+    plat.DefineLingua(lingua::Espanhol);
+    QString cancelar;
+    QuandoAbrir<QMessageBox>([&](QMessageBox& c) { cancelar = c.button(QMessageBox::Cancel)->text(), c.reject(); });
+    plat.PerguntaOkCancela("?", "", true);
+    plat.DefineLingua(lingua::Ingles);
+    EXPECT_EQ(cancelar, "Cancelar");
+    TelaDoOperador(1024, 768);
+}
+
 // Unplugs the projector, or plugs it back, as the offscreen platform lets a test do.
 void Projetor(bool ligado) {
     QPlatformNativeInterface* n = QGuiApplication::platformNativeInterface();
@@ -322,10 +403,12 @@ TEST(Plateia, OpensOnTheSecondScreenFollowsTheBoardTakesNoInputAndFollowsTheScre
               std::tuple(qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 255)));
 
     const size_t linhas = LinhasDe(p.v.Log().ArquivoLog).size();
+    // The operator's board says whether the hall's shows.
+    EXPECT_EQ(t.L_Plateia.Caption, "Plateia:\r\nvisível");
     QTest::keyClick(&p.janela, Qt::Key_F2);
-    EXPECT_FALSE(plateia.isVisible());
+    EXPECT_TRUE(!plateia.isVisible() && t.L_Plateia.Caption == "Plateia:\r\noculta");
     QTest::keyClick(&p.janela, Qt::Key_F2);
-    EXPECT_TRUE(plateia.isVisible() && plateia.screen() == projetor);
+    EXPECT_TRUE(plateia.isVisible() && plateia.screen() == projetor && t.L_Plateia.Caption == "Plateia:\r\nvisível");
     EXPECT_EQ(LinhasDe(p.v.Log().ArquivoLog).size(), linhas) << "F2 wrote to the log";
     // Unplugged: gone, not onto the operator's screen. F2 then opens an ordinary window there; a projector
     // plugged in takes it, full screen.

@@ -1,6 +1,8 @@
 // The scoreboard's design layout: every control at its design geometry, colour and font.
 #include "app/controles.h"
 
+#include <algorithm>
+
 namespace vantor {
 namespace {
 
@@ -76,10 +78,20 @@ Form1Controles::Form1Controles() {
     L_Tempo =
         clicavel(pintado(rotulo("L_Tempo", -1, 3480, -120, 2685, 1395, "9:99", 63.75, true), kBranco, kPreto), false);
     L_Msg = clicavel(transparente(rotulo("L_Msg", -1, 675, 1320, 8295, 1215, "", 48, true), kPreto), false);
-    L_Minuto = pintado(rotulo("L_Minuto", -1, 3600, 960, 2415, 1650, "99", 80.25, true), kPreto, kPessego);
+    // The count box sits under the clock, not over its lower third; a title strip at its top says what it counts.
+    L_Minuto = pintado(rotulo("L_Minuto", -1, 3600, 1275, 2415, 1650, "99", 80.25, true), kPreto, kPessego);
     L_Minuto.Visible = false;
+    L_MinutoTitulo = pintado(rotulo("L_MinutoTitulo", -1, 3600, 1275, 2415, 375, "", 12, true), kPreto, kPessego);
+    L_MinutoTitulo.Visible = false;
+    L_MsgPlateia = transparente(rotulo("L_MsgPlateia", -1, 675, 1320, 8295, 1215, "", 48, true), kPreto);
+    L_MsgPlateia.Visible = false;
+    L_MsgPlateia.SoPlateia = true;
     L_Golden =
         pintado(rotulo("L_Golden", -1, 1560, 4440, 6615, 1185, "Golden Round", 48, false), kPreto, RGB(255, 224, 128));
+    // At the banner's ends, clear of the "-" signs; after a golden round they stay with the result.
+    L_Regular[1] = pintado(rotulo("L_Regular", 1, 6285, 4815, 1500, 810, "", 24, true), kPreto, RGB(255, 224, 128));
+    L_Regular[2] = pintado(rotulo("L_Regular", 2, 1830, 4815, 1500, 810, "", 24, true), kPreto, RGB(255, 224, 128));
+    L_Regular[1].Visible = L_Regular[2].Visible = false;
     L_Config = pintado(rotulo("L_Config", -1, 0, 4440, 9615, 375, "", 12, false), kPreto, RGB(255, 255, 128));
     Label5 = pintado(rotulo("Label5", -1, 4440, 5640, 735, 255, "Round", 8.25, true), kPreto, kPessego);
     L_Round = pintado(rotulo("L_Round", -1, 4440, 5760, 735, 945, "9", 48, true), kPreto, kPessego);
@@ -133,38 +145,49 @@ Form1Controles::Form1Controles() {
     }
 
     const uint32_t dica = kBranco;
-    M_Falta = transparente(rotulo("M_Falta", -1, 0, 6960, 720, 255, "Faltas:", 8.25, false), dica);
+    M_Falta = transparente(rotulo("M_Falta", -1, 0, 6960, 720, 255, "Faltas:", kPontosDasDicas, false), dica);
     M_Falta.Alignment = Alinhamento::Direita;
-    Label7 = pintado(rotulo("Label7", -1, 720, 6960, 1080, 255, "F5(+) F6(-)", 8.25, false), kBranco, kAzulDica);
-    Label8 = pintado(rotulo("Label8", -1, 1800, 6960, 1080, 255, "F9(+) F10(-)", 8.25, false), kBranco, kVermelhoDica);
-    M_Ponto = transparente(rotulo("M_Ponto", -1, 2880, 6960, 720, 255, "Pontos:", 8.25, false), dica);
+    Label7 =
+        pintado(rotulo("Label7", -1, 720, 6960, 1080, 255, "F5(+) F6(-)", kPontosDasDicas, false), kBranco, kAzulDica);
+    Label8 = pintado(rotulo("Label8", -1, 1800, 6960, 1080, 255, "F9(+) F10(-)", kPontosDasDicas, false), kBranco,
+                     kVermelhoDica);
+    M_Ponto = transparente(rotulo("M_Ponto", -1, 2880, 6960, 720, 255, "Pontos:", kPontosDasDicas, false), dica);
     M_Ponto.Alignment = Alinhamento::Direita;
-    Label10 = pintado(rotulo("Label10", -1, 3600, 6960, 1200, 255, "F12(+) F11(-)", 8.25, false), kBranco, kAzulDica);
-    Label11 = pintado(rotulo("Label11", -1, 4800, 6960, 1080, 255, "F8(+) F7(-)", 8.25, false), kBranco, kVermelhoDica);
+    Label10 = pintado(rotulo("Label10", -1, 3600, 6960, 1200, 255, "F12(+) F11(-)", kPontosDasDicas, false), kBranco,
+                      kAzulDica);
+    Label11 = pintado(rotulo("Label11", -1, 4800, 6960, 1080, 255, "F8(+) F7(-)", kPontosDasDicas, false), kBranco,
+                      kVermelhoDica);
     M_Minuto = clicavel(
-        transparente(rotulo("M_Minuto", -1, 5880, 6960, 1320, 255, "1 minuto: \"1\"", 8.25, false), dica), false);
-    M_Sumula =
-        clicavel(transparente(rotulo("M_Sumula", -1, 7200, 6960, 960, 255, "Súmula: \"S\"", 8.25, false), dica), false);
+        transparente(rotulo("M_Minuto", -1, 5880, 6960, 1320, 255, "1 minuto: \"1\"", kPontosDasDicas, false), dica),
+        false);
+    M_Sumula = clicavel(
+        transparente(rotulo("M_Sumula", -1, 7200, 6960, 960, 255, "Súmula: \"S\"", kPontosDasDicas, false), dica),
+        false);
     M_Config = clicavel(
-        transparente(rotulo("M_Config", -1, 8160, 6960, 1455, 255, "Configuração: F1", 8.25, false), dica), false);
+        transparente(rotulo("M_Config", -1, 8160, 6960, 1455, 255, "Configuração: F1", kPontosDasDicas, false), dica),
+        false);
 
-    L_Aviso = pintado(rotulo("L_Aviso", -1, 0, 6960, 9600, 255, "", 8.25, true), kPreto, kAmarelo);
+    L_Aviso = pintado(rotulo("L_Aviso", -1, 0, 6960, 9600, 255, "", kPontosDasDicas, true), kPreto, kAmarelo);
     L_Aviso.Visible = false;
     // Log lines waiting for the disk: a place of its own between the lamp columns, where the operator looks.
     L_AvisoLog = pintado(rotulo("L_AvisoLog", -1, 735, 4440, 8145, 375, "", 12, true), kBranco, kVermelhoDica);
     L_AvisoLog.Visible = false;
+    // Whether the hall's board shows: in the free corner between the message line's end and the lamps.
+    L_Plateia = pintado(rotulo("L_Plateia", -1, 8985, 1290, 615, 975, "", 9.75, true), kBranco, RGB(96, 96, 96));
 
     // The operator's aids: the click areas, the key hints, the settings' summary, the version and the warnings.
-    for (Controle* c : {&K_Amais,   &K_Amenos, &K_VMais,  &K_Vmenos, &K_FAMais, &K_FAMenos, &K_FVMais,
-                        &K_FVMenos, &M_Falta,  &Label7,   &Label8,   &M_Ponto,  &Label10,   &Label11,
-                        &M_Minuto,  &M_Sumula, &M_Config, &L_Config, &Label2,   &L_Aviso,   &L_AvisoLog})
+    for (Controle* c : {&K_Amais,  &K_Amenos, &K_VMais, &K_Vmenos, &K_FAMais,   &K_FAMenos, &K_FVMais, &K_FVMenos,
+                        &M_Falta,  &Label7,   &Label8,  &M_Ponto,  &Label10,    &Label11,   &M_Minuto, &M_Sumula,
+                        &M_Config, &L_Config, &Label2,  &L_Aviso,  &L_AvisoLog, &L_Plateia})
         c->SoOperador = true;
     // A score keeps clear of its corner's +/- signs; the golden banner leaves the "-" signs on the score's colour,
     // where they read; the round's number sits under its title; a penalty area's sign sits beside the markers and
     // the round's frame.
-    L_Pontos[1].TextoEvita = {&K_Amais, &K_Amenos};
-    L_Pontos[2].TextoEvita = {&K_VMais, &K_Vmenos};
     L_Golden.TodoEvita = {&K_Amenos, &K_Vmenos};
+    L_Golden.TextoEvita = {&L_Regular[1], &L_Regular[2]};
+    L_AvisoLog.TextoEvita = {&L_Regular[1], &L_Regular[2]};
+    // "Pausa" from S during the rest: the count box stays whole and the message keeps beside it.
+    L_Msg.TextoEvita = L_MsgPlateia.TextoEvita = {&L_Minuto, &L_MinutoTitulo};
     L_Round.TextoEvita = {&Label5};
     K_FAMais.TextoEvita = {&F1[5], &F1[10], &Shape1, &Label5, &L_Round, &Label11, &M_Minuto};
     K_FAMenos.TextoEvita = {&F1[1], &F1[6]};
@@ -182,11 +205,31 @@ Form1Controles::Form1Controles() {
         ordem.push_back(&F2[i]);
     }
     for (auto& l : Label1) ordem.push_back(&l);
-    for (Controle* c : {&Label2,   &M_Falta,  &Label7,   &Label8,  &M_Ponto,  &Label10,  &Label11,
-                        &M_Minuto, &M_Sumula, &M_Config, &L_Aviso, &L_Config, &L_Golden, &L_AvisoLog,
-                        &L_Tempo,  &L_Minuto, &L_Msg,    &K_Amais, &K_Amenos, &K_VMais,  &K_Vmenos})
+    for (Controle* c : {&Label2,       &M_Falta,      &Label7,   &Label8,  &M_Ponto,      &Label10,  &Label11,
+                        &M_Minuto,     &M_Sumula,     &M_Config, &L_Aviso, &L_Config,     &L_Golden, &L_AvisoLog,
+                        &L_Regular[2], &L_Regular[1], &L_Tempo,  &L_Msg,   &L_MsgPlateia, &L_Minuto, &L_MinutoTitulo,
+                        &L_Plateia,    &K_Amais,      &K_Amenos, &K_VMais, &K_Vmenos})
         ordem.push_back(c);
     for (int k = 1; k <= 18; ++k) ordem.push_back(&S_Botao[k]);
+
+    // The digits the hall reads keep clear of whatever may show over them: the operator's +/- signs beside a
+    // score, and the rows of every other control painted later whose place meets theirs (the names, the message
+    // line, the banners, the count box and its title, the operator's notes). Both scores lose the same rows, so
+    // they keep one size, side by side, each centred in its own colour.
+    L_Pontos[1].TextoEvita = {&K_Amais, &K_Amenos};
+    L_Pontos[2].TextoEvita = {&K_VMais, &K_Vmenos};
+    for (Controle* c : {&L_Pontos[1], &L_Pontos[2], &L_Tempo, &L_Minuto}) {
+        c->NuncaCoberto = true;
+        const auto depois = std::find(ordem.begin(), ordem.end(), c);
+        for (auto it = depois + 1; it != ordem.end(); ++it) {
+            const Controle& o = **it;
+            // The other score shares a one-pixel edge, not a row of digits.
+            const bool outro = &o == &L_Pontos[1] || std::ranges::find(c->TextoEvita, &o) != c->TextoEvita.end();
+            if (!outro && o.Left < c->Left + c->Width && c->Left < o.Left + o.Width && o.Top < c->Top + c->Height &&
+                c->Top < o.Top + o.Height)
+                c->FaixaEvita.push_back(&o);
+        }
+    }
 }
 
 }  // namespace vantor

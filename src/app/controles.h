@@ -8,6 +8,9 @@
 
 namespace vantor {
 
+// The design size of the key hints' font, in points; the dialogs' text is as large.
+constexpr double kPontosDasDicas = 8.25;
+
 // 24-bit colour, red in the low byte.
 constexpr uint32_t RGB(int r, int g, int b) {
     return static_cast<uint32_t>(r & 0xFF) | (static_cast<uint32_t>(g & 0xFF) << 8) |
@@ -49,11 +52,15 @@ struct Controle {
     // Which mouse handlers the control has; the front end routes clicks by this.
     bool Clicavel = false;
     bool DuploClicavel = false;
-    // An aid for the operator (keys, click areas, settings): the audience's view leaves it out.
-    bool SoOperador = false;
+    // An aid for the operator (keys, click areas, settings): the audience's view leaves it out. What only the hall
+    // needs (the result with the winner's name) the operator's view leaves out.
+    bool SoOperador = false, SoPlateia = false;
+    // Digits the hall reads (scores, clocks, counts): never covered. The caption is drawn, centred, in the band of
+    // rows that the controls of `FaixaEvita` shown over it leave free where it comes out largest.
+    bool NuncaCoberto = false;
     // Controls painted over this one that must stay readable. Its caption keeps clear of `TextoEvita`; its
-    // background and caption keep clear of `TodoEvita`. Only where the view paints them.
-    std::vector<const Controle*> TextoEvita, TodoEvita;
+    // background and caption keep clear of `TodoEvita`. Only those the view paints and that show at the moment.
+    std::vector<const Controle*> TextoEvita, TodoEvita, FaixaEvita;
 };
 
 // A timer of the core: the front end runs one real timer per core timer and restarts it
@@ -80,7 +87,12 @@ struct Form1Controles {
     uint32_t BackColor = RGB(0, 0, 0);
 
     std::array<Controle, 3> L_Nome, L_Pontos;  // index 1 blue, 2 red
+    // The score at the end of regular time, kept in view once the golden round has cleared the scores.
+    std::array<Controle, 3> L_Regular;
     Controle L_Tempo, L_Msg, L_Minuto, L_Golden, L_Config, Label5, L_Round, Shape1, Label2;
+    // The hall's copy of the message line (no operator's prompts; a result with the winner's name and how), the
+    // title that says what the count box counts, and the operator's mark of whether the hall's board shows.
+    Controle L_MsgPlateia, L_MinutoTitulo, L_Plateia;
     Controle K_Amais, K_Amenos, K_VMais, K_Vmenos, K_FAMais, K_FAMenos, K_FVMais, K_FVMenos;
     std::array<Controle, 11> F1, F2;   // 1..10
     std::array<Controle, 6> Label1;    // 0..5

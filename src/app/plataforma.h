@@ -48,6 +48,9 @@ public:
     // and whenever the settings change; returns at once.
     virtual void PreparaSons(const std::vector<std::string>& arquivos) = 0;
 
+    // The interface's language (0..2) for what the toolkit itself writes: its buttons and standard dialogs.
+    virtual void DefineLingua(int /*lingua*/) {}
+
     // Message box with OK and Cancel, Cancel the default unless `okPadrao`; true when OK was chosen.
     virtual bool PerguntaOkCancela(const std::string& texto, const std::string& titulo, bool okPadrao) = 0;
     // Message box with OK only.

@@ -3,6 +3,7 @@
 
 #include "app/texto.h"
 #include "app/vantor.h"
+#include "scoring/satura.h"
 
 namespace vantor {
 
@@ -70,6 +71,8 @@ void Vantor::Inicio_Luta() {
 void Vantor::EntraNoGolden() {
     if (luta_.RoundAtual <= ajustes_.Rounds || luta_.LutaDecidida || luta_.EmGolden) return;
     luta_.EmGolden = true;
+    luta_.PlacarRegular = {0, SomaSatura(luta_.PontosMarcados[Azul], luta_.Faltas[Vermelho]),
+                           SomaSatura(luta_.PontosMarcados[Vermelho], luta_.Faltas[Azul])};
     luta_.PontosMarcados = {0, 0, 0};
     luta_.Faltas = {0, 0, 0};
     luta_.MeiaFalta = {false, false, false};

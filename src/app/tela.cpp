@@ -38,6 +38,29 @@ void Vantor::Mensagem(const std::string& m, uint32_t corfundo, uint32_t corfrent
     } else {
         l.Visible = false;
     }
+    // The hall sees the same, unless the caller then says otherwise.
+    Controle& p = janela_.tela.L_MsgPlateia;
+    p.Caption = l.Caption;
+    p.BackOpaque = l.BackOpaque;
+    p.BackColor = l.BackColor;
+    p.ForeColor = l.ForeColor;
+    p.Visible = l.Visible;
+}
+
+void Vantor::MensagemPlateia(const std::string& m) {
+    Controle& p = janela_.tela.L_MsgPlateia;
+    p.Caption = m;
+    p.Visible = !m.empty() && janela_.tela.L_Msg.Visible;
+}
+
+void Vantor::PlateiaNaTela(bool mostra) {
+    janela_.plateiaVisivel = mostra;
+    Controle& c = janela_.tela.L_Plateia;
+    // Two lines where the entry has its colon: the corner is narrow.
+    std::string t = Traduz(mostra ? txt::PlateiaVisivel : txt::PlateiaOculta);
+    if (const size_t dois = t.find(": "); dois != std::string::npos) t.replace(dois, 2, ":\r\n");
+    c.Caption = t;
+    c.BackColor = mostra ? RGB(0, 160, 0) : RGB(96, 96, 96);
 }
 
 }  // namespace vantor

@@ -35,6 +35,7 @@ struct Form1 {
     Timer Timer_Luta{true, 1000, 1};
     Timer Timer_Joystick{true, 50, 1};
     std::array<Timer, 19> Timer_Botao = TimersBotao();  // 1..18
+    bool plateiaVisivel = false;  // whether the audience's board shows, as the front end last said
 
 private:
     static std::array<Timer, 19> TimersBotao() {
@@ -121,7 +122,12 @@ public:
 
     // ---- Layout scaling and message line ----
     void ReajustaTela();
+    // The message line, on both boards.
     void Mensagem(const std::string& m = "", uint32_t corfundo = 0, uint32_t corfrente = 0);
+    // What the hall's board shows of the message line instead: "" leaves an operator's prompt off it.
+    void MensagemPlateia(const std::string& m);
+    // The front end says whether the audience's board shows; the operator's board marks it.
+    void PlateiaNaTela(bool mostra);
 
     // ---- Scores and penalties ----
     void PontoAMais();

@@ -70,6 +70,7 @@ bool Vantor::ConfiguraBotoes() {
         return true;
     }
     Mensagem(Traduz(txt::ConfigurandoBotoes), cor::Branco, cor::Preto);
+    MensagemPlateia("");
     for (size_t p = 1; p <= 256; ++p) juizes_.MapaBotoes[p] = 0;
     static const int16_t kComTres[] = {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18};
     static const int16_t kComDois[] = {1, 4, 10, 13, 2, 5, 11, 14, 3, 6, 12, 15};

@@ -91,6 +91,21 @@ void TabelaIdioma::Carrega() {
         "de outra versão|de otra versión|from another version",
         "valores impossíveis|valores imposibles|impossible values",
         "Linhas do log perdidas|Líneas del registro perdidas|Log lines lost",
+        "Tempo regular|Tiempo regular|Regular time",
+        "Plateia: visível|Público: visible|Audience: shown",
+        "Plateia: oculta|Público: oculto|Audience: hidden",
+        "Sistema de Regras|Sistema de reglas|Rule system",
+        "WTF antiga|WTF antigua|Old WTF rules",
+        "Com limite e diferença de pontos|Con límite y diferencia de puntos|Point limit and difference",
+        "WTF regra 2017|WTF regla 2017|WTF 2017 rules",
+        "Meia falta no Golden Round|Media falta en el Golden Round|Half penalty in the golden round",
+        "Botões|Botones|Buttons",
+        "1 e 3 pontos|1 y 3 puntos|1 and 3 points",
+        "2 e 3 pontos|2 y 3 puntos|2 and 3 points",
+        "1 e 2 pontos|1 y 2 puntos|1 and 2 points",
+        "1, 2  e 3 pontos|1, 2 y 3 puntos|1, 2 and 3 points",
+        "Confirma entrar no modo de configuração dos botões?|¿Entrar en el modo de configuración de los botones?|Enter the button assignment mode?",
+        "Diferença de pontos|Diferencia de puntos|Point difference",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.
@@ -113,6 +128,8 @@ void Vantor::Acerta_Idioma() {
     janela_.tela.M_Minuto.Caption = Traduz(txt::UmMinuto) + ": \"1\"";
     janela_.tela.M_Sumula.Caption = Traduz(txt::Sumula) + ": \"S\"";
     janela_.tela.M_Config.Caption = Traduz(txt::Configuracao) + ": F1";
+    PlateiaNaTela(janela_.plateiaVisivel);
+    plat.DefineLingua(ajustes_.Lingua);
 }
 
 }  // namespace vantor

@@ -91,6 +91,22 @@ enum : int {
     EstadoDeOutraVersao = 78,
     EstadoImpossivel = 79,
     LinhasPerdidas = 80,
+    // What the hall and the operator see of the board, and the configuration dialog's own captions.
+    TempoRegular = 81,
+    PlateiaVisivel = 82,
+    PlateiaOculta = 83,
+    SistemaDeRegras = 84,
+    RegraWtfAntiga = 85,
+    RegraLimiteDiferenca = 86,
+    RegraWtf2017 = 87,
+    MeiaFaltaGolden = 88,
+    Botoes = 89,
+    Pontos13 = 90,
+    Pontos23 = 91,
+    Pontos12 = 92,
+    Pontos123 = 93,
+    ConfirmaBotoes = 94,
+    DiferencaDePontos = 95,
 };
 }  // namespace txt
 

@@ -38,6 +38,7 @@ void Campos(D& d, F&& f) {
     f("MostraConfig", l.MostraConfig), f("ResultadoLogado", l.ResultadoLogado);
     f("Pontos_1", l.PontosMarcados[1]), f("Pontos_2", l.PontosMarcados[2]), f("Faltas_1", l.Faltas[1]);
     f("Faltas_2", l.Faltas[2]), f("Meia_1", l.MeiaFalta[1]), f("Meia_2", l.MeiaFalta[2]);
+    f("Regular_1", l.PlacarRegular[1]), f("Regular_2", l.PlacarRegular[2]);
     f("ArquivoLog", d.arquivoLog);
 }
 
@@ -203,6 +204,9 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
             return txt::EstadoImpossivel;
     }
 
+    // Saved before the regular-time score was kept: the golden round then showed none.
+    valores.try_emplace("Regular_1", "0");
+    valores.try_emplace("Regular_2", "0");
     bool ok = true;
     size_t usados = 0;
     Campos(d, [&](const char* chave, auto& v) {

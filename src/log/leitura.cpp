@@ -449,6 +449,7 @@ LeituraLog LeLog(const std::string& conteudo) {
             if (ln.tipo == Linha::Inicio) {
                 if (montador) return Erro(txt::LogEstranho, linhas[k].numero, lingua);
                 luta.inicio = std::string(linhas[k].carimbo);
+                luta.roundInicial = ln.round, luta.tempoInicial = ln.restante;
                 montador.emplace(luta, ln);
                 ultimo = linhas[k].segundos, decorrido = 0;
                 // The lines before the start count back from it.

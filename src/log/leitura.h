@@ -29,7 +29,8 @@ struct LutaLog {
     std::string inicio;  // the start line's time stamp, as written
     std::array<std::string, 3> nome, l2;
     int rounds = 0, tempo = 0, intervalo = 0, arbitros = 0;
-    bool temRegras = false;  // logs written before the rules were recorded have none
+    int roundInicial = 1, tempoInicial = -1;  // where the start line put the clock; -1: not given
+    bool temRegras = false;                   // logs written before the rules were recorded have none
     int regra = 0, limite = 0, diferenca = 0;
     int vencedor = 0;  // 0 none, 1 blue, 2 red, 3 tie
     int como = 0;      // language entry for how the result came; 0 when the log cannot tell

@@ -43,6 +43,13 @@ void Vantor::AtualizaTela() {
     janela_.tela.L_Round.BackColor = luta_.RoundAtual <= ajustes_.Rounds ? cor::CinzaClaro : cor::LaranjaClaro;
     janela_.tela.L_Golden.Visible = golden;
     janela_.tela.L_Minuto.Visible = (luta_.ContaIntervalo >= 0 && !luta_.LutaDecidida) || luta_.ContaMinuto >= 0;
+    janela_.tela.L_MinutoTitulo.Visible = janela_.tela.L_Minuto.Visible;
+    janela_.tela.L_MinutoTitulo.Caption = Traduz(luta_.ContaMinuto >= 0 ? txt::UmMinuto : txt::Intervalo);
+    // The golden round starts from nothing: the score it began from stays in view, through its result.
+    for (size_t c = 1; c <= 2; ++c) {
+        janela_.tela.L_Regular[c].Visible = luta_.EmGolden;
+        janela_.tela.L_Regular[c].Caption = Traduz(txt::TempoRegular) + "\r\n" + std::to_string(luta_.PlacarRegular[c]);
+    }
     if (luta_.MostraConfig)
         janela_.tela.L_Config.Caption = std::to_string(ajustes_.Rounds) + " " + Traduz(txt::Rounds) + ", " +
                                         MinSeg(ajustes_.Tempo) + ". " + Traduz(txt::Intervalo) + ": " +

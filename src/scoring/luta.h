@@ -14,6 +14,8 @@ struct EstadoLuta {
     bool Pausado = false, PausaLigada = false, LutaDecidida = false, EmGolden = false, MostraConfig = false;
     std::array<int16_t, 3> PontosMarcados{}, Faltas{};  // per corner
     std::array<bool, 3> MeiaFalta{};
+    // The shown scores when the golden round began (it starts from nothing); they stay on the board beside it.
+    std::array<int16_t, 3> PlacarRegular{};
     // The decision last written to the log (0 none, 1 blue, 2 red, 3 tie): a result is logged once, not at
     // every refresh while it stands.
     int16_t ResultadoLogado = 0;

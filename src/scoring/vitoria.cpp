@@ -19,29 +19,36 @@ void Vantor::ChecaVitoria() {
     const bool jaDecidida = l.LutaDecidida;
     l.LutaDecidida = false;
     int vencedor = 0;
+    int como = 0;  // the language entry saying how it was won
     // Shown scores; computed wide so extreme counters cannot wrap.
     const long sAzul = static_cast<long>(l.PontosMarcados[Azul]) + l.Faltas[Vermelho];
     const long sVermelho = static_cast<long>(l.PontosMarcados[Vermelho]) + l.Faltas[Azul];
 
     if (l.RoundAtual <= a.Rounds) {
-        if (l.Faltas[Azul] >= a.LimiteFaltas) vencedor = Vermelho;
-        if (l.Faltas[Vermelho] >= a.LimiteFaltas) vencedor = Azul;
+        // Each rule that holds overrides the ones before it, and with it how the fight was won.
+        const auto vence = [&vencedor, &como](bool se, int quem, int porque) {
+            if (se) vencedor = quem, como = porque;
+        };
+        vence(l.Faltas[Azul] >= a.LimiteFaltas, Vermelho, txt::PorFaltas);
+        vence(l.Faltas[Vermelho] >= a.LimiteFaltas, Azul, txt::PorFaltas);
         if (a.Regra == regra::WtfAntiga) {
             const long gap = static_cast<long>(l.PontosMarcados[Azul]) - l.PontosMarcados[Vermelho];
-            if (gap > 12 && l.RoundAtual >= 3) vencedor = Azul;
-            if (-gap > 12 && l.RoundAtual >= 3) vencedor = Vermelho;
+            vence(gap > 12 && l.RoundAtual >= 3, Azul, txt::PorDiferenca);
+            vence(-gap > 12 && l.RoundAtual >= 3, Vermelho, txt::PorDiferenca);
         } else if (a.Regra == regra::LimiteDiferenca) {
-            if (sAzul >= a.Limite) vencedor = Azul;
-            if (sVermelho >= a.Limite) vencedor = Vermelho;
-            if (sAzul - sVermelho >= a.Diferenca) vencedor = Azul;
-            if (sVermelho - sAzul >= a.Diferenca) vencedor = Vermelho;
+            vence(sAzul >= a.Limite, Azul, txt::PorLimite);
+            vence(sVermelho >= a.Limite, Vermelho, txt::PorLimite);
+            vence(sAzul - sVermelho >= a.Diferenca, Azul, txt::PorDiferenca);
+            vence(sVermelho - sAzul >= a.Diferenca, Vermelho, txt::PorDiferenca);
         } else if (a.Regra == regra::Wtf2017) {
-            if (sAzul - sVermelho >= a.Diferenca && l.RoundAtual >= a.Rounds) vencedor = Azul;
-            if (sVermelho - sAzul >= a.Diferenca && l.RoundAtual >= a.Rounds) vencedor = Vermelho;
+            vence(sAzul - sVermelho >= a.Diferenca && l.RoundAtual >= a.Rounds, Azul, txt::PorDiferenca);
+            vence(sVermelho - sAzul >= a.Diferenca && l.RoundAtual >= a.Rounds, Vermelho, txt::PorDiferenca);
         }
     } else {
         // Inside a running golden round under the newer rules a lead of two is needed.
         const long m = (l.RoundAtual == a.Rounds + 1 && a.Regra >= regra::LimiteDiferenca && l.EmGolden) ? 1 : 0;
+        // Past the last round and before any golden round, time ran out on a lead.
+        como = l.EmGolden ? txt::NoGolden : txt::PorPontos;
         if (sAzul > sVermelho + m) vencedor = Azul;
         if (sVermelho > sAzul + m) vencedor = Vermelho;
         if (l.RoundAtual > a.Rounds + 1 && vencedor == 0) vencedor = kEmpate;
@@ -64,6 +71,13 @@ void Vantor::ChecaVitoria() {
         l.ResultadoLogado = static_cast<int16_t>(vencedor);
     } else {
         Mensagem(msg, fundo, frente);  // the result stays on the message line, over a "Pausa" from S
+    }
+    // The hall reads who won and how, not only the colour.
+    if (empate) {
+        MensagemPlateia(Traduz(txt::Empate));
+    } else {
+        const std::string& nome = a.Nome[static_cast<size_t>(vencedor)];
+        MensagemPlateia((nome.empty() ? msg : nome) + "\r\n" + msg + ", " + Traduz(como));
     }
     l.LutaDecidida = true;
     if (!jaDecidida) TocaSom(2);

@@ -11,6 +11,7 @@ void Vantor::ZeraLuta() {
     luta_.Faltas = {0, 0, 0};
     luta_.MeiaFalta = {false, false, false};
     luta_.EmGolden = false;
+    luta_.PlacarRegular = {0, 0, 0};
     // The start round and time from the dialog hold for the first fight after it only.
     if (ajustes_.ContaLutas >= 1) {
         ajustes_.RoundInicial = 1;
@@ -28,6 +29,7 @@ void Vantor::ZeraLuta() {
     luta_.ContaMinuto = -1;
     luta_.LutaIniciada = false;
     Mensagem("[ENTER] " + Traduz(txt::Inicio), cor::VerdeClaro, cor::Preto);
+    MensagemPlateia("");  // the operator's prompt, not the hall's
     luta_.MostraConfig = true;
     AtualizaTela();
 

@@ -41,6 +41,7 @@ void Form2::Form_Load() {
     T_Intervalo.Text = std::to_string(ajustes_.Intervalo);
     T_Tempo.Text = std::to_string(ajustes_.Tempo);
     T_TempoInicial.Text = std::to_string(ajustes_.TempoInicial);
+    tempoAnterior_ = T_Tempo.Text;
     for (size_t c = 1; c <= 2; ++c) {
         T_Nome[c].Text = ajustes_.Nome[c];
         T_L2[c].Text = ajustes_.L2[c];
@@ -94,6 +95,18 @@ void Form2::Acerta_Tela() {
     Label10 = Traduz(txt::FimDaLuta) + ":";
     Label9 = Traduz(txt::FimDo) + " " + Traduz(txt::Round) + ":";
     Caption = Traduz(txt::Configuracoes);
+    Frame1 = Traduz(txt::SistemaDeRegras);
+    Op_WTF.Caption = Traduz(txt::RegraWtfAntiga);
+    Op_Fetesp.Caption = Traduz(txt::RegraLimiteDiferenca);
+    Op_2017.Caption = Traduz(txt::RegraWtf2017);
+    C_Limite.Caption = Traduz(txt::Limite) + ":";
+    C_Diferenca.Caption = Traduz(txt::DiferencaDePontos) + ":";
+    C_GoldenMeia.Caption = Traduz(txt::MeiaFaltaGolden);
+    Frame2 = Traduz(txt::Botoes);
+    O_13.Caption = Traduz(txt::Pontos13);
+    O_23.Caption = Traduz(txt::Pontos23);
+    O_12.Caption = Traduz(txt::Pontos12);
+    O_123.Caption = Traduz(txt::Pontos123);
 }
 
 void Form2::Escolhe(Marca& regra) {
@@ -125,7 +138,12 @@ void Form2::L_Round_Click() {
 void Form2::L_Tempo_Click() {
     if (!TemSelecao(L_Tempo)) return;
     T_Tempo.Text = Decimal(NumeroDoItem(L_Tempo) * 60);
-    T_TempoInicial.Text = T_Tempo.Text;
+    T_TempoInicial.Text = tempoAnterior_ = T_Tempo.Text;
+}
+
+void Form2::T_Tempo_Change() {
+    if (Numero(T_TempoInicial) == Numero(CaixaTexto{tempoAnterior_})) T_TempoInicial.Text = T_Tempo.Text;
+    tempoAnterior_ = T_Tempo.Text;
 }
 
 void Form2::L_Intervalo_Click() {
@@ -133,8 +151,7 @@ void Form2::L_Intervalo_Click() {
 }
 
 void Form2::Command1_Click() {
-    if (v_.plat.PerguntaOkCancela("Confirma entrar no modo de configuração dos botões?", kTitulo, false))
-        v_.PedeConfiguracaoBotoes();
+    if (v_.plat.PerguntaOkCancela(Traduz(txt::ConfirmaBotoes), kTitulo, false)) v_.PedeConfiguracaoBotoes();
 }
 
 void Form2::B_Ok_Click() {

@@ -24,6 +24,7 @@ struct CaixaTexto {
 struct Marca {
     bool Value = false;
     bool Visible = true;
+    std::string Caption;
 };
 
 struct Lista {
@@ -43,16 +44,20 @@ public:
     Lista L_Tempo{{"1 min", "1.5 min", "2 min", "3 min", ".2 min"}};
     Lista L_Intervalo{{"15 s", "30 s", "40 s", "50 s", "60 s"}};
     Lista L_Lingua{{"Portugues", "Spanish", "English"}};
-    Marca Op_WTF, Op_Fetesp, Op_2017;  // one group
-    Marca O_13, O_23, O_12, O_123;     // another group
-    Marca C_Limite, C_Diferenca, C_GoldenMeia;
+    Marca Op_WTF{.Caption = "WTF antiga"}, Op_Fetesp{.Caption = "Com limite e diferença de pontos"},
+        Op_2017{.Caption = "WTF regra 2017"};  // one group
+    Marca O_13{.Caption = "1 e 3 pontos"}, O_23{.Caption = "2 e 3 pontos"}, O_12{.Caption = "1 e 2 pontos"},
+        O_123{.Caption = "1, 2  e 3 pontos"};  // another group
+    Marca C_Limite{.Caption = "Limite de Pontos:"}, C_Diferenca{.Caption = "Diferença de pontos:"},
+        C_GoldenMeia{.Caption = "Meia falta no Golden Round"};
 
     // Language-dependent captions, written by Acerta_Tela.
     std::string Caption = "Configurações";
     std::string Label1 = "Rounds:", Label8 = "Começa:", Label2 = "Intervalo:", Label3 = "Tempo:", Label7 = "Começa:",
                 Command1 = "Configurar Botões", Label13 = "Sons:", Label14 = "Língua:", Command2 = "Cancelar",
                 Label15 = "Nomes:", Label4 = "Azul:", Label5 = "Vermelho:", Label11 = "Início 1 minuto:",
-                Label12 = "Fim 1 minuto:", Label10 = "Fim de luta:", Label9 = "Fim de round:";
+                Label12 = "Fim 1 minuto:", Label10 = "Fim de luta:", Label9 = "Fim de round:",
+                Frame1 = "Sistema de Regras", Frame2 = "Botões";
 
     bool Aberto = true;  // false once OK or Cancel closed it
 
@@ -69,6 +74,9 @@ public:
     void L_Round_Click();
     void L_Tempo_Click();
     void L_Intervalo_Click();
+    // The operator typed in T_Tempo: the start time follows while it still equals the round time it had, as
+    // choosing a preset does.
+    void T_Tempo_Change();
     void L_Lingua_Click() { Acerta_Tela(); }
     void Command1_Click();
     void Command2_Click() { Aberto = false; }
@@ -81,6 +89,7 @@ private:
     std::string Traduz(int entrada) const;  // in the language chosen in the list
     Vantor& v_;
     Ajustes ajustes_;
+    std::string tempoAnterior_;  // T_Tempo as the start time last followed it
 };
 
 // The sound-file chooser for one of the dialog's sound boxes.

@@ -1,8 +1,12 @@
 #include "ui/controles_dialogo.h"
 
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/pintura.h"
@@ -11,7 +15,7 @@ namespace vantor::ui {
 
 namespace {
 
-int Pixel(int twips) { return static_cast<int>(std::lround(twips / kTwipsPorPixel)); }
+int Pixel(int twips, double escala) { return static_cast<int>(std::lround(twips / kTwipsPorPixel * escala)); }
 
 int LinhaSelecionada(const QListWidget& lista) {
     const auto itens = lista.selectedItems();
@@ -45,15 +49,26 @@ private:
 
 }  // namespace
 
-QRect Pixels(const Twips& t) {
-    const int x = Pixel(t.esquerda), y = Pixel(t.topo);
-    return {x, y, Pixel(t.esquerda + t.largura) - x, Pixel(t.topo + t.altura) - y};
+QRect Pixels(const Twips& t, double escala) {
+    const int x = Pixel(t.esquerda, escala), y = Pixel(t.topo, escala);
+    return {x, y, Pixel(t.esquerda + t.largura, escala) - x, Pixel(t.topo + t.altura, escala) - y};
 }
 
-QFont FonteDosDialogos() {
+QFont FonteDosDialogos(double escala) {
     QFont fonte(QStringLiteral("Liberation Sans"));
-    fonte.setPixelSize(PixelsDaFonte(7.5));
+    fonte.setPixelSize(PixelsDaFonte(kPontosDasDicas * escala));
     return fonte;
+}
+
+double EscalaDosDialogos(const QWidget* pai, const Twips& desenho) {
+    const QScreen* tela = pai && pai->screen() ? pai->screen() : QGuiApplication::primaryScreen();
+    if (!tela) return 1;
+    const QSize inteira = tela->geometry().size(), livre = tela->availableGeometry().size();
+    const double escala = std::min(inteira.width() / 640.0, inteira.height() / 480.0);
+    // Room for the window's title bar.
+    const double cabe = std::min(static_cast<double>(livre.width()) / Pixels(desenho).width(),
+                                 (livre.height() - 40.0) / Pixels(desenho).height());
+    return std::max(1.0, std::min(escala, cabe));
 }
 
 bool PoeItens(QListWidget& lista, const std::vector<std::string>& itens) {

@@ -17,10 +17,16 @@ struct Twips {
     int esquerda, topo, largura, altura;
 };
 
-// In pixels. Edges are rounded, not sizes, so controls that touch in twips touch on screen.
-QRect Pixels(const Twips& t);
+// In pixels, scaled by `escala`. Edges are rounded, not sizes, so controls that touch in twips touch on screen.
+QRect Pixels(const Twips& t, double escala = 1);
 
-QFont FonteDosDialogos();
+// The font of the dialogs at a scale: the size of the board's key hints at that scale, so the dialog is read as
+// easily as the board.
+QFont FonteDosDialogos(double escala = 1);
+
+// How much a dialog designed as `desenho` grows on the screen of `pai` (or the primary one): as the board's fonts
+// do (by the smaller of the screen's ratios to 640 x 480), but never past what leaves it whole on that screen.
+double EscalaDosDialogos(const QWidget* pai, const Twips& desenho);
 
 // Shows `itens` unless the list already shows exactly them, so a resync keeps the scroll position;
 // true when it had to rebuild the list.

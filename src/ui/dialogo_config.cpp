@@ -30,15 +30,20 @@ constexpr bool kDireita = true, kEsquerda = false;
 
 DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form) {
     setObjectName(QStringLiteral("Form2"));
-    setFont(FonteDosDialogos());
-    setFixedSize(Pixels({0, 0, 7770, 6705}).size());
+    // As large as the board's own text on this screen, in the design's proportions.
+    escala_ = EscalaDosDialogos(pai, {0, 0, 7770, 6705});
+    setFont(FonteDosDialogos(escala_));
+    setFixedSize(Pixels({0, 0, 7770, 6705}, escala_).size());
 
     // In the design's order, which is also the order Tab walks.
-    Rotulo("Label1", f_.Label1, {0, 120, 735, 255}, kDireita);
+    // Some captions are wider than the design left them in other languages than Portuguese, or at the board's text
+    // size: those controls reach into the free space beside them, and nothing moves.
+    Rotulo("Label1", f_.Label1, {0, 120, 825, 255}, kDireita);
     Caixa("T_Round", f_.T_Round, {840, 120, 495, 285});
     CaixaLista("L_Round", f_.L_Round, {1440, 120, 375, 645}, &Form2::L_Round_Click);
     Rotulo("Label3", f_.Label3, {2400, 120, 615, 255}, kDireita);
-    Caixa("T_Tempo", f_.T_Tempo, {3120, 120, 495, 285});
+    QLineEdit* tempo = Caixa("T_Tempo", f_.T_Tempo, {3120, 120, 495, 285});
+    connect(tempo, &QLineEdit::textEdited, this, [this] { Executa([this] { f_.T_Tempo_Change(); }); });
     CaixaLista("L_Tempo", f_.L_Tempo, {3720, 120, 735, 1035}, &Form2::L_Tempo_Click);
     Rotulo("Label8", f_.Label8, {120, 480, 615, 255}, kDireita);
     Caixa("T_RoundInicial", f_.T_RoundInicial, {840, 480, 495, 285});
@@ -64,7 +69,7 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
 
     auto* command1 = new QPushButton(this);
     command1->setObjectName(QStringLiteral("Command1"));
-    command1->setGeometry(Pixels({120, 3720, 2295, 375}));
+    command1->setGeometry(Pixels({120, 3720, 2295, 375}, escala_));
     command1->setAutoDefault(false);  // Enter stays with B_Ok unless the operator tabs here
     botoes_.emplace_back(command1, &f_.Command1);
     connect(command1, &QPushButton::clicked, this, [this] { Executa([this] { f_.Command1_Click(); }); });
@@ -79,36 +84,35 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
         sons_[n]->installEventFilter(this);
     }
 
-    auto* frame1 = new QGroupBox(QStringLiteral("Sistema de Regras"), this);
+    auto* frame1 = new QGroupBox(this);
+    molduras_.emplace_back(frame1, &f_.Frame1);
     frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(Pixels({4800, 120, 2895, 1335}));
-    Opcao(frame1, "Op_WTF", "WTF antiga", f_.Op_WTF, {120, 240, 1695, 255}, [this] { f_.Op_WTF_Click(); });
-    Opcao(frame1, "Op_Fetesp", "Com limite e diferença de pontos", f_.Op_Fetesp, {120, 480, 2655, 375},
-          [this] { f_.Op_Fetesp_Click(); });
-    Opcao(frame1, "Op_2017", "WTF regra 2017", f_.Op_2017, {120, 840, 2655, 375}, [this] { f_.Op_2017_Click(); });
+    frame1->setGeometry(Pixels({4800, 120, 2955, 1335}, escala_));
+    Opcao(frame1, "Op_WTF", f_.Op_WTF, {120, 240, 1695, 255}, [this] { f_.Op_WTF_Click(); });
+    Opcao(frame1, "Op_Fetesp", f_.Op_Fetesp, {120, 480, 2775, 375}, [this] { f_.Op_Fetesp_Click(); });
+    Opcao(frame1, "Op_2017", f_.Op_2017, {120, 840, 2775, 375}, [this] { f_.Op_2017_Click(); });
 
-    Verificacao("C_Limite", "Limite de Pontos:", f_.C_Limite, {4920, 1680, 1575, 255}, &Form2::C_Limite_Click);
+    Verificacao("C_Limite", f_.C_Limite, {4920, 1680, 1575, 255}, &Form2::C_Limite_Click);
     Caixa("T_Limite", f_.T_Limite, {6720, 1680, 375, 285});
-    Verificacao("C_Diferenca", "Diferença de pontos:", f_.C_Diferenca, {4920, 2040, 2175, 255},
-                &Form2::C_Diferenca_Click);
+    Verificacao("C_Diferenca", f_.C_Diferenca, {4920, 2040, 2175, 255}, &Form2::C_Diferenca_Click);
     Caixa("T_Diferenca", f_.T_Diferenca, {6720, 2040, 375, 285});
-    Verificacao("C_GoldenMeia", "Meia falta no Golden Round", f_.C_GoldenMeia, {4920, 2400, 2295, 255},
-                &Form2::C_GoldenMeia_Click);
+    Verificacao("C_GoldenMeia", f_.C_GoldenMeia, {4920, 2400, 2775, 255}, &Form2::C_GoldenMeia_Click);
 
-    auto* frame2 = new QGroupBox(QStringLiteral("Botões"), this);
+    auto* frame2 = new QGroupBox(this);
+    molduras_.emplace_back(frame2, &f_.Frame2);
     frame2->setObjectName(QStringLiteral("Frame2"));
-    frame2->setGeometry(Pixels({4800, 2880, 2895, 1815}));
-    Opcao(frame2, "O_13", "1 e 3 pontos", f_.O_13, {240, 240, 1215, 375}, [this] { f_.O_Click(f_.O_13); });
-    Opcao(frame2, "O_23", "2 e 3 pontos", f_.O_23, {240, 600, 1215, 375}, [this] { f_.O_Click(f_.O_23); });
-    Opcao(frame2, "O_12", "1 e 2 pontos", f_.O_12, {240, 960, 1215, 375}, [this] { f_.O_Click(f_.O_12); });
-    Opcao(frame2, "O_123", "1, 2  e 3 pontos", f_.O_123, {240, 1320, 1935, 375}, [this] { f_.O_Click(f_.O_123); });
+    frame2->setGeometry(Pixels({4800, 2880, 2895, 1815}, escala_));
+    Opcao(frame2, "O_13", f_.O_13, {240, 240, 1935, 375}, [this] { f_.O_Click(f_.O_13); });
+    Opcao(frame2, "O_23", f_.O_23, {240, 600, 1935, 375}, [this] { f_.O_Click(f_.O_23); });
+    Opcao(frame2, "O_12", f_.O_12, {240, 960, 1935, 375}, [this] { f_.O_Click(f_.O_12); });
+    Opcao(frame2, "O_123", f_.O_123, {240, 1320, 1935, 375}, [this] { f_.O_Click(f_.O_123); });
 
     Rotulo("Label14", f_.Label14, {4920, 5160, 855, 255}, kDireita);
     CaixaLista("L_Lingua", f_.L_Lingua, {5880, 5160, 1215, 645}, &Form2::L_Lingua_Click);
 
     auto* command2 = new QPushButton(this);
     command2->setObjectName(QStringLiteral("Command2"));
-    command2->setGeometry(Pixels({240, 6120, 1215, 495}));
+    command2->setGeometry(Pixels({240, 6120, 1215, 495}, escala_));
     command2->setAutoDefault(false);
     botoes_.emplace_back(command2, &f_.Command2);
     connect(command2, &QPushButton::clicked, this, &DialogoConfig::reject);
@@ -116,7 +120,7 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
     // The default button: Enter presses it from anywhere, a text box included.
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("B_Ok"));
-    ok->setGeometry(Pixels({6360, 6120, 1335, 495}));
+    ok->setGeometry(Pixels({6360, 6120, 1335, 495}, escala_));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { Executa([this] { f_.B_Ok_Click(); }); });
 
@@ -126,7 +130,7 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
 QLabel* DialogoConfig::Rotulo(const char* nome, std::string& legenda, const Twips& t, bool direita) {
     auto* r = new QLabel(this);
     r->setObjectName(QString::fromUtf8(nome));
-    r->setGeometry(Pixels(t));
+    r->setGeometry(Pixels(t, escala_));
     r->setAlignment((direita ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     rotulos_.emplace_back(r, &legenda);
     return r;
@@ -135,7 +139,7 @@ QLabel* DialogoConfig::Rotulo(const char* nome, std::string& legenda, const Twip
 QLineEdit* DialogoConfig::Caixa(const char* nome, CaixaTexto& caixa, const Twips& t) {
     auto* c = new QLineEdit(this);
     c->setObjectName(QString::fromUtf8(nome));
-    c->setGeometry(Pixels(t));
+    c->setGeometry(Pixels(t, escala_));
     caixas_.emplace_back(c, &caixa);
     return c;
 }
@@ -143,7 +147,7 @@ QLineEdit* DialogoConfig::Caixa(const char* nome, CaixaTexto& caixa, const Twips
 QListWidget* DialogoConfig::CaixaLista(const char* nome, Lista& lista, const Twips& t, void (Form2::*clique)()) {
     auto* l = new QListWidget(this);
     l->setObjectName(QString::fromUtf8(nome));
-    l->setGeometry(Pixels(t));
+    l->setGeometry(Pixels(t, escala_));
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     listas_.emplace_back(l, &lista);
     LigaClique(*l, [this, &lista, clique](int linha) {
@@ -159,22 +163,21 @@ QListWidget* DialogoConfig::CaixaLista(const char* nome, Lista& lista, const Twi
     return l;
 }
 
-QAbstractButton* DialogoConfig::Opcao(QGroupBox* moldura, const char* nome, const char* legenda, Marca& marca,
-                                      const Twips& t, std::function<void()> clique) {
+QAbstractButton* DialogoConfig::Opcao(QGroupBox* moldura, const char* nome, Marca& marca, const Twips& t,
+                                      std::function<void()> clique) {
     // Options that share a frame exclude one another by Qt's auto-exclusion within a parent.
-    auto* o = new QRadioButton(QString::fromUtf8(legenda), moldura);
+    auto* o = new QRadioButton(moldura);
     o->setObjectName(QString::fromUtf8(nome));
-    o->setGeometry(Pixels(t));
+    o->setGeometry(Pixels(t, escala_));
     marcas_.emplace_back(o, &marca);
     connect(o, &QRadioButton::clicked, this, [this, clique = std::move(clique)] { Executa(clique); });
     return o;
 }
 
-QAbstractButton* DialogoConfig::Verificacao(const char* nome, const char* legenda, Marca& marca, const Twips& t,
-                                            void (Form2::*clique)()) {
-    auto* c = new QCheckBox(QString::fromUtf8(legenda), this);
+QAbstractButton* DialogoConfig::Verificacao(const char* nome, Marca& marca, const Twips& t, void (Form2::*clique)()) {
+    auto* c = new QCheckBox(this);
     c->setObjectName(QString::fromUtf8(nome));
-    c->setGeometry(Pixels(t));
+    c->setGeometry(Pixels(t, escala_));
     marcas_.emplace_back(c, &marca);
     connect(c, &QCheckBox::clicked, this, [this, &marca, clique](bool marcado) {
         Executa([this, &marca, clique, marcado] {
@@ -189,6 +192,7 @@ void DialogoConfig::Sincroniza() {
     setWindowTitle(Texto(f_.Caption));
     for (auto [rotulo, legenda] : rotulos_) rotulo->setText(Texto(*legenda));
     for (auto [botao, legenda] : botoes_) botao->setText(Texto(*legenda));
+    for (auto [moldura, legenda] : molduras_) moldura->setTitle(Texto(*legenda));
     for (auto [caixa, dados] : caixas_) {
         const QSignalBlocker bloqueio(caixa);
         // Only a change is written, so the box being typed in keeps its cursor.
@@ -205,6 +209,7 @@ void DialogoConfig::Sincroniza() {
         const bool exclusivo = botao->autoExclusive();
         botao->setAutoExclusive(false);
         botao->setChecked(dados->Value);
+        botao->setText(Texto(dados->Caption));
         botao->setAutoExclusive(exclusivo);
         botao->setHidden(!dados->Visible);
     }

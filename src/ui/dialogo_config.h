@@ -44,17 +44,18 @@ private:
     QLabel* Rotulo(const char* nome, std::string& legenda, const Twips& t, bool direita);
     QLineEdit* Caixa(const char* nome, CaixaTexto& caixa, const Twips& t);
     QListWidget* CaixaLista(const char* nome, Lista& lista, const Twips& t, void (Form2::*clique)());
-    QAbstractButton* Opcao(QGroupBox* moldura, const char* nome, const char* legenda, Marca& marca, const Twips& t,
+    QAbstractButton* Opcao(QGroupBox* moldura, const char* nome, Marca& marca, const Twips& t,
                            std::function<void()> clique);
-    QAbstractButton* Verificacao(const char* nome, const char* legenda, Marca& marca, const Twips& t,
-                                 void (Form2::*clique)());
+    QAbstractButton* Verificacao(const char* nome, Marca& marca, const Twips& t, void (Form2::*clique)());
 
     Form2& f_;
+    double escala_ = 1;
     std::vector<std::pair<QLineEdit*, CaixaTexto*>> caixas_;
     std::vector<std::pair<QAbstractButton*, Marca*>> marcas_;
     std::vector<std::pair<QListWidget*, Lista*>> listas_;
     std::vector<std::pair<QLabel*, std::string*>> rotulos_;
     std::vector<std::pair<QAbstractButton*, std::string*>> botoes_;
+    std::vector<std::pair<QGroupBox*, std::string*>> molduras_;
     std::array<QLineEdit*, 5> sons_{};  // T_Sons(1..4)
 };
 

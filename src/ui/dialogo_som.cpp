@@ -20,12 +20,13 @@ constexpr const char* kAcima = "..";
 DialogoSom::DialogoSom(FormSom& escolha, QWidget* pai) : QDialog(pai), s_(escolha) {
     setObjectName(QStringLiteral("Form_Som"));
     setWindowTitle(QString());
-    setFont(FonteDosDialogos());
-    setFixedSize(Pixels({0, 0, 5625, 3120}).size());
+    escala_ = EscalaDosDialogos(pai, {0, 0, 5625, 3120});
+    setFont(FonteDosDialogos(escala_));
+    setFixedSize(Pixels({0, 0, 5625, 3120}, escala_).size());
 
     drive_ = new QComboBox(this);
     drive_->setObjectName(QStringLiteral("Drive1"));
-    drive_->setGeometry(Pixels({120, 120, 2775, 315}));
+    drive_->setGeometry(Pixels({120, 120, 2775, 315}, escala_));
     // A change of drive only: choosing the drive already shown keeps the folder.
     connect(drive_, &QComboBox::activated, this, [this](int i) {
         if (i != s_.DriveIndex)
@@ -37,15 +38,15 @@ DialogoSom::DialogoSom(FormSom& escolha, QWidget* pai) : QDialog(pai), s_(escolh
 
     pastas_ = new QListWidget(this);
     pastas_->setObjectName(QStringLiteral("Dir1"));
-    pastas_->setGeometry(Pixels({120, 480, 2775, 2565}));
-    pastas_->setIconSize(QSize(16, 16));
+    pastas_->setGeometry(Pixels({120, 480, 2775, 2565}, escala_));
+    pastas_->setIconSize(QSize(16, 16) * escala_);
     pastas_->installEventFilter(this);
     connect(pastas_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { AbrePasta(pastas_->row(item)); });
 
     arquivos_ = new QListWidget(this);
     arquivos_->setObjectName(QStringLiteral("File1"));
-    arquivos_->setGeometry(Pixels({3000, 600, 2535, 2430}));
+    arquivos_->setGeometry(Pixels({3000, 600, 2535, 2430}, escala_));
     arquivos_->setSelectionMode(QAbstractItemView::SingleSelection);
     LigaClique(*arquivos_, [this](int linha) {
         if (linha < 0) {
@@ -61,13 +62,13 @@ DialogoSom::DialogoSom(FormSom& escolha, QWidget* pai) : QDialog(pai), s_(escolh
 
     auto* cancela = new QPushButton(QStringLiteral("Cancel"), this);
     cancela->setObjectName(QStringLiteral("CancelButton"));
-    cancela->setGeometry(Pixels({3000, 120, 1215, 375}));
+    cancela->setGeometry(Pixels({3000, 120, 1215, 375}, escala_));
     cancela->setAutoDefault(false);
     connect(cancela, &QPushButton::clicked, this, &DialogoSom::reject);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setGeometry(Pixels({4320, 120, 1215, 375}));
+    ok->setGeometry(Pixels({4320, 120, 1215, 375}, escala_));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { Executa([this] { s_.OKButton_Click(); }); });
 

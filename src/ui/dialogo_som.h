@@ -33,6 +33,7 @@ private:
     void AbrePasta(int linha);
 
     FormSom& s_;
+    double escala_ = 1;
     QComboBox* drive_;
     QListWidget* pastas_;
     QListWidget* arquivos_;

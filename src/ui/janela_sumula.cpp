@@ -1,11 +1,13 @@
 #include "ui/janela_sumula.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -14,8 +16,12 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <set>
+
+#include "app/vantor.h"
 
 #include "ui/sumula_pdf.h"
+#include "ui/teclas.h"
 
 namespace vantor::ui {
 
@@ -63,6 +69,35 @@ JanelaSumula::JanelaSumula(QWidget* pai) : QDialog(pai) {
     if (const QScreen* tela = pai ? pai->screen() : screen())
         tamanho = tamanho.boundedTo(tela->availableGeometry().size() * 9 / 10);
     resize(tamanho);
+
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(texto_), static_cast<QWidget*>(pdf_),
+                       static_cast<QWidget*>(imprime_)})
+        w->installEventFilter(this);
+}
+
+bool JanelaSumula::eventFilter(QObject* alvo, QEvent* e) {
+    QWidget* placar = parentWidget();
+    if (placar && (e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride)) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        // The keys the board acts on, plain: Esc still closes this window, Ctrl+C still copies, Tab still moves
+        // between its buttons, and Alt+F4 closes only it.
+        static const std::set<int> kDoPlacar = {
+            tecla::Enter, tecla::Espaco, tecla::Esquerda, tecla::Acima,  tecla::Direita, tecla::Abaixo,
+            tecla::Um,    tecla::S,      tecla::F1,       tecla::F1 + 1, tecla::F5,      tecla::F6,
+            tecla::F7,    tecla::F8,     tecla::F9,       tecla::F10,    tecla::F11,     tecla::F12};
+        const bool doPlacar = !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+                              kDoPlacar.contains(CodigoVirtual(k->key(), k->modifiers()));
+        if (doPlacar) {
+            // The board's own key handler, as if the board were in front; no shortcut here takes it first.
+            if (e->type() == QEvent::KeyPress) {
+                QKeyEvent copia(QEvent::KeyPress, k->key(), k->modifiers(), k->text(), k->isAutoRepeat(), k->count());
+                QCoreApplication::sendEvent(placar, &copia);
+            }
+            e->accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(alvo, e);
 }
 
 QString JanelaSumula::Traduz(int entrada) const { return QString::fromStdString(tabela_.Traduz(entrada, lingua_)); }

@@ -1,6 +1,7 @@
 // The scoresheet in a window of the program's own, for when no desktop editor opens the fight's log: the log as
-// read-only text to read, select and copy (Ctrl+A, Ctrl+C), save as a PDF or print. Not modal, so the board runs
-// on and a click takes the operator back to it; Esc closes it.
+// read-only text to read, select with the mouse and copy (Ctrl+A, Ctrl+C), save as a PDF or print. Not modal, and
+// the board stays in charge: while it is in front, the board's keys (Space, the score keys, Enter...) still go to the
+// board. Esc closes it.
 #pragma once
 
 #include <QDialog>
@@ -22,6 +23,9 @@ public:
     // its own texts in language `lingua`. No log yet ("") or one that cannot be read shows a one-line note instead,
     // and nothing to save or print.
     void Mostra(const QString& log, int lingua);
+
+protected:
+    bool eventFilter(QObject* alvo, QEvent* e) override;
 
 private:
     QString Traduz(int entrada) const;

@@ -65,8 +65,29 @@ QRect Sem(const QRect& r, const QRect& fora) {
 
 QRect Livre(QRect r, const std::vector<const Controle*>& evita, const Vista& v) {
     for (const Controle* e : evita)
-        if (v.Mostra(*e)) r = Sem(r, RetanguloPixels(*e, v));
+        if (e->Visible && v.Mostra(*e)) r = Sem(r, RetanguloPixels(*e, v));
     return r;
+}
+
+// The bands of rows of `r` that none of the shown controls of `evita` covers.
+std::vector<QRect> Faixas(const QRect& r, const std::vector<const Controle*>& evita, const Vista& v) {
+    std::vector<QRect> faixas{r};
+    for (const Controle* e : evita) {
+        if (!e->Visible || !v.Mostra(*e)) continue;
+        const QRect fora = RetanguloPixels(*e, v);
+        std::vector<QRect> resto;
+        for (const QRect& f : faixas) {
+            if (!f.intersects(fora)) {
+                resto.push_back(f);
+                continue;
+            }
+            if (fora.top() > f.top()) resto.emplace_back(QPoint(f.left(), f.top()), QPoint(f.right(), fora.top() - 1));
+            if (fora.bottom() < f.bottom())
+                resto.emplace_back(QPoint(f.left(), fora.bottom() + 1), QPoint(f.right(), f.bottom()));
+        }
+        faixas = std::move(resto);
+    }
+    return faixas;
 }
 
 QFont FonteBase(const Controle& c) {
@@ -80,6 +101,7 @@ QFont FonteBase(const Controle& c) {
 // The lines of a caption at one pixel size, top-aligned in `caixa` with the control's alignment; false when
 // some line's ink leaves the box, less a margin. Lines are aligned by their ink, not their advance, so a right-aligned
 // text ends at the edge and a centred one sits in the middle whatever its side bearings.
+// Digits that are never covered sit centred both ways, not at the top of a box they were shrunk into.
 bool Dispoe(const Controle& c, const QStringList& linhas, const QRect& caixa, int pixels, TextoPosto* posto) {
     QFont fonte = FonteBase(c);
     fonte.setPixelSize(pixels);
@@ -93,6 +115,7 @@ bool Dispoe(const Controle& c, const QStringList& linhas, const QRect& caixa, in
         const QRectF tinta = m.tightBoundingRect(linhas[i]);
         // An accent above the font's ascent would leave the box at every size: the text comes down instead.
         if (i == 0 && !tinta.isEmpty()) base = std::max(base, dentro.top() - tinta.top());
+        if (c.NuncaCoberto && linhas.size() == 1 && !tinta.isEmpty()) base = dentro.center().y() - tinta.center().y();
         double x = dentro.left() - tinta.left();
         if (c.Alignment == Alinhamento::Centro) x = dentro.center().x() - tinta.center().x();
         if (c.Alignment == Alinhamento::Direita) x = dentro.right() - tinta.right();
@@ -108,7 +131,8 @@ bool Dispoe(const Controle& c, const QStringList& linhas, const QRect& caixa, in
 int TamanhoQueCabe(const Controle& c, const QStringList& linhas, const QRect& caixa, int maior) {
     static std::unordered_map<std::string, int> achados;
     std::string chave = c.Caption;
-    for (int n : {maior, c.FontBold ? 1 : 0, static_cast<int>(c.Alignment), caixa.width(), caixa.height()})
+    for (int n : {maior, (c.FontBold ? 1 : 0) | (c.NuncaCoberto ? 2 : 0), static_cast<int>(c.Alignment), caixa.width(),
+                  caixa.height()})
         chave += '\x1f' + std::to_string(n);
     if (const auto it = achados.find(chave); it != achados.end()) return it->second;
     // The largest size that fits: the ink grows with the size, so halving finds it. At one pixel it is drawn anyway.
@@ -156,11 +180,18 @@ void PintaForma(QPainter& p, const Controle& c, const QRect& r) {
 
 TextoPosto PoeTexto(const Controle& c, const Vista& v) {
     TextoPosto t;
-    t.caixa = Livre(Livre(RetanguloPixels(c, v), c.TodoEvita, v), c.TextoEvita, v);
-    if (!v.area.isEmpty()) t.caixa &= v.area;
     const QStringList linhas = TextoDoRotulo(c.Caption).split(QLatin1Char('\n'));
     const int maior = PixelsDaFonte(c.FontSize * v.Fonte());
-    Dispoe(c, linhas, t.caixa, TamanhoQueCabe(c, linhas, t.caixa, maior), &t);
+    QRect caixa = Livre(Livre(RetanguloPixels(c, v), c.TodoEvita, v), c.TextoEvita, v);
+    if (!v.area.isEmpty()) caixa &= v.area;
+    int tamanho = 0;
+    // Digits that are never covered: of the free bands, the one where they come out largest; of equals, the taller.
+    for (const QRect& faixa : c.NuncaCoberto ? Faixas(caixa, c.FaixaEvita, v) : std::vector<QRect>{caixa}) {
+        const int n = TamanhoQueCabe(c, linhas, faixa, maior);
+        if (t.caixa.isNull() || n > tamanho || (n == tamanho && faixa.height() > t.caixa.height()))
+            t.caixa = faixa, tamanho = n;
+    }
+    Dispoe(c, linhas, t.caixa, std::max(tamanho, 1), &t);
     return t;
 }
 

@@ -27,7 +27,7 @@ struct Vista {
     QRect area;  // the view's own rectangle; captions keep inside it
 
     double Fonte() const { return x < y ? x : y; }
-    bool Mostra(const Controle& c) const { return operador || !c.SoOperador; }
+    bool Mostra(const Controle& c) const { return operador ? !c.SoPlateia : !c.SoOperador; }
 };
 
 // The operator's view at the layout's own size, or the audience's scaled to `tamanho`.
@@ -49,7 +49,8 @@ int PixelsDaFonte(double pontos);
 QString TextoDoRotulo(const std::string& caption);
 
 // Where a caption goes: the part of its control it keeps to, the font, and each line's baseline origin. The font
-// is the control's, or the largest smaller one whose ink fits the part.
+// is the control's, or the largest smaller one whose ink fits the part. Digits that are never covered take, of the
+// free parts their control leaves around what shows over it, the one where they come out largest, centred there.
 struct TextoPosto {
     QRect caixa;
     QFont fonte;

@@ -3,15 +3,18 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <cstdlib>
 
 #include "app/vantor.h"
 #include "platform/controles_sdl.h"
 #include "platform/data_hora.h"
 #include "platform/editor.h"
+#include "platform/editor_padrao.h"
 #include "platform/som_sdl.h"
 #include "ui/dialogo_config.h"
 #include "ui/dialogo_som.h"
@@ -56,6 +59,20 @@ void PlataformaQt::TocaWav(const std::string& arquivo) { som_->Toca(arquivo); }
 
 void PlataformaQt::PreparaSons(const std::vector<std::string>& arquivos) { som_->Prepara(arquivos); }
 
+void PlataformaQt::DefineLingua(int lingua) {
+    if (lingua == lingua_) return;
+    lingua_ = lingua;
+    if (traducao_) QCoreApplication::removeTranslator(traducao_.get());
+    traducao_.reset();
+    // Qt's own texts are English already; Portuguese is Brazil's.
+    const char* const nomes[] = {"qtbase_pt_BR", "qtbase_es"};
+    if (lingua < 0 || lingua > 1) return;
+    auto t = std::make_unique<QTranslator>();
+    if (t->load(QString::fromLatin1(nomes[lingua]), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(t.get()))
+        traducao_ = std::move(t);
+}
+
 QString PlataformaQt::Titulo(const std::string& titulo) const {
     if (!titulo.empty()) return Texto(titulo);
     return janela_ ? janela_->windowTitle() : QString::fromUtf8(kTitulo);
@@ -95,8 +112,10 @@ void PlataformaQt::AbreSumula(const std::string& arquivo, int lingua) {
         if (!sumula_) sumula_ = new JanelaSumula(janela_);
         sumula_->Mostra(log, lingua);
     };
-    // No log yet: nothing for an editor, but the operator still sees an answer.
-    if (log.isEmpty()) return mostra();
+    // No log yet: nothing for an editor, but the operator still sees an answer. No editor on the desktop: our own
+    // window at once, rather than after xdg-open has searched in vain; at the next turn of the event loop, once the
+    // handler that asked has written its lines (the pause) to the log.
+    if (log.isEmpty() || !plataforma::HaEditorDeTexto()) return QTimer::singleShot(0, &vida_, mostra);
     plataforma::AbreNoEditor(log, &vida_, mostra);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTranslator>
 #include <QWidget>
 #include <memory>
 
@@ -37,6 +38,7 @@ public:
     int AlturaTela() override;
     void TocaWav(const std::string& arquivo) override;
     void PreparaSons(const std::vector<std::string>& arquivos) override;
+    void DefineLingua(int lingua) override;
     bool PerguntaOkCancela(const std::string& texto, const std::string& titulo, bool okPadrao) override;
     void Avisa(const std::string& texto, const std::string& titulo) override;
     void MostraConfiguracao(Form2& dialogo) override;
@@ -56,6 +58,9 @@ private:
     QWidget* Dono() const;
 
     QPointer<QWidget> janela_;
+    // Qt's own translation of its buttons and standard dialogs, for the interface's language.
+    std::unique_ptr<QTranslator> traducao_;
+    int lingua_ = -1;
     QPointer<QWidget> configuracao_;
     // The scoresheet's window, made the first time it is needed and then reused. It belongs to the board when
     // there is one, and to the platform otherwise.

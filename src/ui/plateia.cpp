@@ -10,7 +10,7 @@
 
 namespace vantor::ui {
 
-JanelaPlateia::JanelaPlateia(const Vantor& v, QWidget& operador) : v_(v), operador_(operador) {
+JanelaPlateia::JanelaPlateia(Vantor& v, QWidget& operador) : v_(v), operador_(operador) {
     setWindowTitle(QString::fromUtf8(kTitulo));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -26,6 +26,22 @@ void JanelaPlateia::paintEvent(QPaintEvent*) {
     PintaTela(p, v_.tela(), VistaPlateia(v_.tela(), size()));
 }
 
+void JanelaPlateia::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    Marca(true);
+}
+
+void JanelaPlateia::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    Marca(false);
+}
+
+void JanelaPlateia::Marca(bool mostra) {
+    if (v_.Janela().plateiaVisivel == mostra) return;
+    v_.PlateiaNaTela(mostra);
+    operador_.update();
+}
+
 void JanelaPlateia::changeEvent(QEvent* e) {
     // A window manager may still activate it (a click on the projector): the keys belong to the operator.
     if (e->type() == QEvent::ActivationChange && isActiveWindow() && operador_.isVisible())
@@ -33,7 +49,7 @@ void JanelaPlateia::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
 }
 
-Plateia::Plateia(const Vantor& v, QWidget& operador) : operador_(operador), janela_(v, operador) {
+Plateia::Plateia(Vantor& v, QWidget& operador) : operador_(operador), janela_(v, operador) {
     // Screens are taken out of the list after the signal; looking once the event is over sees the new list.
     auto depois = [this](QScreen*) { QTimer::singleShot(0, this, [this] { Posiciona(); }); };
     connect(qApp, &QGuiApplication::screenAdded, this, depois);

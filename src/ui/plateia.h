@@ -14,14 +14,18 @@ namespace vantor::ui {
 // One more view of the same record; it takes no input and hands any activation back to the operator's window.
 class JanelaPlateia : public QWidget {
 public:
-    JanelaPlateia(const Vantor& v, QWidget& operador);
+    JanelaPlateia(Vantor& v, QWidget& operador);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // The operator's board marks whether this one shows.
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
-    const Vantor& v_;
+    void Marca(bool mostra);
+    Vantor& v_;
     QWidget& operador_;
 };
 
@@ -30,7 +34,7 @@ private:
 // follows screens as they come and go: onto a new screen, away with a screen that goes, back when one returns.
 class Plateia : public QObject {
 public:
-    Plateia(const Vantor& v, QWidget& operador);
+    Plateia(Vantor& v, QWidget& operador);
     ~Plateia() override;
 
     // Places the board for the screens there are now; the operator's window is shown by then.

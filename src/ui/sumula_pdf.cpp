@@ -135,12 +135,19 @@ private:
                 regras += QStringLiteral(" · %1: %2").arg(T(txt::Diferenca)).arg(l.diferenca);
         }
         Linha(T(txt::Regras), regras);
-        Linha(T(txt::Rounds), QStringLiteral("%1 × %2 · %3: %4 s · %5: %6")
-                                  .arg(l.rounds)
-                                  .arg(MinSeg(l.tempo), T(txt::Intervalo))
-                                  .arg(l.intervalo)
-                                  .arg(T(txt::Arbitros))
-                                  .arg(l.arbitros));
+        QString rounds = QStringLiteral("%1 × %2 · %3: %4 s · %5: %6")
+                             .arg(l.rounds)
+                             .arg(MinSeg(l.tempo), T(txt::Intervalo))
+                             .arg(l.intervalo)
+                             .arg(T(txt::Arbitros))
+                             .arg(l.arbitros);
+        // A fight set to start elsewhere than round 1 with a full clock says where it started.
+        if (l.tempoInicial >= 0 && (l.tempoInicial != l.tempo || l.roundInicial != 1))
+            rounds += QStringLiteral(" · %1: %2 %3, %4")
+                          .arg(T(txt::Inicio), T(txt::Round))
+                          .arg(l.roundInicial)
+                          .arg(MinSeg(l.tempoInicial));
+        Linha(T(txt::Rounds), rounds);
         for (int c : {Azul, Vermelho}) {
             const auto i = static_cast<size_t>(c);
             QString v = Q(l.nome[i]);

@@ -1,0 +1,73 @@
+// The README's pictures of the board, painted as the program paints it: both views of a fight with names, at the
+// moments the hall reads most (a rest, the golden round paused, a result after it). Usage: retratos FOLDER
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <string>
+
+#include "luta.h"
+#include "ui/pintura.h"
+
+namespace {
+
+using namespace vantor;
+using vantor::teste::Cena;
+using vantor::teste::Luta;
+
+void Salva(const Form1Controles& tela, const ui::Vista& v, const std::string& arquivo) {
+    QImage quadro(v.area.size(), QImage::Format_RGB32);
+    QPainter p(&quadro);
+    ui::PintaTela(p, tela, v);
+    p.end();
+    if (!quadro.save(QString::fromStdString(arquivo))) std::fprintf(stderr, "could not write %s\n", arquivo.c_str());
+}
+
+// Two rounds of 90 s with 30 s of rest and the names of a real draw, brought to a moment by `chega`.
+void Fotografa(const std::string& pasta, const std::string& nome, void (*chega)(Luta&)) {
+    Luta l(lingua::Portugues, {1024, 768});
+    l.Configura({.Rounds = 2, .Tempo = 90, .Intervalo = 30});
+    Cena(l.v, [](Ajustes& a) {
+        a.Nome = {"", "Ana Beatriz Souza", "Carla Mendes Rocha"};
+        a.L2 = {"", "Academia Leão - SP", "Clube Tigre - RJ"};
+    });
+    l.v.PlateiaNaTela(true);
+    l.Tecla(tecla::Enter);
+    chega(l);
+    Salva(l.v.tela(), ui::VistaOperador(l.v.tela()), pasta + "/operador-" + nome + ".png");
+    Salva(l.v.tela(), ui::VistaPlateia(l.v.tela(), QSize(1280, 720)), pasta + "/plateia-" + nome + ".png");
+}
+
+void AteOGolden(Luta& l) {
+    Cena(l.v, [](EstadoLuta& e) { e.PontosMarcados = {0, 7, 6}, e.Faltas = {0, 1, 0}; });
+    // Each rest ends held: resumed, the next round runs, and after the last one the golden round begins.
+    while (!l.v.Luta().EmGolden) l.v.Luta().Pausado ? l.Tecla(tecla::Espaco) : l.Tick();
+    l.Tick(20);
+    l.Teclas({tecla::F12});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const std::string pasta = argv[1];
+    Fotografa(pasta, "intervalo", [](Luta& l) {
+        Cena(l.v, [](EstadoLuta& e) { e.PontosMarcados = {0, 10, 8}, e.Faltas = {0, 0, 2}; });
+        while (l.v.Luta().ContaIntervalo < 0) l.Tick();
+        l.Tick(12);
+    });
+    Fotografa(pasta, "golden-pausa", [](Luta& l) {
+        AteOGolden(l);
+        l.Tecla(tecla::Espaco);
+    });
+    Fotografa(pasta, "resultado", [](Luta& l) {
+        AteOGolden(l);
+        l.Teclas({tecla::F12, tecla::F12});
+    });
+    return 0;
+}
