@@ -63,6 +63,6 @@ A4 scoresheet with the score's chart.
 ")
 # shlibdeps finds the libraries; the programs and fonts the program reaches by name it cannot see.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-liberation, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

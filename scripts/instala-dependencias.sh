@@ -1,27 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Vantor need. Safe to run again: it asks
-# apt only for what is missing, and does nothing at all when everything is there.
+# Installs the Debian 12 packages that building, running and testing Vantor need; with --execucao, only those that
+# building and running it need. Safe to run again: it asks apt only for what is missing, and does nothing at all
+# when everything is there.
 set -euo pipefail
 
-pacotes=(
-  # build
+# Building and running the program (scripts/executa.sh asks for these alone, with --execucao).
+execucao=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  libsdl2-dev
+  libglib2.0-dev  # GIO: whether the desktop has an editor for the scoresheet
+  librsvg2-bin    # rsvg-convert: the PNG icons, drawn from the SVG at build time
+  # run: the scoreboard's font, Qt's own texts in Portuguese and Spanish; SDL2 plays the cues through libpulse
+  fonts-liberation qt6-translations-l10n
+  xdg-utils  # xdg-open: the scoresheet in the desktop's text editor
+)
+# Testing, fuzzing, packaging and the style checks (scripts/testa.sh and CI).
+testes=(
   qt6-base-private-dev  # tests: the offscreen platform's screens, changed while the program runs
-  libgtest-dev libsdl2-dev
-  clang libclang-rt-14-dev  # scripts/fuzz.sh: clang with libFuzzer and the sanitizer runtimes
-  librsvg2-bin  # rsvg-convert: the PNG icons, drawn from the SVG at build time
+  libgtest-dev
+  clang libclang-rt-14-dev clang-format clang-tidy  # scripts/fuzz.sh and scripts/estilo.sh
   # scripts/pacote.sh: CPack's .deb (dpkg-shlibdeps finds the libraries, file tells it the binaries) and its checks
   dpkg-dev file desktop-file-utils lintian
-  # run: the scoreboard's font; SDL2 plays the cues through libpulse (a dependency of libsdl2-2.0-0)
-  fonts-liberation
-  xdg-utils  # xdg-open: the scoresheet in the desktop's text editor
-  # test: a private sound server with a null sink, parec/pactl to record it, a virtual X display
+  # a private sound server with a null sink, parec/pactl to record it, a virtual X display
   pulseaudio pulseaudio-utils sox xvfb xauth
   poppler-utils  # pdftotext and pdftoppm: the printed scoresheet's text and pixels
   # scripts/saida.sh: keys into the real window, and Xlib for its helper that closes it as a window manager does
   xdotool libx11-dev
 )
+pacotes=("${execucao[@]}")
+[ "${1:-}" = --execucao ] || pacotes+=("${testes[@]}")
 
 instalado() {
   [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]

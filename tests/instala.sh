@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The installed program: `cmake --install` into a fresh prefix puts every file in place, and the program run from
-# there keeps its logs under XDG_DATA_HOME, writing nothing into the prefix or the working folder.
-# Usage: instala.sh <cmake> <build folder>
+# there keeps its logs under XDG_DATA_HOME, writing nothing into the prefix or the working folder. A copy of the
+# program alone in a folder (portable) keeps its logs beside it, whatever folder it was started from. --help and
+# --version answer and exit.
+# Usage: instala.sh <cmake> <build folder> <version>
 set -uo pipefail
 tmp="$(mktemp -d /tmp/vantor-instala.XXXXXX)"
 trap 'kill "${pid:-}" 2>/dev/null; chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
@@ -17,21 +19,36 @@ chmod -R a-w "$p"  # as an installed program's folders are, for anyone but root
 antes="$(find "$p" -printf '%p %s %T@\n' | sort)"
 mkdir -p "$tmp/cwd" "$tmp/home"
 cd "$tmp/cwd" || exit 1
-env -u TEMP HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/dados" QT_QPA_PLATFORM=offscreen \
-  "$p/bin/vantor" >"$tmp/saida.txt" 2>&1 &
-pid=$!
-# The first log is written at start-up, wherever it goes; the bound only tells a program that never writes one
-# from a slow start.
+# Runs a program with TEMP unset until it has written its first log, wherever that goes.
+roda() {
+  env -u TEMP HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/dados" QT_QPA_PLATFORM=offscreen \
+    "$1" >"$tmp/saida.txt" 2>&1 &
+  pid=$!
+  # The bound only tells a program that never writes a log from a slow start.
+  for _ in $(seq 600); do
+    [ -n "$(logs)" ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$pid" 2>/dev/null
+  wait "$pid"
+}
 logs() { find "$tmp" -name 'LOG_*.txt' -printf '%P '; }
-for _ in $(seq 600); do
-  [ -n "$(logs)" ] && break
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill "$pid" 2>/dev/null
-wait "$pid"
+roda "$p/bin/vantor"
 compgen -G "$tmp/dados/vantor/LOG/LOG_*.txt" >/dev/null ||
   falha "no log in \$XDG_DATA_HOME/vantor/LOG; logs: $(logs); the program said: $(cat "$tmp/saida.txt")"
 [ -z "$(ls -A "$tmp/cwd")" ] || falha "written into the working folder: $(ls -A "$tmp/cwd")"
 [ "$(find "$p" -printf '%p %s %T@\n' | sort)" = "$antes" ] || falha "written into the prefix"
-echo "installed program: files in place, log in \$XDG_DATA_HOME/vantor/LOG"
+
+mkdir -p "$tmp/portatil"
+cp "$p/bin/vantor" "$tmp/portatil/"
+rm -rf "$tmp/dados"
+roda "$tmp/portatil/vantor"
+compgen -G "$tmp/portatil/LOG/LOG_*.txt" >/dev/null || falha "portable: no log beside the program; logs: $(logs)"
+[ -z "$(ls -A "$tmp/cwd")" ] || falha "portable: written into the working folder: $(ls -A "$tmp/cwd")"
+
+ajuda="$("$p/bin/vantor" --help)" && [[ "$ajuda" == *"--sumula"* ]] || falha "--help: $ajuda"
+[ "$("$p/bin/vantor" --version)" = "Vantor $3" ] || falha "--version: $("$p/bin/vantor" --version)"
+"$p/bin/vantor" --ajuda >/dev/null 2>&1
+[ $? = 2 ] || falha "an unknown option did not fail with status 2"
+echo "installed program: files in place, log in \$XDG_DATA_HOME/vantor/LOG; portable: log beside the program"

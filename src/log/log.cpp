@@ -47,9 +47,10 @@ std::string Vantor::Carimbo() { return plat.Carimbo(plat.Agora()); }
 void Vantor::PreparaPastaLog() {
     if (!log_.PastaLog.empty()) return;
     const std::string temp = plat.Ambiente("TEMP");
-    // Installed and with no TEMP, the logs go to the user's data folder rather than where the menu started us.
-    if (temp.empty() && Instalado()) {
-        log_.PastaLog = Junta(PastaXdg(true), "LOG");
+    // With no TEMP the logs have one place whatever folder the program was started from: the user's data folder
+    // when installed, beside the program when portable.
+    if (temp.empty()) {
+        log_.PastaLog = Junta(Instalado() ? PastaXdg(true) : plat.PastaPrograma(), "LOG");
         CriaPastas(log_.PastaLog);
     } else {
         log_.PastaLog = temp + "LOG";

@@ -32,10 +32,24 @@ int Sumula(int argc, char** argv) {
     return 0;
 }
 
+constexpr const char* kUso =
+    "usage: vantor                                the scoreboard, full screen\n"
+    "       vantor --sumula LOG_....txt FILE.pdf  a fight log's scoresheet as a PDF, with no window\n"
+    "       vantor --help | --version\n"
+    "\n"
+    "The keys are listed in the manual page (man vantor) and in the README.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--sumula") == 0) return Sumula(argc, argv);
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return std::fputs(kUso, stdout) < 0;
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return std::printf("Vantor %s\n", VANTOR_VERSAO) < 0;
+    // Anything else on the command line is a slip: say so rather than run a board the operator did not ask for.
+    if (argc > 1) {
+        std::fprintf(stderr, "vantor: unknown option %s\n%s", argv[1], kUso);
+        return 2;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantor"));
     vantor::ui::Montagem programa;
