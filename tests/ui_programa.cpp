@@ -337,7 +337,9 @@ TEST(Dialogos, GrowWithTheScreenTheirTextAsLargeAsTheKeyHintsAndEveryCaptionWhol
             for (QWidget* c : d.findChildren<QWidget*>()) {
                 const bool legenda = qobject_cast<QLabel*>(c) || qobject_cast<QAbstractButton*>(c);
                 if (legenda && !c->isHidden()) {
-                    EXPECT_LE(c->sizeHint().width(), c->width()) << onde << ": " << c->objectName().toStdString();
+                    EXPECT_TRUE(c->sizeHint().width() <= c->width() && QFontInfo(c->font()).pixelSize() >= dicas)
+                        << onde << ": " << c->objectName().toStdString() << " " << c->sizeHint().width() << " in "
+                        << c->width() << ", " << QFontInfo(c->font()).pixelSize() << " px";
                 }
             }
         }

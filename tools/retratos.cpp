@@ -1,12 +1,18 @@
-// The README's pictures of the board, painted as the program paints it: both views of a fight with names, at the
-// moments the hall reads most (a rest, the golden round paused, a result after it). Usage: retratos FOLDER
-#include <QGuiApplication>
+// The README's pictures, painted as the program paints them: both views of a fight with names, at the moments the
+// hall reads most (a rest, the golden round paused, a result after it), and the configuration dialog on a
+// 1920 x 1080 screen. Usage: retratos FOLDER
+#include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <string>
 
 #include "luta.h"
+#include "settings/form2.h"
+#include "ui/dialogo_config.h"
+#include "ui/janela_placar.h"
 #include "ui/pintura.h"
 
 namespace {
@@ -53,9 +59,25 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // One screen of 1920 x 1080, for the dialog.
+    const QTemporaryDir config;
+    QFile tela(config.filePath(QStringLiteral("tela.json")));
+    if (!tela.open(QIODevice::WriteOnly)) return 1;
+    tela.write(R"({"screens": [{"name": "t", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96,
+                   "logicalBaseDpi": 96, "dpr": 1}]})");
+    tela.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + tela.fileName().toUtf8());
+    QApplication app(argc, argv);
     const std::string pasta = argv[1];
+    {
+        Luta l(lingua::Portugues, {1920, 1080});
+        ui::JanelaPlacar janela(l.v);
+        Form2 f(l.v);
+        f.Form_Load();
+        ui::DialogoConfig d(f, &janela);
+        d.show();
+        if (!d.grab().save(QString::fromStdString(pasta + "/configuracao.png"))) std::fprintf(stderr, "no dialog\n");
+    }
     Fotografa(pasta, "intervalo", [](Luta& l) {
         Cena(l.v, [](EstadoLuta& e) { e.PontosMarcados = {0, 10, 8}, e.Faltas = {0, 0, 2}; });
         while (l.v.Luta().ContaIntervalo < 0) l.Tick();
