@@ -99,6 +99,21 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
     EXPECT_LT(alto[0] + 3, alto[1]) << "blue ends above red";
 }
 
+// A fight that started with another time on the clock than the round's (the dialog's start time): the header says
+// where it started.
+TEST(Sumula, AStartTimeThatDiffersFromTheRoundsShowsInTheHeader) {
+    Luta luta;
+    Cena(luta.v, [](EstadoLuta& e) { e.TempoRestante = 30; });
+    luta.Tecla(tecla::Enter);
+    luta.Teclas({tecla::F12, tecla::F9});
+    const std::string pdf = luta.pasta.caminho() + "/sumula.pdf";
+    luta.Log();
+    ASSERT_EQ(Sumula(luta.v.Log().ArquivoLog, pdf).status, 0);
+    const std::string texto = TextoDoPdf(pdf);
+    EXPECT_NE(texto.find("1 × 1:00 · Intervalo: 15 s · Árbitros: 3 · Início: Round 1, 0:30"), std::string::npos)
+        << texto;
+}
+
 // Before the rules were recorded: Spanish, a locale's old stamps with two-digit years and the zone's brackets,
 // the round's end named after the next round, the result written at every refresh.
 TEST(Sumula, AnOldLogStillPrints) {
