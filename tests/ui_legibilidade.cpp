@@ -4,6 +4,7 @@
 // title and number, the regular-time scores or the +/- signs.
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -43,15 +44,20 @@ void Chega(Luta& l, const std::string& estado, int p) {
         Cena(l.v, [&](EstadoLuta& e) { e.PontosMarcados = {0, int16_t(p), int16_t(vermelho)}; });
         ate([](const EstadoLuta& e) { return e.LutaDecidida; });
     }
-    if (golden) {
-        Cena(l.v, [&](EstadoLuta& e) { e.PontosMarcados = {0, int16_t(p), int16_t(p)}; });
+    if (golden) {  // a tie at p, blue's from red's penalty where there is a point to spare
+        Cena(l.v, [&](EstadoLuta& e) {
+            e.PontosMarcados = {0, int16_t(p > 0 ? p - 1 : p), int16_t(p)}, e.Faltas = {0, 0, int16_t(p > 0)};
+        });
         ate([](const EstadoLuta& e) { return e.RoundAtual > 2 && !e.Pausado && e.ContaIntervalo < 0; });
     }
     if (estado == "golden")  // a log the disk refuses: the operator's warning, over the banner
         std::filesystem::remove(l.v.Log().ArquivoLog), std::filesystem::create_directory(l.v.Log().ArquivoLog),
             l.Tecla(tecla::F12);
     if (estado == "golden-paused") l.Tecla(tecla::Espaco);
-    if (estado != "result") Cena(l.v, [&](EstadoLuta& e) { e.PontosMarcados = {0, int16_t(p), int16_t(vermelho)}; });
+    if (estado != "result")  // shown as p and `vermelho`, the penalties given included
+        Cena(l.v, [&](EstadoLuta& e) {
+            e.PontosMarcados = {0, int16_t(p - e.Faltas[Vermelho]), int16_t(vermelho - e.Faltas[Azul])};
+        });
     const auto& e = l.v.Luta();
     const Form1Controles& t = l.v.tela();
     // A fight decided as the last round ends has its rest counting behind the result.
@@ -154,6 +160,15 @@ void Visiveis(const std::string& onde, const Form1Controles& tela, const ui::Vis
             }
         }
         EXPECT_EQ(escondidos, 0) << onde << ": " << c->Name << c->Index << " is covered";
+        if (!c->NuncaCoberto) continue;
+        // The digits come out where they are largest, centred there: at least a fifth of the control's height, and
+        // as much free room above their ink as below it.
+        const ui::TextoPosto t = ui::PoeTexto(*c, v);
+        const QFontMetricsF m(t.fonte);
+        const QRectF tinta = m.tightBoundingRect(t.linhas[0].second).translated(t.linhas[0].first);
+        EXPECT_TRUE(tinta.height() * 5 >= r.height() && std::abs(tinta.center().y() - t.caixa.center().y()) <= 2)
+            << onde << ": " << c->Name << c->Index << " is " << tinta.height() << " px high in " << r.height()
+            << ", its ink centred at " << tinta.center().y() << " in a free band centred at " << t.caixa.center().y();
     }
 }
 
