@@ -25,13 +25,15 @@ Diario Combate(Luta& l) {
 }
 
 // Whether the fight comes back, held, for every state a session reaches, is the fuzz target sessao's; here, what the
-// operator is asked and what the log says, running, declined and in a rest (which runs on: it has no pause).
+// operator is asked and what the log says, running, declined, in a rest (which runs on: it has no pause) and in the
+// rest before the golden round with a time-out called, which waits in it and must not open the golden round.
 TEST(Diario, AStoppedFightIsOfferedWithOkAsDefaultAndGoesOnInItsOwnLogOrANewOne) {
     const std::string continuada = "Luta continuada após uma interrupção; último estado salvo: 06/12/2026 14:03:35,45";
     const struct {
         bool ok, descansa;
         std::string pergunta;
         std::vector<std::string> ultimas;  // of the log in use after the start
+        bool minuto = false;               // a time-out called in the rest before the golden round
     } casos[] = {
         {true,
          false,
@@ -43,14 +45,21 @@ TEST(Diario, AStoppedFightIsOfferedWithOkAsDefaultAndGoesOnInItsOwnLogOrANewOne)
          true,
          "Azul 0 x 0 Vermelho\nRound 2, 0:05",
          {Luta::L("14:04:35", "Round 2, Faltando 5s, " + continuada)}},
+        {true,
+         true,
+         "Azul 0 x 0 Vermelho\nRound 2, 0:05",
+         {Luta::L("14:04:35", "Round 2, Faltando 5s, " + continuada)},
+         true},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.pergunta);
         Luta l;
         if (c.descansa)
-            l.Configura({.Rounds = 2, .Tempo = 5}), l.Tecla(tecla::Enter), l.Tick(8);
+            l.Configura({.Rounds = int16_t(c.minuto ? 1 : 2), .Tempo = 5}), l.Tecla(tecla::Enter), l.Tick(8);
         else
             Combate(l);
+        if (c.minuto) l.Tecla(tecla::Um);
+        EXPECT_FALSE(l.v.Luta().EmGolden) << "the golden round opened in the rest";
         const std::string log = l.v.Log().ArquivoLog;
         const auto linhas = l.Log();
         // A new start a minute later on the same folders; the old record is dropped, as a kill drops it.
@@ -63,6 +72,9 @@ TEST(Diario, AStoppedFightIsOfferedWithOkAsDefaultAndGoesOnInItsOwnLogOrANewOne)
         EXPECT_EQ(l.plat.perguntas.back(),
                   "Continuar a luta interrompida?\n\n" + c.pergunta + "\n06/12/2026 14:03:35,45");
         EXPECT_EQ(depois.Log().ArquivoLog == log, c.ok);
+        if (c.descansa) {
+            EXPECT_EQ(depois.Luta(), l.v.Luta()) << "a rest comes back exact, a time-out in it too";
+        }
         EXPECT_EQ(depois.tela().L_Msg.Caption, c.ok && !c.descansa ? "Pausa" : c.ok ? "" : "[ENTER] Início");
         const auto agora = LinhasDe(depois.Log().ArquivoLog);
         ASSERT_GE(agora.size(), c.ultimas.size());

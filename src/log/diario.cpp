@@ -115,8 +115,7 @@ bool Possivel(const Diario& d) {
     const auto tempoMax = std::max<int16_t>({a.Tempo, a.TempoInicial, 60});
     if (l.Pausado != l.PausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > a.Intervalo || l.ContaMinuto < -1 ||
         l.ContaMinuto > 59 || l.RoundAtual < 1 || (l.EmGolden && l.RoundAtual <= a.Rounds) || l.TempoRestante < 0 ||
-        l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3 ||
-        (l.ContaIntervalo >= 0 && l.ContaMinuto >= 0))
+        l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3)
         return false;
     for (int c : {Azul, Vermelho})
         if (l.Faltas[static_cast<size_t>(c)] < 0 || l.Faltas[static_cast<size_t>(c)] > a.LimiteFaltas) return false;
