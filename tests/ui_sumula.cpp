@@ -3,8 +3,10 @@
 // that cannot be read give a message and no PDF.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QImage>
 #include <QProcess>
+#include <filesystem>
 
 #include "luta.h"
 #include "settings/arquivos.h"
@@ -12,6 +14,8 @@
 
 namespace vantor::teste {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct Saida {
     int status = -1;
@@ -161,6 +165,29 @@ TEST(Sumula, ALogThatCannotBeReadGivesAMessageAndNoPdf) {
                                     antiga, QString::fromStdString(pdf)});
     EXPECT_TRUE(cheio.status == 1 && cheio.texto.find("PDF") != std::string::npos) << cheio.texto;
     EXPECT_FALSE(ExisteArquivo(pdf));
+
+    // The command never harms its input nor writes through a name that is not a plain new or regular file: the log
+    // itself by another name or a hard link, a link to another file, a FIFO in or out, an endless device. (A device
+    // as the output is refused by the same rule as the FIFO; a test that tried /dev/full would, should the rule
+    // ever break under root, rename a PDF over the machine's device.)
+    const std::string dir = pasta.caminho(), alvo = dir + "/alvo.txt";
+    GravaArquivo(log, bom), GravaArquivo(alvo, "not ours to overwrite");
+    fs::create_symlink(log, dir + "/outro_nome.pdf"), fs::create_hard_link(log, dir + "/ligado.pdf");
+    fs::create_symlink(alvo, dir + "/link.pdf");
+    ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0600), 0);
+    for (const auto& [entrada, saida] : std::vector<std::pair<std::string, std::string>>{{log, log},
+                                                                                         {log, dir + "/outro_nome.pdf"},
+                                                                                         {log, dir + "/ligado.pdf"},
+                                                                                         {log, dir + "/link.pdf"},
+                                                                                         {dir + "/fifo", pdf},
+                                                                                         {"/dev/zero", pdf},
+                                                                                         {log, dir + "/fifo"}}) {
+        const Saida s = Sumula(entrada, saida);
+        EXPECT_EQ(s.status, 1) << entrada << " -> " << saida << ": " << s.texto;
+        EXPECT_TRUE(LeArquivo(log) == bom && LeArquivo(alvo) == "not ours to overwrite" && !ExisteArquivo(pdf))
+            << entrada << " -> " << saida;
+    }
+    EXPECT_TRUE(fs::is_fifo(dir + "/fifo"));
 }
 
 }  // namespace

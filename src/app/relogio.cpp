@@ -67,9 +67,11 @@ void Vantor::Inicio_Luta() {
     EntraNoGolden();
 }
 
-// The golden round begins from nothing; only once, and never after a result.
+// The golden round begins from nothing; only once, never after a result, and not before the rest that leads to it
+// is over (a time-out called in that rest resumes the clock, but the golden round waits for the resume after it).
 void Vantor::EntraNoGolden() {
-    if (luta_.RoundAtual <= ajustes_.Rounds || luta_.LutaDecidida || luta_.EmGolden) return;
+    if (luta_.RoundAtual <= ajustes_.Rounds || luta_.LutaDecidida || luta_.EmGolden || luta_.ContaIntervalo >= 0)
+        return;
     luta_.EmGolden = true;
     luta_.PlacarRegular = {0, SomaSatura(luta_.PontosMarcados[Azul], luta_.Faltas[Vermelho]),
                            SomaSatura(luta_.PontosMarcados[Vermelho], luta_.Faltas[Azul])};

@@ -106,6 +106,9 @@ void TabelaIdioma::Carrega() {
         "1, 2  e 3 pontos|1, 2 y 3 puntos|1, 2 and 3 points",
         "Confirma entrar no modo de configuração dos botões?|¿Entrar en el modo de configuración de los botones?|Enter the button assignment mode?",
         "Diferença de pontos|Diferencia de puntos|Point difference",
+        "não é um arquivo comum|no es un archivo común|not a regular file",
+        "maior que 64 MB: não é um log do Vantor|mayor que 64 MB: no es un registro de Vantor|larger than 64 MB: not a Vantor log",
+        "é o próprio log; a súmula não o substitui|es el propio registro; la planilla no lo reemplaza|it is the log itself; the scoresheet does not replace it",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.

@@ -107,6 +107,10 @@ enum : int {
     Pontos123 = 93,
     ConfirmaBotoes = 94,
     DiferencaDePontos = 95,
+    // The scoresheet command's refusals.
+    NaoEArquivoComum = 96,
+    LogGrandeDemais = 97,
+    SaidaEOLog = 98,
 };
 }  // namespace txt
 

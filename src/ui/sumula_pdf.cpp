@@ -7,7 +7,14 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "lang/idioma.h"
 #include "log/leitura.h"
@@ -304,13 +311,43 @@ private:
 };
 
 // Reads and checks the log; false with the reason when it cannot be printed.
-bool Le(const QString& log, int lingua, LeituraLog& leitura, QString& erro) {
-    QFile f(log);
-    if (!f.open(QIODevice::ReadOnly)) {
-        erro = log + QStringLiteral(": ") + f.errorString();
+// The largest log read: a day's fights in one file stay far below it; more is not a log of ours.
+constexpr off_t kMaiorLog = off_t{64} << 20;
+
+// A log's bytes, from a regular file of at most kMaiorLog bytes only: a FIFO would wait forever for a writer, a
+// device or a huge file would take all memory. Opened without waiting, then checked on what was opened.
+bool LeBytes(const QString& log, int lingua, std::string& bytes, QString& erro) {
+    const auto falha = [&](const QString& porque) {
+        erro = log + QStringLiteral(": ") + porque;
         return false;
+    };
+    const int fd = ::open(QFile::encodeName(log).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return falha(QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0;
+    if (ok && !S_ISREG(st.st_mode)) ok = falha(Traduz(txt::NaoEArquivoComum, lingua));
+    if (ok && st.st_size > kMaiorLog) ok = falha(Traduz(txt::LogGrandeDemais, lingua));
+    if (ok) {
+        bytes.resize(static_cast<size_t>(st.st_size) + 1);  // one more: a file that grew is read to the bound only
+        size_t lidos = 0;
+        for (ssize_t n; lidos < bytes.size() && (n = ::read(fd, bytes.data() + lidos, bytes.size() - lidos)) != 0;) {
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                ok = falha(QString::fromLocal8Bit(std::strerror(errno)));
+                break;
+            }
+            lidos += static_cast<size_t>(n);
+        }
+        bytes.resize(lidos);
     }
-    leitura = LeLog(f.readAll().toStdString());
+    ::close(fd);
+    return ok;
+}
+
+bool Le(const QString& log, int lingua, LeituraLog& leitura, QString& erro) {
+    std::string bytes;
+    if (!LeBytes(log, lingua, bytes, erro)) return false;
+    leitura = LeLog(bytes);
     if (leitura.erro == 0) return true;
     const int l = leitura.lingua >= 0 ? leitura.lingua : lingua;
     erro = Traduz(leitura.erro, l);
@@ -326,6 +363,20 @@ QRectF AreaDoGrafico() { return {27, 72, 168, 60}; }  // the left margin's 12 mm
 bool SumulaEmPdf(const QString& log, const QString& pdf, int lingua, QString& erro) {
     LeituraLog leitura;
     if (!Le(log, lingua, leitura, erro)) return false;
+    // The output is a new file or a regular one that is not the log by any path: never the record itself (a hard
+    // link, another name), never through a link, never over a device (the save renames over what is there).
+    struct stat saida {
+    }, entrada{};
+    if (::lstat(QFile::encodeName(pdf).constData(), &saida) == 0) {
+        const int l = leitura.lingua >= 0 ? leitura.lingua : lingua;
+        const bool mesmo = ::stat(QFile::encodeName(log).constData(), &entrada) == 0 &&
+                           saida.st_dev == entrada.st_dev && saida.st_ino == entrada.st_ino;
+        if (mesmo || !S_ISREG(saida.st_mode)) {
+            erro = Traduz(txt::PdfFalhou, l) + QStringLiteral(": ") + pdf + QStringLiteral(" (") +
+                   Traduz(mesmo ? txt::SaidaEOLog : txt::NaoEArquivoComum, l) + QStringLiteral(")");
+            return false;
+        }
+    }
     QSaveFile arquivo(pdf);
     const auto falhou = [&] {
         arquivo.cancelWriting();
