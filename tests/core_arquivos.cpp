@@ -201,5 +201,33 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
     }
 }
 
+// A link planted at any name the program writes, its temporary names included, is never written through: the
+// files the links point to stay as they were, and the log's lines wait, the operator warned, rather than follow one.
+TEST(Arquivos, APlantedLinkIsNeverWrittenThrough) {
+    const NaPasta pasta;
+    fs::create_directories("LOG"), fs::create_directories("alvos");
+    const std::vector<std::string> nomes = {"vantor.ini",
+                                            "vantor.ini.tmp",
+                                            "botoes.cfg",
+                                            "botoes.cfg.tmp",
+                                            "LOG/vantor-luta.estado",
+                                            "LOG/vantor-luta.estado.tmp",
+                                            "LOG/LOG_2026-12-06_14-03-27.txt"};
+    for (size_t i = 0; i < nomes.size(); ++i) {
+        std::ofstream("alvos/" + std::to_string(i)) << "not the program's " << i;
+        fs::create_symlink(pasta.caminho() + "/alvos/" + std::to_string(i), nomes[i]);
+    }
+    FakePlataforma plat;
+    plat.temp = plat.pastaPrograma = pasta.caminho() + "/";
+    Vantor v(plat);
+    v.Form_Load();
+    v.Form_KeyDown(tecla::Enter, 0), v.Form_KeyDown(tecla::F12, 0), v.Timer_Luta_Timer();
+    EXPECT_TRUE(v.GravaConfig() && v.GravaBotoes());
+    v.Guarda();
+    for (size_t i = 0; i < nomes.size(); ++i)
+        EXPECT_EQ(LeArquivo("alvos/" + std::to_string(i)), "not the program's " + std::to_string(i)) << nomes[i];
+    EXPECT_TRUE(v.tela().L_AvisoLog.Visible) << "the log's lines wait, with the warning";
+}
+
 }  // namespace
 }  // namespace vantor::teste

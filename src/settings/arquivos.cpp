@@ -50,8 +50,12 @@ bool EscreveTudo(int fd, const std::string& texto) {
 }  // namespace
 
 bool GravaArquivo(const std::string& caminho, const std::string& texto) {
+    // The temporary file is made new and exclusive, never opened through a link: whatever lies at its name (a file
+    // a crash left, a planted link) is unlinked first, and what is planted again in between makes the write fail
+    // rather than go elsewhere. The rename then replaces the name itself, a link included, never what it points to.
     const std::string temporario = caminho + ".tmp";
-    const int fd = ::open(temporario.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    ::unlink(temporario.c_str());
+    const int fd = ::open(temporario.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     const bool ok = EscreveTudo(fd, texto) && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !ok) {
