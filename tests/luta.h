@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 
 #include <filesystem>
@@ -63,18 +64,21 @@ void Cena(Vantor& v, F muda) {
     }
 }
 
-// Runs `filho` in a child process with a pipe to write on, killed after `mata` µs if nonzero; what it wrote and
-// how it ended.
+// Runs `filho` in a child process with a pipe to write on, killed after `mata` µs if nonzero, or as soon as it has
+// written `apos` bytes if that is nonzero (a moment set by the child's progress, not by the machine's load); what it
+// wrote and how it ended.
 template <typename F>
-std::pair<std::string, int> NoFilho(F filho, useconds_t mata = 0) {
+std::pair<std::string, int> NoFilho(F filho, useconds_t mata = 0, size_t apos = 0) {
     int canal[2], estado = 0;
     if (::pipe(canal) != 0) return {"", -1};
     const pid_t pid = ::fork();
     if (pid == 0) ::_exit(filho(canal[1]));
     ::close(canal[1]);
-    if (mata) ::usleep(mata), ::kill(pid, SIGKILL);
     std::string lido;
     char b[256];
+    for (ssize_t n; lido.size() < apos && (n = ::read(canal[0], b, std::min(sizeof b, apos - lido.size()))) > 0;)
+        lido.append(b, size_t(n));
+    if (mata || apos) ::usleep(mata), ::kill(pid, SIGKILL);
     for (ssize_t n; (n = ::read(canal[0], b, sizeof b)) > 0;) lido.append(b, size_t(n));
     ::close(canal[0]), ::waitpid(pid, &estado, 0);
     return {lido, estado};

@@ -170,7 +170,8 @@ TEST(Sumula, ALogThatCannotBeReadGivesAMessageAndNoPdf) {
     // itself by another name or a hard link, a link to another file, a FIFO in or out, an endless device. (A device
     // as the output is refused by the same rule as the FIFO; a test that tried /dev/full would, should the rule
     // ever break under root, rename a PDF over the machine's device.)
-    const std::string dir = pasta.caminho(), alvo = dir + "/alvo.txt";
+    const std::string& dir = pasta.caminho();
+    const std::string alvo = dir + "/alvo.txt";
     GravaArquivo(log, bom), GravaArquivo(alvo, "not ours to overwrite");
     fs::create_symlink(log, dir + "/outro_nome.pdf"), fs::create_hard_link(log, dir + "/ligado.pdf");
     fs::create_symlink(alvo, dir + "/link.pdf");
