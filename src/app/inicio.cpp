@@ -32,10 +32,13 @@ bool Vantor::Continua() {
     if (texto.empty()) return false;
     Diario d;
     if (const int erro = LeDiario(texto, log_.PastaLog, d)) {
-        // Kept aside, not used and not lost; the new fight's log says why.
+        // Kept aside, not used and not lost; the new fight's log says why, and so does a message to the operator,
+        // who would otherwise take the fresh board for the interrupted fight.
         std::rename(caminho.c_str(), (caminho + ".ignorado").c_str());
         ZeraLuta();
-        GravaLog(Traduz(txt::EstadoIgnorado) + ": " + Traduz(erro));
+        const std::string porque = Traduz(txt::EstadoIgnorado) + ": " + Traduz(erro);
+        GravaLog(porque);
+        plat.Avisa(porque + "\n" + caminho + ".ignorado", kTitulo);
         return true;
     }
     // What the stopped event had still to write goes first, whatever the operator answers; what the disk refuses
