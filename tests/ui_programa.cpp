@@ -345,7 +345,6 @@ TEST(Dialogos, GrowWithTheScreenTheirTextAsLargeAsTheKeyHintsAndEveryCaptionWhol
         }
     }
     // Qt's own texts follow the language: a question in Spanish has Spanish buttons.
-    Luta l(lingua::Espanhol);
     ui::PlataformaQt plat;
     plat.DefineLingua(lingua::Espanhol);
     QString cancelar;

@@ -220,7 +220,7 @@ Form1Controles::Form1Controles() {
     L_Pontos[2].TextoEvita = {&K_VMais, &K_Vmenos};
     for (Controle* c : {&L_Pontos[1], &L_Pontos[2], &L_Tempo, &L_Minuto}) {
         c->NuncaCoberto = true;
-        const auto depois = std::find(ordem.begin(), ordem.end(), c);
+        const auto depois = std::ranges::find(ordem, c);
         for (auto it = depois + 1; it != ordem.end(); ++it) {
             const Controle& o = **it;
             // The other score shares a one-pixel edge, not a row of digits.

@@ -10,15 +10,16 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "lang/idioma.h"
 #include "log/leitura.h"
 #include "settings/ajustes.h"
+#include "settings/arquivos.h"
 
 namespace vantor::ui {
 
@@ -312,36 +313,24 @@ private:
 
 // Reads and checks the log; false with the reason when it cannot be printed.
 // The largest log read: a day's fights in one file stay far below it; more is not a log of ours.
-constexpr off_t kMaiorLog = off_t{64} << 20;
+constexpr uintmax_t kMaiorLog = uintmax_t{64} << 20;
 
 // A log's bytes, from a regular file of at most kMaiorLog bytes only: a FIFO would wait forever for a writer, a
-// device or a huge file would take all memory. Opened without waiting, then checked on what was opened.
+// device or a huge file would take all memory. LeArquivo reads regular files alone, to a bound.
 bool LeBytes(const QString& log, int lingua, std::string& bytes, QString& erro) {
-    const auto falha = [&](const QString& porque) {
-        erro = log + QStringLiteral(": ") + porque;
-        return false;
-    };
-    const int fd = ::open(QFile::encodeName(log).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return falha(QString::fromLocal8Bit(std::strerror(errno)));
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0;
-    if (ok && !S_ISREG(st.st_mode)) ok = falha(Traduz(txt::NaoEArquivoComum, lingua));
-    if (ok && st.st_size > kMaiorLog) ok = falha(Traduz(txt::LogGrandeDemais, lingua));
-    if (ok) {
-        bytes.resize(static_cast<size_t>(st.st_size) + 1);  // one more: a file that grew is read to the bound only
-        size_t lidos = 0;
-        for (ssize_t n; lidos < bytes.size() && (n = ::read(fd, bytes.data() + lidos, bytes.size() - lidos)) != 0;) {
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                ok = falha(QString::fromLocal8Bit(std::strerror(errno)));
-                break;
-            }
-            lidos += static_cast<size_t>(n);
-        }
-        bytes.resize(lidos);
+    const std::string caminho = QFile::encodeName(log).toStdString();
+    std::error_code ec;
+    const bool comum = std::filesystem::is_regular_file(caminho, ec);
+    const int porque = !comum && !ec                                                  ? txt::NaoEArquivoComum
+                       : comum && std::filesystem::file_size(caminho, ec) > kMaiorLog ? txt::LogGrandeDemais
+                                                                                      : 0;
+    if (porque == 0 && !ec && std::ifstream(caminho)) {
+        bytes = LeArquivo(caminho, kMaiorLog);
+        return true;
     }
-    ::close(fd);
-    return ok;
+    erro = log + QStringLiteral(": ") +
+           (porque ? Traduz(porque, lingua) : QString::fromLocal8Bit(std::strerror(ec ? ec.value() : errno)));
+    return false;
 }
 
 bool Le(const QString& log, int lingua, LeituraLog& leitura, QString& erro) {
