@@ -90,9 +90,12 @@ protected:
         ASSERT_GE(Marca(), 2000u) << "parec recorded nothing (run the tests through scripts/testa.sh): "
                                   << vantor::LeArquivo((pasta / "parec.txt").string());
     }
+    // The recording's size in whole samples; 0 while the recorder's shell has not made the file yet (file_size then
+    // gives -1, which read as a huge recording ended the waits at once: the recorder's old flake).
     size_t Marca() const {
         std::error_code ec;
-        return fs::file_size(pasta / "gravacao", ec) & ~size_t{1};
+        const uintmax_t n = fs::file_size(pasta / "gravacao", ec);
+        return ec ? 0 : n & ~uintmax_t{1};
     }
     // The loudest sample since a mark, and when (seconds after the mark) the last audible one came: a null sink's
     // monitor is exact zeros while nothing plays.
