@@ -46,6 +46,6 @@ int main(int argc, char** argv) {
         Informa(nome + ", max", Percentil(ms, 100), "ms");
     }
     Informa("saved state's size", double(LeArquivo(v.CaminhoDiario()).size()) / 1024.0, "kB");
-    if (!v.Log().fila.empty()) std::printf("  %zu log lines were left unwritten\n", v.Log().fila.size());
+    if (v.tela().L_AvisoLog.Visible) std::printf("  %s\n", v.tela().L_AvisoLog.Caption.c_str());
     return 0;
 }

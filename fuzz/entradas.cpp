@@ -281,11 +281,11 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     const int teclas[] = {13, 27, 32, 49, 83, 115, 37, 38, 39, 40, 116, 117, 118, 119, 120, 121, 122, 123};
     std::string quebra;
     // Every state the events reach is one a saved fight may hold: each is read back as it is saved, not only the last.
-    v.aoGuardar = [&](const vantor::Diario& d) {
+    v.AoGuardar([&](const vantor::Diario& d) {
         vantor::Diario lido;
         if (pasta != "/dev/null/" && LeDiario(TextoDiario(d), v.Log().PastaLog, lido) != 0)
             quebra = "a state the events reached is refused as a saved fight";
-    };
+    });
     while (quebra.empty() && !l.Fim()) {
         const int16_t roundAntes = v.Luta().RoundAtual;
         const uint8_t evento = l.Byte(), b = l.Byte();

@@ -104,7 +104,7 @@ struct Luta {
         for (int i = 0; i < n; ++i) plat.Avanca(1000), v.Timer_Luta_Timer();
     }
     // The log as it stands once the last event is saved (a test may have called an operation directly).
-    std::vector<std::string> Log() { return v.Guarda(), LinhasDe(v.Log().ArquivoLog); }
+    std::vector<std::string> Log() { return v.EsperaDisco(), LinhasDe(v.Log().ArquivoLog); }
     // A log line as the fixed locale stamps it at hh:mm:ss of the fixed day, ",45" hundredths.
     static std::string L(const std::string& hms, const std::string& texto) {
         return "06/12/2026 " + hms + ",45\t" + texto;

@@ -44,11 +44,11 @@ int Luta(unsigned semente, int ate, unsigned atraso, ui::Montagem& m) {
     // Judge 1 on the first controller, judge 2 on the second: button 1 scores blue, button 2 red, one point.
     teste::Virtual j1("Juiz 1"), j2("Juiz 2");
     if (!QTest::qWaitFor([&] { return m.Plataforma().ControlesConectados() == 2; }, 5000)) return 3;
-    v.aoGuardar = [](const Diario& d) {  // its lines are not in the log yet
+    v.AoGuardar([](const Diario& d) {  // its lines are not in the log yet
         uint64_t tamanho = Tamanho(d.arquivoLog);
         for (const auto& p : d.pendentes) tamanho += p.arquivo == d.arquivoLog ? p.linha.size() : 0;
         Diz("G " + Estado(d.luta, d.arquivoLog, tamanho));
-    };
+    });
     const auto agora = [&] { return Estado(v.Luta(), v.Log().ArquivoLog, Tamanho(v.Log().ArquivoLog)); };
     Diz("G " + agora());  // start-up's, already saved
     std::mt19937 sorte(semente);
@@ -72,7 +72,8 @@ int Luta(unsigned semente, int ate, unsigned atraso, ui::Montagem& m) {
         } else {
             QTest::keyClick(&m.Janela(), Qt::Key_Return);
         }
-        // After an event, what it changed is saved and its lines are in the log.
+        // Once the disk has caught up after an event, what it changed is saved and its lines are in the log.
+        v.EsperaDisco();
         Diz("E " + std::to_string(n) + " " + agora());
         if (n == ate) std::thread([atraso] { ::usleep(atraso), ::kill(::getpid(), SIGKILL); }).detach();
     }

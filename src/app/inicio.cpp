@@ -43,7 +43,7 @@ bool Vantor::Continua() {
     }
     // What the stopped event had still to write goes first, whatever the operator answers; what the disk refuses
     // waits, ahead of everything after it.
-    for (auto& p : CompletaLog(d)) log_.fila.push_back(std::move(p));
+    gravador_.Antepoe(CompletaLog(d));
     if (!d.luta.LutaIniciada) return false;
     const Ajustes& a = d.ajustes;
     const EstadoLuta& l = d.luta;

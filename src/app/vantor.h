@@ -12,6 +12,7 @@
 #include "controllers/juizes.h"
 #include "lang/idioma.h"
 #include "log/destino.h"
+#include "log/gravador.h"
 #include "scoring/luta.h"
 #include "settings/ajustes.h"
 
@@ -64,11 +65,15 @@ public:
     const Form1& Janela() const { return janela_; }
     const Form1Controles& tela() const { return janela_.tela; }
 
-    // Saves the fight (when it changed, or lines wait) and then writes the waiting log lines. Every handler ends
-    // with it; a test that calls an operation directly calls it before it reads the log.
+    // Hands the fight (when it changed) and the event's log lines to the disk's worker, which saves the one and
+    // then writes the others. Every handler ends with it.
     void Guarda();
-    // Called with each state about to be saved, before it replaces the last one.
-    std::function<void(const Diario&)> aoGuardar;
+    // Guarda, then waits until the disk has taken everything or refused it; a test calls it before it reads a file.
+    void EsperaDisco();
+    // From now on the disk's work leaves the window's thread (the program; a test or a fuzz target does without).
+    void DiscoEmSegundoPlano();
+    // Called with each state about to be saved, before it replaces the last one (on the disk's worker).
+    void AoGuardar(std::function<void(const Diario&)> f) { gravador_.AoGuardar(std::move(f)); }
 
     // Puts a whole fight state in place (a restored fight, a test's scene) and refreshes the board.
     void RestauraLuta(const EstadoLuta& luta);
@@ -195,7 +200,6 @@ private:
         ~AoFim() { v.Guarda(); }
     };
     void PreparaPastaLog();
-    void DescarregaLog();
     // Start-up: the saved fight's waiting lines written; true when the operator took the fight back.
     bool Continua();
     void Penalidade(int cor, bool mais);
@@ -207,6 +211,7 @@ private:
     DestinoLog log_;
     TabelaIdioma idioma_;
     Form1 janela_;
+    Gravador gravador_;  // last: it stops before the rest goes
 };
 
 }  // namespace vantor

@@ -109,6 +109,10 @@ void TabelaIdioma::Carrega() {
         "não é um arquivo comum|no es un archivo común|not a regular file",
         "maior que 64 MB: não é um log do Vantor|mayor que 64 MB: no es un registro de Vantor|larger than 64 MB: not a Vantor log",
         "é o próprio log; a súmula não o substitui|es el propio registro; la planilla no lo reemplaza|it is the log itself; the scoresheet does not replace it",
+        "LUTA NÃO SALVA: uma falha a perderia|COMBATE NO GUARDADO: un fallo lo perdería|FIGHT NOT SAVED: a crash would lose it",
+        "ilegível ou não é um arquivo|ilegible o no es un archivo|unreadable or not a file",
+        "o log foi além dele|el registro fue más allá|the log went on past it",
+        "O Vantor já está aberto com esta pasta de logs; esta cópia fecha sem tocar na luta.|Vantor ya está abierto con esta carpeta de registros; esta copia se cierra sin tocar el combate.|Vantor is already running with this logs folder; this copy closes without touching the fight.",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.
@@ -116,7 +120,8 @@ void TabelaIdioma::Carrega() {
 }
 
 std::string TabelaIdioma::Traduz(int entrada, int lingua) const {
-    if (entrada < 0 || entrada > 100) return "";  // call sites pass table constants; never trust blindly
+    if (entrada < 0 || static_cast<size_t>(entrada) >= Idioma.size())
+        return "";  // call sites pass table constants; never trust blindly
     return Campo(Idioma[static_cast<size_t>(entrada)], lingua + 1, "|", 1);
 }
 

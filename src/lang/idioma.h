@@ -111,11 +111,16 @@ enum : int {
     NaoEArquivoComum = 96,
     LogGrandeDemais = 97,
     SaidaEOLog = 98,
+    // Crash protection and the one program per logs folder.
+    LutaNaoSalva = 99,
+    EstadoIlegivel = 100,
+    EstadoSuperado = 101,
+    OutroVantor = 102,
 };
 }  // namespace txt
 
 struct TabelaIdioma {
-    std::array<std::string, 101> Idioma;
+    std::array<std::string, 103> Idioma;
 
     void Carrega();
     // Entry `entrada` in language `lingua` (0..2); "" for an entry or language outside the table.

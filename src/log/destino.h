@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -13,12 +12,11 @@ namespace vantor {
 struct DestinoLog {
     std::string PastaLog;    // folder and file-name prefix of the logs; "" until the first line
     std::string ArquivoLog;  // the current fight's log; "" until the first reset
-    // Lines not in their files yet, oldest first: those of the event under way, and any a full or failing disk
-    // refused, kept until it takes them.
-    std::deque<LinhaPendente> fila;
+    // The lines of the event under way, handed to the disk's worker when it ends; those the worker holds and a
+    // refusing disk keeps waiting are its own.
+    std::vector<LinhaPendente> novas;
     size_t perdidas = 0;  // lines beyond what the queue holds, lost; said in the log once writing resumes
-    int espera = 0;       // polls to let pass before trying a refusing disk again
-    // The fight as last saved, to save again only on a change.
+    // The fight as last handed over, to hand it over again only on a change.
     bool guardado = false;
     Ajustes ajustesGuardados;
     EstadoLuta lutaGuardada;

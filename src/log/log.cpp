@@ -74,11 +74,11 @@ void Vantor::GravaLog(const std::string& texto) {
     std::replace(linha.begin(), linha.end(), '\r', ' ');
     std::replace(linha.begin(), linha.end(), '\n', ' ');
     // Written when the event ends (Guarda), after the state that holds it is saved.
-    if (log_.fila.size() >= kFilaMaxima) {
+    if (log_.novas.size() + gravador_.Pendentes() >= kFilaMaxima) {
         ++log_.perdidas;
         return;
     }
-    log_.fila.push_back({log_.ArquivoLog, linha + "\r\n"});
+    log_.novas.push_back({log_.ArquivoLog, linha + "\r\n"});
 }
 
 std::string Vantor::CaminhoDiario() const {
@@ -87,60 +87,40 @@ std::string Vantor::CaminhoDiario() const {
 }
 
 void Vantor::Guarda() {
-    // After a refusal the disk is given half a second (ten polls) before the next try: a day's queue is large.
-    if (log_.espera > 0) {
-        --log_.espera;
-        return;
-    }
-    const bool mudou = !log_.guardado || !(log_.ajustesGuardados == ajustes_) || !(log_.lutaGuardada == luta_) ||
-                       log_.arquivoGuardado != log_.ArquivoLog;
-    bool salvo = false;
-    const std::string diario = CaminhoDiario();
-    if (!diario.empty() && (mudou || !log_.fila.empty())) {
-        Diario d{ajustes_, luta_, log_.ArquivoLog, plat.Agora(), {log_.fila.begin(), log_.fila.end()}, {}};
-        for (const auto& p : d.pendentes) {
-            bool visto = false;
-            for (const auto& t : d.tamanhos) visto |= t.first == p.arquivo;
-            struct stat st {};
-            if (!visto) d.tamanhos.emplace_back(p.arquivo, ::stat(p.arquivo.c_str(), &st) == 0 ? st.st_size : 0);
-        }
-        if (aoGuardar) aoGuardar(d);
-        salvo = GravaArquivo(diario, TextoDiario(d));
-        if (salvo) {
-            log_.guardado = true;
-            log_.ajustesGuardados = ajustes_, log_.lutaGuardada = luta_, log_.arquivoGuardado = log_.ArquivoLog;
-        }
-    }
-    const size_t antes = log_.fila.size();
-    DescarregaLog();
-    // A saved state the log has moved past would bring back a board the log contradicts: better none.
-    if (!salvo && log_.fila.size() < antes && !diario.empty()) ::unlink(diario.c_str());
-    if (!log_.fila.empty() || (!salvo && mudou && !diario.empty())) log_.espera = 10;
-}
-
-void Vantor::DescarregaLog() {
-    while (!log_.fila.empty()) {
-        // The lines of one file in a row go out together.
-        std::vector<std::string> linhas;
-        const std::string arquivo = log_.fila.front().arquivo;
-        for (size_t i = 0; i < log_.fila.size() && log_.fila[i].arquivo == arquivo; ++i)
-            linhas.push_back(log_.fila[i].linha);
-        const size_t escritas = EscreveLinhas(arquivo, linhas);
-        log_.fila.erase(log_.fila.begin(), log_.fila.begin() + static_cast<ptrdiff_t>(escritas));
-        if (escritas < linhas.size()) break;
-    }
-    if (log_.fila.empty() && log_.perdidas > 0) {
+    const auto antes = gravador_.Situacao();
+    // Lines a full queue lost are said in the log once the disk has taken the rest.
+    if (log_.perdidas > 0 && antes.linhas == 0) {
         const size_t perdidas = log_.perdidas;
         log_.perdidas = 0;
         GravaLog(Traduz(txt::LinhasPerdidas) + ": " + std::to_string(perdidas));
-        DescarregaLog();
     }
-    // The operator must know the officials' record is behind; the audience need not.
-    Controle& aviso = janela_.tela.L_AvisoLog;
-    aviso.Visible = !log_.fila.empty() || log_.perdidas > 0;
-    if (aviso.Visible)
-        aviso.Caption = Traduz(txt::LogNaoGravado) + " " + std::to_string(log_.fila.size() + log_.perdidas);
+    std::optional<Diario> estado;
+    if (!log_.guardado || !(log_.ajustesGuardados == ajustes_) || !(log_.lutaGuardada == luta_) ||
+        log_.arquivoGuardado != log_.ArquivoLog) {
+        estado = Diario{ajustes_, luta_, log_.ArquivoLog, plat.Agora(), {}, {}};
+        log_.guardado = true;
+        log_.ajustesGuardados = ajustes_, log_.lutaGuardada = luta_, log_.arquivoGuardado = log_.ArquivoLog;
+    }
+    gravador_.Entrega(std::move(estado), CaminhoDiario(), std::move(log_.novas));
+    log_.novas.clear();
+    // The operator must know when the officials' record is behind or a crash would lose the fight; the audience
+    // need not.
+    const auto s = gravador_.Situacao();
+    std::string aviso;
+    if (s.recusou && (s.linhas > 0 || log_.perdidas > 0))
+        aviso = Traduz(txt::LogNaoGravado) + " " + std::to_string(s.linhas + log_.perdidas);
+    if (s.recusou && s.estadoNaoSalvo) aviso += (aviso.empty() ? "" : " · ") + Traduz(txt::LutaNaoSalva);
+    janela_.tela.L_AvisoLog.Visible = !aviso.empty();
+    if (!aviso.empty()) janela_.tela.L_AvisoLog.Caption = aviso;
 }
+
+void Vantor::EsperaDisco() {
+    Guarda();
+    gravador_.Espera();
+    Guarda();  // the warning as the worker left it
+}
+
+void Vantor::DiscoEmSegundoPlano() { gravador_.EmSegundoPlano(); }
 
 std::string Vantor::LogR() const { return Traduz(txt::Round) + " " + std::to_string(luta_.RoundAtual) + ", "; }
 
@@ -150,6 +130,7 @@ std::string Vantor::LogTR() const { return LogR() + LogT(); }
 
 void Vantor::Sumula() {
     Pausar(true, "-", cor::Ciano, cor::Preto);
+    EsperaDisco();  // the sheet shows every line, the pause's too
     plat.AbreSumula(log_.ArquivoLog, ajustes_.Lingua);
 }
 

@@ -4,6 +4,7 @@ namespace vantor::ui {
 
 Montagem::Montagem() : plataforma_(std::make_unique<PlataformaQt>()), v_(std::make_unique<Vantor>(*plataforma_)) {
     v_->Form_Load();
+    v_->DiscoEmSegundoPlano();  // a slow disk must never hold the clock
     janela_ = std::make_unique<JanelaPlacar>(*v_);
     plataforma_->DefineJanela(janela_.get());
     plateia_ = std::make_unique<Plateia>(*v_, *janela_);
@@ -12,7 +13,7 @@ Montagem::Montagem() : plataforma_(std::make_unique<PlataformaQt>()), v_(std::ma
 }
 
 Montagem::~Montagem() {
-    v_->Guarda();  // the window closed: lines a disk refused so far get one more try
+    v_->Guarda();  // the window closed: what the event under way made goes to the disk too
     plataforma_->DefineJanela(nullptr);
     plateia_.reset();
     janela_.reset();
