@@ -10,11 +10,13 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QtTest>
+#include <chrono>
 #include <random>
 #include <string>
 #include <thread>
 
 #include "controle_virtual.h"
+#include "log/diario.h"
 #include "settings/arquivos.h"
 #include "ui/montagem.h"
 
@@ -81,11 +83,64 @@ int Luta(unsigned semente, int ate, unsigned atraso, ui::Montagem& m) {
     return 0;
 }
 
+// A fight under way, paused, for a second start to find: says "PRONTO <pid>" once its files are written, then waits.
+int Espera(ui::Montagem& m) {
+    for (auto k : {Qt::Key_Return, Qt::Key_F12, Qt::Key_F12, Qt::Key_F8, Qt::Key_Space})
+        QTest::keyClick(&m.Janela(), k);
+    m.Placar().EsperaDisco();
+    Diz("PRONTO " + std::to_string(::getpid()));
+    QTest::qWait(60000);
+    return 0;
+}
+
+// A 60 s round on the real clock with a point given or taken back 20 times a second. Says "FIM <ms from Enter to
+// the round's end> <latest tick's lateness, ms> <keys> <their log lines> <saved state exact: 1>".
+int Lento(ui::Montagem& m) {
+    Vantor& v = m.Placar();
+    Ajustes a = v.Config();
+    a.Tempo = a.TempoInicial = 60;
+    v.ConfirmaConfiguracao(a);
+    using Relogio = std::chrono::steady_clock;
+    QTest::keyClick(&m.Janela(), Qt::Key_Return);
+    const auto inicio = Relogio::now();
+    auto proxima = inicio;
+    long teclas = 0;
+    double atraso = 0;  // the worst moment a second of the clock showed late
+    int16_t mostrado = v.Luta().TempoRestante;
+    while (v.Luta().ContaIntervalo < 0 && v.Luta().TempoRestante > 0 &&
+           Relogio::now() - inicio < std::chrono::seconds(90)) {
+        if (Relogio::now() >= proxima) {
+            QTest::keyClick(&m.Janela(), teclas++ % 2 ? Qt::Key_F11 : Qt::Key_F12);
+            proxima += std::chrono::milliseconds(50);
+        }
+        QTest::qWait(2);
+        if (v.Luta().TempoRestante != mostrado) {
+            mostrado = v.Luta().TempoRestante;
+            const double ms = std::chrono::duration<double, std::milli>(Relogio::now() - inicio).count();
+            atraso = std::max(atraso, ms - 1000.0 * (60 - mostrado));
+        }
+    }
+    const double fim = std::chrono::duration<double, std::milli>(Relogio::now() - inicio).count();
+    v.EsperaDisco();
+    long linhas = 0;
+    const std::string log = LeArquivo(v.Log().ArquivoLog, size_t{64} << 20);
+    for (const char* ponto : {"s, +1 ", "s, -1 "})
+        for (size_t i = log.find(ponto); i != std::string::npos; i = log.find(ponto, i + 1)) ++linhas;
+    Diario d;
+    const bool salvo =
+        LeDiario(LeArquivo(v.CaminhoDiario(), size_t{64} << 20), v.Log().PastaLog, d) == 0 && d.luta == v.Luta();
+    char b[160];
+    std::snprintf(b, sizeof b, "FIM %.0f %.0f %ld %ld %d", fim, atraso, teclas, linhas, salvo ? 1 : 0);
+    Diz(b);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string modo = argc > 1 ? argv[1] : "";
-    if (!((modo == "luta" && argc == 6) || (modo == "continua" && argc == 3))) return 2;
+    if (!((modo == "luta" && argc == 6) || (argc == 3 && (modo == "continua" || modo == "espera" || modo == "lento"))))
+        return 2;
     const std::string pasta = argv[modo == "luta" ? 3 : 2];
     if (::chdir(pasta.c_str()) != 0) return 2;
     qputenv("TEMP", QByteArray::fromStdString(pasta + "/"));
@@ -104,7 +159,10 @@ int main(int argc, char** argv) {
     };
     QTimer::singleShot(10, responde);
     ui::Montagem m;
+    if (m.Duplicado()) return Diz("D"), 4;
     m.Mostra(false);
+    if (modo == "espera") return Espera(m);
+    if (modo == "lento") return Lento(m);
     if (modo == "luta")
         return Luta(unsigned(std::stoul(argv[2])), std::stoi(argv[4]), unsigned(std::stoul(argv[5])), m);
     Diz("P " + std::to_string(perguntas));

@@ -5,8 +5,12 @@
 #include <sys/wait.h>
 
 #include <QTemporaryDir>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -99,6 +103,68 @@ TEST_P(Matar, AfterAKillTheFightContinuesAsLastSavedAndItsLogLosesAndRepeatsNoth
 }
 
 INSTANTIATE_TEST_SUITE_P(Sementes, Matar, testing::Range(0, 5));
+
+std::map<std::string, std::string> Arquivos(const std::string& pasta) {
+    std::map<std::string, std::string> r;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(pasta))
+        if (e.is_regular_file()) r[e.path().string()] = LeArquivo(e.path().string(), size_t{64} << 20);
+    return r;
+}
+
+// A second start while a fight runs (a double click on the menu entry): it reaches the running program and ends at
+// once, and no file of the folder changes by a byte. A killed program's lock goes with it: the next start takes
+// the folder and offers the fight back.
+TEST(Duplo, ASecondStartLeavesTheRunningFightAloneAndADeadOnesLockNeverBlocks) {
+    QTemporaryDir pasta;
+    const std::string dir = pasta.path().toStdString();
+    FILE* primeiro = ::popen(("exec " + std::string(VANTOR_ROTEIRO) + " espera " + dir).c_str(), "r");
+    ASSERT_NE(primeiro, nullptr);
+    char b[256] = "";
+    ASSERT_TRUE(std::fgets(b, sizeof b, primeiro) && std::strncmp(b, "PRONTO ", 7) == 0) << b;
+    const pid_t pid = std::atoi(b + 7);
+    const auto antes = Arquivos(dir);
+    const auto inicio = std::chrono::steady_clock::now();
+    const std::string segundo =
+        "cd '" + dir + "' && TEMP='" + dir + "/' timeout 20 " + VANTOR_PROGRAMA + " 2>/dev/null";
+    const int estado = std::system(segundo.c_str());
+    const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << "it did not reach the running board: " << estado;
+    EXPECT_LT(s, 5.0) << "the second start took its time to end";
+    std::printf("second start ended in %.2f s\n", s);
+    EXPECT_EQ(Arquivos(dir), antes);
+    ::kill(pid, SIGKILL);
+    ::pclose(primeiro);
+    const auto [saida, fim] = Roda("continua " + dir);
+    ASSERT_EQ(fim, 0);
+    ASSERT_FALSE(saida.empty());
+    EXPECT_EQ(saida[0], "P 1") << "the dead program's fight is offered back";
+}
+
+// Every fsync and fdatasync delayed by 50 ms (a USB stick, an SD card) while a point is given or taken back 20 times
+// a second through a 60 s round: the clock keeps its time, and once the disk catches up every line is in the log and
+// the saved fight is the board's. (The figures, precisely: docs/benchmarks.md.)
+TEST(Disco, ASlowDiskNeverHoldsTheClockAndLosesNothing) {
+    QTemporaryDir pasta;
+    const std::string comando =
+        "strace -f -qq --seccomp-bpf -o /dev/null -e trace=fsync,fdatasync "
+        "-e inject=fsync,fdatasync:delay_exit=50000 " +
+        std::string(VANTOR_ROTEIRO) + " lento " + pasta.path().toStdString();
+    FILE* p = ::popen(comando.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    double fim = 0, atraso = 0;
+    long teclas = 0, linhas = 0;
+    int salvo = 0;
+    char b[256] = "";
+    while (std::fgets(b, sizeof b, p))
+        if (std::sscanf(b, "FIM %lf %lf %ld %ld %d", &fim, &atraso, &teclas, &linhas, &salvo) == 5) break;
+    ASSERT_EQ(::pclose(p), 0) << b;
+    std::printf("round ended %.0f ms after Enter; latest second %.0f ms late; %ld keys\n", fim, atraso, teclas);
+    // Holding the clock for the disk made it seconds late: 1200 events, three synced writes each.
+    EXPECT_NEAR(fim, 60000, 2000);
+    EXPECT_GT(teclas, 1000);
+    EXPECT_EQ(linhas, teclas) << "a point's log line is missing";
+    EXPECT_EQ(salvo, 1) << "the saved fight is not the board's";
+}
 
 }  // namespace
 }  // namespace vantor::teste

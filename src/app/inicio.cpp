@@ -12,6 +12,12 @@ void Vantor::Form_Load() {
     CarregaIdioma();
     LeConfig();
     Acerta_Idioma();
+    // One program per logs folder: a second start neither joins the running fight nor writes a file of its own.
+    PreparaPastaLog();
+    if (trava_.Toma(Junta(PastaDosLogs(), kArquivoTrava)) == Trava::DeOutro) {
+        outroPrograma_ = true;
+        return;
+    }
     PreparaBotoes();
     // Every match setting starts from its default at each run; only sounds and language persist.
     Ajustes padrao;

@@ -15,6 +15,7 @@
 #include "log/gravador.h"
 #include "scoring/luta.h"
 #include "settings/ajustes.h"
+#include "settings/arquivos.h"
 
 namespace vantor {
 
@@ -29,6 +30,7 @@ constexpr int Alt = 4;
 constexpr const char* kTitulo = "Vantor";
 constexpr const char* kArquivoConfig = "vantor.ini";
 constexpr const char* kArquivoBotoes = "botoes.cfg";
+constexpr const char* kArquivoTrava = "vantor.trava";  // held by the program that owns the logs folder
 
 // The main window's controls and timers, as the front end renders and runs them.
 struct Form1 {
@@ -87,6 +89,10 @@ public:
 
     // ---- Start-up and operator commands ----
     void Form_Load();
+    // Form_Load found another program owning the logs folder and stopped: this one must end, having written nothing.
+    bool OutroPrograma() const { return outroPrograma_; }
+    // The logs' folder itself ("" before start-up).
+    std::string PastaDosLogs() const;
     void Form_KeyDown(int KeyCode, int Shift);
     void K_Amais_Click();
     void K_Amenos_Click();
@@ -211,6 +217,8 @@ private:
     DestinoLog log_;
     TabelaIdioma idioma_;
     Form1 janela_;
+    Trava trava_;  // let go only after the disk's worker has stopped
+    bool outroPrograma_ = false;
     Gravador gravador_;  // last: it stops before the rest goes
 };
 

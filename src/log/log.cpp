@@ -81,12 +81,17 @@ void Vantor::GravaLog(const std::string& texto) {
     log_.novas.push_back({log_.ArquivoLog, linha + "\r\n"});
 }
 
+std::string Vantor::PastaDosLogs() const {
+    return log_.PastaLog.size() < 5 ? "" : log_.PastaLog.substr(0, log_.PastaLog.size() - 5);
+}
+
 std::string Vantor::CaminhoDiario() const {
     if (log_.PastaLog.size() < 4) return "";
     return log_.PastaLog.substr(0, log_.PastaLog.size() - 4) + kArquivoDiario;  // beside the logs, not one of them
 }
 
 void Vantor::Guarda() {
+    if (outroPrograma_) return;  // the fight and its files are the other program's
     const auto antes = gravador_.Situacao();
     // Lines a full queue lost are said in the log once the disk has taken the rest.
     if (log_.perdidas > 0 && antes.linhas == 0) {

@@ -86,6 +86,31 @@ bool CriaPastas(const std::string& pasta) {
     return std::filesystem::is_directory(pasta, ec);
 }
 
+Trava::~Trava() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+Trava::Resultado Trava::Toma(const std::string& caminho) {
+    if (fd_ >= 0) return Tomada;
+    const int fd = ::open(caminho.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0) return Impossivel;
+    struct stat st {};
+    // A record lock of the process: the kernel drops it with the process, so a crashed program never blocks a start.
+    struct flock f {};
+    f.l_type = F_WRLCK, f.l_whence = SEEK_SET;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Impossivel;
+    }
+    if (::fcntl(fd, F_SETLK, &f) != 0) {
+        const bool outro = errno == EAGAIN || errno == EACCES;
+        ::close(fd);
+        return outro ? DeOutro : Impossivel;
+    }
+    fd_ = fd;
+    return Tomada;
+}
+
 bool PastaGravavel(const std::string& pasta) { return ::access(pasta.c_str(), W_OK | X_OK) == 0; }
 
 }  // namespace vantor

@@ -23,6 +23,22 @@ std::string Junta(const std::string& pasta, const std::string& nome);
 // Creates a folder and the folders above it that are missing; false when it is still not there.
 bool CriaPastas(const std::string& pasta);
 
+// A lock on one file, held until it is destroyed or the process ends, however it ends (the system lets it go):
+// one program per logs folder.
+class Trava {
+public:
+    enum Resultado { Tomada, DeOutro, Impossivel };
+    Trava() = default;
+    ~Trava();
+    Trava(const Trava&) = delete;
+    Trava& operator=(const Trava&) = delete;
+    // Another process's lock is never waited for; a link or a non-regular file at `caminho` makes it Impossivel.
+    Resultado Toma(const std::string& caminho);
+
+private:
+    int fd_ = -1;
+};
+
 // True when files can be created in `pasta` (a read-only file system counts for every user, root too).
 bool PastaGravavel(const std::string& pasta);
 

@@ -53,6 +53,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantor"));
     vantor::ui::Montagem programa;
+    // A second start for the same logs folder brings the running board forward and ends, having written nothing.
+    if (programa.Duplicado()) return programa.ChamaOOutro() ? 0 : 1;
     programa.Mostra(true);
     // Closing the window is the last window closing: the event loop ends and so does the program.
     return app.exec();

@@ -3,6 +3,7 @@
 // run is what the operator runs.
 #pragma once
 
+#include <QLocalServer>
 #include <memory>
 
 #include "app/vantor.h"
@@ -14,7 +15,8 @@ namespace vantor::ui {
 
 class Montagem {
 public:
-    // Needs the QApplication made. Starts the platform, runs the start-up and builds the window, not shown yet.
+    // Needs the QApplication made. Starts the platform, runs the start-up and builds the window, not shown yet;
+    // unless another program owns the logs folder, when there is no window.
     Montagem();
     ~Montagem();
     Montagem(const Montagem&) = delete;
@@ -23,6 +25,11 @@ public:
     // Full screen and frameless, as the program runs; or an ordinary window (tests, benchmarks). Either way the
     // audience's board then fills a second screen, when there is one.
     void Mostra(bool telaCheia);
+
+    // Another program owns the logs folder: it is asked to bring its board to the front (the operator double-clicked
+    // the menu entry again, most likely). False when it could not be reached; the operator is then told.
+    bool Duplicado() const { return v_->OutroPrograma(); }
+    bool ChamaOOutro();
 
     PlataformaQt& Plataforma() { return *plataforma_; }
     Vantor& Placar() { return *v_; }
@@ -35,6 +42,7 @@ private:
     std::unique_ptr<Vantor> v_;
     std::unique_ptr<JanelaPlacar> janela_;
     std::unique_ptr<Plateia> plateia_;
+    std::unique_ptr<QLocalServer> chamadas_;  // where a second start asks for the board
 };
 
 }  // namespace vantor::ui
