@@ -1,5 +1,6 @@
 // Start-up: language, settings, captions, buttons, match defaults, the interrupted fight or a new one, scaling.
 #include <cstdio>
+#include <filesystem>
 
 #include "app/texto.h"
 #include "app/vantor.h"
@@ -35,9 +36,13 @@ bool Vantor::Continua() {
     const std::string caminho = CaminhoDiario();
     // A long outage of the disk leaves a large file: a day's waiting lines.
     const std::string texto = LeArquivo(caminho, size_t{64} << 20);
-    if (texto.empty()) return false;
+    if (texto.empty() && !ExisteArquivo(caminho)) return false;
+    std::error_code ec;
+    const bool vazio = std::filesystem::is_regular_file(caminho, ec) && std::filesystem::file_size(caminho, ec) == 0;
     Diario d;
-    if (const int erro = LeDiario(texto, log_.PastaLog, d)) {
+    int erro = texto.empty() && !vazio ? int(txt::EstadoIlegivel) : LeDiario(texto, log_.PastaLog, d);
+    if (erro == 0 && LogPassouDe(d)) erro = txt::EstadoSuperado;
+    if (erro) {
         // Kept aside, not used and not lost; the new fight's log says why, and so does a message to the operator,
         // who would otherwise take the fresh board for the interrupted fight.
         std::rename(caminho.c_str(), (caminho + ".ignorado").c_str());

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cinttypes>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <string_view>
 
@@ -233,6 +234,18 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
         return txt::EstadoEstranho;
     if (!Possivel(d) || !LogDaPasta(d.arquivoLog, pastaLog)) return txt::EstadoImpossivel;
     return 0;
+}
+
+bool LogPassouDe(const Diario& d) {
+    for (const auto& [arquivo, antes] : d.tamanhos) {
+        if (arquivo != d.arquivoLog) continue;
+        uint64_t conhecido = antes;
+        for (const auto& p : d.pendentes) conhecido += p.arquivo == arquivo ? p.linha.size() : 0;
+        std::error_code ec;
+        const uintmax_t tamanho = std::filesystem::file_size(arquivo, ec);
+        return !ec && tamanho > conhecido;
+    }
+    return false;
 }
 
 std::vector<LinhaPendente> CompletaLog(const Diario& d) {

@@ -26,7 +26,7 @@ struct Diario {
     std::string arquivoLog;
     Momento salvo;
     std::vector<LinhaPendente> pendentes;
-    // Each file with pending lines and its size before them.
+    // Each file with pending lines and its size before them; the fight's log always.
     std::vector<std::pair<std::string, uint64_t>> tamanhos;
 };
 
@@ -38,6 +38,10 @@ std::string FechaDiario(const std::string& corpo);
 // `pastaLog` (the logs' folder and name prefix); otherwise the language entry of why it is not, and `d` is to be
 // thrown away.
 int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d);
+
+// Whether the fight's log holds more than the state knows of (it was saved before lines that are in the log now):
+// that state would bring back a board the log contradicts. A state that did not note the log's size passes.
+bool LogPassouDe(const Diario& d);
 
 // Writes the pending lines their files do not hold yet, in order: a line found at its place is not written again.
 // Returns those the disk refused, to wait with the others.

@@ -79,12 +79,16 @@ bool Gravador::Trabalha() {
     salvar_ = false;  // a state handed over during this pass sets it again
     l.unlock();
 
-    // Only this pass writes the logs, so their sizes now are those before the waiting lines.
-    for (const auto& p : d.pendentes) {
+    // Only this pass writes the logs, so their sizes now are those before the waiting lines. The fight's log is
+    // always noted: a restart then knows a state the log went on past.
+    std::vector<std::string> arquivos;
+    if (!d.arquivoLog.empty()) arquivos.push_back(d.arquivoLog);
+    for (const auto& p : d.pendentes) arquivos.push_back(p.arquivo);
+    for (const auto& a : arquivos) {
         bool visto = false;
-        for (const auto& t : d.tamanhos) visto |= t.first == p.arquivo;
+        for (const auto& t : d.tamanhos) visto |= t.first == a;
         struct stat st {};
-        if (!visto) d.tamanhos.emplace_back(p.arquivo, ::stat(p.arquivo.c_str(), &st) == 0 ? st.st_size : 0);
+        if (!visto) d.tamanhos.emplace_back(a, ::stat(a.c_str(), &st) == 0 ? st.st_size : 0);
     }
     bool salvo = false;
     if (!caminho.empty()) {
