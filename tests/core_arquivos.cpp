@@ -161,7 +161,6 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
         std::ofstream("vantor.ini", std::ios::binary) << "Som1=velho.wav\r\nLingua=0";
         std::ofstream("botoes.cfg", std::ios::binary) << std::string(514, '\x03');
         std::ofstream("arquivo") << "not a folder";
-        if (!c.temp.empty()) fs::create_directories("botoes.cfg.tmp");  // the button file's temporary name is taken
         const std::string ini = LeArquivo(Junta(c.programa, "vantor.ini"));
         const auto [fim, estado] = NoFilho([&](int fd) {  // the limit and the ignored signal stay the child's
             const rlimit r{c.limite, c.limite};
@@ -202,18 +201,15 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
     }
 }
 
-// A link planted at any name the program writes, its temporary names included, is never written through: the
-// files the links point to stay as they were, and the log's lines wait, the operator warned, rather than follow one.
+// A link planted at any name the program writes (its lock and an old fixed temporary name too) is never written
+// through: the files the links point to stay as they were, and the log's lines wait, the operator warned, rather than
+// follow one.
 TEST(Arquivos, APlantedLinkIsNeverWrittenThrough) {
     const NaPasta pasta;
     fs::create_directories("LOG"), fs::create_directories("alvos");
-    const std::vector<std::string> nomes = {"vantor.ini",
-                                            "vantor.ini.tmp",
-                                            "botoes.cfg",
-                                            "botoes.cfg.tmp",
-                                            "LOG/vantor-luta.estado",
-                                            "LOG/vantor-luta.estado.tmp",
-                                            "LOG/LOG_2026-12-06_14-03-27.txt"};
+    const std::vector<std::string> nomes = {
+        "vantor.ini",       "vantor.ini.tmp",         "botoes.cfg",
+        "LOG/vantor.trava", "LOG/vantor-luta.estado", "LOG/LOG_2026-12-06_14-03-27.txt"};
     for (size_t i = 0; i < nomes.size(); ++i) {
         std::ofstream("alvos/" + std::to_string(i)) << "not the program's " << i;
         fs::create_symlink(pasta.caminho() + "/alvos/" + std::to_string(i), nomes[i]);
@@ -224,7 +220,7 @@ TEST(Arquivos, APlantedLinkIsNeverWrittenThrough) {
     v.Form_Load();
     v.Form_KeyDown(tecla::Enter, 0), v.Form_KeyDown(tecla::F12, 0), v.Timer_Luta_Timer();
     EXPECT_TRUE(v.GravaConfig() && v.GravaBotoes());
-    v.Guarda();
+    v.EsperaDisco();
     for (size_t i = 0; i < nomes.size(); ++i)
         EXPECT_EQ(LeArquivo("alvos/" + std::to_string(i)), "not the program's " + std::to_string(i)) << nomes[i];
     EXPECT_TRUE(v.tela().L_AvisoLog.Visible) << "the log's lines wait, with the warning";

@@ -1,8 +1,8 @@
 // The fight after a stop, offered back; saved states never used unless whole, ours, current and possible; the
 // stopped event's lines; log lines a full disk refuses kept in order, with the operator warned.
 #include <sched.h>
-#include <sys/stat.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>

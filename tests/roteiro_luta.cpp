@@ -52,13 +52,22 @@ int Luta(unsigned semente, int ate, unsigned atraso, ui::Montagem& m) {
         Diz("G " + Estado(d.luta, d.arquivoLog, tamanho));
     });
     const auto agora = [&] { return Estado(v.Luta(), v.Log().ArquivoLog, Tamanho(v.Log().ArquivoLog)); };
+    // Short rounds and rests, so that the script reaches rests, time-outs called in them and later rounds.
+    Ajustes a = v.Config();
+    a.Tempo = a.TempoInicial = 12, a.Intervalo = 20, a.Rounds = 3;
+    v.ConfirmaConfiguracao(a);
+    v.ZeraLuta();
+    v.EsperaDisco();
     Diz("G " + agora());  // start-up's, already saved
     std::mt19937 sorte(semente);
-    const Qt::Key teclas[] = {Qt::Key_F12, Qt::Key_F8, Qt::Key_F11, Qt::Key_F7,    Qt::Key_F5,
-                              Qt::Key_F9,  Qt::Key_F6, Qt::Key_F10, Qt::Key_Space, Qt::Key_1};
+    // The time-out ("1") only in the rest: one in the round would take the script's ticks for its minute.
+    const Qt::Key teclas[] = {Qt::Key_F12, Qt::Key_F8, Qt::Key_F11, Qt::Key_F7,   Qt::Key_F5,
+                              Qt::Key_F9,  Qt::Key_F6, Qt::Key_F10, Qt::Key_Space};
     for (int n = 1; n <= 40; ++n) {
         const unsigned tipo = n == 1 ? 10 : sorte() % 10;
-        if (tipo < 5) {
+        if (v.Luta().ContaIntervalo >= 0 && v.Luta().ContaMinuto < 0 && sorte() % 2 == 0) {
+            QTest::keyClick(&m.Janela(), Qt::Key_1);  // a time-out called in the rest
+        } else if (tipo < 5) {
             QTest::keyClick(&m.Janela(), teclas[sorte() % std::size(teclas)]);
         } else if (tipo < 8) {
             for (int i = tipo == 7 ? 8 : 1; i > 0; --i) v.Timer_Luta_Timer();
@@ -100,6 +109,7 @@ int Lento(ui::Montagem& m) {
     Ajustes a = v.Config();
     a.Tempo = a.TempoInicial = 60;
     v.ConfirmaConfiguracao(a);
+    v.ZeraLuta();
     using Relogio = std::chrono::steady_clock;
     QTest::keyClick(&m.Janela(), Qt::Key_Return);
     const auto inicio = Relogio::now();

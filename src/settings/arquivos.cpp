@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace vantor {
 
@@ -50,12 +51,19 @@ bool EscreveTudo(int fd, const std::string& texto) {
 }  // namespace
 
 bool GravaArquivo(const std::string& caminho, const std::string& texto) {
-    // The temporary file is made new and exclusive, never opened through a link: whatever lies at its name (a file
-    // a crash left, a planted link) is unlinked first, and what is planted again in between makes the write fail
-    // rather than go elsewhere. The rename then replaces the name itself, a link included, never what it points to.
-    const std::string temporario = caminho + ".tmp";
-    ::unlink(temporario.c_str());
-    const int fd = ::open(temporario.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    // The temporary file has a name of its own, made new and exclusive (O_EXCL never opens what lies at its name,
+    // a planted link included), so that nothing left or planted beside the file is ever reused. The rename then
+    // replaces the name itself, a link included, never what it points to.
+    std::random_device acaso;
+    std::string temporario;
+    int fd = -1;
+    for (int tentativa = 0; fd < 0 && tentativa < 16; ++tentativa) {
+        char sufixo[16];
+        std::snprintf(sufixo, sizeof sufixo, ".%08x.tmp", acaso());
+        temporario = caminho + sufixo;
+        fd = ::open(temporario.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
     if (fd < 0) return false;
     const bool ok = EscreveTudo(fd, texto) && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !ok) {
