@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QtTest>
 #include <chrono>
+#include <memory>
 #include <random>
 #include <string>
 #include <thread>
@@ -145,11 +146,41 @@ int Lento(ui::Montagem& m) {
     return 0;
 }
 
+// Judge 1 holds blue's point through an unplug and a replug, judge 2 presses it again: says "R <blue's points
+// after the replug> <after judge 1 pressed anew>".
+int Replug(ui::Montagem& m) {
+    Vantor& v = m.Placar();
+    auto j1 = std::make_unique<teste::Virtual>("Juiz 1");
+    teste::Virtual j2("Juiz 2");
+    const auto conectados = [&](int n) {
+        return QTest::qWaitFor([&] { return m.Plataforma().ControlesConectados() == n; }, 5000);
+    };
+    const auto aperta = [&](teste::Virtual& j, bool p) { j.Botao(0, p), QTest::qWait(150); };
+    if (!conectados(2)) return 3;
+    QTest::keyClick(&m.Janela(), Qt::Key_Return);
+    aperta(*j1, true), aperta(j2, true), aperta(j2, false);  // an agreement: blue 1
+    QTest::qWait(2100);                                      // every two-second window closed
+    j1.reset();                                              // unplugged, held
+    if (!conectados(1)) return 3;
+    QTest::qWait(150);
+    j1 = std::make_unique<teste::Virtual>("Juiz 1");
+    j1->Botao(0, true);  // back, still held, before the board polls it
+    if (!conectados(2)) return 3;
+    QTest::qWait(150);
+    aperta(j2, true), aperta(j2, false);
+    const int depois = v.Luta().PontosMarcados[Azul];
+    QTest::qWait(2100);
+    aperta(*j1, false), aperta(*j1, true), aperta(j2, true);
+    Diz("R " + std::to_string(depois) + " " + std::to_string(v.Luta().PontosMarcados[Azul]));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string modo = argc > 1 ? argv[1] : "";
-    if (!((modo == "luta" && argc == 6) || (argc == 3 && (modo == "continua" || modo == "espera" || modo == "lento"))))
+    if (!((modo == "luta" && argc == 6) ||
+          (argc == 3 && (modo == "continua" || modo == "espera" || modo == "lento" || modo == "replug"))))
         return 2;
     const std::string pasta = argv[modo == "luta" ? 3 : 2];
     if (::chdir(pasta.c_str()) != 0) return 2;
@@ -173,6 +204,7 @@ int main(int argc, char** argv) {
     m.Mostra(false);
     if (modo == "espera") return Espera(m);
     if (modo == "lento") return Lento(m);
+    if (modo == "replug") return Replug(m);
     if (modo == "luta")
         return Luta(unsigned(std::stoul(argv[2])), std::stoi(argv[4]), unsigned(std::stoul(argv[5])), m);
     Diz("P " + std::to_string(perguntas));

@@ -14,8 +14,12 @@ struct Juizes {
     std::array<std::string, 19> DescricaoBotao;
     int32_t Pendentes = 0;        // buttons whose two-second window is open
     std::string EstadoControles;  // the previous poll's reading
-    int16_t Configurando_b = 0;   // the lamp being assigned; kPedeConfiguracao asks for the assignment
-    int16_t BotaoCapturado = 0;   // kEsperando while the assignment waits for a press
+    // Per slot: whether its last read failed (nothing plugged there), and the inputs held when a controller came
+    // into it, ignored until released.
+    std::array<bool, 16> Fora{};
+    std::array<uint16_t, 16> Retidos{};
+    int16_t Configurando_b = 0;  // the lamp being assigned; kPedeConfiguracao asks for the assignment
+    int16_t BotaoCapturado = 0;  // kEsperando while the assignment waits for a press
 
     static constexpr int16_t kEsperando = 999;
     static constexpr int16_t kPedeConfiguracao = 99;

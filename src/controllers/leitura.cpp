@@ -29,10 +29,21 @@ std::string Vantor::LeControles() {
     // Slots beyond the sixteenth can never score; they are not read at all.
     for (int c = 0; c < slots && c < kSlotsLidos; ++c) {
         LeituraControle leitura;  // every field cleared: a failed read shows nothing pressed
-        if (!plat.joyGetPos(c, leitura)) leitura = {};
+        const bool lido = plat.joyGetPos(c, leitura);
+        if (!lido) leitura = {};
         auto palavra = static_cast<uint16_t>(leitura.botoes & 0x0F);
         if (leitura.x > kLimiarEixo) palavra |= 1u << 9;
         if (leitura.y > kLimiarEixo) palavra |= 1u << 10;
+        // A controller replugged with a button still held (or plugged in with one down) must not vote again: what
+        // it holds as it comes is no press until released.
+        const auto s = static_cast<size_t>(c);
+        if (!lido) {
+            juizes_.Fora[s] = true, juizes_.Retidos[s] = 0;
+        } else {
+            if (juizes_.Fora[s]) juizes_.Retidos[s] = palavra, juizes_.Fora[s] = false;
+            juizes_.Retidos[s] &= palavra;
+            palavra &= static_cast<uint16_t>(~juizes_.Retidos[s]);
+        }
         texto += BinarioBotoes(palavra);
     }
     return texto;
