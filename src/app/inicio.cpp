@@ -15,7 +15,7 @@ void Vantor::Form_Load() {
     Acerta_Idioma();
     // One program per logs folder: a second start neither joins the running fight nor writes a file of its own.
     PreparaPastaLog();
-    if (trava_.Toma(Junta(PastaDosLogs(), kArquivoTrava)) == Trava::DeOutro) {
+    if (trava_.Toma(Junta(PastaDosLogs(), kArquivoTrava)) == TravaDePasta::DeOutro) {
         outroPrograma_ = true;
         return;
     }

@@ -70,8 +70,9 @@ public:
     // Hands the fight (when it changed) and the event's log lines to the disk's worker, which saves the one and
     // then writes the others. Every handler ends with it.
     void Guarda();
-    // Guarda, then waits until the disk has taken everything or refused it; a test calls it before it reads a file.
-    void EsperaDisco();
+    // Guarda, then waits until the disk has taken everything or refused it (at most `ms` when given); a test calls
+    // it before it reads a file.
+    void EsperaDisco(int ms = -1);
     // From now on the disk's work leaves the window's thread (the program; a test or a fuzz target does without).
     void DiscoEmSegundoPlano();
     // Called with each state about to be saved, before it replaces the last one (on the disk's worker).
@@ -217,7 +218,7 @@ private:
     DestinoLog log_;
     TabelaIdioma idioma_;
     Form1 janela_;
-    Trava trava_;  // let go only after the disk's worker has stopped
+    TravaDePasta trava_;  // let go only after the disk's worker has stopped
     bool outroPrograma_ = false;
     Gravador gravador_;  // last: it stops before the rest goes
 };

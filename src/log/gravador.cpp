@@ -53,10 +53,14 @@ void Gravador::Antepoe(std::vector<LinhaPendente> linhas) {
     fila_.insert(fila_.begin(), linhas.begin(), linhas.end());
 }
 
-void Gravador::Espera() {
+void Gravador::Espera(std::chrono::milliseconds limite) {
     std::unique_lock l(m_);
     if (!trabalhador_.joinable()) return;
-    ocioso_.wait(l, [this] { return !trabalhando_ && (falhou_ || (!salvar_ && fila_.empty())); });
+    const auto pronto = [this] { return !trabalhando_ && (falhou_ || (!salvar_ && fila_.empty())); };
+    if (limite == std::chrono::milliseconds::max())
+        ocioso_.wait(l, pronto);
+    else
+        ocioso_.wait_for(l, limite, pronto);
 }
 
 size_t Gravador::Pendentes() const {
@@ -66,7 +70,7 @@ size_t Gravador::Pendentes() const {
 
 Gravador::Estado Gravador::Situacao() const {
     const std::lock_guard l(m_);
-    return {falhou_, fila_.size(), salvar_};
+    return {falhou_, fila_.size(), estadoRecusado_};
 }
 
 bool Gravador::Trabalha() {
@@ -106,13 +110,14 @@ bool Gravador::Trabalha() {
         escritas += n;
         if (n < linhas.size()) break;
     }
-    // A saved state the log has moved past would bring back a board the log contradicts: better none.
-    if (!salvo && escritas > 0 && !caminho.empty()) ::unlink(caminho.c_str());
+    // A saved state the log moves past stays: a restart sees that the log went on past it (`LogPassouDe`) and
+    // tells the operator, where a removed one would be a fight lost in silence.
 
     l.lock();
     fila_.erase(fila_.begin(), fila_.begin() + static_cast<ptrdiff_t>(escritas));  // the window only appends
     const bool recusado = !salvo && !caminho.empty();
     if (recusado) salvar_ = true;
+    estadoRecusado_ = recusado;
     falhou_ = recusado || escritas < d.pendentes.size();
     return !falhou_;
 }

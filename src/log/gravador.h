@@ -5,6 +5,7 @@
 // no line is ever dropped or reordered.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -36,14 +37,15 @@ public:
     void Entrega(std::optional<Diario> estado, const std::string& caminho, std::vector<LinhaPendente> linhas);
     // Lines found unwritten at start-up, ahead of everything after them.
     void Antepoe(std::vector<LinhaPendente> linhas);
-    // Blocks until the worker has nothing left to try now (the disk took everything, or refused and waits).
-    void Espera();
+    // Blocks until the worker has nothing left to try now (the disk took everything, or refused and waits), or
+    // until `limite` has passed.
+    void Espera(std::chrono::milliseconds limite = std::chrono::milliseconds::max());
     // Lines not in their files yet.
     size_t Pendentes() const;
     struct Estado {
         bool recusou = false;         // the last pass found the disk refusing
         size_t linhas = 0;            // lines not in their files yet
-        bool estadoNaoSalvo = false;  // the newest state is not saved
+        bool estadoNaoSalvo = false;  // the last try to save the fight failed
     };
     Estado Situacao() const;
 
@@ -64,8 +66,9 @@ private:
     std::optional<Diario> estado_;  // the newest state handed over
     std::string caminho_;           // the saved fight's file
     std::deque<LinhaPendente> fila_;
-    bool salvar_ = false;  // the newest state is not saved yet
-    bool falhou_ = false;  // the last pass found the disk refusing
+    bool salvar_ = false;          // the newest state is not saved yet
+    bool falhou_ = false;          // the last pass found the disk refusing
+    bool estadoRecusado_ = false;  // and the fight was among what it refused
     bool trabalhando_ = false, parar_ = false;
     int espera_ = 0;  // without a thread: hand-overs to let pass before trying a refusing disk again
     std::function<void(const Diario&)> aoGuardar_;

@@ -119,9 +119,12 @@ void Vantor::Guarda() {
     if (!aviso.empty()) janela_.tela.L_AvisoLog.Caption = aviso;
 }
 
-void Vantor::EsperaDisco() {
+void Vantor::EsperaDisco(int ms) {
     Guarda();
-    gravador_.Espera();
+    if (ms < 0)
+        gravador_.Espera();
+    else
+        gravador_.Espera(std::chrono::milliseconds(ms));
     Guarda();  // the warning as the worker left it
 }
 
@@ -135,7 +138,7 @@ std::string Vantor::LogTR() const { return LogR() + LogT(); }
 
 void Vantor::Sumula() {
     Pausar(true, "-", cor::Ciano, cor::Preto);
-    EsperaDisco();  // the sheet shows every line, the pause's too
+    EsperaDisco(2000);  // the sheet shows every line, the pause's too; a disk that hangs must not hold the board
     plat.AbreSumula(log_.ArquivoLog, ajustes_.Lingua);
 }
 

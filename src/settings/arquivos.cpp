@@ -94,11 +94,11 @@ bool CriaPastas(const std::string& pasta) {
     return std::filesystem::is_directory(pasta, ec);
 }
 
-Trava::~Trava() {
+TravaDePasta::~TravaDePasta() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-Trava::Resultado Trava::Toma(const std::string& caminho) {
+TravaDePasta::Resultado TravaDePasta::Toma(const std::string& caminho) {
     if (fd_ >= 0) return Tomada;
     const int fd = ::open(caminho.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) return Impossivel;

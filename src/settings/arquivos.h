@@ -25,13 +25,13 @@ bool CriaPastas(const std::string& pasta);
 
 // A lock on one file, held until it is destroyed or the process ends, however it ends (the system lets it go):
 // one program per logs folder.
-class Trava {
+class TravaDePasta {
 public:
     enum Resultado { Tomada, DeOutro, Impossivel };
-    Trava() = default;
-    ~Trava();
-    Trava(const Trava&) = delete;
-    Trava& operator=(const Trava&) = delete;
+    TravaDePasta() = default;
+    ~TravaDePasta();
+    TravaDePasta(const TravaDePasta&) = delete;
+    TravaDePasta& operator=(const TravaDePasta&) = delete;
     // Another process's lock is never waited for; a link or a non-regular file at `caminho` makes it Impossivel.
     Resultado Toma(const std::string& caminho);
 
