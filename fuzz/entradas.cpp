@@ -1,8 +1,6 @@
 #include "entradas.h"
 
 #include <algorithm>
-#include <cctype>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +14,6 @@
 #include "app/vantor.h"
 #include "controllers/juizes.h"
 #include "fake_plataforma.h"
-#include "lang/campo.h"
 #include "log/diario.h"
 #include "log/leitura.h"
 #include "platform/som_sdl.h"
@@ -30,26 +27,12 @@ namespace vantor::fuzz {
 
 namespace {
 
-// Reads the input front to back: small parameters first, the rest is the text.
+// Reads the input front to back, a byte at a time; zeros past its end.
 class Leitor {
 public:
     Leitor(const uint8_t* dados, size_t tamanho) : p_(dados), fim_(dados + tamanho) {}
     uint8_t Byte() { return p_ < fim_ ? *p_++ : 0; }
     bool Fim() const { return p_ >= fim_; }
-    // Mostly small counts, now and then the extremes.
-    long Contagem() {
-        const uint8_t b = Byte();
-        if (b == 0xFF) return LONG_MAX;
-        if (b == 0xFE) return LONG_MIN;
-        return static_cast<long>(b % 16) - 2;
-    }
-    std::string Texto(size_t maximo) {
-        const size_t n = std::min(maximo, static_cast<size_t>(fim_ - p_));
-        std::string s(reinterpret_cast<const char*>(p_), n);
-        p_ += n;
-        return s;
-    }
-    std::string Resto() { return Texto(static_cast<size_t>(fim_ - p_)); }
 
 private:
     const uint8_t* p_;
@@ -58,44 +41,7 @@ private:
 
 bool Aparado(const std::string& s) { return s.empty() || (s.front() != ' ' && s.back() != ' '); }
 
-std::string Minusculas(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 }  // namespace
-
-std::string Campo(const uint8_t* dados, size_t tamanho) {
-    Leitor l(dados, tamanho);
-    const long n = l.Contagem(), k = l.Contagem();
-    const std::string delimitador = l.Texto(l.Byte() % 4);
-    const std::string texto = l.Resto();
-    const std::string campo = vantor::Campo(texto, n, delimitador, k);
-    if (texto.find(campo) == std::string::npos) return "the field is not a piece of the text";
-    if (n < 1 && !campo.empty()) return "a field before the first";
-    if (delimitador.empty()) return "";
-    if (!Aparado(campo)) return "field not trimmed";
-    if (k == 1 && campo.find(delimitador) != std::string::npos) return "one field holds a delimiter";
-    return "";
-}
-
-std::string ValorChave(const uint8_t* dados, size_t tamanho) {
-    static const char* const kChaves[] = {"Som1", "Som2", "Lingua", "", "a"};
-    static const char* const kDelimitadores[] = {"\r\n", "\n", "|", ""};
-    Leitor l(dados, tamanho);
-    const uint8_t escolha = l.Byte();
-    const std::string chave = kChaves[escolha % 5];
-    const std::string separador = (escolha & 0x80) ? "" : "=";
-    const std::string delimitador = kDelimitadores[(escolha >> 3) % 4];
-    const std::string texto = l.Resto();
-    const std::string valor = vantor::ValorChave(texto, chave, separador, delimitador);
-    if (valor.empty()) return "";
-    if (Minusculas(texto).find(Minusculas(chave + separador)) == std::string::npos) return "a value for an absent key";
-    if (texto.find(valor) == std::string::npos) return "the value is not a piece of the text";
-    if (!delimitador.empty() && !Aparado(valor)) return "value not trimmed";
-    if (!delimitador.empty() && valor.find(delimitador) != std::string::npos) return "the value runs past its line";
-    return "";
-}
 
 std::string Numero(const uint8_t* dados, size_t tamanho) {
     const std::string texto(reinterpret_cast<const char*>(dados), tamanho);

@@ -1,7 +1,5 @@
 // The controller poll (state text, look-alike warning, judges' agreement and its windows) and the button
 // assignment, with scripted controllers. The button file's bytes are the fuzz target "botoes"'s, with its seeds.
-#include <gtest/gtest.h>
-
 #include "luta.h"
 #include "settings/arquivos.h"
 
@@ -51,10 +49,9 @@ TEST(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsS
     EXPECT_EQ(luta.v.Botoes().Pendentes, 0) << "and is used up";
 }
 
-// Without controllers the assignment says so and is withdrawn; while it waits only Alt+F4 acts, and a window
-// closed meanwhile leaves nothing written. Then three judges give each lamp in turn an input: buttons 1 to 4, the
-// stick right and down. Judge 2's second lamp takes an input judge 1 already gave, which moves; the first lamp sees
-// two inputs in one poll: the lower position.
+// Without controllers the assignment says so; while it waits only Alt+F4 acts, and a window closed meanwhile leaves
+// nothing written. Then three judges give each lamp in turn buttons 1 to 4, the stick right and down; judge 2's
+// second lamp takes an input judge 1 gave, which moves; the first lamp sees two inputs at once: the lower one.
 TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     const NaPasta pasta;
     const std::string antes = std::string(514, '\0') + "what follows the map";  // kept by every write

@@ -1,9 +1,5 @@
-// The rules state by state (penalty steps, victory, the clock's rounds: the one place for their boundaries), then
-// whole fights driven through the handlers only and compared line by line with their expected logs in tests/casos:
-// the log's text and the flow of rounds, rests, golden rounds, time-outs, results and resets; and when the
-// operator's keys and clicks act. That the board shows the record at every moment is the fuzz target "sessao"'s.
-#include <gtest/gtest.h>
-
+// The rules state by state, then whole fights driven through the handlers only and compared line by line with their
+// expected logs in tests/casos. That the board shows the record at every moment is the fuzz target "sessao"'s.
 #include <iterator>
 #include <sstream>
 
@@ -61,8 +57,7 @@ TEST(Vitoria, DecidesAsTheRuleSystemSays) {
     }
 }
 
-// A rest of zero shows one tick; with none the next round runs at once. The rounds' lengths are the fuzz target
-// "sessao"'s.
+// A rest of zero shows one tick; with none the next round runs at once.
 TEST(Relogio, RestsOfZeroAndLess) {
     Luta zero, negativo;
     zero.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = 0});
@@ -223,32 +218,30 @@ TEST(Comandos, KeysTicksAndClicksActOnlyWhenTheyMayAndAnAreaTakesItsStepOnceADou
     EXPECT_FALSE(luta.v.Clique("Label2", Toque::Clique) || luta.v.Clique("L_Msg", Toque::DuploClique));
 }
 
-// What the dialog's window cannot do: leave the language list with no choice, which keeps the language. The start
-// round and time apply to the next fight alone. The rest of the dialog is driven through its window in ui_programa.
-// Boxes that would decide the fight at the reset or stop its clock store the nearest sound value (empty, zero and
-// negative rounds, times, start round and the limit and difference); a start in the golden round begins it at
-// Enter, where one point is not enough. Line breaks and tabs in names and cue files become blanks.
+// What the dialog's window cannot do: no language chosen keeps it; boxes that would decide the fight at the reset or
+// stop its clock store the nearest sound value; a start in the golden round begins it at Enter, where one point is
+// not enough; line breaks and tabs in names and cue files become blanks. The start applies to the next fight alone.
 TEST(Dialogo, NoSettingDecidesAFightBeforeItStartsOrStopsItsClock) {
     const struct {
         const char *rounds, *tempo, *inicial, *round, *limite, *diferenca, *config;
         bool decididaComDois;
-    } casos[] = {{"0", "0", "0", "0", "", "", "1 60 60 1 99 99", false},
-                 {"2", "-5", "", "9", "0", "-3", "2 60 60 3 99 99", true},
-                 {"3", "90", "80", "2", "abc", "4", "3 90 80 2 99 4", false}};
+    } casos[] = {{"0", "0", "0", "0", "", "", "0 1 60 60 1 99 99", false},
+                 {"2", "-5", "", "9", "0", "-3", "0 2 60 60 3 99 99", true},
+                 {"3", "90", "80", "2", "abc", "4", "0 3 90 80 2 99 4", false}};
     for (const auto& c : casos) {
         Luta luta;
         luta.plat.aoMostrarConfiguracao = [&](Form2& f) {
             f.T_Round.Text = c.rounds, f.T_Tempo.Text = c.tempo, f.T_TempoInicial.Text = c.inicial;
             f.T_RoundInicial.Text = c.round, f.T_Limite.Text = c.limite, f.T_Diferenca.Text = c.diferenca;
             f.Op_Fetesp_Click(), f.C_Limite.Value = f.C_Diferenca.Value = true;
-            f.T_Nome[1].Text = "Ana\r\nSilva\t", f.T_Sons[1].Text = "a\nb.wav";
+            f.T_Nome[1].Text = "Ana\r\nSilva\t", f.T_Sons[1].Text = "a\nb.wav", f.L_Lingua.ListIndex = -1;
             f.B_Ok_Click();
         };
         luta.Tecla(tecla::F1);
         const Ajustes& a = luta.v.Config();
         std::ostringstream config;
-        config << a.Rounds << ' ' << a.Tempo << ' ' << a.TempoInicial << ' ' << a.RoundInicial << ' ' << a.Limite << ' '
-               << a.Diferenca;
+        config << a.Lingua << ' ' << a.Rounds << ' ' << a.Tempo << ' ' << a.TempoInicial << ' ' << a.RoundInicial << ' '
+               << a.Limite << ' ' << a.Diferenca;
         EXPECT_EQ(config.str(), c.config) << c.config;
         EXPECT_EQ(a.Nome[1] + "|" + a.Som[1], "Ana  Silva |a b.wav");
         EXPECT_EQ(luta.v.tela().L_Msg.Caption, "[ENTER] Início") << c.config;
@@ -258,21 +251,9 @@ TEST(Dialogo, NoSettingDecidesAFightBeforeItStartsOrStopsItsClock) {
         luta.Tecla(tecla::F12);
         EXPECT_EQ(luta.v.Luta().LutaDecidida, c.decididaComDois) << c.config;
         for (const std::string& l : luta.Log()) EXPECT_TRUE(l.starts_with("06/12/2026 ")) << "a forged line: " << l;
+        luta.Tecla(tecla::Esc);
+        EXPECT_TRUE(luta.v.Luta().RoundAtual == 1 && luta.v.Luta().TempoRestante == a.Tempo) << c.config;
     }
-}
-
-TEST(Dialogo, NoLanguageChosenKeepsItAndTheStartAppliesToTheNextFightAlone) {
-    Luta luta;
-    luta.plat.aoMostrarConfiguracao = [](Form2& f) {
-        f.L_Lingua.ListIndex = -1;
-        f.T_RoundInicial.Text = "2", f.T_TempoInicial.Text = "45";
-        f.B_Ok_Click();
-    };
-    luta.Tecla(tecla::F1);
-    EXPECT_EQ(luta.v.Config().Lingua, lingua::Portugues);
-    EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "2 0:45");
-    luta.Teclas({tecla::Enter, tecla::Esc});
-    EXPECT_EQ(luta.v.tela().L_Round.Caption + " " + luta.v.tela().L_Tempo.Caption, "1 1:00");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <sched.h>
 #include <sys/mount.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "log/diario.h"
@@ -24,61 +23,43 @@ Diario Combate(Luta& l) {
     return d;
 }
 
-// Whether the fight comes back, held, for every state a session reaches, is the fuzz target sessao's; here, what the
-// operator is asked and what the log says, running, declined, in a rest (which runs on: it has no pause) and in the
-// rest before the golden round with a time-out called, which waits in it and must not open the golden round.
+// What the operator is asked and what the log says, running, declined, in a rest (which runs on: it has no pause)
+// and in the rest before the golden round with a time-out called, which must not open the golden round. That the
+// fight comes back held from every state a session reaches is the fuzz target sessao's.
 TEST(Diario, AStoppedFightIsOfferedWithOkAsDefaultAndGoesOnInItsOwnLogOrANewOne) {
     const std::string continuada = "Luta continuada após uma interrupção; último estado salvo: 06/12/2026 14:03:35,45";
-    const struct {
-        bool ok, descansa;
-        std::string pergunta;
-        std::vector<std::string> ultimas;  // of the log in use after the start
-        bool minuto = false;               // a time-out called in the rest before the golden round
-    } casos[] = {
-        {true,
-         false,
-         "Azul 4 x 2 Vermelho\nRound 1, 0:52",
-         {Luta::L("14:04:35", "Round 1, Faltando 52s, " + continuada),
-          Luta::L("14:04:35", "Round 1, Faltando 52s, Pausa ligada. - Pausa")}},
-        {false, false, "Azul 4 x 2 Vermelho\nRound 1, 0:52", {Luta::L("14:04:35", "Luta zerada")}},
-        {true,
-         true,
-         "Azul 0 x 0 Vermelho\nRound 2, 0:05",
-         {Luta::L("14:04:35", "Round 2, Faltando 5s, " + continuada)}},
-        {true,
-         true,
-         "Azul 0 x 0 Vermelho\nRound 2, 0:05",
-         {Luta::L("14:04:35", "Round 2, Faltando 5s, " + continuada)},
-         true},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.pergunta);
+    for (const auto& [ok, descansa, minuto] :
+         {std::tuple{true, false, false}, {false, false, false}, {true, true, false}, {true, true, true}}) {
+        const std::string pergunta =
+            descansa ? "Azul 0 x 0 Vermelho\nRound 2, 0:05" : "Azul 4 x 2 Vermelho\nRound 1, 0:52";
+        const std::string round = descansa ? "Round 2, Faltando 5s, " : "Round 1, Faltando 52s, ";
+        std::vector<std::string> ultimas{Luta::L("14:04:35", ok ? round + continuada : "Luta zerada")};
+        if (ok && !descansa) ultimas.push_back(Luta::L("14:04:35", round + "Pausa ligada. - Pausa"));
+        SCOPED_TRACE(pergunta + (minuto ? " time-out" : ""));
         Luta l;
-        if (c.descansa)
-            l.Configura({.Rounds = int16_t(c.minuto ? 1 : 2), .Tempo = 5}), l.Tecla(tecla::Enter), l.Tick(8);
+        if (descansa)
+            l.Configura({.Rounds = int16_t(minuto ? 1 : 2), .Tempo = 5}), l.Tecla(tecla::Enter), l.Tick(8);
         else
             Combate(l);
-        if (c.minuto) l.Tecla(tecla::Um);
+        if (minuto) l.Tecla(tecla::Um);
         EXPECT_FALSE(l.v.Luta().EmGolden) << "the golden round opened in the rest";
         const std::string log = l.v.Log().ArquivoLog;
         const auto linhas = l.Log();
         // A new start a minute later on the same folders; the old record is dropped, as a kill drops it.
         l.plat.Avanca(60000);
-        l.plat.respostaOkCancela = c.ok;
+        l.plat.respostaOkCancela = ok;
         Vantor depois(l.plat);
         depois.Form_Load();
         ASSERT_EQ(l.plat.perguntas.size(), 1u);
         EXPECT_TRUE(l.plat.okPadroes.back());
         EXPECT_EQ(l.plat.perguntas.back(),
-                  "Continuar a luta interrompida?\n\n" + c.pergunta + "\n06/12/2026 14:03:35,45");
-        EXPECT_EQ(depois.Log().ArquivoLog == log, c.ok);
-        if (c.descansa) {
-            EXPECT_EQ(depois.Luta(), l.v.Luta()) << "a rest comes back exact, a time-out in it too";
-        }
-        EXPECT_EQ(depois.tela().L_Msg.Caption, c.ok && !c.descansa ? "Pausa" : c.ok ? "" : "[ENTER] Início");
+                  "Continuar a luta interrompida?\n\n" + pergunta + "\n06/12/2026 14:03:35,45");
+        EXPECT_EQ(depois.Log().ArquivoLog == log, ok);
+        EXPECT_TRUE(!descansa || depois.Luta() == l.v.Luta()) << "a rest comes back exact, a time-out in it too";
+        EXPECT_EQ(depois.tela().L_Msg.Caption, ok && !descansa ? "Pausa" : ok ? "" : "[ENTER] Início");
         const auto agora = LinhasDe(depois.Log().ArquivoLog);
-        ASSERT_GE(agora.size(), c.ultimas.size());
-        EXPECT_EQ(std::vector(agora.end() - long(c.ultimas.size()), agora.end()), c.ultimas);
+        ASSERT_GE(agora.size(), ultimas.size());
+        EXPECT_EQ(std::vector(agora.end() - long(ultimas.size()), agora.end()), ultimas);
         EXPECT_TRUE(std::equal(linhas.begin(), linhas.end(), LinhasDe(log).begin()))
             << "the old lines stay as they were";
     }

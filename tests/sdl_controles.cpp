@@ -2,14 +2,8 @@
 // identical pads told apart by their USB ports in a sysfs tree of our own (tests/casos/sysfs).
 #include <gtest/gtest.h>
 
-#include <SDL.h>
-
-#include <array>
 #include <map>
 #include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "controle_virtual.h"
 #include "platform/controles_sdl.h"
@@ -36,9 +30,8 @@ protected:
         controles_.Bombeia();
         if (SDL_NumJoysticks() > 0) GTEST_SKIP() << "a real controller is plugged in; the slots would not be ours";
     }
-    // `no`: the device node the controller claims, looked up in the fake sysfs tree of tests/casos/sysfs (a few
-    // pads on USB ports, a Bluetooth one, a dangling link, a link out of the tree); without it, SDL's own answer
-    // (a virtual device has none).
+    // `no`: the device node the controller claims, looked up in the fake sysfs tree (pads on USB ports, a Bluetooth
+    // one, a dangling link, a link out of the tree); without it, SDL's own answer (a virtual device has none).
     Virtual& Liga(const char* nome = "Juiz", const char* no = nullptr) {
         Virtual& v = *virtuais_.emplace_back(std::make_unique<Virtual>(nome));
         EXPECT_TRUE(v.Aberto()) << SDL_GetError();

@@ -1,16 +1,10 @@
-// The program as main assembles it: Qt's keys (by the key, not the character) and clicks reach the record, and what
-// changes reaches the screen. A judge's press on a virtual SDL controller, a key, a click and a clock tick must
-// each end in a new frame that shows them; the reset question and Alt+F4 behave as the operator expects; the
-// configuration dialog and the sound-file chooser, opened with F1, are driven through their widgets.
-#include <gtest/gtest.h>
+// The program as main assembles it: a judge's press on a virtual SDL controller, Qt's keys (by the key, not the
+// character), clicks and clock ticks reach the record and a painted frame; the reset question, Alt+F4, the audience's
+// board and the configuration dialog and sound chooser, driven through their widgets.
 #include <qpa/qplatformnativeinterface.h>
 
-#include <QJsonArray>
-#include <QScreen>
 #include <QtTest>
 #include <QtWidgets>
-#include <functional>
-#include <tuple>
 
 #include "controle_virtual.h"
 #include "luta.h"
@@ -296,15 +290,14 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     EXPECT_EQ(std::tie(a.Regra, a.Diferenca, a.MeiaFaltaGolden), std::make_tuple(0, 99, true)) << "hidden, kept";
 }
 
-// The operator's screen at another size, as the offscreen platform lets a test set it.
-void TelaDoOperador(int largura, int altura) {
+// The offscreen platform's screens changed from those it started with, as it lets a test do.
+void Telas(const std::function<void(QJsonArray&)>& muda) {
     QPlatformNativeInterface* n = QGuiApplication::platformNativeInterface();
-    QJsonObject c = reinterpret_cast<QJsonObject (*)(QPlatformNativeInterface*)>(
+    static const QJsonObject inicio = reinterpret_cast<QJsonObject (*)(QPlatformNativeInterface*)>(
         n->nativeResourceForIntegration("configuration"))(n);
+    QJsonObject c = inicio;
     QJsonArray telas = c[QStringLiteral("screens")].toArray();
-    QJsonObject primeira = telas[0].toObject();
-    primeira[QStringLiteral("width")] = largura, primeira[QStringLiteral("height")] = altura;
-    telas[0] = primeira;
+    muda(telas);
     c[QStringLiteral("screens")] = telas;
     reinterpret_cast<void (*)(const QJsonObject&, QPlatformNativeInterface*)>(
         n->nativeResourceForIntegration("setConfiguration"))(c, n);
@@ -315,7 +308,11 @@ void TelaDoOperador(int largura, int altura) {
 // caption whole and in the language chosen, Qt's own buttons included.
 TEST(Dialogos, GrowWithTheScreenTheirTextAsLargeAsTheKeyHintsAndEveryCaptionWholeInItsLanguage) {
     for (const auto& [w, h] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
-        TelaDoOperador(w, h);
+        Telas([w, h](QJsonArray& t) {  // the operator's screen at another size
+            QJsonObject primeira = t[0].toObject();
+            primeira[QStringLiteral("width")] = w, primeira[QStringLiteral("height")] = h;
+            t[0] = primeira;
+        });
         Luta l(lingua::Portugues, {w, h});
         int dicas = 0;
         const Form1Controles& t = l.v.tela();
@@ -352,20 +349,7 @@ TEST(Dialogos, GrowWithTheScreenTheirTextAsLargeAsTheKeyHintsAndEveryCaptionWhol
     plat.PerguntaOkCancela("?", "", true);
     plat.DefineLingua(lingua::Ingles);
     EXPECT_EQ(cancelar, "Cancelar");
-    TelaDoOperador(1024, 768);
-}
-
-// Unplugs the projector, or plugs it back, as the offscreen platform lets a test do.
-void Projetor(bool ligado) {
-    QPlatformNativeInterface* n = QGuiApplication::platformNativeInterface();
-    static const QJsonObject duas = reinterpret_cast<QJsonObject (*)(QPlatformNativeInterface*)>(
-        n->nativeResourceForIntegration("configuration"))(n);
-    QJsonObject c = duas;
-    QJsonArray telas = c[QStringLiteral("screens")].toArray();
-    if (!ligado) telas.removeLast();
-    c[QStringLiteral("screens")] = telas;
-    reinterpret_cast<void (*)(const QJsonObject&, QPlatformNativeInterface*)>(
-        n->nativeResourceForIntegration("setConfiguration"))(c, n);
+    Telas([](QJsonArray&) {});
 }
 
 // The audience's board on the second screen: the record after keys, a tick and a press; no focus, no log line.
@@ -413,11 +397,11 @@ TEST(Plateia, OpensOnTheSecondScreenFollowsTheBoardTakesNoInputAndFollowsTheScre
     EXPECT_EQ(LinhasDe(p.v.Log().ArquivoLog).size(), linhas) << "F2 wrote to the log";
     // Unplugged: gone, not onto the operator's screen. F2 then opens an ordinary window there; a projector
     // plugged in takes it, full screen.
-    Projetor(false);
+    Telas([](QJsonArray& t) { t.removeLast(); });
     EXPECT_TRUE(QTest::qWaitFor([&] { return !plateia.isVisible(); }, 2000));
     QTest::keyClick(&p.janela, Qt::Key_F2);
     EXPECT_TRUE(plateia.isVisible() && !plateia.isFullScreen());
-    Projetor(true);
+    Telas([](QJsonArray&) {});
     EXPECT_TRUE(QTest::qWaitFor([&] { return plateia.isFullScreen(); }, 2000));
     EXPECT_EQ(plateia.geometry(), QGuiApplication::screens().value(1)->geometry());
     EXPECT_TRUE(mostra()) << "on the new screen";
