@@ -68,19 +68,6 @@ TEST(TimerVinculado, RealTicksComeOnTheirDeadlinesAndStopWithTheCoreTimer) {
     EXPECT_FALSE(timer.Rodando() || ticks.size() != parado);
 }
 
-// TEMP is a name of bytes, not of text: a folder named in Latin-1 gets its logs.
-TEST(Ambiente, ALatin1TempFolderGetsTheLogs) {
-    QTemporaryDir pasta;
-    const std::string temp = pasta.path().toStdString() + "/\xe9quipe-";
-    qputenv("TEMP", QByteArray::fromStdString(temp));
-    PlataformaQt plat;
-    Vantor v(plat);
-    v.Form_Load();
-    qunsetenv("TEMP");
-    EXPECT_EQ(v.Log().ArquivoLog.substr(0, temp.size() + 8), temp + "LOG/LOG_");
-    EXPECT_TRUE(ExisteArquivo(v.Log().ArquivoLog));
-}
-
 // The locale's order and separators stay; four-digit years, hundredths after the seconds, and no zone or its brackets
 // (Korean and Burmese carry the seconds' unit and a leading zone; Bulgarian a quoted unit).
 TEST(Carimbo, FourDigitYearsHundredthsAfterTheSecondsAndNoZone) {

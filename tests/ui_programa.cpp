@@ -18,14 +18,17 @@
 namespace vantor::teste {
 namespace {
 
-// The program with its logs in a temporary folder, shown as an ordinary window.
+// The program with its logs in a temporary folder (TEMP is its path + `sufixo`), shown as an ordinary window.
 struct Programa {
+    explicit Programa(bool telaCheia = false, const QByteArray& sufixo = "/")
+        : temp(qputenv("TEMP", pasta.path().toUtf8() + sufixo)) {
+        m.Mostra(telaCheia);
+    }
     QTemporaryDir pasta;
-    bool temp = qputenv("TEMP", (pasta.path() + "/").toUtf8());
+    bool temp;
     ui::Montagem m;
     Vantor& v = m.Placar();
     ui::JanelaPlacar& janela = m.Janela();
-    explicit Programa(bool telaCheia = false) { m.Mostra(telaCheia); }
     ~Programa() { qunsetenv("TEMP"); }
 
     // The last frame a window put on its screen: stale for as long as the window does not repaint.
@@ -83,13 +86,16 @@ void Clica(QWidget& d, const char* lista, const QString& texto, bool duplo = fal
     if (duplo) QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(achados[0]).center());
 }
 
+// TEMP is a name of bytes, not of text: a Latin-1 one gets the logs too.
 TEST(Programa, AJudgesPressKeysClicksAndTicksReachTheRecordAndAPaintedFrameAndAltF4Ends) {
-    Programa p;
+    Programa p(false, "/\xe9quipe-");
     Vantor& v = p.v;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.janela));
     Virtual juiz("Juiz");  // after the assembly: SDL runs inside its platform
     ASSERT_TRUE(juiz.Aberto()) << SDL_GetError();
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.m.Plataforma().ControlesConectados() == 1; }, 5000));
+    EXPECT_TRUE(v.Log().ArquivoLog.starts_with(qgetenv("TEMP").toStdString() + "LOG/LOG_") &&
+                ExisteArquivo(v.Log().ArquivoLog));
 
     // Button 1 of the first controller is lamp 3 in the built-in map: its green shows through once lit.
     const QPoint lampada = ui::RetanguloPixels(v.tela().S_Botao[3]).center();
