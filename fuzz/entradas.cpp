@@ -12,13 +12,11 @@
 #include <unistd.h>
 
 #include "app/vantor.h"
-#include "controllers/juizes.h"
 #include "fake_plataforma.h"
 #include "log/diario.h"
 #include "log/leitura.h"
 #include "platform/som_sdl.h"
 #include "scoring/satura.h"
-#include "settings/ajustes.h"
 #include "settings/arquivos.h"
 #include "settings/configuracao.h"
 #include "settings/numero.h"
@@ -187,10 +185,9 @@ std::string Wav(const uint8_t* dados, size_t tamanho) {
     return "";
 }
 
-// A whole session of random events, valid and not, against the rules that hold at every moment: keys (Alt+F4
-// too), clicks on any area, the judges' poll, a window's end and clock ticks, on settings as the dialog gives them.
-// The logs go to a folder of this process's own, emptied after each run and removed at exit. At the end the
-// program starts again on the same folders, which must bring the fight back as it stood.
+// A session of random events (keys, Alt+F4 too, clicks anywhere, polls, a window's end, ticks) on settings as the
+// dialog gives them, against the rules that hold at every moment; then a new start on the same folders must bring
+// the fight back as it stood. The logs go to a folder of this process's own, emptied after each run.
 std::string Sessao(const uint8_t* dados, size_t tamanho) {
     static const struct Pasta {
         // In memory where the system has it: every event saves the fight with a synced write.

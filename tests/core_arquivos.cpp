@@ -115,7 +115,7 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
                     if (::write(fd, grava(i) ? "+" : "-", 1) != 1) return 4;
                 }
             },
-            0, static_cast<size_t>(std::uniform_int_distribution<>(1, 40)(sorte)));
+            static_cast<size_t>(std::uniform_int_distribution<>(1, 40)(sorte)));
         ASSERT_TRUE(WIFSIGNALED(estado)) << "the child ended on its own";
         gravacoes += static_cast<size_t>(std::count(escrito.begin(), escrito.end(), '+'));
         const std::string ini = LeArquivo("vantor.ini");

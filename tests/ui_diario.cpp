@@ -1,6 +1,6 @@
-// The assembled program killed (SIGKILL) at seeded random moments of a scripted fight, then started again and told
-// to continue: the board must be the last state it saved, which must be no older than the last event that finished,
-// and the log must go on in the same file with every line of the saved events once and nothing after them.
+// The assembled program killed (SIGKILL) at seeded moments of a scripted fight, then continued: the board is the last
+// state it saved, no older than the last event that finished, and the log goes on in the same file with every line
+// of the saved events once and nothing after them.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 

@@ -149,9 +149,8 @@ TEST(Programa, AJudgesPressKeysClicksAndTicksReachTheRecordAndAPaintedFrameAndAl
     qunsetenv("TMPDIR");
 }
 
-// Under a real X server as well (tests/CMakeLists.txt runs it alone under Xvfb): with no editor on the desktop, S
-// shows our own scoresheet window with the current log at once, without asking xdg-open to search; S again logs
-// another pause and brings the same window back, reloaded. While it is in front, the board's keys still work.
+// Under Xvfb as well (tests/CMakeLists.txt): with no editor on the desktop, S shows our own scoresheet window with the
+// log at once, xdg-open not asked; S again brings the same window back, reloaded. The board's keys work in it.
 TEST(Programa, WithNoEditorSShowsOurScoresheetWindowAtOnceAndTheBoardKeepsItsKeys) {
     const QTemporaryDir desktop;
     DesktopCom(desktop.path().toStdString(), false);

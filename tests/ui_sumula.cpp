@@ -15,10 +15,9 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Saida {
-    int status = -1;
+    int status = -1;  // -1: it crashed
     std::string texto;
 };
-
 Saida Roda(const QString& programa, const QStringList& argumentos) {
     QProcess p;
     p.start(programa, argumentos);
@@ -28,10 +27,8 @@ Saida Roda(const QString& programa, const QStringList& argumentos) {
 }
 
 Saida Sumula(const std::string& log, const std::string& pdf) {
-    return Roda(QStringLiteral(VANTOR_PROGRAMA),
-                {"--sumula", QString::fromStdString(log), QString::fromStdString(pdf)});
+    return Roda(VANTOR_PROGRAMA, {"--sumula", QString::fromStdString(log), QString::fromStdString(pdf)});
 }
-
 std::string TextoDoPdf(const std::string& pdf) {
     return Roda(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")}).texto;
 }
@@ -79,11 +76,12 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
     EXPECT_EQ(pontuacoes, 7);
 
     // The chart on the first page at 72 dots an inch: both lines drawn, blue's above red's at the end.
-    ASSERT_EQ(Roda("pdftoppm", {"-r", "72", "-f", "1", "-l", "1", "-singlefile", "-png", QString::fromStdString(pdf),
-                                QString::fromStdString(luta.pasta.caminho() + "/p")})
-                  .status,
-              0);
-    const QImage pagina(QString::fromStdString(luta.pasta.caminho() + "/p.png"));
+    const QString png = QString::fromStdString(luta.pasta.caminho() + "/p");
+    ASSERT_EQ(
+        Roda("pdftoppm", {"-r", "72", "-f", "1", "-l", "1", "-singlefile", "-png", QString::fromStdString(pdf), png})
+            .status,
+        0);
+    const QImage pagina(png + ".png");
     const QRectF mm = ui::AreaDoGrafico();
     const QRect g((mm.topLeft() * 72 / 25.4).toPoint(), (mm.bottomRight() * 72 / 25.4).toPoint());
     ASSERT_TRUE(pagina.rect().contains(g));
