@@ -62,14 +62,6 @@ std::string Numero(const uint8_t* dados, size_t tamanho) {
         if (ValTexto(std::to_string(n)) != n || Inteiro16(ValTexto(std::to_string(n))) != n)
             return "an integer misread";
     }
-    // The same bytes as a double: any value, NaN and infinities too, rounds without overflow.
-    if (tamanho >= sizeof(double)) {
-        double d;
-        std::copy(dados, dados + sizeof d, reinterpret_cast<uint8_t*>(&d));
-        const int16_t r = Inteiro16(d);
-        if (std::isnan(d) ? r != 0 : (d >= -32768.5 && d <= 32767.5 && std::fabs(r - d) > 0.5))
-            return "raw double rounded wrong";
-    }
     return "";
 }
 

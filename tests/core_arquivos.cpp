@@ -78,9 +78,7 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
         v.Form_KeyDown(tecla::F1, 0);  // English, through the dialog
         ASSERT_TRUE(v.GravaBotoes());
         EXPECT_EQ(LeArquivo(config + "vantor.ini").size(), 73u);
-        std::string mapa(514, '\0');
-        mapa[2] = 5;  // input 1 is button 5
-        GravaArquivo(config + "botoes.cfg", mapa);
+        GravaArquivo(config + "botoes.cfg", std::string(2, '\0') + '\5' + std::string(511, '\0'));  // input 1: button 5
     }
     EXPECT_TRUE(fs::is_empty(trabalho.caminho()) && fs::is_empty(r + "/usr/bin"));
 }
@@ -108,10 +106,8 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
                 luta.plat.numSlots = 1;
                 for (long i = 1;; ++i) {
                     luta.Tecla(std::array{tecla::Enter, tecla::F12, tecla::F8, tecla::Espaco, tecla::Um}[i % 5]);
-                    luta.plat.leituras[0].botoes = static_cast<uint32_t>(i % 16);
-                    luta.v.Timer_Joystick_Timer();
-                    luta.plat.Avanca(250);
-                    luta.v.Timer_Luta_Timer();
+                    luta.plat.leituras[0].botoes = static_cast<uint32_t>(i % 16), luta.v.Timer_Joystick_Timer();
+                    luta.plat.Avanca(250), luta.v.Timer_Luta_Timer();
                     if (::write(fd, grava(i) ? "+" : "-", 1) != 1) return 4;
                 }
             },

@@ -20,8 +20,7 @@ TEST(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsS
     ASSERT_EQ(texto.size(), 256u);
     for (size_t p = 1; p <= 256; ++p)
         EXPECT_EQ(texto[p - 1], (p == 39 || p == 38 || p == 45 || p == 48 || p == 256) ? '1' : '0') << "position " << p;
-    EXPECT_EQ(luta.v.tela().L_Aviso.Caption, "Identical pads: check the judges");
-    EXPECT_TRUE(luta.v.tela().L_Aviso.Visible);
+    EXPECT_TRUE(luta.v.tela().L_Aviso.Visible && luta.v.tela().L_Aviso.Caption == "Identical pads: check the judges");
 
     const auto le = [&](std::initializer_list<uint32_t> leituras) {  // polls of the first controller's buttons
         for (uint32_t botoes : leituras) luta.plat.leituras[0].botoes = botoes, luta.v.Timer_Joystick_Timer();
@@ -45,8 +44,8 @@ TEST(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsS
     EXPECT_EQ(luta.plat.bombeadas, 7) << "each poll pumps the controllers";
     luta.Tecla(tecla::Espaco);
     le({0, 0b0011});
-    EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 1) << "paused, an agreement scores nothing";
-    EXPECT_EQ(luta.v.Botoes().Pendentes, 0) << "and is used up";
+    EXPECT_TRUE(luta.v.Luta().PontosMarcados[Vermelho] == 1 && luta.v.Botoes().Pendentes == 0)
+        << "paused, an agreement scores nothing and is used up";
 }
 
 // Without controllers the assignment says so; while it waits only Alt+F4 acts, and a window closed meanwhile leaves
@@ -109,8 +108,8 @@ TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     for (size_t p = 0; p <= 256; ++p) bytes[2 * p] = static_cast<char>(esperado[p]);
     EXPECT_EQ(LeArquivo("botoes.cfg"), bytes + "what follows the map");
     const auto velho = LinhasDe(antigo);
-    ASSERT_GE(velho.size(), 2u);
-    EXPECT_TRUE(velho.end()[-2].ends_with("\tButtons configured") && velho.back().ends_with("\tCombat reseted"));
+    EXPECT_TRUE(velho.size() >= 2 && velho.end()[-2].ends_with("\tButtons configured") &&
+                velho.back().ends_with("\tCombat reseted"));
     EXPECT_EQ(luta.v.tela().L_Msg.Caption, "[ENTER] Start");
     EXPECT_EQ(Luta().v.Botoes().MapaBotoes, esperado);
 

@@ -73,8 +73,7 @@ using Linhas = std::vector<std::string>;
 
 TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     Luta luta;
-    const std::string primeiro = luta.v.Log().ArquivoLog;
-    EXPECT_EQ(primeiro, luta.pasta.caminho() + "/LOG/LOG_2026-12-06_14-03-27.txt");
+    EXPECT_EQ(luta.v.Log().ArquivoLog, luta.pasta.caminho() + "/LOG/LOG_2026-12-06_14-03-27.txt");
     luta.plat.Avanca(1000);
     luta.Configura({.Rounds = 2, .Tempo = 3, .Intervalo = 2, .Azul = "Silva", .Vermelho = "Souza"});
     luta.Teclas({tecla::Enter, tecla::F12});
@@ -87,13 +86,11 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     ConfereLog(luta.Log(), "pontos.log");
     luta.Tick(2);  // the rest that began with the last round's end runs out
     const size_t linhas = luta.Log().size();
-    luta.Tecla(tecla::S);
-    luta.Tick(2);
+    luta.Tecla(tecla::S), luta.Tick(2);
     EXPECT_EQ(luta.Log().size(), linhas + 1) << "only the scoresheet's pause";
     EXPECT_EQ(luta.v.tela().L_Msg.Caption, "AZUL") << "the result stays on the message line";
     EXPECT_EQ(luta.Log().back(), Luta::L("14:03:42", "Round 3, Faltando 3s, Pausa ligada. - Pausa"));
-    luta.Tecla(tecla::Espaco);  // resumed: the same decision is taken anew, once
-    luta.Tick(2);
+    luta.Tecla(tecla::Espaco), luta.Tick(2);  // resumed: the same decision is taken anew, once
     const Linhas log = luta.Log();
     EXPECT_EQ(Linhas(log.end() - 3, log.end()),
               (Linhas{Luta::L("14:03:44", "Round 3, Faltando 3s, Pausa desligada."),
@@ -125,20 +122,17 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
 TEST(Cenario, GoldenRoundStartsFromNothingAndAGoldenRoundTiedEndsInATie) {
     Luta luta(lingua::Ingles);
     luta.Configura({.Tempo = 2, .Intervalo = 1});
-    luta.Teclas({tecla::Enter, tecla::F12, tecla::F8});
-    luta.Tick(5);
+    luta.Teclas({tecla::Enter, tecla::F12, tecla::F8}), luta.Tick(5);
     EXPECT_TRUE(luta.v.tela().L_Golden.Visible);
     luta.v.Clique("L_Msg", Toque::Clique);  // enters the golden round: the board shows it cleared at once
     EXPECT_EQ(luta.v.tela().L_Pontos[Azul].Caption + luta.v.tela().L_Pontos[Vermelho].Caption, "00");
     luta.Teclas({tecla::F12, tecla::Esquerda});
     EXPECT_EQ(luta.v.tela().L_Msg.Caption, "BLUE");
 
-    luta.Teclas({tecla::Esc, tecla::Enter});
-    luta.Tick(5);
+    luta.Teclas({tecla::Esc, tecla::Enter}), luta.Tick(5);
     luta.Teclas({tecla::Espaco, tecla::F12, tecla::Espaco, tecla::Espaco});
     EXPECT_EQ(luta.v.Luta().PontosMarcados[Azul], 1) << "resuming inside the golden round must not clear it again";
-    luta.Tecla(tecla::F11);
-    luta.Tick(3);
+    luta.Tecla(tecla::F11), luta.Tick(3);
     ConfereLog(luta.Log(), "golden_ingles.log");
     const Controle& msg = luta.v.tela().L_Msg;
     EXPECT_TRUE(msg.Caption == "Empate" && msg.BackColor == cor::Ciano && msg.ForeColor == cor::Vermelho);
@@ -147,30 +141,19 @@ TEST(Cenario, GoldenRoundStartsFromNothingAndAGoldenRoundTiedEndsInATie) {
 
 TEST(Cenario, TimeOutHoldsTheClockAPauseCancelsItAndDuringTheRestItWaits) {
     Luta luta;
-    luta.plat.Avanca(500);
-    luta.Configura({.Rounds = 2, .Tempo = 5, .Intervalo = 2});
-    luta.plat.Avanca(500);
-    luta.Tecla(tecla::Enter);
-    luta.Tick(2);
-    luta.Tecla(tecla::Um);
+    luta.plat.Avanca(500), luta.Configura({.Rounds = 2, .Tempo = 5, .Intervalo = 2}), luta.plat.Avanca(500);
+    luta.Tecla(tecla::Enter), luta.Tick(2), luta.Tecla(tecla::Um);
     const Timer& relogio = luta.v.Janela().Timer_Luta;
     EXPECT_TRUE(relogio.Restarts == 3u && relogio.Interval == 1000) << "start and time-out realign the 1 s clock";
     luta.Tick(59);
     EXPECT_TRUE(luta.v.tela().L_Minuto.Visible && luta.v.tela().L_Minuto.Caption == "00");
     luta.Tick(2);  // the round clock stood still, then runs on by itself
-    luta.Tecla(tecla::Um);
-    luta.Tick(5);
-    luta.Tecla(tecla::Espaco);  // pausing cancels the time-out without its end cue
-    luta.Tick(3);
-    luta.Tecla(tecla::Espaco);
-    luta.Tick(3);               // the round runs out: the rest
-    luta.Tecla(tecla::Espaco);  // the space bar does nothing during the rest
-    luta.Tecla(tecla::Um);
-    luta.Tick(1);
+    luta.Tecla(tecla::Um), luta.Tick(5);
+    luta.Tecla(tecla::Espaco), luta.Tick(3);                // pausing cancels the time-out without its end cue
+    luta.Tecla(tecla::Espaco), luta.Tick(3);                // the round runs out: the rest
+    luta.Teclas({tecla::Espaco, tecla::Um}), luta.Tick(1);  // the space bar does nothing during the rest
     EXPECT_EQ(luta.v.tela().L_Minuto.Caption, "01") << "the rest counts, the time-out waits";
-    luta.Tick(1);
-    luta.Tecla(tecla::Espaco);  // nor in the rest's last second
-    luta.Tick(1);
+    luta.Tick(1), luta.Tecla(tecla::Espaco), luta.Tick(1);  // nor in the rest's last second
     EXPECT_EQ(luta.v.Luta().ContaMinuto, -1) << "the end of the rest cancels it";
     ConfereLog(luta.Log(), "minuto.log");
 
@@ -194,10 +177,8 @@ TEST(Comandos, KeysTicksAndClicksActOnlyWhenTheyMayAndAnAreaTakesItsStepOnceADou
     EXPECT_TRUE(luta.v.Clique("L_Msg", Toque::Clique));
     const auto durante = std::make_pair(luta.v.Luta(), luta.Log().size());
     for (int k : {tecla::Enter, tecla::F1, 97, tecla::F4}) luta.Tecla(k);  // 97: the keypad's 1 is no time-out
-    luta.v.Clique("M_Config", Toque::Clique);
-    luta.v.Clique("L_Pontos", Toque::DuploClique);
-    luta.Tecla(tecla::F4, tecla::Alt | 1);
-    luta.Tick(3);
+    luta.v.Clique("M_Config", Toque::Clique), luta.v.Clique("L_Pontos", Toque::DuploClique);
+    luta.Tecla(tecla::F4, tecla::Alt | 1), luta.Tick(3);
     EXPECT_TRUE(std::make_pair(luta.v.Luta(), luta.Log().size()) == durante) << "the clock waits for the space bar";
     EXPECT_EQ(luta.plat.configuracoesMostradas + luta.plat.encerramentos, 0);
     luta.Tecla(tecla::F4, tecla::Alt);

@@ -91,7 +91,7 @@ TEST(Diario, ASavedStateTornForeignOfAnotherVersionOrImpossibleIsSetAsideAndLogg
         {com([](Diario& m) { m.ajustes.Rounds = 0; }), txt::EstadoImpossivel},
         {com([](Diario& m) { m.arquivoLog = "/etc/passwd"; }), txt::EstadoImpossivel},
         {com([&](Diario& m) {
-             m.tamanhos = {{fora, 0}}, m.pendentes = {{fora, "written anywhere\r\n"}};
+             m.tamanhos = {{fora, 0}}, m.pendentes = {{fora, "x\r\n"}};
          }),
          txt::EstadoImpossivel},
     };
@@ -102,14 +102,12 @@ TEST(Diario, ASavedStateTornForeignOfAnotherVersionOrImpossibleIsSetAsideAndLogg
         ASSERT_TRUE(GravaArquivo(caminho, c.texto));
         Vantor depois(l.plat);
         depois.Form_Load();
+        const std::string ignorado = "Estado salvo ignorado: " + depois.Tabela().Traduz(c.motivo, 0);
         EXPECT_TRUE(l.plat.perguntas.empty());
-        EXPECT_EQ(l.plat.avisos,
-                  std::vector<std::string>{"Estado salvo ignorado: " + depois.Tabela().Traduz(c.motivo, 0) + "\n" +
-                                           caminho + ".ignorado"})
+        EXPECT_EQ(l.plat.avisos, std::vector<std::string>{ignorado + "\n" + caminho + ".ignorado"})
             << "the operator is told, not only the log";
         EXPECT_EQ(depois.Luta().PontosMarcados, (std::array<int16_t, 3>{}));
-        EXPECT_EQ(LinhasDe(depois.Log().ArquivoLog).back(),
-                  Luta::L("14:03:27", "Estado salvo ignorado: " + depois.Tabela().Traduz(c.motivo, 0)));
+        EXPECT_EQ(LinhasDe(depois.Log().ArquivoLog).back(), Luta::L("14:03:27", ignorado));
         EXPECT_EQ(LeArquivo(caminho + ".ignorado"), c.texto) << "set aside, not lost";
         EXPECT_FALSE(fs::exists(fora));
     }
@@ -144,15 +142,12 @@ TEST(Diario, AFullDiskKeepsEveryLineInOrderWithTheOperatorWarnedUntilItTakesThem
         FakePlataforma plat;
         plat.temp = temp, plat.pastaPrograma = temp;
         Vantor v(plat);
-        v.Form_Load();
-        v.Form_KeyDown(tecla::Enter, 0);
+        v.Form_Load(), v.Form_KeyDown(tecla::Enter, 0);
         std::string avisos;
         for (int f = 0; f < 3; ++f) {
-            for (int i = 0; i < 150; ++i) {
-                v.Form_KeyDown(std::array{tecla::F12, tecla::F8, tecla::F5, tecla::F6}[i % 4], 0);
-                plat.Avanca(100);
-                v.Timer_Joystick_Timer();
-            }
+            for (int i = 0; i < 150; ++i)
+                v.Form_KeyDown(std::array{tecla::F12, tecla::F8, tecla::F5, tecla::F6}[i % 4], 0), plat.Avanca(100),
+                    v.Timer_Joystick_Timer();
             avisos += v.tela().L_AvisoLog.Visible ? "1" : "0";
             fase(f);
             for (int i = 0; i < 15; ++i) plat.Avanca(50), v.Timer_Joystick_Timer();
@@ -173,12 +168,10 @@ TEST(Diario, AFullDiskKeepsEveryLineInOrderWithTheOperatorWarnedUntilItTakesThem
             return 3;
         const std::string enche = pasta.caminho() + "/enche";
         const std::string relato = luta(pasta.caminho() + "/", [&](int f) {
-            if (f == 0) {  // full, from the end of the first stretch to the end of the second
-                std::ofstream o(enche, std::ios::binary);
-                for (const std::string bloco(4096, 'x'); o.write(bloco.data(), bloco.size());) {}
-            } else if (f == 1) {
-                fs::remove(enche);
-            }
+            std::ofstream o(f == 0 ? enche : "",
+                            std::ios::binary);  // full from the first stretch's end to the second's
+            for (const std::string bloco(4096, 'x'); o.write(bloco.data(), bloco.size());) {}
+            if (f == 1) fs::remove(enche);
         });
         return ::write(fd, relato.data(), relato.size()) == ssize_t(relato.size()) ? 0 : 2;
     });
