@@ -46,15 +46,9 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
     Cena(luta.v, [](Ajustes& a) { a.L2 = {"", "Academia Norte", "Clube do Porto"}; });
     luta.v.Timer_Joystick_Timer();  // the controllers at rest, as the poll first finds them
     Cena(luta.v, [](EstadoLuta& e) { e.TempoRestante = 4; });
-    luta.Tecla(tecla::Enter);
-    aperta({65535, 65535, 0, 0});
-    aperta({0, 0, 0, 0b0011});
-    luta.Teclas({tecla::F12, tecla::F9, tecla::F8});
-    luta.Tick(9);  // the round, the rest, the pause
-    luta.Tecla(tecla::Espaco);
-    aperta({65535, 65535, 0, 0});
-    luta.Tecla(tecla::F7);
-    luta.Tick(6);
+    luta.Tecla(tecla::Enter), aperta({65535, 65535, 0, 0}), aperta({0, 0, 0, 0b0011});
+    luta.Teclas({tecla::F12, tecla::F9, tecla::F8}), luta.Tick(9);  // the round, the rest, the pause
+    luta.Tecla(tecla::Espaco), aperta({65535, 65535, 0, 0}), luta.Tecla(tecla::F7), luta.Tick(6);
     ASSERT_EQ(luta.v.tela().L_Msg.Caption, "AZUL");
 
     const std::string pdf = luta.pasta.caminho() + "/sumula.pdf";
@@ -149,9 +143,8 @@ TEST(Sumula, ALogThatCannotBeReadGivesAMessageAndNoPdf) {
     EXPECT_FALSE(ExisteArquivo(pdf));
 
     // The command never harms its input nor writes through a name that is not a plain new or regular file: the log
-    // itself by another name or a hard link, a link to another file, a FIFO in or out, an endless device. (A device
-    // as the output is refused by the same rule as the FIFO; a test that tried /dev/full would, should the rule
-    // ever break under root, rename a PDF over the machine's device.)
+    // itself by another name or a hard link, a link to another file, a FIFO in or out, an endless device. (Not
+    // /dev/full as the output: should the FIFO's rule break under root, a PDF would be renamed over the device.)
     const std::string& dir = pasta.caminho();
     const std::string alvo = dir + "/alvo.txt";
     GravaArquivo(log, bom), GravaArquivo(alvo, "not ours to overwrite");
