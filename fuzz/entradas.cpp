@@ -201,16 +201,12 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     plat.numSlots = 2;
     Vantor v(plat);
     v.Form_Load();
-    // Short rounds, so that many rounds, rests and golden rounds pass.
-    const int16_t rounds = n(1, 3), tempo = n(0, 15) == 15 ? n(61, 80) : n(2, 12);  // now and then over a minute
-    const int16_t ajuste[] = {rounds, tempo, n(1, 6), n(0, 2), n(5, 30), n(2, 12), n(0, 1), n(0, 1)};
-    plat.aoMostrarConfiguracao = [&](Form2&) {
-        Ajustes a = v.Config();
-        a.Rounds = ajuste[0], a.Tempo = ajuste[1], a.Intervalo = ajuste[2], a.Regra = ajuste[3];
-        a.Limite = ajuste[4], a.Diferenca = ajuste[5], a.MeiaFaltaGolden = ajuste[6] == 1;
-        a.Pontos3 = static_cast<int16_t>(3 * ajuste[7]);
-        v.DefineAjustes(a);
-    };
+    // Short rounds, so that many rounds, rests and golden rounds pass; now and then one over a minute.
+    Ajustes ajustes = v.Config();
+    ajustes.Rounds = n(1, 3), ajustes.Tempo = n(0, 15) == 15 ? n(61, 80) : n(2, 12), ajustes.Intervalo = n(1, 6);
+    ajustes.Regra = n(0, 2), ajustes.Limite = n(5, 30), ajustes.Diferenca = n(2, 12);
+    ajustes.MeiaFaltaGolden = n(0, 1) == 1, ajustes.Pontos3 = static_cast<int16_t>(3 * n(0, 1));
+    plat.aoMostrarConfiguracao = [&](Form2&) { v.DefineAjustes(ajustes); };
     v.Form_KeyDown(tecla::F1, 0);
     plat.aoMostrarConfiguracao = nullptr;
     const int teclas[] = {13, 27, 32, 49, 83, 115, 37, 38, 39, 40, 116, 117, 118, 119, 120, 121, 122, 123};

@@ -65,11 +65,9 @@ void Chega(Luta& l, const std::string& estado, int p) {
     // The hall reads a result with the winner's name and how it was won, and never the operator's prompt.
     const std::string como = l.v.Traduz(golden ? txt::NoGolden : txt::PorPontos);
     EXPECT_EQ(t.L_MsgPlateia.Visible, t.L_Msg.Visible && estado != "waiting") << estado;
-    if (e.LutaDecidida) {
-        EXPECT_TRUE(t.L_MsgPlateia.Caption.starts_with(l.v.Config().Nome[p >= 2 ? Azul : Vermelho]) &&
-                    t.L_MsgPlateia.Caption.ends_with(como))
-            << t.L_MsgPlateia.Caption;
-    }
+    EXPECT_TRUE(!e.LutaDecidida || (t.L_MsgPlateia.Caption.starts_with(l.v.Config().Nome[p >= 2 ? Azul : Vermelho]) &&
+                                    t.L_MsgPlateia.Caption.ends_with(como)))
+        << t.L_MsgPlateia.Caption;
     // The golden round started from the regular time's score, which stays in view through its result.
     EXPECT_EQ(t.L_Regular[Azul].Visible && t.L_Regular[Azul].Caption.ends_with("\n" + std::to_string(p)), golden);
 }
