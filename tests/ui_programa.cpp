@@ -202,8 +202,7 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
         QTest::keyClicks(Filho(d, caixa), t);
     };
     const auto marca = [](QWidget& d, const char* nome) { Filho<QAbstractButton>(d, nome)->click(); };
-    // Which of the limit, the difference and the half-penalty option show (checks and boxes).
-    const auto regras = [](QWidget& d) {
+    const auto regras = [](QWidget& d) {  // which of the limit, the difference and the half-penalty option show
         std::string r;
         for (const char* w : {"C_Limite", "T_Limite", "C_Diferenca", "T_Diferenca", "C_GoldenMeia"})
             r += Filho<QWidget>(d, w)->isHidden() ? '-' : '+';
