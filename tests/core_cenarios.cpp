@@ -77,6 +77,7 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     luta.plat.Avanca(1000);
     luta.Configura({.Rounds = 2, .Tempo = 3, .Intervalo = 2, .Azul = "Silva", .Vermelho = "Souza"});
     luta.Teclas({tecla::Enter, tecla::F12});
+    EXPECT_FALSE(luta.v.tela().L_Minuto.Visible) << "no count while the round runs";
     luta.Tick(4);  // 0:02, 0:01, 0:00, then the round is over
     EXPECT_TRUE(luta.v.tela().L_Minuto.Visible && luta.v.tela().L_Minuto.Caption == "02");
     luta.Tick(3);  // rest 01, 00, then the pause
