@@ -1,8 +1,6 @@
 #include "entradas.h"
 
 #include <algorithm>
-#include <cctype>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -14,14 +12,11 @@
 #include <unistd.h>
 
 #include "app/vantor.h"
-#include "controllers/juizes.h"
 #include "fake_plataforma.h"
-#include "lang/campo.h"
 #include "log/diario.h"
 #include "log/leitura.h"
 #include "platform/som_sdl.h"
 #include "scoring/satura.h"
-#include "settings/ajustes.h"
 #include "settings/arquivos.h"
 #include "settings/configuracao.h"
 #include "settings/numero.h"
@@ -30,26 +25,12 @@ namespace vantor::fuzz {
 
 namespace {
 
-// Reads the input front to back: small parameters first, the rest is the text.
+// Reads the input front to back, a byte at a time; zeros past its end.
 class Leitor {
 public:
     Leitor(const uint8_t* dados, size_t tamanho) : p_(dados), fim_(dados + tamanho) {}
     uint8_t Byte() { return p_ < fim_ ? *p_++ : 0; }
     bool Fim() const { return p_ >= fim_; }
-    // Mostly small counts, now and then the extremes.
-    long Contagem() {
-        const uint8_t b = Byte();
-        if (b == 0xFF) return LONG_MAX;
-        if (b == 0xFE) return LONG_MIN;
-        return static_cast<long>(b % 16) - 2;
-    }
-    std::string Texto(size_t maximo) {
-        const size_t n = std::min(maximo, static_cast<size_t>(fim_ - p_));
-        std::string s(reinterpret_cast<const char*>(p_), n);
-        p_ += n;
-        return s;
-    }
-    std::string Resto() { return Texto(static_cast<size_t>(fim_ - p_)); }
 
 private:
     const uint8_t* p_;
@@ -58,44 +39,7 @@ private:
 
 bool Aparado(const std::string& s) { return s.empty() || (s.front() != ' ' && s.back() != ' '); }
 
-std::string Minusculas(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 }  // namespace
-
-std::string Campo(const uint8_t* dados, size_t tamanho) {
-    Leitor l(dados, tamanho);
-    const long n = l.Contagem(), k = l.Contagem();
-    const std::string delimitador = l.Texto(l.Byte() % 4);
-    const std::string texto = l.Resto();
-    const std::string campo = vantor::Campo(texto, n, delimitador, k);
-    if (texto.find(campo) == std::string::npos) return "the field is not a piece of the text";
-    if (n < 1 && !campo.empty()) return "a field before the first";
-    if (delimitador.empty()) return "";
-    if (!Aparado(campo)) return "field not trimmed";
-    if (k == 1 && campo.find(delimitador) != std::string::npos) return "one field holds a delimiter";
-    return "";
-}
-
-std::string ValorChave(const uint8_t* dados, size_t tamanho) {
-    static const char* const kChaves[] = {"Som1", "Som2", "Lingua", "", "a"};
-    static const char* const kDelimitadores[] = {"\r\n", "\n", "|", ""};
-    Leitor l(dados, tamanho);
-    const uint8_t escolha = l.Byte();
-    const std::string chave = kChaves[escolha % 5];
-    const std::string separador = (escolha & 0x80) ? "" : "=";
-    const std::string delimitador = kDelimitadores[(escolha >> 3) % 4];
-    const std::string texto = l.Resto();
-    const std::string valor = vantor::ValorChave(texto, chave, separador, delimitador);
-    if (valor.empty()) return "";
-    if (Minusculas(texto).find(Minusculas(chave + separador)) == std::string::npos) return "a value for an absent key";
-    if (texto.find(valor) == std::string::npos) return "the value is not a piece of the text";
-    if (!delimitador.empty() && !Aparado(valor)) return "value not trimmed";
-    if (!delimitador.empty() && valor.find(delimitador) != std::string::npos) return "the value runs past its line";
-    return "";
-}
 
 std::string Numero(const uint8_t* dados, size_t tamanho) {
     const std::string texto(reinterpret_cast<const char*>(dados), tamanho);
@@ -117,14 +61,6 @@ std::string Numero(const uint8_t* dados, size_t tamanho) {
         const auto n = static_cast<int16_t>(dados[0] | (dados[1] << 8));
         if (ValTexto(std::to_string(n)) != n || Inteiro16(ValTexto(std::to_string(n))) != n)
             return "an integer misread";
-    }
-    // The same bytes as a double: any value, NaN and infinities too, rounds without overflow.
-    if (tamanho >= sizeof(double)) {
-        double d;
-        std::copy(dados, dados + sizeof d, reinterpret_cast<uint8_t*>(&d));
-        const int16_t r = Inteiro16(d);
-        if (std::isnan(d) ? r != 0 : (d >= -32768.5 && d <= 32767.5 && std::fabs(r - d) > 0.5))
-            return "raw double rounded wrong";
     }
     return "";
 }
@@ -241,10 +177,9 @@ std::string Wav(const uint8_t* dados, size_t tamanho) {
     return "";
 }
 
-// A whole session of random events, valid and not, against the rules that hold at every moment: keys (Alt+F4
-// too), clicks on any area, the judges' poll, a window's end and clock ticks, on settings as the dialog gives them.
-// The logs go to a folder of this process's own, emptied after each run and removed at exit. At the end the
-// program starts again on the same folders, which must bring the fight back as it stood.
+// A session of random events (keys, Alt+F4 too, clicks anywhere, polls, a window's end, ticks) on settings as the
+// dialog gives them, against the rules that hold at every moment; then a new start on the same folders must bring
+// the fight back as it stood. The logs go to a folder of this process's own, emptied after each run.
 std::string Sessao(const uint8_t* dados, size_t tamanho) {
     static const struct Pasta {
         // In memory where the system has it: every event saves the fight with a synced write.
@@ -266,16 +201,12 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     plat.numSlots = 2;
     Vantor v(plat);
     v.Form_Load();
-    // Short rounds, so that many rounds, rests and golden rounds pass.
-    const int16_t rounds = n(1, 3), tempo = n(0, 15) == 15 ? n(61, 80) : n(2, 12);  // now and then over a minute
-    const int16_t ajuste[] = {rounds, tempo, n(1, 6), n(0, 2), n(5, 30), n(2, 12), n(0, 1), n(0, 1)};
-    plat.aoMostrarConfiguracao = [&](Form2&) {
-        Ajustes a = v.Config();
-        a.Rounds = ajuste[0], a.Tempo = ajuste[1], a.Intervalo = ajuste[2], a.Regra = ajuste[3];
-        a.Limite = ajuste[4], a.Diferenca = ajuste[5], a.MeiaFaltaGolden = ajuste[6] == 1;
-        a.Pontos3 = static_cast<int16_t>(3 * ajuste[7]);
-        v.DefineAjustes(a);
-    };
+    // Short rounds, so that many rounds, rests and golden rounds pass; now and then one over a minute.
+    Ajustes ajustes = v.Config();
+    ajustes.Rounds = n(1, 3), ajustes.Tempo = n(0, 15) == 15 ? n(61, 80) : n(2, 12), ajustes.Intervalo = n(1, 6);
+    ajustes.Regra = n(0, 2), ajustes.Limite = n(5, 30), ajustes.Diferenca = n(2, 12);
+    ajustes.MeiaFaltaGolden = n(0, 1) == 1, ajustes.Pontos3 = static_cast<int16_t>(3 * n(0, 1));
+    plat.aoMostrarConfiguracao = [&](Form2&) { v.DefineAjustes(ajustes); };
     v.Form_KeyDown(tecla::F1, 0);
     plat.aoMostrarConfiguracao = nullptr;
     const int teclas[] = {13, 27, 32, 49, 83, 115, 37, 38, 39, 40, 116, 117, 118, 119, 120, 121, 122, 123};

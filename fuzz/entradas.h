@@ -8,8 +8,6 @@
 
 namespace vantor::fuzz {
 
-std::string Campo(const uint8_t* dados, size_t tamanho);
-std::string ValorChave(const uint8_t* dados, size_t tamanho);
 std::string Numero(const uint8_t* dados, size_t tamanho);
 std::string Config(const uint8_t* dados, size_t tamanho);
 std::string Botoes(const uint8_t* dados, size_t tamanho);
@@ -23,8 +21,8 @@ struct Alvo {
     std::string (*entrada)(const uint8_t*, size_t);
 };
 inline constexpr Alvo kAlvos[] = {
-    {"campo", Campo}, {"valor_chave", ValorChave}, {"numero", Numero}, {"config", Config}, {"botoes", Botoes},
-    {"wav", Wav},     {"sessao", Sessao},          {"log", Log},       {"diario", Diario},
+    {"numero", Numero}, {"config", Config}, {"botoes", Botoes}, {"wav", Wav},
+    {"sessao", Sessao}, {"log", Log},       {"diario", Diario},
 };
 
 }  // namespace vantor::fuzz

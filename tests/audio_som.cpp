@@ -15,8 +15,8 @@
 #include "platform/som_sdl.h"
 #include "settings/arquivos.h"
 
-// SDL 2.26's PulseAudio driver drops some of its server queries (pa_operation) without their last unref: a few
-// hundred bytes a run that are SDL's to fix. Only allocations made inside libpulse are let go.
+// SDL 2.26's PulseAudio driver drops some server queries without their last unref, SDL's to fix: only allocations
+// made inside libpulse are let go.
 // NOLINTNEXTLINE(bugprone-reserved-identifier): the name LeakSanitizer looks for
 extern "C" const char* __lsan_default_suppressions() { return "leak:libpulse.so\n"; }
 
@@ -74,11 +74,9 @@ protected:
             if (std::system("pactl info >/dev/null 2>&1") == 0) return true;
         return false;
     }
-    // Records the null sink's monitor, by its name (both servers call it vantor_nula), from now on, into the file
-    // "gravacao".
+    // Records the null sink's monitor (both servers call it vantor_nula) from now on into "gravacao". Now and then a
+    // recorder gets nothing at all: one still silent after 15 s (a loaded machine), then 8 s, is started again.
     void Escuta() {
-        // Now and then a recorder gets nothing at all from the monitor: one still silent after 15 s (a loaded
-        // machine, the sanitizers' build), then 8 s, is started again, three times.
         for (int vez = 0; vez == 0 || (vez < 4 && Marca() < 2000); ++vez) {
             parec.reset(), fs::remove(pasta / "gravacao");  // nothing of an earlier recording counts
             parec =
@@ -90,15 +88,13 @@ protected:
         ASSERT_GE(Marca(), 2000u) << "parec recorded nothing (run the tests through scripts/testa.sh): "
                                   << vantor::LeArquivo((pasta / "parec.txt").string());
     }
-    // The recording's size in whole samples; 0 while the recorder's shell has not made the file yet (file_size then
-    // gives -1, which read as a huge recording ended the waits at once: the recorder's old flake).
+    // The recording's size in whole samples; 0 before the recorder's shell made the file (not file_size's -1).
     size_t Marca() const {
         std::error_code ec;
         const uintmax_t n = fs::file_size(pasta / "gravacao", ec);
         return ec ? 0 : n & ~uintmax_t{1};
     }
-    // The loudest sample since a mark, and when (seconds after the mark) the last audible one came: a null sink's
-    // monitor is exact zeros while nothing plays.
+    // The loudest sample since a mark, and when (seconds after it) the last audible one came; silence is zeros.
     std::pair<int, double> Ouve(size_t marca) const {
         std::ifstream in(pasta / "gravacao", std::ios::binary);
         in.seekg(static_cast<std::streamoff>(marca));

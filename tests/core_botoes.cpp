@@ -1,7 +1,5 @@
 // The controller poll (state text, look-alike warning, judges' agreement and its windows) and the button
 // assignment, with scripted controllers. The button file's bytes are the fuzz target "botoes"'s, with its seeds.
-#include <gtest/gtest.h>
-
 #include "luta.h"
 #include "settings/arquivos.h"
 
@@ -22,8 +20,7 @@ TEST(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsS
     ASSERT_EQ(texto.size(), 256u);
     for (size_t p = 1; p <= 256; ++p)
         EXPECT_EQ(texto[p - 1], (p == 39 || p == 38 || p == 45 || p == 48 || p == 256) ? '1' : '0') << "position " << p;
-    EXPECT_EQ(luta.v.tela().L_Aviso.Caption, "Identical pads: check the judges");
-    EXPECT_TRUE(luta.v.tela().L_Aviso.Visible);
+    EXPECT_TRUE(luta.v.tela().L_Aviso.Visible && luta.v.tela().L_Aviso.Caption == "Identical pads: check the judges");
 
     const auto le = [&](std::initializer_list<uint32_t> leituras) {  // polls of the first controller's buttons
         for (uint32_t botoes : leituras) luta.plat.leituras[0].botoes = botoes, luta.v.Timer_Joystick_Timer();
@@ -47,14 +44,13 @@ TEST(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsS
     EXPECT_EQ(luta.plat.bombeadas, 7) << "each poll pumps the controllers";
     luta.Tecla(tecla::Espaco);
     le({0, 0b0011});
-    EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 1) << "paused, an agreement scores nothing";
-    EXPECT_EQ(luta.v.Botoes().Pendentes, 0) << "and is used up";
+    EXPECT_TRUE(luta.v.Luta().PontosMarcados[Vermelho] == 1 && luta.v.Botoes().Pendentes == 0)
+        << "paused, an agreement scores nothing and is used up";
 }
 
-// Without controllers the assignment says so and is withdrawn; while it waits only Alt+F4 acts, and a window
-// closed meanwhile leaves nothing written. Then three judges give each lamp in turn an input: buttons 1 to 4, the
-// stick right and down. Judge 2's second lamp takes an input judge 1 already gave, which moves; the first lamp sees
-// two inputs in one poll: the lower position.
+// Without controllers the assignment says so; while it waits only Alt+F4 acts, and a window closed meanwhile leaves
+// nothing written. Then three judges give each lamp in turn buttons 1 to 4, the stick right and down; judge 2's
+// second lamp takes an input judge 1 gave, which moves; the first lamp sees two inputs at once: the lower one.
 TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     const NaPasta pasta;
     const std::string antes = std::string(514, '\0') + "what follows the map";  // kept by every write
@@ -112,8 +108,8 @@ TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     for (size_t p = 0; p <= 256; ++p) bytes[2 * p] = static_cast<char>(esperado[p]);
     EXPECT_EQ(LeArquivo("botoes.cfg"), bytes + "what follows the map");
     const auto velho = LinhasDe(antigo);
-    ASSERT_GE(velho.size(), 2u);
-    EXPECT_TRUE(velho.end()[-2].ends_with("\tButtons configured") && velho.back().ends_with("\tCombat reseted"));
+    EXPECT_TRUE(velho.size() >= 2 && velho.end()[-2].ends_with("\tButtons configured") &&
+                velho.back().ends_with("\tCombat reseted"));
     EXPECT_EQ(luta.v.tela().L_Msg.Caption, "[ENTER] Start");
     EXPECT_EQ(Luta().v.Botoes().MapaBotoes, esperado);
 

@@ -4,7 +4,6 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "log/diario.h"
@@ -25,61 +24,43 @@ Diario Combate(Luta& l) {
     return d;
 }
 
-// Whether the fight comes back, held, for every state a session reaches, is the fuzz target sessao's; here, what the
-// operator is asked and what the log says, running, declined, in a rest (which runs on: it has no pause) and in the
-// rest before the golden round with a time-out called, which waits in it and must not open the golden round.
+// What the operator is asked and what the log says, running, declined, in a rest (which runs on: it has no pause)
+// and in the rest before the golden round with a time-out called, which must not open the golden round. That the
+// fight comes back held from every state a session reaches is the fuzz target sessao's.
 TEST(Diario, AStoppedFightIsOfferedWithOkAsDefaultAndGoesOnInItsOwnLogOrANewOne) {
     const std::string continuada = "Luta continuada após uma interrupção; último estado salvo: 06/12/2026 14:03:35,45";
-    const struct {
-        bool ok, descansa;
-        std::string pergunta;
-        std::vector<std::string> ultimas;  // of the log in use after the start
-        bool minuto = false;               // a time-out called in the rest before the golden round
-    } casos[] = {
-        {true,
-         false,
-         "Azul 4 x 2 Vermelho\nRound 1, 0:52",
-         {Luta::L("14:04:35", "Round 1, Faltando 52s, " + continuada),
-          Luta::L("14:04:35", "Round 1, Faltando 52s, Pausa ligada. - Pausa")}},
-        {false, false, "Azul 4 x 2 Vermelho\nRound 1, 0:52", {Luta::L("14:04:35", "Luta zerada")}},
-        {true,
-         true,
-         "Azul 0 x 0 Vermelho\nRound 2, 0:05",
-         {Luta::L("14:04:35", "Round 2, Faltando 5s, " + continuada)}},
-        {true,
-         true,
-         "Azul 0 x 0 Vermelho\nRound 2, 0:05",
-         {Luta::L("14:04:35", "Round 2, Faltando 5s, " + continuada)},
-         true},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.pergunta);
+    for (const auto& [ok, descansa, minuto] :
+         {std::tuple{true, false, false}, {false, false, false}, {true, true, false}, {true, true, true}}) {
+        const std::string pergunta =
+            descansa ? "Azul 0 x 0 Vermelho\nRound 2, 0:05" : "Azul 4 x 2 Vermelho\nRound 1, 0:52";
+        const std::string round = descansa ? "Round 2, Faltando 5s, " : "Round 1, Faltando 52s, ";
+        std::vector<std::string> ultimas{Luta::L("14:04:35", ok ? round + continuada : "Luta zerada")};
+        if (ok && !descansa) ultimas.push_back(Luta::L("14:04:35", round + "Pausa ligada. - Pausa"));
+        SCOPED_TRACE(pergunta + (minuto ? " time-out" : ""));
         Luta l;
-        if (c.descansa)
-            l.Configura({.Rounds = int16_t(c.minuto ? 1 : 2), .Tempo = 5}), l.Tecla(tecla::Enter), l.Tick(8);
+        if (descansa)
+            l.Configura({.Rounds = int16_t(minuto ? 1 : 2), .Tempo = 5}), l.Tecla(tecla::Enter), l.Tick(8);
         else
             Combate(l);
-        if (c.minuto) l.Tecla(tecla::Um);
+        if (minuto) l.Tecla(tecla::Um);
         EXPECT_FALSE(l.v.Luta().EmGolden) << "the golden round opened in the rest";
         const std::string log = l.v.Log().ArquivoLog;
         const auto linhas = l.Log();
         // A new start a minute later on the same folders; the old record is dropped, as a kill drops it.
         l.plat.Avanca(60000);
-        l.plat.respostaOkCancela = c.ok;
+        l.plat.respostaOkCancela = ok;
         Vantor depois(l.plat);
         depois.Form_Load();
         ASSERT_EQ(l.plat.perguntas.size(), 1u);
         EXPECT_TRUE(l.plat.okPadroes.back());
         EXPECT_EQ(l.plat.perguntas.back(),
-                  "Continuar a luta interrompida?\n\n" + c.pergunta + "\n06/12/2026 14:03:35,45");
-        EXPECT_EQ(depois.Log().ArquivoLog == log, c.ok);
-        if (c.descansa) {
-            EXPECT_EQ(depois.Luta(), l.v.Luta()) << "a rest comes back exact, a time-out in it too";
-        }
-        EXPECT_EQ(depois.tela().L_Msg.Caption, c.ok && !c.descansa ? "Pausa" : c.ok ? "" : "[ENTER] Início");
+                  "Continuar a luta interrompida?\n\n" + pergunta + "\n06/12/2026 14:03:35,45");
+        EXPECT_EQ(depois.Log().ArquivoLog == log, ok);
+        EXPECT_TRUE(!descansa || depois.Luta() == l.v.Luta()) << "a rest comes back exact, a time-out in it too";
+        EXPECT_EQ(depois.tela().L_Msg.Caption, ok && !descansa ? "Pausa" : ok ? "" : "[ENTER] Início");
         const auto agora = LinhasDe(depois.Log().ArquivoLog);
-        ASSERT_GE(agora.size(), c.ultimas.size());
-        EXPECT_EQ(std::vector(agora.end() - long(c.ultimas.size()), agora.end()), c.ultimas);
+        ASSERT_GE(agora.size(), ultimas.size());
+        EXPECT_EQ(std::vector(agora.end() - long(ultimas.size()), agora.end()), ultimas);
         EXPECT_TRUE(std::equal(linhas.begin(), linhas.end(), LinhasDe(log).begin()))
             << "the old lines stay as they were";
     }
@@ -111,7 +92,7 @@ TEST(Diario, ASavedStateTornForeignOfAnotherVersionOrImpossibleIsSetAsideAndLogg
         {com([](Diario& m) { m.ajustes.Rounds = 0; }), txt::EstadoImpossivel},
         {com([](Diario& m) { m.arquivoLog = "/etc/passwd"; }), txt::EstadoImpossivel},
         {com([&](Diario& m) {
-             m.tamanhos = {{fora, 0}}, m.pendentes = {{fora, "written anywhere\r\n"}};
+             m.tamanhos = {{fora, 0}}, m.pendentes = {{fora, "x\r\n"}};
          }),
          txt::EstadoImpossivel},
         // Whole and possible, but the log went on past it (the cases above wrote there): a disk that took the
@@ -130,14 +111,12 @@ TEST(Diario, ASavedStateTornForeignOfAnotherVersionOrImpossibleIsSetAsideAndLogg
         ASSERT_TRUE(fs::exists(caminho) || GravaArquivo(caminho, c.texto));
         Vantor depois(l.plat);
         depois.Form_Load();
+        const std::string ignorado = "Estado salvo ignorado: " + depois.Tabela().Traduz(c.motivo, 0);
         EXPECT_TRUE(l.plat.perguntas.empty());
-        EXPECT_EQ(l.plat.avisos,
-                  std::vector<std::string>{"Estado salvo ignorado: " + depois.Tabela().Traduz(c.motivo, 0) + "\n" +
-                                           caminho + ".ignorado"})
+        EXPECT_EQ(l.plat.avisos, std::vector<std::string>{ignorado + "\n" + caminho + ".ignorado"})
             << "the operator is told, not only the log";
         EXPECT_EQ(depois.Luta().PontosMarcados, (std::array<int16_t, 3>{}));
-        EXPECT_EQ(LinhasDe(depois.Log().ArquivoLog).back(),
-                  Luta::L("14:03:27", "Estado salvo ignorado: " + depois.Tabela().Traduz(c.motivo, 0)));
+        EXPECT_EQ(LinhasDe(depois.Log().ArquivoLog).back(), Luta::L("14:03:27", ignorado));
         EXPECT_TRUE(LeArquivo(caminho + ".ignorado") == c.texto || fs::exists(caminho + ".ignorado/x") ||
                     fs::is_fifo(caminho + ".ignorado"))
             << "set aside, not lost";
@@ -175,8 +154,7 @@ TEST(Diario, AFullDiskKeepsEveryLineInOrderWithTheOperatorWarnedUntilItTakesThem
         FakePlataforma plat;
         plat.temp = temp, plat.pastaPrograma = temp;
         Vantor v(plat);
-        v.Form_Load();
-        v.Form_KeyDown(tecla::Enter, 0);
+        v.Form_Load(), v.Form_KeyDown(tecla::Enter, 0);
         std::string avisos;
         // 0: no warning; 1: lines wait; S: the fight itself is not saved either.
         const auto aviso = [&v] {
@@ -186,8 +164,7 @@ TEST(Diario, AFullDiskKeepsEveryLineInOrderWithTheOperatorWarnedUntilItTakesThem
         for (int f = 0; f < 3; ++f) {
             for (int i = 0; i < 150; ++i) {
                 v.Form_KeyDown(std::array{tecla::F12, tecla::F8, tecla::F5, tecla::F6}[i % 4], 0);
-                plat.Avanca(100);
-                v.Timer_Joystick_Timer();
+                plat.Avanca(100), v.Timer_Joystick_Timer();
             }
             avisos += aviso();
             fase(f);
@@ -209,12 +186,10 @@ TEST(Diario, AFullDiskKeepsEveryLineInOrderWithTheOperatorWarnedUntilItTakesThem
             return 3;
         const std::string enche = pasta.caminho() + "/enche";
         const std::string relato = luta(pasta.caminho() + "/", [&](int f) {
-            if (f == 0) {  // full, from the end of the first stretch to the end of the second
-                std::ofstream o(enche, std::ios::binary);
-                for (const std::string bloco(4096, 'x'); o.write(bloco.data(), bloco.size());) {}
-            } else if (f == 1) {
-                fs::remove(enche);
-            }
+            std::ofstream o(f == 0 ? enche : "",
+                            std::ios::binary);  // full from the first stretch's end to the second's
+            for (const std::string bloco(4096, 'x'); o.write(bloco.data(), bloco.size());) {}
+            if (f == 1) fs::remove(enche);
         });
         return ::write(fd, relato.data(), relato.size()) == ssize_t(relato.size()) ? 0 : 2;
     });

@@ -38,16 +38,14 @@ struct NaPasta : PastaTemporaria {
     ~NaPasta() { std::filesystem::current_path(antes); }
 };
 
-// The desktop's applications as GIO and xdg-open see them, under `pasta`: one editor for plain text, or none. Set
-// before the process first asks GIO, which reads them once.
+// The desktop's applications under `pasta`, one editor for plain text or none; set before GIO first reads them.
 void DesktopCom(const std::string& pasta, bool editor);
 
 // Lines of a log file; a line not ended by CR LF fails the test.
 std::vector<std::string> LinhasDe(const std::string& arquivo);
 // The lines of a file of cases in tests/casos, without blank lines and '#' comments.
 std::vector<std::string> Casos(const std::string& nome);
-// Compares a fight's log with its expected file in tests/casos; a missing file is written from this run, for
-// review, and fails.
+// Compares a fight's log with its expected file in tests/casos; a missing one is written from this run, and fails.
 void ConfereLog(const std::vector<std::string>& log, const std::string& nome);
 
 // Changes a copy of the fight state (RestauraLuta: the board is refreshed) or of the settings (DefineAjustes).
@@ -64,11 +62,10 @@ void Cena(Vantor& v, F muda) {
     }
 }
 
-// Runs `filho` in a child process with a pipe to write on, killed after `mata` µs if nonzero, or as soon as it has
-// written `apos` bytes if that is nonzero (a moment set by the child's progress, not by the machine's load); what it
-// wrote and how it ended.
+// Runs `filho` in a child process with a pipe to write on, killed as soon as it has written `apos` bytes if that is
+// nonzero (a moment set by the child's progress, not by the machine's load); what it wrote and how it ended.
 template <typename F>
-std::pair<std::string, int> NoFilho(F filho, useconds_t mata = 0, size_t apos = 0) {
+std::pair<std::string, int> NoFilho(F filho, size_t apos = 0) {
     int canal[2], estado = 0;
     if (::pipe(canal) != 0) return {"", -1};
     const pid_t pid = ::fork();
@@ -78,7 +75,7 @@ std::pair<std::string, int> NoFilho(F filho, useconds_t mata = 0, size_t apos = 
     char b[256];
     for (ssize_t n; lido.size() < apos && (n = ::read(canal[0], b, std::min(sizeof b, apos - lido.size()))) > 0;)
         lido.append(b, size_t(n));
-    if (mata || apos) ::usleep(mata), ::kill(pid, SIGKILL);
+    if (apos) ::kill(pid, SIGKILL);
     for (ssize_t n; (n = ::read(canal[0], b, sizeof b)) > 0;) lido.append(b, size_t(n));
     ::close(canal[0]), ::waitpid(pid, &estado, 0);
     return {lido, estado};

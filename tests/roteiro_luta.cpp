@@ -1,8 +1,7 @@
-// The assembled program under a seeded script of keys, ticks and judges' agreements, for the kill test
-// (tests/ui_diario.cpp). "luta SEED FOLDER N US": says "G <state>" for each state about to be saved and
-// "E <n> <state>" after each event, and is killed (SIGKILL) US µs after event N. "continua FOLDER": start-up only,
-// Enter to the question; says "P <questions>" and "R <state>". A state: the fight's fields, its log, and the log's
-// size once the saved lines are in it.
+// The assembled program under a seeded script, for the kill test (tests/ui_diario.cpp). "luta SEED FOLDER N US": says
+// "G <state>" for each state about to be saved and "E <n> <state>" after each event; killed US µs after event N.
+// "continua FOLDER": start-up, Enter to the question; says "P <questions>" and "R <state>". A state: the fight's
+// fields, its log, and the log's size once the saved lines are in it.
 #include <unistd.h>
 
 #include <csignal>

@@ -2,14 +2,8 @@
 // identical pads told apart by their USB ports in a sysfs tree of our own (tests/casos/sysfs).
 #include <gtest/gtest.h>
 
-#include <SDL.h>
-
-#include <array>
 #include <map>
 #include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "controle_virtual.h"
 #include "platform/controles_sdl.h"
@@ -36,9 +30,8 @@ protected:
         controles_.Bombeia();
         if (SDL_NumJoysticks() > 0) GTEST_SKIP() << "a real controller is plugged in; the slots would not be ours";
     }
-    // `no`: the device node the controller claims, looked up in the fake sysfs tree of tests/casos/sysfs (a few
-    // pads on USB ports, a Bluetooth one, a dangling link, a link out of the tree); without it, SDL's own answer
-    // (a virtual device has none).
+    // `no`: the device node the controller claims, looked up in the fake sysfs tree (pads on USB ports, a Bluetooth
+    // one, a dangling link, a link out of the tree); without it, SDL's own answer (a virtual device has none).
     Virtual& Liga(const char* nome = "Juiz", const char* no = nullptr) {
         Virtual& v = *virtuais_.emplace_back(std::make_unique<Virtual>(nome));
         EXPECT_TRUE(v.Aberto()) << SDL_GetError();
@@ -78,8 +71,7 @@ protected:
 
 TEST_F(Controles, ControllersTakeTheFirstFreeSlotsAndUnpluggedOnesKeepTheirsForTheirReturn) {
     Virtual& breve = Liga("Breve");  // plugged and gone before a poll: no slot, no reservation
-    breve.Botao(0, true);
-    breve.Desliga();
+    breve.Botao(0, true), breve.Desliga();
     EXPECT_EQ(Slots(), 0u);
     for (int i = 0; i < 3; ++i) Liga();
     EXPECT_EQ(Slots(), 0b111u);
@@ -100,8 +92,7 @@ TEST_F(Controles, ControllersTakeTheFirstFreeSlotsAndUnpluggedOnesKeepTheirsForT
     EXPECT_EQ(Slots(&Liga("Outro")), 1u << 3);  // another model leaves judge 2's slot free
     EXPECT_EQ(Slots(&Liga()), 1u << 1);
     // Two identical controllers missing: the first back takes the lower of their slots.
-    virtuais_[1]->Desliga();
-    virtuais_[5]->Desliga();
+    virtuais_[1]->Desliga(), virtuais_[5]->Desliga();
     EXPECT_EQ(Slots(), 0b1100u);
     for (auto [nome, slot] : {std::pair{"Outro", 4}, {"Juiz", 0}, {"Juiz", 1}})
         EXPECT_EQ(Slots(&Liga(nome)), 1u << slot) << nome << slot;
@@ -121,9 +112,7 @@ TEST_F(Controles, ASeventeenthControllerWaitsForAFreeSlot) {
 TEST_F(Controles, SticksOnTheSlotScaleAndInputsShorterThanAPoll) {
     Virtual& v = Liga();
     Le();
-    v.Botao(0, true);
-    SDL_Delay(10);
-    v.Botao(0, false);
+    v.Botao(0, true), SDL_Delay(10), v.Botao(0, false);
     for (unsigned esperado : {1u, 0u}) EXPECT_EQ(Le()[0].botoes, esperado);
     // A stick undone between polls shows what the latch saw first: the far end, or the centre.
     const struct {
@@ -143,47 +132,39 @@ TEST_F(Controles, SticksOnTheSlotScaleAndInputsShorterThanAPoll) {
     }
 }
 
-TEST_F(Controles, IdenticalPadsGetTheirSlotsBackWhateverTheOrderOfTheirReturn) {
-    // Two pads of one model without serial numbers on ports 1-1.2 and 1-1.4, both unplugged; the second is back
-    // first, each on a new node (the kernel numbers them anew).
-    const char* casos[][5] = {
-        // the model; the nodes before, and after
-        {"Par 1", "/dev/input/event7", "/dev/input/event8", "/dev/input/event10", "/dev/input/event9"},
-        {"Par 2", "/dev/hidraw1", "/dev/hidraw2", "/dev/input/event7", "/dev/input/event8"},
-        {"Par 3", "/dev/input/event7", "/dev/input/event8", "/dev/input/event11", "/dev/input/event9"},  // moved
+// Pads of one model without serial numbers. Without a port (none from SDL, a virtual pad's; an empty path, no sysfs
+// entry, a dangling link, paths outside /dev, a Bluetooth pad behind its dongle, a link out of the tree) they are
+// doubtful while both are in. On USB ports they are told apart: back in the other order, each on a new node (the
+// kernel numbers them anew), they get their slots again.
+TEST_F(Controles, PadsThatLookAlikeAreToldApartByTheirPortsOrAreDoubtfulWhileBothAreIn) {
+    const struct {
+        const char* modelo;
+        const char *no[2], *volta[2];  // the nodes; where they come back, if they do
+        bool duvidosos;
+    } casos[] = {
+        {"Igual", {nullptr, ""}, {}, true},
+        {"Igual", {"/dev/input/event99", "/dev/input/event50"}, {}, true},
+        {"Igual", {"/tmp/input/event7", "input/event7"}, {}, true},
+        {"Igual", {"/dev/input/event12", "/dev/input/event60"}, {}, true},
+        {"Igual", {"/dev/input/event7", ""}, {}, false},
+        {"Igual", {"/dev/hidraw2", "/dev/input/event7"}, {}, false},
+        {"Par 1", {"/dev/input/event7", "/dev/input/event8"}, {"/dev/input/event10", "/dev/input/event9"}, false},
+        {"Par 2", {"/dev/hidraw1", "/dev/hidraw2"}, {"/dev/input/event7", "/dev/input/event8"}, false},
+        {"Par 3", {"/dev/input/event7", "/dev/input/event8"}, {"/dev/input/event11", "/dev/input/event9"}, false},
     };
     for (const auto& c : casos) {
-        Virtual* par[2] = {&Liga(c[0], c[1]), &Liga(c[0], c[2])};
+        SCOPED_TRACE(std::string(c.modelo) + " " + (c.no[0] ? c.no[0] : "-") + " " + c.no[1]);
+        Virtual* par[2] = {&Liga(c.modelo, c.no[0]), &Liga(c.modelo, c.no[1])};
         const unsigned slots[2] = {Slots(par[0]), Slots(par[1])};
-        EXPECT_NE(slots[0], slots[1]) << c[0];
-        for (Virtual* v : par) v->Desliga();
-        Le();
-        for (size_t k : {1, 0}) EXPECT_EQ(Slots(&Liga(c[0], c[3 + k])), slots[k]) << c[0] << ' ' << k;
-        EXPECT_FALSE(controles_.Duvidosos()) << c[0];
-    }
-}
-
-TEST_F(Controles, PadsThatLookAlikeWithoutAPortAreDoubtfulWhileBothAreIn) {
-    // No port: none from SDL (a virtual pad's), an empty path, no sysfs entry, a dangling link, paths outside
-    // /dev, a Bluetooth pad behind its dongle, a link out of the tree.
-    const std::tuple<const char*, const char*, bool> casos[] = {
-        {nullptr, "", true},
-        {"/dev/input/event99", "/dev/input/event50", true},
-        {"/tmp/input/event7", "input/event7", true},
-        {"/dev/input/event12", "/dev/input/event60", true},
-        {"/dev/input/event7", "", false},
-        {"/dev/hidraw2", "/dev/input/event7", false},
-    };
-    for (size_t i = 0; i < std::size(casos); ++i) {
-        const auto [no0, no1, duvidosos] = casos[i];
-        Virtual* par[2] = {&Liga("Igual", no0), &Liga("Igual", no1)};
-        Le();
-        EXPECT_EQ(controles_.Conectados(), 2) << i;
-        EXPECT_EQ(controles_.Duvidosos(), duvidosos) << i;
-        par[0]->Desliga();
-        Le();
-        EXPECT_FALSE(controles_.Duvidosos()) << i;
-        par[1]->Desliga();
+        EXPECT_TRUE(slots[0] && slots[1] && slots[0] != slots[1]);
+        EXPECT_EQ(controles_.Duvidosos(), c.duvidosos);
+        par[0]->Desliga(), Le();
+        EXPECT_FALSE(controles_.Duvidosos());
+        par[1]->Desliga(), Le();
+        if (!c.volta[0]) continue;
+        for (size_t k : {1, 0}) EXPECT_EQ(Slots(&Liga(c.modelo, c.volta[k])), slots[k]) << k;
+        EXPECT_FALSE(controles_.Duvidosos());
+        for (auto& v : virtuais_) v->Desliga();
     }
 }
 

@@ -1,19 +1,15 @@
-// The board as the hall reads it, painted in both views. At every size, in every language and state, with the
-// widest scores and the longest names, each caption's ink stays inside its control, every digit of the scores, the
-// clock and the count shows whole in the final frame, and nothing covers the penalty markers, the lamps, the round's
-// title and number, the regular-time scores or the +/- signs.
-#include <gtest/gtest.h>
-
+// The board as the hall reads it, painted in both views, at every size, in every language and state, with the
+// widest scores and longest names: each caption's ink inside its control, every digit of the scores, clock and count
+// whole, and nothing over the penalty markers, the lamps, the round's title and number, the regular-time scores or
+// the +/- signs.
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
 #include <set>
 #include <sstream>
-#include <tuple>
 
 #include "luta.h"
-#include "settings/form2.h"
 #include "ui/pintura.h"
 
 namespace vantor::teste {
@@ -69,11 +65,9 @@ void Chega(Luta& l, const std::string& estado, int p) {
     // The hall reads a result with the winner's name and how it was won, and never the operator's prompt.
     const std::string como = l.v.Traduz(golden ? txt::NoGolden : txt::PorPontos);
     EXPECT_EQ(t.L_MsgPlateia.Visible, t.L_Msg.Visible && estado != "waiting") << estado;
-    if (e.LutaDecidida) {
-        EXPECT_TRUE(t.L_MsgPlateia.Caption.starts_with(l.v.Config().Nome[p >= 2 ? Azul : Vermelho]) &&
-                    t.L_MsgPlateia.Caption.ends_with(como))
-            << t.L_MsgPlateia.Caption;
-    }
+    EXPECT_TRUE(!e.LutaDecidida || (t.L_MsgPlateia.Caption.starts_with(l.v.Config().Nome[p >= 2 ? Azul : Vermelho]) &&
+                                    t.L_MsgPlateia.Caption.ends_with(como)))
+        << t.L_MsgPlateia.Caption;
     // The golden round started from the regular time's score, which stays in view through its result.
     EXPECT_EQ(t.L_Regular[Azul].Visible && t.L_Regular[Azul].Caption.ends_with("\n" + std::to_string(p)), golden);
 }
@@ -96,15 +90,12 @@ QImage Sozinho(const Controle& c, const ui::Vista& v, QRect& r, bool folga = tru
     return img;
 }
 
-// Pixels of `a` that `conta` counts.
-template <typename F>
-int Conta(const QImage& a, F conta) {
+// Pixels with some ink.
+int Tinta(const QImage& a) {
     int n = 0;
-    const int largura = a.width(), altura = a.height();
-    for (int y = 0; y < altura; ++y) {
-        const auto* linha = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        for (int x = 0; x < largura; ++x) n += conta({x, y}, linha[x]);
-    }
+    for (int y = 0; y < a.height(); ++y)
+        for (const QRgb *p = reinterpret_cast<const QRgb*>(a.constScanLine(y)), *fim = p + a.width(); p < fim; ++p)
+            n += qAlpha(*p) != 0;
     return n;
 }
 
@@ -116,8 +107,7 @@ void Legendas(const std::string& onde, const Form1Controles& tela, const ui::Vis
         if (!vistos.insert(chave + (v.operador ? "o" : "a")).second) continue;
         QRect r;
         const QImage tinta = Sozinho(*c, v, r);
-        const int tudo = Conta(tinta, [](QPoint, QRgb p) { return qAlpha(p) != 0; });
-        const int dentro = Conta(tinta.copy(r), [](QPoint, QRgb p) { return qAlpha(p) != 0; }), fora = tudo - dentro;
+        const int dentro = Tinta(tinta.copy(r)), fora = Tinta(tinta) - dentro;
         EXPECT_TRUE(fora == 0 && dentro > 0) << onde << ": " << c->Name << c->Index << " \"" << c->Caption << "\" inks "
                                              << fora << " px outside, " << dentro << " inside";
     }

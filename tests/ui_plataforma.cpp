@@ -1,22 +1,15 @@
-// The Qt platform: the match clock's schedule (deadlines from the start, no drift, no bursts after a stall) and the
-// real Qt timer that follows it, and the scoresheet's opening; and the entry point of the Qt tests. How late ticks come
-// is the clock benchmark's to measure, not a test's.
-#include <gtest/gtest.h>
-
+// The Qt platform: the match clock's schedule (deadlines from the start, no drift, no bursts after a stall), the real
+// Qt timer that follows it, the time stamp and the scoresheet's opening; and the entry point of the Qt tests.
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
-#include <filesystem>
-#include <vector>
 
-#include "app/vantor.h"
 #include "luta.h"
 #include "platform/data_hora.h"
 #include "platform/editor.h"
-#include "settings/ajustes.h"
 #include "settings/arquivos.h"
 #include "ui/agenda_ticks.h"
 #include "ui/janela_sumula.h"
@@ -75,21 +68,8 @@ TEST(TimerVinculado, RealTicksComeOnTheirDeadlinesAndStopWithTheCoreTimer) {
     EXPECT_FALSE(timer.Rodando() || ticks.size() != parado);
 }
 
-// TEMP is a name of bytes, not of text: a folder named in Latin-1 gets its logs.
-TEST(Ambiente, ALatin1TempFolderGetsTheLogs) {
-    QTemporaryDir pasta;
-    const std::string temp = pasta.path().toStdString() + "/\xe9quipe-";
-    qputenv("TEMP", QByteArray::fromStdString(temp));
-    PlataformaQt plat;
-    Vantor v(plat);
-    v.Form_Load();
-    qunsetenv("TEMP");
-    EXPECT_EQ(v.Log().ArquivoLog.substr(0, temp.size() + 8), temp + "LOG/LOG_");
-    EXPECT_TRUE(ExisteArquivo(v.Log().ArquivoLog));
-}
-
-// The locale's order and separators stay; years have four digits, the hundredths follow the seconds, and no zone
-// or its brackets are left. Korean and Burmese carry the seconds' unit and a leading zone; Bulgarian a quoted unit.
+// The locale's order and separators stay; four-digit years, hundredths after the seconds, and no zone or its brackets
+// (Korean and Burmese carry the seconds' unit and a leading zone; Bulgarian a quoted unit).
 TEST(Carimbo, FourDigitYearsHundredthsAfterTheSecondsAndNoZone) {
     const std::pair<const char*, const char*> casos[] = {
         {"pt_BR", "07/12/2026 14:03:27,45"},   {"pt_PT", "07/12/2026 14:03:27,45"},
@@ -106,8 +86,7 @@ TEST(Carimbo, FourDigitYearsHundredthsAfterTheSecondsAndNoZone) {
 }
 
 // Stand-in openers alone on the PATH: none, one that fails, one that opens the file. The opener gets the path as one
-// argument, run by no shell; when it did not take the file our window shows the log, or a note when there is none,
-// read-only and copied whole with Ctrl+A and Ctrl+C, and Esc closes it.
+// argument, run by no shell; otherwise our window shows the log (or a note), read-only, copied whole, closed by Esc.
 TEST(Sumula, XdgOpenGetsThePathOrOurWindowShowsTheLog) {
     QTemporaryDir pasta;
     const std::string raiz = pasta.path().toStdString(), log = raiz + "/LOG_2026 $(touch hacked); 'x'.txt";
@@ -156,9 +135,8 @@ TEST(Sumula, XdgOpenGetsThePathOrOurWindowShowsTheLog) {
 }  // namespace vantor::ui
 
 int main(int argc, char** argv) {
-    // The build lists the tests by running this binary where there may be no display at all; the
-    // offscreen platform, with two screens as in a hall, serves both that and the runs, unless a caller chose a
-    // platform (Xvfb's xcb).
+    // Offscreen with two screens as in a hall, for listing the tests with no display and for the runs, unless a
+    // caller chose a platform (Xvfb's xcb).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VANTOR_CASOS_DIR "/duas_telas.json");
     QApplication app(argc, argv);
