@@ -23,9 +23,8 @@ Diario Combate(Luta& l) {
     return d;
 }
 
-// What the operator is asked and what the log says, running, declined, in a rest (which runs on: it has no pause)
-// and in the rest before the golden round with a time-out called, which must not open the golden round. That the
-// fight comes back held from every state a session reaches is the fuzz target sessao's.
+// What the operator is asked and what the log says, running, declined, in a rest (which runs on: it has no pause) and
+// in the rest before the golden round with a time-out called, which must not open the golden round.
 TEST(Diario, AStoppedFightIsOfferedWithOkAsDefaultAndGoesOnInItsOwnLogOrANewOne) {
     const std::string continuada = "Luta continuada após uma interrupção; último estado salvo: 06/12/2026 14:03:35,45";
     for (const auto& [ok, descansa, minuto] :
