@@ -309,9 +309,9 @@ void Telas(const std::function<void(QJsonArray&)>& muda) {
 // the language chosen, Qt's own buttons included.
 TEST(Dialogos, GrowWithTheScreenTheirTextAsLargeAsTheKeyHintsAndEveryCaptionWholeInItsLanguage) {
     for (const auto& [w, h] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
-        Telas([w, h](QJsonArray& t) {  // the operator's screen at another size
+        Telas([largura = w, altura = h](QJsonArray& t) {  // the operator's screen at another size
             QJsonObject primeira = t[0].toObject();
-            primeira[QStringLiteral("width")] = w, primeira[QStringLiteral("height")] = h;
+            primeira[QStringLiteral("width")] = largura, primeira[QStringLiteral("height")] = altura;
             t[0] = primeira;
         });
         Luta l(lingua::Portugues, {w, h});
