@@ -7,10 +7,8 @@
 
 namespace vantor::teste {
 
-// Three axes and six buttons, more than a slot carries. SDL turns a virtual device's state into events only while
-// it is held open, and only at SDL_JoystickUpdate, which reports the state of that moment: two changes with no
-// update between them would be one change, or none. So every change is followed by an update, as a real device
-// reports each change.
+// Three axes and six buttons, more than a slot carries. SDL reports a virtual device's state only while it is open and
+// only at SDL_JoystickUpdate, so every change is followed by one, as a real device reports each change.
 class Virtual {
 public:
     explicit Virtual(const char* nome) {

@@ -24,9 +24,8 @@ Diario Combate(Luta& l) {
     return d;
 }
 
-// What the operator is asked and what the log says, running, declined, in a rest (which runs on: it has no pause)
-// and in the rest before the golden round with a time-out called, which must not open the golden round. That the
-// fight comes back held from every state a session reaches is the fuzz target sessao's.
+// What the operator is asked and what the log says, running, declined, in a rest (which runs on: it has no pause) and
+// in the rest before the golden round with a time-out called, which must not open the golden round.
 TEST(Diario, AStoppedFightIsOfferedWithOkAsDefaultAndGoesOnInItsOwnLogOrANewOne) {
     const std::string continuada = "Luta continuada após uma interrupção; último estado salvo: 06/12/2026 14:03:35,45";
     for (const auto& [ok, descansa, minuto] :
@@ -111,9 +110,10 @@ TEST(Diario, ASavedStateTornForeignOfAnotherVersionOrImpossibleIsSetAsideAndLogg
         ASSERT_TRUE(fs::exists(caminho) || GravaArquivo(caminho, c.texto));
         Vantor depois(l.plat);
         depois.Form_Load();
-        const std::string ignorado = "Estado salvo ignorado: " + depois.Tabela().Traduz(c.motivo, 0);
         EXPECT_TRUE(l.plat.perguntas.empty());
-        EXPECT_EQ(l.plat.avisos, std::vector<std::string>{ignorado + "\n" + caminho + ".ignorado"})
+        EXPECT_EQ(l.plat.avisos,
+                  std::vector<std::string>{"Estado salvo ignorado: " + depois.Tabela().Traduz(c.motivo, 0) + "\n" +
+                                           caminho + ".ignorado"})
             << "the operator is told, not only the log";
         EXPECT_EQ(depois.Luta().PontosMarcados, (std::array<int16_t, 3>{}));
         EXPECT_EQ(LinhasDe(depois.Log().ArquivoLog).back(), Luta::L("14:03:27", ignorado));

@@ -132,10 +132,9 @@ TEST_F(Controles, SticksOnTheSlotScaleAndInputsShorterThanAPoll) {
     }
 }
 
-// Pads of one model without serial numbers. Without a port (none from SDL, a virtual pad's; an empty path, no sysfs
-// entry, a dangling link, paths outside /dev, a Bluetooth pad behind its dongle, a link out of the tree) they are
-// doubtful while both are in. On USB ports they are told apart: back in the other order, each on a new node (the
-// kernel numbers them anew), they get their slots again.
+// Pads of one model without serial numbers: without a port (none from SDL; an empty path, no sysfs entry, a dangling
+// link, paths outside /dev, a Bluetooth pad behind its dongle, a link out of the tree) doubtful while both are in; on
+// USB ports told apart, and back in the other order on new nodes (the kernel numbers them anew), in their slots.
 TEST_F(Controles, PadsThatLookAlikeAreToldApartByTheirPortsOrAreDoubtfulWhileBothAreIn) {
     const struct {
         const char* modelo;

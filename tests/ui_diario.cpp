@@ -1,6 +1,5 @@
-// The assembled program killed (SIGKILL) at seeded moments of a scripted fight, then continued: the board is the last
-// state it saved, no older than the last event that finished, and the log goes on in the same file with every line
-// of the saved events once and nothing after them.
+// The assembled program killed at seeded moments of a scripted fight, then continued: the board is the last state it
+// saved, no older than the last event that ended, and the log goes on with every saved event's lines once, no more.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 

@@ -1,7 +1,6 @@
-// The board as the hall reads it, painted in both views, at every size, in every language and state, with the
-// widest scores and longest names: each caption's ink inside its control, every digit of the scores, clock and count
-// whole, and nothing over the penalty markers, the lamps, the round's title and number, the regular-time scores or
-// the +/- signs.
+// The board painted in both views at every size, language and state, with the widest scores and longest names: each
+// caption's ink inside its control, every digit of the scores, clock and count whole, and nothing over the penalty
+// markers, the lamps, the round's title and number, the regular-time scores or the +/- signs.
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -72,8 +71,7 @@ void Chega(Luta& l, const std::string& estado, int p) {
     EXPECT_EQ(t.L_Regular[Azul].Visible && t.L_Regular[Azul].Caption.ends_with("\n" + std::to_string(p)), golden);
 }
 
-// A control painted alone where the board puts it, with room around a caption (`folga`); a caption without the
-// board's clip. `r` is the control's place in that image.
+// A control painted alone where the board puts it, with room around a caption (`folga`); `r`: its place in the image.
 QImage Sozinho(const Controle& c, const ui::Vista& v, QRect& r, bool folga = true) {
     r = ui::RetanguloPixels(c, v);
     const QPoint margem = c.Kind == Tipo::Forma || !folga ? QPoint() : QPoint(r.width() / 2 + 8, r.height() / 2 + 8);
@@ -113,8 +111,7 @@ void Legendas(const std::string& onde, const Form1Controles& tela, const ui::Vis
     }
 }
 
-// The markers, the lamps, the round's title and number, the signs and every digit the hall reads as they look
-// painted alone.
+// What must show (markers, lamps, the round, the signs, every digit the hall reads) as it looks painted alone.
 void Visiveis(const std::string& onde, const Form1Controles& tela, const ui::Vista& v, const QImage& quadro) {
     for (const Controle* c : tela.ordem) {
         const bool aparece = (c->Kind == Tipo::Forma && c != &tela.Shape1) || c == &tela.Label5 || c == &tela.L_Round ||

@@ -305,13 +305,13 @@ void Telas(const std::function<void(QJsonArray&)>& muda) {
     QCoreApplication::processEvents();
 }
 
-// The dialog on today's screens: whole on the screen, its text as large as the board's key hints there, and every
-// caption whole and in the language chosen, Qt's own buttons included.
+// The dialog on today's screens: whole on them, text as large as the board's key hints, every caption whole and in
+// the language chosen, Qt's own buttons included.
 TEST(Dialogos, GrowWithTheScreenTheirTextAsLargeAsTheKeyHintsAndEveryCaptionWholeInItsLanguage) {
     for (const auto& [w, h] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
-        Telas([w, h](QJsonArray& t) {  // the operator's screen at another size
+        Telas([largura = w, altura = h](QJsonArray& t) {  // the operator's screen at another size
             QJsonObject primeira = t[0].toObject();
-            primeira[QStringLiteral("width")] = w, primeira[QStringLiteral("height")] = h;
+            primeira[QStringLiteral("width")] = largura, primeira[QStringLiteral("height")] = altura;
             t[0] = primeira;
         });
         Luta l(lingua::Portugues, {w, h});
