@@ -180,7 +180,14 @@ std::string Wav(const uint8_t* dados, size_t tamanho) {
 // A session of random events (keys, Alt+F4 too, clicks anywhere, polls, a window's end, ticks) on settings as the
 // dialog gives them, against the rules that hold at every moment; then a new start on the same folders must bring
 // the fight back as it stood. The logs go to a folder of this process's own, emptied after each run.
+namespace {
+uint32_t fases = 0;  // bit k: a saved state held combination k
+}  // namespace
+
+uint32_t FasesDaUltimaSessao() { return fases; }
+
 std::string Sessao(const uint8_t* dados, size_t tamanho) {
+    fases = 0;
     static const struct Pasta {
         // In memory where the system has it: every event saves the fight with a synced write.
         std::string p = ((::access("/dev/shm", W_OK) == 0 ? std::filesystem::path("/dev/shm")
@@ -213,6 +220,9 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     std::string quebra;
     // Every state the events reach is one a saved fight may hold: each is read back as it is saved, not only the last.
     v.AoGuardar([&](const vantor::Diario& d) {
+        const EstadoLuta& e = d.luta;
+        fases |= 1u << ((e.ContaIntervalo >= 0) | (e.ContaMinuto >= 0) << 1 | e.Pausado << 2 | e.EmGolden << 3 |
+                        e.LutaDecidida << 4);
         vantor::Diario lido;
         if (pasta != "/dev/null/" && LeDiario(TextoDiario(d), v.Log().PastaLog, lido) != 0)
             quebra = "a state the events reached is refused as a saved fight";

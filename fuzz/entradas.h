@@ -8,6 +8,10 @@
 
 namespace vantor::fuzz {
 
+// The phases the saved states of one Sessao run held, each as bits: 1 the rest, 2 a time-out, 4 paused, 8 the golden
+// round, 16 decided. The replay test checks that the kept inputs reach every combination the keys can make.
+uint32_t FasesDaUltimaSessao();
+
 std::string Numero(const uint8_t* dados, size_t tamanho);
 std::string Config(const uint8_t* dados, size_t tamanho);
 std::string Botoes(const uint8_t* dados, size_t tamanho);
