@@ -13,6 +13,7 @@
 #include <random>
 #include <sstream>
 
+#include "log/diario.h"
 #include "log/leitura.h"
 #include "settings/arquivos.h"
 
@@ -156,15 +157,19 @@ TEST(Duplo, ASecondStartLeavesTheRunningFightAloneAndADeadOnesLockNeverBlocks) {
 // Every fsync and fdatasync delayed by 50 ms (a USB stick, an SD card) while a point is given or taken back 20 times
 // a second through a 60 s round: the clock keeps its time, and once the disk catches up every line is in the log and
 // the saved fight is the board's. (The figures, precisely: docs/benchmarks.md.)
+// The script program under strace, every fsync and fdatasync delayed by 50 ms. LeakSanitizer cannot run under
+// ptrace; the sanitized build's other checks still do.
+FILE* Lento(const std::string& modo, const std::string& pasta) {
+    const std::string comando =
+        "ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_leaks=0\" strace -f -qq --seccomp-bpf -o /dev/null "
+        "-e trace=fsync,fdatasync -e inject=fsync,fdatasync:delay_exit=50000 " +
+        std::string(VANTOR_ROTEIRO) + " " + modo + " " + pasta;
+    return ::popen(comando.c_str(), "r");
+}
+
 TEST(Disco, ASlowDiskNeverHoldsTheClockAndLosesNothing) {
     QTemporaryDir pasta;
-    // LeakSanitizer cannot run under ptrace; the sanitized build's other checks still do.
-    const std::string comando =
-        "ASAN_OPTIONS=\"$ASAN_OPTIONS:detect_leaks=0\" strace -f -qq --seccomp-bpf -o /dev/null -e "
-        "trace=fsync,fdatasync "
-        "-e inject=fsync,fdatasync:delay_exit=50000 " +
-        std::string(VANTOR_ROTEIRO) + " lento " + pasta.path().toStdString();
-    FILE* p = ::popen(comando.c_str(), "r");
+    FILE* p = Lento("lento", pasta.path().toStdString());
     ASSERT_NE(p, nullptr);
     double fim = 0, atraso = 0;
     long teclas = 0, linhas = 0;
@@ -179,6 +184,20 @@ TEST(Disco, ASlowDiskNeverHoldsTheClockAndLosesNothing) {
     EXPECT_GT(teclas, 1000);
     EXPECT_EQ(linhas, teclas) << "a point's log line is missing";
     EXPECT_EQ(salvo, 1) << "the saved fight is not the board's";
+}
+
+// Alt+F4 ends the program at once, but not before the slow disk has taken what the last events made.
+TEST(Disco, AltF4RightAfterTheEventsLosesNoneOfThem) {
+    QTemporaryDir pasta;
+    const std::string dir = pasta.path().toStdString();
+    ASSERT_EQ(::pclose(Lento("sai", dir)), 0);
+    std::string log;
+    for (const auto& e : std::filesystem::directory_iterator(dir + "/LOG"))
+        if (e.path().filename().string().starts_with("LOG_")) log = LeArquivo(e.path().string());
+    EXPECT_TRUE(log.ends_with("+1 Pontos Azul (Azul)\r\n")) << log;
+    Diario d;
+    ASSERT_EQ(LeDiario(LeArquivo(dir + "/LOG/vantor-luta.estado"), dir + "/LOG/LOG_", d), 0);
+    EXPECT_EQ(d.luta.PontosMarcados[Azul], 10);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace vantor {
 
 void Vantor::Form_KeyDown(int KeyCode, int Shift) {
     if (KeyCode == tecla::F4 && Shift == tecla::Alt) {
-        Guarda();  // the end is at once: what waits is written first
+        EsperaDisco(5000);  // the end is at once: what waits is written first, unless the disk hangs
         plat.Encerra();
         return;
     }

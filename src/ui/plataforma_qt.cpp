@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -107,7 +108,8 @@ void PlataformaQt::MostraEscolhaSom(FormSom& escolha) {
 }
 
 void PlataformaQt::AbreSumula(const std::string& arquivo, int lingua) {
-    const QString log = Texto(arquivo);
+    // A path is bytes in the file system's encoding (a Latin-1 TEMP folder, say), not UTF-8 text.
+    const QString log = QFile::decodeName(QByteArray::fromStdString(arquivo));
     const auto mostra = [this, log, lingua] {
         if (!sumula_) sumula_ = new JanelaSumula(janela_);
         sumula_->Mostra(log, lingua);
