@@ -154,9 +154,6 @@ TEST(Duplo, ASecondStartLeavesTheRunningFightAloneAndADeadOnesLockNeverBlocks) {
     EXPECT_EQ(saida[0], "P 1") << "the dead program's fight is offered back";
 }
 
-// Every fsync and fdatasync delayed by 50 ms (a USB stick, an SD card) while a point is given or taken back 20 times
-// a second through a 60 s round: the clock keeps its time, and once the disk catches up every line is in the log and
-// the saved fight is the board's. (The figures, precisely: docs/benchmarks.md.)
 // The script program under strace, every fsync and fdatasync delayed by 50 ms. LeakSanitizer cannot run under
 // ptrace; the sanitized build's other checks still do.
 FILE* Lento(const std::string& modo, const std::string& pasta) {
@@ -167,6 +164,9 @@ FILE* Lento(const std::string& modo, const std::string& pasta) {
     return ::popen(comando.c_str(), "r");
 }
 
+// Every fsync and fdatasync delayed by 50 ms (a USB stick, an SD card) while a point is given or taken back 20 times
+// a second through a 60 s round: the clock keeps its time, and once the disk catches up every line is in the log and
+// the saved fight is the board's. (The figures, precisely: docs/benchmarks.md.)
 TEST(Disco, ASlowDiskNeverHoldsTheClockAndLosesNothing) {
     QTemporaryDir pasta;
     FILE* p = Lento("lento", pasta.path().toStdString());
@@ -179,7 +179,7 @@ TEST(Disco, ASlowDiskNeverHoldsTheClockAndLosesNothing) {
         if (std::sscanf(b, "FIM %lf %lf %ld %ld %d", &fim, &atraso, &teclas, &linhas, &salvo) == 5) break;
     ASSERT_EQ(::pclose(p), 0) << b;
     std::printf("round ended %.0f ms after Enter; latest second %.0f ms late; %ld keys\n", fim, atraso, teclas);
-    // Holding the clock for the disk made it seconds late: 1200 events, three synced writes each.
+    // With the disk's work on the window's thread the board took a third of the keys, each waiting for its syncs.
     EXPECT_NEAR(fim, 60000, 2000);
     EXPECT_GT(teclas, 1000);
     EXPECT_EQ(linhas, teclas) << "a point's log line is missing";
