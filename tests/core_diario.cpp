@@ -112,7 +112,8 @@ TEST(Diario, ASavedStateTornForeignOfAnotherVersionOrImpossibleIsSetAsideAndLogg
         depois.Form_Load();
         const std::string ignorado = "Estado salvo ignorado: " + depois.Tabela().Traduz(c.motivo, 0);
         EXPECT_TRUE(l.plat.perguntas.empty());
-        EXPECT_EQ(l.plat.avisos, std::vector<std::string>{ignorado + "\n" + caminho + ".ignorado"})
+        EXPECT_EQ(l.plat.avisos,
+                  std::vector<std::string>{std::string(ignorado).append("\n").append(caminho) + ".ignorado"})
             << "the operator is told, not only the log";
         EXPECT_EQ(depois.Luta().PontosMarcados, (std::array<int16_t, 3>{}));
         EXPECT_EQ(LinhasDe(depois.Log().ArquivoLog).back(), Luta::L("14:03:27", ignorado));
