@@ -1,7 +1,6 @@
 #include "log/gravador.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 
@@ -138,8 +137,8 @@ void Gravador::Laco() {
         if (falhou_) {
             // The disk refused: the next try in half a second, whatever is handed over meanwhile.
             pedido_.wait_for(l, std::chrono::milliseconds(500), [this] { return parar_; });
-            falhou_ = parar_ ? falhou_ : false;
             if (parar_) break;
+            falhou_ = false;
         } else {
             pedido_.wait(l);
         }
