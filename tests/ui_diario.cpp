@@ -47,7 +47,6 @@ std::pair<std::vector<std::string>, int> Roda(const std::string& args) {
 class Matar : public testing::TestWithParam<int> {};
 
 TEST_P(Matar, AfterAKillTheFightContinuesAsLastSavedAndItsLogLosesAndRepeatsNothing) {
-    int noIntervalo = 0, minutoNoIntervalo = 0;  // restored in a rest, and with a time-out called in it
     for (int i = 0; i < 10; ++i) {
         const unsigned long semente = 10UL * static_cast<unsigned>(GetParam()) + static_cast<unsigned>(i);
         std::mt19937 sorte(semente * 7919);
@@ -95,15 +94,12 @@ TEST_P(Matar, AfterAKillTheFightContinuesAsLastSavedAndItsLogLosesAndRepeatsNoth
             achado |= esperado.campos == r.campos && esperado.arquivo == r.arquivo && esperado.tamanho == prefixo;
         }
         ASSERT_TRUE(achado) << "restored: " << saida[1] << " with " << prefixo << " bytes before the continuation";
-        noIntervalo += r.campos[Estado::Intervalo] >= 0;
-        minutoNoIntervalo += r.campos[Estado::Intervalo] >= 0 && r.campos[Estado::Minuto] >= 0;
         const LeituraLog lido = LeLog(log);
         ASSERT_EQ(lido.erro, 0) << "line " << lido.linha;
         EXPECT_EQ(lido.lutas.back().eventos.back().placar,
                   (std::array<long, 3>{0, r.campos[Estado::P1] + r.campos[Estado::F2],
                                        r.campos[Estado::P2] + r.campos[Estado::F1]}));
     }
-    std::printf("restored in a rest: %d, with a time-out called in it: %d\n", noIntervalo, minutoNoIntervalo);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sementes, Matar, testing::Range(0, 5));

@@ -62,11 +62,6 @@ void Gravador::Espera(std::chrono::milliseconds limite) {
         ocioso_.wait_for(l, limite, pronto);
 }
 
-size_t Gravador::Pendentes() const {
-    const std::lock_guard l(m_);
-    return fila_.size();
-}
-
 Gravador::Estado Gravador::Situacao() const {
     const std::lock_guard l(m_);
     return {falhou_, fila_.size(), estadoRecusado_};

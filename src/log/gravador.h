@@ -40,8 +40,6 @@ public:
     // Blocks until the worker has nothing left to try now (the disk took everything, or refused and waits), or
     // until `limite` has passed.
     void Espera(std::chrono::milliseconds limite = std::chrono::milliseconds::max());
-    // Lines not in their files yet.
-    size_t Pendentes() const;
     struct Estado {
         bool recusou = false;         // the last pass found the disk refusing
         size_t linhas = 0;            // lines not in their files yet

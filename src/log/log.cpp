@@ -74,7 +74,7 @@ void Vantor::GravaLog(const std::string& texto) {
     std::replace(linha.begin(), linha.end(), '\r', ' ');
     std::replace(linha.begin(), linha.end(), '\n', ' ');
     // Written when the event ends (Guarda), after the state that holds it is saved.
-    if (log_.novas.size() + gravador_.Pendentes() >= kFilaMaxima) {
+    if (log_.novas.size() + gravador_.Situacao().linhas >= kFilaMaxima) {
         ++log_.perdidas;
         return;
     }
