@@ -10,7 +10,7 @@ raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$raiz/build-bench"
 
 "$raiz/scripts/instala-dependencias.sh" </dev/null
-cmake -S "$raiz" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVANTOR_GUI=ON -DVANTOR_BENCH=ON -DVANTOR_TESTS=OFF \
+cmake -S "$raiz" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVANTOR_GUI=ON -DVANTOR_TESTS=OFF \
   -DVANTOR_SANITIZE=OFF -DVANTOR_FUZZ=OFF </dev/null
 programas=("$@")
 [ ${#programas[@]} -gt 0 ] || programas=(nucleo diario inicio juizes relogio pegada som sumula)

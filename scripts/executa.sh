@@ -7,7 +7,7 @@ build="$raiz/build"
 
 # What building and running need, nothing that only the tests or the package need.
 "$raiz/scripts/instala-dependencias.sh" --execucao </dev/null
-cmake -S "$raiz" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_GUI=ON -DVANTOR_TESTS=OFF -DVANTOR_BENCH=OFF \
+cmake -S "$raiz" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_GUI=ON -DVANTOR_TESTS=OFF \
   </dev/null
 cmake --build "$build" -j"$(nproc)" --target vantor </dev/null
 

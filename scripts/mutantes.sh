@@ -222,7 +222,7 @@ configura() {
   local lancador=()
   command -v ccache >/dev/null && lancador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S "$copia" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_GUI=ON -DVANTOR_TESTS=ON \
-    -DVANTOR_SANITIZE=OFF -DVANTOR_FUZZ=OFF -DVANTOR_BENCH=OFF "${lancador[@]}" </dev/null >"$logs/configura.txt" 2>&1
+    -DVANTOR_SANITIZE=OFF -DVANTOR_FUZZ=OFF "${lancador[@]}" </dev/null >"$logs/configura.txt" 2>&1
 }
 
 # Builds everything; keeps going past a failing target so that the other suites still get their programs.

@@ -9,7 +9,7 @@ build="$raiz/build-pacote"
 
 "$raiz/scripts/instala-dependencias.sh" </dev/null
 
-cmake -S "$raiz" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVANTOR_GUI=ON -DVANTOR_TESTS=OFF -DVANTOR_BENCH=OFF \
+cmake -S "$raiz" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVANTOR_GUI=ON -DVANTOR_TESTS=OFF \
   -DVANTOR_SANITIZE=OFF -DVANTOR_FUZZ=OFF </dev/null
 cmake --build "$build" --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" </dev/null
 rm -f "$build"/vantor_*.deb
