@@ -16,7 +16,7 @@
 #include "log/diario.h"
 #include "log/leitura.h"
 #include "platform/som_sdl.h"
-#include "scoring/satura.h"
+#include "luta/satura.h"
 #include "settings/arquivos.h"
 #include "settings/configuracao.h"
 #include "settings/numero.h"
@@ -251,7 +251,6 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
             e.TempoRestante !=
                 (e.RoundAtual > a.Rounds && a.Regra == regra::Wtf2017 ? std::min<int16_t>(a.Tempo, 60) : a.Tempo))
             quebra = "the length of round " + std::to_string(e.RoundAtual);
-        if (e.Pausado != e.PausaLigada) quebra = "pause flags differ";
         if (e.ContaIntervalo < -1 || e.ContaIntervalo > a.Intervalo) quebra = "rest count";
         if (e.ContaMinuto < -1 || e.ContaMinuto > 59) quebra = "time-out count";
         if (e.EmGolden && e.RoundAtual <= a.Rounds) quebra = "golden round in a regular round";
@@ -297,7 +296,7 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         Vantor depois(plat);
         depois.Form_Load();
         EstadoLuta esperado = e;
-        if (e.ContaIntervalo < 0 && e.ContaMinuto < 0) esperado.Pausado = esperado.PausaLigada = true;
+        if (e.ContaIntervalo < 0 && e.ContaMinuto < 0) esperado.Pausado = true;
         if ((plat.perguntas.size() > perguntas) != e.LutaIniciada)
             quebra = "the question to continue, for a fight not started or not asked";
         else if (e.LutaIniciada && !(depois.Luta() == esperado && depois.Config() == v.Config()))

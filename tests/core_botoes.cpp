@@ -46,6 +46,13 @@ TEST(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsS
     le({0, 0b0011});
     EXPECT_TRUE(luta.v.Luta().PontosMarcados[Vermelho] == 1 && luta.v.Botoes().Pendentes == 0)
         << "paused, an agreement scores nothing and is used up";
+    luta.Tecla(tecla::Espaco), luta.Tick(61);
+    le({0, 0b0011});
+    EXPECT_TRUE(luta.v.Luta().ContaIntervalo >= 0 && luta.v.Luta().PontosMarcados[Vermelho] == 1 &&
+                luta.v.Botoes().Pendentes == 0)
+        << "in the rest two judges agreeing score nothing";
+    EXPECT_EQ(luta.Log().back(),
+              Luta::L("14:04:28", "Round 2, Missing 60s, Pressed button:\t16\tJuiz 3 - Red botao 1"));
 }
 
 // Without controllers the assignment says so; while it waits only Alt+F4 acts, and a window closed meanwhile leaves

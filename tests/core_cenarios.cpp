@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "luta.h"
+#include "luta/luta.h"
 
 namespace vantor::teste {
 namespace {
@@ -38,23 +39,55 @@ TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSettingAndPointsSaturate) {
     EXPECT_EQ(luta.v.tela().L_Pontos[Azul].Caption, "32767") << "the shown score saturates too";
 }
 
-// The cases are in tests/casos/vitoria.txt.
-TEST(Vitoria, DecidesAsTheRuleSystemSays) {
-    const char* mensagens[4] = {"[ENTER] Início", "AZUL", "VERMELHO", "Empate"};
+// The cases are in tests/casos/vitoria.txt: the rules alone, settings and state in, the decision out.
+TEST(Regras, DecideAsTheRuleSystemSays) {
     for (const std::string& linha : Casos("vitoria.txt")) {
         std::istringstream in(linha);
         const std::vector<int> c{std::istream_iterator<int>(in), std::istream_iterator<int>()};
         ASSERT_EQ(c.size(), 11u) << linha;
         const auto n = [&c](size_t i) { return static_cast<int16_t>(c[i]); };
-        Luta luta;
-        Cena(luta.v, [&](Ajustes& a) { a.Regra = n(0), a.Rounds = n(1), a.Limite = n(3), a.Diferenca = n(4); });
-        Cena(luta.v, [&](EstadoLuta& l) {
-            l.RoundAtual = n(2), l.EmGolden = c[5] != 0, l.PontosMarcados = {0, n(6), n(7)}, l.Faltas = {0, n(8), n(9)};
-        });
-        EXPECT_EQ(luta.v.tela().L_Msg.Caption, mensagens[c[10]]) << linha;
-        EXPECT_EQ(luta.v.Luta().LutaDecidida && luta.v.Luta().Pausado, c[10] != 0) << linha;
-        EXPECT_EQ(luta.plat.sons, std::vector<std::string>(c[10] ? 1 : 0, "sino.wav")) << linha;
+        Ajustes a;
+        a.Regra = n(0), a.Rounds = n(1), a.Limite = n(3), a.Diferenca = n(4);
+        EstadoLuta l;
+        l.RoundAtual = n(2), l.EmGolden = c[5] != 0, l.PontosMarcados = {0, n(6), n(7)}, l.Faltas = {0, n(8), n(9)};
+        EXPECT_EQ(Decide(a, l).vencedor, c[10]) << linha;
     }
+}
+
+// What the fight does with a decision: logged and held once, shown at every refresh, the cue only when it is new;
+// a resume takes it anew, a correction that undoes it clears it.
+TEST(Regras, ADecisionIsLoggedAndHeldOnceAndRingsOnlyWhenItIsNew) {
+    using T = Evento::Tipo;
+    Ajustes a;
+    a.Nome = {"", "Silva", "Souza"}, a.Diferenca = 3;
+    TabelaIdioma idioma;
+    idioma.Carrega();
+    std::vector<Evento> ditos;
+    vantor::Luta luta(a, idioma, [&](const Evento& e) { ditos.push_back(e); });
+    EstadoLuta l;
+    l.LutaIniciada = true, l.RoundAtual = 1, l.TempoRestante = 9, l.PontosMarcados = {0, 3, 0};
+    luta.Restaura(l);
+    const auto checa = [&] {  // what one refresh says, "|" after each event, the hall's line break as "/"
+        ditos.clear();
+        luta.ChecaVitoria();
+        std::string s;
+        for (const Evento& e : ditos) s += (e.tipo == T::Som ? "som" + std::to_string(e.n) : e.texto) + "|";
+        if (const size_t q = s.find("\r\n"); q != std::string::npos) s.replace(q, 2, "/");
+        return s;
+    };
+    const std::string hall = "Silva/AZUL, por diferença de pontos|";
+    const std::string logado =
+        "Round 1, Faltando 9s, Venceu:Azul.Silva|AZUL|Round 1, Faltando 9s, Pausa ligada. - AZUL|" + hall;
+    EXPECT_EQ(checa(), logado + "som2|");
+    EXPECT_EQ(ditos[1].tom, Tom::Azul);
+    EXPECT_EQ(checa(), "AZUL|" + hall) << "standing: shown, not logged";
+    luta.Espaco();
+    EXPECT_EQ(checa(), logado) << "resumed: logged and held again, no cue";
+    l = luta.Estado(), l.PontosMarcados[Azul] = 2, luta.Restaura(l);
+    EXPECT_EQ(checa(), "");
+    EXPECT_FALSE(luta.Estado().LutaDecidida || luta.Estado().ResultadoLogado);
+    l = luta.Estado(), l.PontosMarcados[Azul] = 3, luta.Restaura(l);
+    EXPECT_TRUE(checa().ends_with("som2|")) << "found again, it rings again";
 }
 
 // A rest of zero shows one tick; with none the next round runs at once.

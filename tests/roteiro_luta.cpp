@@ -29,7 +29,7 @@ uint64_t Tamanho(const std::string& arquivo) { return LeArquivo(arquivo, size_t{
 std::string Estado(const EstadoLuta& l, const std::string& arquivo, uint64_t tamanho) {
     std::string s;
     for (int v : {int(l.LutaIniciada), int(l.TempoRestante), int(l.RoundAtual), int(l.ContaIntervalo),
-                  int(l.ContaMinuto), int(l.Pausado), int(l.PausaLigada), int(l.LutaDecidida), int(l.EmGolden),
+                  int(l.ContaMinuto), int(l.Pausado), int(l.Pausado), int(l.LutaDecidida), int(l.EmGolden),
                   int(l.PontosMarcados[1]), int(l.PontosMarcados[2]), int(l.Faltas[1]), int(l.Faltas[2]),
                   int(l.MeiaFalta[1]), int(l.MeiaFalta[2]), int(l.ResultadoLogado)})
         s += std::to_string(v) + " ";
@@ -41,7 +41,7 @@ void Diz(const std::string& linha) {
     (void)!::write(1, s.data(), s.size());  // unbuffered: the kill must not swallow what was said
 }
 
-int Luta(unsigned semente, int ate, unsigned atraso, ui::Montagem& m) {
+int Lutando(unsigned semente, int ate, unsigned atraso, ui::Montagem& m) {
     Vantor& v = m.Placar();
     // Judge 1 on the first controller, judge 2 on the second: button 1 scores blue, button 2 red, one point.
     teste::Virtual j1("Juiz 1"), j2("Juiz 2");
@@ -214,7 +214,7 @@ int main(int argc, char** argv) {
     if (modo == "replug") return Replug(m);
     if (modo == "sai") return Sai(m);
     if (modo == "luta")
-        return Luta(unsigned(std::stoul(argv[2])), std::stoi(argv[4]), unsigned(std::stoul(argv[5])), m);
+        return Lutando(unsigned(std::stoul(argv[2])), std::stoi(argv[4]), unsigned(std::stoul(argv[5])), m);
     Diz("P " + std::to_string(perguntas));
     Diz("R " + Estado(m.Placar().Luta(), m.Placar().Log().ArquivoLog, 0));
     return 0;

@@ -13,7 +13,7 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
     const AoFim fim{*this};
     // While the assignment waits for a judge's press, the operator's keys are not commands.
     if (Capturando()) return;
-    if (!luta_.LutaIniciada) {
+    if (!PermiteEm(luta_.FaseAtual()).teclasDaLuta) {
         switch (KeyCode) {
             case tecla::Enter: Inicio_Luta(); break;
             case tecla::F1: Configura(); break;
@@ -48,7 +48,7 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
 
 #define VANTOR_CLIQUE_FIGHT(handler, op) \
     void Vantor::handler() {             \
-        if (luta_.LutaIniciada) {        \
+        if (EmLuta()) {                  \
             op();                        \
             AtualizaTela();              \
         }                                \
@@ -64,10 +64,19 @@ VANTOR_CLIQUE_FIGHT(K_FVMenos_Click, VMenos)
 VANTOR_CLIQUE_FIGHT(M_Minuto_Click, Minuto)
 #undef VANTOR_CLIQUE_FIGHT
 
+void Vantor::PontoAMais() { luta_.Ponto(Azul, +1); }
+void Vantor::PontoAMenos() { luta_.Ponto(Azul, -1); }
+void Vantor::PontoVMais() { luta_.Ponto(Vermelho, +1); }
+void Vantor::PontoVMenos() { luta_.Ponto(Vermelho, -1); }
+void Vantor::AMais() { luta_.Penalidade(Azul, true); }
+void Vantor::AMenos() { luta_.Penalidade(Azul, false); }
+void Vantor::VMais() { luta_.Penalidade(Vermelho, true); }
+void Vantor::VMenos() { luta_.Penalidade(Vermelho, false); }
+
 // A resume by click can open the golden round, which clears the scores: refresh, so the board never shows
 // the old score until the next tick.
 void Vantor::L_Msg_Click() {
-    if (luta_.LutaIniciada) {
+    if (EmLuta()) {
         Espaco();
         AtualizaTela();
     } else {
@@ -76,25 +85,25 @@ void Vantor::L_Msg_Click() {
 }
 
 void Vantor::L_Tempo_Click() {
-    if (!luta_.LutaIniciada) return;
+    if (!EmLuta()) return;
     Espaco();
     AtualizaTela();
 }
 
 void Vantor::M_Config_Click() {
-    if (!luta_.LutaIniciada) Configura();
+    if (!EmLuta()) Configura();
 }
 
 void Vantor::M_Sumula_Click() { Sumula(); }
 
 void Vantor::Configura() {
-    luta_.MostraConfig = true;
+    luta_.MostraConfiguracao();
     L_Pontos_DblClick(0);
 }
 
 // The configuration sequence: only between fights; the dialog, then captions and a new fight.
 void Vantor::L_Pontos_DblClick(int /*Index*/) {
-    if (luta_.LutaIniciada) return;
+    if (EmLuta()) return;
     const AoFim fim{*this};
     Form2 dialogo(*this);
     dialogo.Form_Load();

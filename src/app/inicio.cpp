@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/texto.h"
+#include "lang/texto.h"
 #include "app/vantor.h"
-#include "scoring/satura.h"
+#include "luta/satura.h"
 #include "settings/arquivos.h"
 
 namespace vantor {
@@ -70,17 +70,9 @@ bool Vantor::Continua() {
     // The fight's language, should the settings file have missed it: captions and the presses' descriptions.
     Acerta_Idioma();
     PreparaBotoes();
-    luta_ = l;
+    luta_.Restaura(l);
     log_.ArquivoLog = d.arquivoLog;
-    GravaLog(LogTR() + Traduz(txt::LutaContinuada) + " " + plat.Carimbo(d.salvo));
-    // The board comes back held. A rest or a time-out runs on: it has no pause of its own.
-    if (luta_.ContaIntervalo >= 0 || luta_.ContaMinuto >= 0)
-        janela_.tela.L_Minuto.Caption =
-            DoisDigitos(luta_.ContaIntervalo >= 0 ? luta_.ContaIntervalo : luta_.ContaMinuto);
-    else if (!luta_.Pausado)
-        Pausar(true, "-", cor::Ciano, cor::Preto);
-    else
-        Mensagem(Traduz(txt::Pausa), cor::Ciano, cor::Preto);
+    luta_.Continuada(plat.Carimbo(d.salvo));
     AtualizaTela();
     return true;
 }

@@ -13,7 +13,7 @@
 #include "lang/idioma.h"
 #include "log/destino.h"
 #include "log/gravador.h"
-#include "scoring/luta.h"
+#include "luta/luta.h"
 #include "settings/ajustes.h"
 #include "settings/arquivos.h"
 
@@ -60,7 +60,7 @@ public:
     Plataforma& plat;
 
     const Ajustes& Config() const { return ajustes_; }
-    const EstadoLuta& Luta() const { return luta_; }
+    const EstadoLuta& Luta() const { return luta_.Estado(); }
     const Juizes& Botoes() const { return juizes_; }
     const DestinoLog& Log() const { return log_; }
     const TabelaIdioma& Tabela() const { return idioma_; }
@@ -126,10 +126,7 @@ public:
     void Inicio_Luta();
     void Espaco();
     void Minuto();
-    // A message of "-" stands for the word "Pausa" in the current language.
-    void Pausar(bool p, std::string Msg, uint32_t corfundo, uint32_t corfrente);
     void ResetaTimer();
-    void EntraNoGolden();
     void TocaSom(int n);
 
     // ---- Layout scaling and message line ----
@@ -152,15 +149,13 @@ public:
     void VMenos();
 
     // ---- Refresh, victory, reset ----
+    // The rules asked, then the board drawn from the state.
     void AtualizaTela();
-    void ChecaVitoria();
     void ZeraLuta();
 
     // ---- Log and scoresheet ----
     void GravaLog(const std::string& texto);
-    std::string LogR() const;
-    std::string LogT() const;
-    std::string LogTR() const;
+    std::string LogTR() const { return luta_.LogTR(); }
     void Sumula();
     // Time stamp of a log line, taken from one clock reading.
     std::string Carimbo();
@@ -209,14 +204,18 @@ private:
     void PreparaPastaLog();
     // Start-up: the saved fight's waiting lines written; true when the operator took the fight back.
     bool Continua();
-    void Penalidade(int cor, bool mais);
-    void Ponto(int cor, int passo);
+    // Whether the operator's fight keys are live (after Enter, until the reset).
+    bool EmLuta() const { return PermiteEm(luta_.FaseAtual()).teclasDaLuta; }
+    // Where the fight's events go: the log, the cues, the message line, the clock.
+    void Segue(const Evento& e);
+    // The board drawn from the state and the settings, without asking the rules.
+    void MostraLuta();
 
     Ajustes ajustes_;
-    EstadoLuta luta_;
     Juizes juizes_;
     DestinoLog log_;
     TabelaIdioma idioma_;
+    ::vantor::Luta luta_{ajustes_, idioma_, [this](const Evento& e) { Segue(e); }};
     Form1 janela_;
     TravaDePasta trava_;  // let go only after the disk's worker has stopped
     bool outroPrograma_ = false;

@@ -5,7 +5,6 @@
 #include "controllers/juizes.h"
 
 #include "app/vantor.h"
-#include "scoring/satura.h"
 
 namespace vantor {
 
@@ -29,7 +28,7 @@ void Vantor::Dispara(const std::string& x) {
         AcendeLampada(k, true);
         janela_.Timer_Botao[static_cast<size_t>(k)].SetEnabled(true);
         // Before the start and during the rest a press shows and is logged but can never count.
-        if (luta_.LutaIniciada && luta_.ContaIntervalo < 0)
+        if (PermiteEm(luta_.FaseAtual()).abreJanela)
             juizes_.Pendentes |= juizes_.MascaraBotao[static_cast<size_t>(k)];
         GravaLog(LogTR() + Traduz(txt::BotaoApertado) + ":\t" + std::to_string(i) + "\t" +
                  juizes_.DescricaoBotao[static_cast<size_t>(k)]);
@@ -53,12 +52,7 @@ void Vantor::Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos) {
     if (n < ajustes_.Arbitros - 1) return;
     // The agreement uses up every open press of the group, the third judge's too.
     for (int botao : {b1, b2, b3}) juizes_.Pendentes &= ~juizes_.MascaraBotao[static_cast<size_t>(botao)];
-    if (!luta_.Pausado) {
-        auto& pontos = luta_.PontosMarcados[static_cast<size_t>(Cor)];
-        pontos = SomaSatura(pontos, p_Pontos);
-        GravaLog(LogTR() + Traduz(txt::Pontos) + ": \t" + Traduz(Cor == Azul ? txt::Azul : txt::Vermelho) + "\t" +
-                 std::to_string(p_Pontos) + "\t" + ajustes_.Nome[static_cast<size_t>(Cor)]);
-    }
+    luta_.PontoDosJuizes(Cor, p_Pontos);
     AtualizaTela();
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 #include <string_view>
+#include <type_traits>
 
 #include "lang/idioma.h"
 #include "log/destino.h"
@@ -35,7 +36,14 @@ void Campos(D& d, F&& f) {
     auto& l = d.luta;
     f("LutaIniciada", l.LutaIniciada), f("TempoRestante", l.TempoRestante), f("RoundAtual", l.RoundAtual);
     f("ContaIntervalo", l.ContaIntervalo), f("ContaMinuto", l.ContaMinuto), f("Pausado", l.Pausado);
-    f("PausaLigada", l.PausaLigada), f("LutaDecidida", l.LutaDecidida), f("EmGolden", l.EmGolden);
+    // The pause twice over, as the file has always had it: the reader wants both the same.
+    if constexpr (std::is_const_v<D>) {
+        const bool ligada = l.Pausado;
+        f("PausaLigada", ligada);
+    } else {
+        f("PausaLigada", d.pausaLigada);
+    }
+    f("LutaDecidida", l.LutaDecidida), f("EmGolden", l.EmGolden);
     f("MostraConfig", l.MostraConfig), f("ResultadoLogado", l.ResultadoLogado);
     f("Pontos_1", l.PontosMarcados[1]), f("Pontos_2", l.PontosMarcados[2]), f("Faltas_1", l.Faltas[1]);
     f("Faltas_2", l.Faltas[2]), f("Meia_1", l.MeiaFalta[1]), f("Meia_2", l.MeiaFalta[2]);
@@ -114,7 +122,7 @@ bool Possivel(const Diario& d) {
         return false;
     const EstadoLuta& l = d.luta;
     const auto tempoMax = std::max<int16_t>({a.Tempo, a.TempoInicial, 60});
-    if (l.Pausado != l.PausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > a.Intervalo || l.ContaMinuto < -1 ||
+    if (l.Pausado != d.pausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > a.Intervalo || l.ContaMinuto < -1 ||
         l.ContaMinuto > 59 || l.RoundAtual < 1 || (l.EmGolden && l.RoundAtual <= a.Rounds) || l.TempoRestante < 0 ||
         l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3)
         return false;

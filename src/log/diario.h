@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/plataforma.h"
-#include "scoring/luta.h"
+#include "luta/estado.h"
 #include "settings/ajustes.h"
 
 namespace vantor {
@@ -28,6 +28,7 @@ struct Diario {
     std::vector<LinhaPendente> pendentes;
     // Each file with pending lines and its size before them; the fight's log always.
     std::vector<std::pair<std::string, uint64_t>> tamanhos;
+    bool pausaLigada = false;  // as read: the file's second copy of the pause, which must match the first
 };
 
 std::string TextoDiario(const Diario& d);

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "lang/idioma.h"
-#include "scoring/satura.h"
+#include "luta/satura.h"
 #include "settings/ajustes.h"
 #include "settings/arquivos.h"
 

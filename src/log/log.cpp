@@ -100,11 +100,11 @@ void Vantor::Guarda() {
         GravaLog(Traduz(txt::LinhasPerdidas) + ": " + std::to_string(perdidas));
     }
     std::optional<Diario> estado;
-    if (!log_.guardado || !(log_.ajustesGuardados == ajustes_) || !(log_.lutaGuardada == luta_) ||
+    if (!log_.guardado || !(log_.ajustesGuardados == ajustes_) || !(log_.lutaGuardada == luta_.Estado()) ||
         log_.arquivoGuardado != log_.ArquivoLog) {
-        estado = Diario{ajustes_, luta_, log_.ArquivoLog, plat.Agora(), {}, {}};
+        estado = Diario{ajustes_, luta_.Estado(), log_.ArquivoLog, plat.Agora(), {}, {}};
         log_.guardado = true;
-        log_.ajustesGuardados = ajustes_, log_.lutaGuardada = luta_, log_.arquivoGuardado = log_.ArquivoLog;
+        log_.ajustesGuardados = ajustes_, log_.lutaGuardada = luta_.Estado(), log_.arquivoGuardado = log_.ArquivoLog;
     }
     gravador_.Entrega(std::move(estado), CaminhoDiario(), std::move(log_.novas));
     log_.novas.clear();
@@ -130,14 +130,8 @@ void Vantor::EsperaDisco(int ms) {
 
 void Vantor::DiscoEmSegundoPlano() { gravador_.EmSegundoPlano(); }
 
-std::string Vantor::LogR() const { return Traduz(txt::Round) + " " + std::to_string(luta_.RoundAtual) + ", "; }
-
-std::string Vantor::LogT() const { return Traduz(txt::Faltando) + " " + std::to_string(luta_.TempoRestante) + "s, "; }
-
-std::string Vantor::LogTR() const { return LogR() + LogT(); }
-
 void Vantor::Sumula() {
-    Pausar(true, "-", cor::Ciano, cor::Preto);
+    luta_.Pausar(true, "-", Tom::Pausa);
     EsperaDisco(2000);  // the sheet shows every line, the pause's too; a disk that hangs must not hold the board
     plat.AbreSumula(log_.ArquivoLog, ajustes_.Lingua);
 }

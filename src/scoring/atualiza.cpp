@@ -1,13 +1,19 @@
-// The single refresh of the scoreboard from the record; it also runs the victory rules.
+// The refresh of the scoreboard: the rules asked, then the board drawn from the fight and the settings.
 #include <cstdio>
 
-#include "app/texto.h"
+#include "lang/texto.h"
 #include "app/vantor.h"
-#include "scoring/satura.h"
+#include "luta/satura.h"
 
 namespace vantor {
 
 void Vantor::AtualizaTela() {
+    luta_.ChecaVitoria();
+    MostraLuta();
+}
+
+void Vantor::MostraLuta() {
+    const EstadoLuta& l = luta_.Estado();
     janela_.tela.L_Nome[1].Caption = ajustes_.Nome[1] + "\r\n" + ajustes_.L2[1];
     janela_.tela.L_Nome[2].Caption = ajustes_.Nome[2] + "\r\n" + ajustes_.L2[2];
 
@@ -17,11 +23,9 @@ void Vantor::AtualizaTela() {
     janela_.tela.Label1[4].Visible = janela_.tela.Label1[5].Visible = terceiro;
     for (int k : {7, 8, 9, 16, 17, 18}) janela_.tela.S_Botao[static_cast<size_t>(k)].Visible = terceiro;
 
-    ChecaVitoria();
-
-    const bool golden = luta_.RoundAtual > ajustes_.Rounds && !luta_.LutaDecidida;
-    janela_.tela.L_Pontos[1].Caption = std::to_string(SomaSatura(luta_.PontosMarcados[1], luta_.Faltas[2]));
-    janela_.tela.L_Pontos[2].Caption = std::to_string(SomaSatura(luta_.PontosMarcados[2], luta_.Faltas[1]));
+    const bool golden = l.RoundAtual > ajustes_.Rounds && !l.LutaDecidida;
+    janela_.tela.L_Pontos[1].Caption = std::to_string(SomaSatura(l.PontosMarcados[1], l.Faltas[2]));
+    janela_.tela.L_Pontos[2].Caption = std::to_string(SomaSatura(l.PontosMarcados[2], l.Faltas[1]));
 
     const auto marcador = [](int i, int faltas, bool meia) {
         if (i <= faltas) return cor::Vermelho;
@@ -32,30 +36,32 @@ void Vantor::AtualizaTela() {
         auto& f1 = janela_.tela.F1[static_cast<size_t>(i)];
         auto& f2 = janela_.tela.F2[static_cast<size_t>(i)];
         f1.Visible = f2.Visible = i <= ajustes_.LimiteFaltas;
-        f1.FillColor = marcador(i, luta_.Faltas[1], luta_.MeiaFalta[1]);
-        f2.FillColor = marcador(i, luta_.Faltas[2], luta_.MeiaFalta[2]);
+        f1.FillColor = marcador(i, l.Faltas[1], l.MeiaFalta[1]);
+        f2.FillColor = marcador(i, l.Faltas[2], l.MeiaFalta[2]);
     }
 
     // A negative clock never happens in a fight; show it plainly rather than as garbage.
     janela_.tela.L_Tempo.Caption =
-        luta_.TempoRestante >= 0 ? MinSeg(luta_.TempoRestante) : "-" + MinSeg(-luta_.TempoRestante);
-    janela_.tela.L_Round.Caption = std::to_string(luta_.RoundAtual);
-    janela_.tela.L_Round.BackColor = luta_.RoundAtual <= ajustes_.Rounds ? cor::CinzaClaro : cor::LaranjaClaro;
+        l.TempoRestante >= 0 ? MinSeg(l.TempoRestante) : "-" + MinSeg(-l.TempoRestante);
+    janela_.tela.L_Round.Caption = std::to_string(l.RoundAtual);
+    janela_.tela.L_Round.BackColor = l.RoundAtual <= ajustes_.Rounds ? cor::CinzaClaro : cor::LaranjaClaro;
     janela_.tela.L_Golden.Visible = golden;
-    janela_.tela.L_Minuto.Visible = (luta_.ContaIntervalo >= 0 && !luta_.LutaDecidida) || luta_.ContaMinuto >= 0;
+    if (l.ContaIntervalo >= 0 || l.ContaMinuto >= 0)
+        janela_.tela.L_Minuto.Caption = DoisDigitos(l.ContaIntervalo >= 0 ? l.ContaIntervalo : l.ContaMinuto);
+    janela_.tela.L_Minuto.Visible = (l.ContaIntervalo >= 0 && !l.LutaDecidida) || l.ContaMinuto >= 0;
     janela_.tela.L_MinutoTitulo.Visible = janela_.tela.L_Minuto.Visible;
-    janela_.tela.L_MinutoTitulo.Caption = Traduz(luta_.ContaMinuto >= 0 ? txt::UmMinuto : txt::Intervalo);
+    janela_.tela.L_MinutoTitulo.Caption = Traduz(l.ContaMinuto >= 0 ? txt::UmMinuto : txt::Intervalo);
     // The golden round starts from nothing: the score it began from stays in view, through its result.
     for (size_t c = 1; c <= 2; ++c) {
-        janela_.tela.L_Regular[c].Visible = luta_.EmGolden;
-        janela_.tela.L_Regular[c].Caption = Traduz(txt::TempoRegular) + "\r\n" + std::to_string(luta_.PlacarRegular[c]);
+        janela_.tela.L_Regular[c].Visible = l.EmGolden;
+        janela_.tela.L_Regular[c].Caption = Traduz(txt::TempoRegular) + "\r\n" + std::to_string(l.PlacarRegular[c]);
     }
-    if (luta_.MostraConfig)
+    if (l.MostraConfig)
         janela_.tela.L_Config.Caption = std::to_string(ajustes_.Rounds) + " " + Traduz(txt::Rounds) + ", " +
                                         MinSeg(ajustes_.Tempo) + ". " + Traduz(txt::Intervalo) + ": " +
                                         std::to_string(ajustes_.Intervalo) + ". " + Traduz(txt::Arbitros) + ": " +
                                         std::to_string(ajustes_.Arbitros);
-    janela_.tela.L_Config.Visible = luta_.MostraConfig;
+    janela_.tela.L_Config.Visible = l.MostraConfig;
 }
 
 }  // namespace vantor

@@ -1,0 +1,196 @@
+// The fight's commands: the clock, the scores and the decision, each saying what happened as events.
+#include "luta/luta.h"
+
+#include <cctype>
+
+#include "lang/texto.h"
+#include "luta/satura.h"
+
+namespace vantor {
+
+namespace {
+std::string Maiusculas(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+}  // namespace
+
+std::string Luta::LogR() const { return Traduz(txt::Round) + " " + std::to_string(l_.RoundAtual) + ", "; }
+
+std::string Luta::LogT() const { return Traduz(txt::Faltando) + " " + std::to_string(l_.TempoRestante) + "s, "; }
+
+void Luta::Timer_Luta_Timer() {
+    switch (FaseDe(l_)) {
+        case Fase::Intervalo:
+            if (--l_.ContaIntervalo < 0) {
+                Linha(LogTR() + Traduz(txt::FimDo) + " " + Traduz(txt::Intervalo));
+                Pausar(true, "-", Tom::Pausa);
+            }
+            ChecaVitoria();
+            return;
+        case Fase::Aguardando: return;
+        case Fase::Minuto:
+            if (--l_.ContaMinuto < 0) {
+                Linha(LogTR() + Traduz(txt::FimDo) + " " + Traduz(txt::UmMinuto));
+                Som(4);
+            }
+            return;
+        default: break;
+    }
+    if (PermiteEm(FaseDe(l_)).relogioDoRound) --l_.TempoRestante;
+    if (l_.TempoRestante < 0) {
+        Linha(LogR() + Traduz(txt::FimDo) + " " + Traduz(txt::Round));  // names the round that ended
+        ++l_.RoundAtual;
+        l_.TempoRestante = a_.Tempo;
+        // Under the 2017 rules the golden round lasts at most a minute.
+        if (l_.RoundAtual > a_.Rounds && a_.Regra == regra::Wtf2017 && a_.Tempo > 60) l_.TempoRestante = 60;
+        l_.ContaIntervalo = a_.Intervalo;
+        Som(1);
+    }
+    ChecaVitoria();
+}
+
+void Luta::Inicio_Luta() {
+    Mensagem("", Tom::Nenhum);
+    l_.LutaIniciada = true;
+    l_.MostraConfig = false;
+    RelogioDoZero();
+    Linha(Traduz(txt::InicioDaLuta) + ": " + a_.Nome[1] + "(" + Traduz(txt::Azul) + ")" + " X " + a_.Nome[2] + "(" +
+          Traduz(txt::Vermelho) + "). " + std::to_string(a_.Rounds) + " " + Traduz(txt::RoundsDe) + " " +
+          std::to_string(a_.Tempo / 60) + ":" + DoisDigitos(a_.Tempo % 60) + ". " + Traduz(txt::Intervalo) + ": " +
+          std::to_string(a_.Intervalo) + ". " + Traduz(txt::Arbitros) + ": " + std::to_string(a_.Arbitros) + ". " +
+          LogTR());
+    // What the start line leaves out and the printed scoresheet needs: the rules and the second lines.
+    Linha("Regras\tRegra: " + std::to_string(a_.Regra) + "\tLimite: " + std::to_string(a_.Limite) + "\tDiferença: " +
+          std::to_string(a_.Diferenca) + "\tL2 Azul: " + a_.L2[Azul] + "\tL2 Vermelho: " + a_.L2[Vermelho]);
+    // A fight set to start in the golden round begins it as the clock's own way there does.
+    EntraNoGolden();
+}
+
+// The golden round begins from nothing; only once, never after a result, and not before the rest that leads to it
+// is over (a time-out called in that rest resumes the clock, but the golden round waits for the resume after it).
+void Luta::EntraNoGolden() {
+    if (l_.RoundAtual <= a_.Rounds || l_.LutaDecidida || l_.EmGolden || l_.ContaIntervalo >= 0) return;
+    l_.EmGolden = true;
+    l_.PlacarRegular = {0, SomaSatura(l_.PontosMarcados[Azul], l_.Faltas[Vermelho]),
+                        SomaSatura(l_.PontosMarcados[Vermelho], l_.Faltas[Azul])};
+    l_.PontosMarcados = {0, 0, 0};
+    l_.Faltas = {0, 0, 0};
+    l_.MeiaFalta = {false, false, false};
+    Linha(Traduz(txt::EntrouNoGolden) + ".");
+}
+
+void Luta::Espaco() {
+    if (PermiteEm(FaseDe(l_)).espaco) Pausar(!l_.Pausado, "-", Tom::Pausa);
+}
+
+void Luta::Minuto() {
+    Pausar(false, "-", Tom::Pausa);
+    l_.ContaMinuto = 59;
+    RelogioDoZero();
+    Linha(LogTR() + Traduz(txt::UmMinuto));
+    Som(3);
+}
+
+void Luta::Pausar(bool p, std::string Msg, Tom tom) {
+    if (Msg == "-") Msg = Traduz(txt::Pausa);
+    if (p) {
+        l_.ContaMinuto = -1;  // a pause ends a time-out
+        Mensagem(Msg, tom);
+        Linha(LogTR() + Traduz(txt::PausaLigada) + ". - " + Msg);
+    } else {
+        EntraNoGolden();
+        Mensagem("", Tom::Nenhum);
+        Linha(LogTR() + Traduz(txt::PausaDesligada) + ".");
+        l_.MostraConfig = false;
+    }
+    l_.Pausado = p;
+}
+
+void Luta::Zera() {
+    l_.PontosMarcados = {0, 0, 0};
+    l_.Faltas = {0, 0, 0};
+    l_.MeiaFalta = {false, false, false};
+    l_.EmGolden = false;
+    l_.PlacarRegular = {0, 0, 0};
+    l_.TempoRestante = a_.TempoInicial;
+    l_.RoundAtual = a_.RoundInicial;
+    // Set to start in the golden round, it lasts what the clock's way there gives it: a minute at most in 2017.
+    if (l_.RoundAtual > a_.Rounds && a_.Regra == regra::Wtf2017 && l_.TempoRestante > 60) l_.TempoRestante = 60;
+    l_.ContaIntervalo = -1;
+    l_.Pausado = false;
+    l_.ContaMinuto = -1;
+    l_.LutaIniciada = false;
+    Mensagem("[ENTER] " + Traduz(txt::Inicio), Tom::Inicio);
+    MensagemPlateia("");  // the operator's prompt, not the hall's
+    l_.MostraConfig = true;
+}
+
+void Luta::Continuada(const std::string& salvoEm) {
+    Linha(LogTR() + Traduz(txt::LutaContinuada) + " " + salvoEm);
+    // The board comes back held. A rest or a time-out runs on: it has no pause of its own.
+    const Fase f = FaseDe(l_);
+    if (f == Fase::Intervalo || f == Fase::Minuto) return;
+    if (!l_.Pausado)
+        Pausar(true, "-", Tom::Pausa);
+    else
+        Mensagem(Traduz(txt::Pausa), Tom::Pausa);
+}
+
+void Luta::Ponto(int cor, int passo) {
+    auto& pontos = l_.PontosMarcados[static_cast<size_t>(cor)];
+    pontos = SomaSatura(pontos, passo);
+    Linha(LogTR() + (passo > 0 ? "+1 " : "-1 ") + Traduz(txt::Pontos) + " " + Traduz(cor) + " (" +
+          a_.Nome[static_cast<size_t>(cor)] + ")");
+}
+
+void Luta::Penalidade(int cor, bool mais) {
+    const auto c = static_cast<size_t>(cor);
+    // Every press is a half penalty under the old rules, and in the golden round when so configured.
+    const bool meioPasso = a_.Regra == regra::WtfAntiga || (l_.RoundAtual > a_.Rounds && a_.MeiaFaltaGolden);
+    PassoDeFalta(l_.Faltas[c], l_.MeiaFalta[c], mais, meioPasso, a_.LimiteFaltas);
+    const char* passo = meioPasso ? (mais ? "+1/2 " : "-1/2 ") : (mais ? "+1 " : "-1 ");
+    Linha(LogTR() + passo + Traduz(txt::Falta) + " " + Traduz(cor) + " (" + a_.Nome[c] + ")");
+}
+
+void Luta::PontoDosJuizes(int cor, int16_t pontos) {
+    if (!PermiteEm(FaseDe(l_)).juizesPontuam) return;
+    auto& p = l_.PontosMarcados[static_cast<size_t>(cor)];
+    p = SomaSatura(p, pontos);
+    Linha(LogTR() + Traduz(txt::Pontos) + ": \t" + Traduz(cor == Azul ? txt::Azul : txt::Vermelho) + "\t" +
+          std::to_string(pontos) + "\t" + a_.Nome[static_cast<size_t>(cor)]);
+}
+
+void Luta::ChecaVitoria() {
+    const bool jaDecidida = l_.LutaDecidida;
+    l_.LutaDecidida = false;
+    const Decisao d = Decide(a_, l_);
+    if (d.vencedor == 0) {
+        l_.ResultadoLogado = 0;
+        return;
+    }
+    const bool empate = d.vencedor == kEmpate;
+    const std::string msg = empate ? Traduz(txt::Empate) : Maiusculas(Traduz(d.vencedor));
+    const Tom tom = empate ? Tom::Empate : d.vencedor == Azul ? Tom::Azul : Tom::Vermelho;
+    // Logged and paused once per decision; again only when it changes or the operator has resumed the clock.
+    if (d.vencedor != l_.ResultadoLogado || !l_.Pausado) {
+        Linha(empate ? Traduz(txt::Empate) + "."
+                     : LogTR() + Traduz(txt::Venceu) + ":" + Traduz(d.vencedor) + "." +
+                           a_.Nome[static_cast<size_t>(d.vencedor)]);
+        Pausar(true, msg, tom);
+        l_.ResultadoLogado = static_cast<int16_t>(d.vencedor);
+    } else {
+        Mensagem(msg, tom);  // the result stays on the message line, over a "Pausa" from S
+    }
+    // The hall reads who won and how, not only the colour.
+    if (empate) {
+        MensagemPlateia(Traduz(txt::Empate));
+    } else {
+        const std::string& nome = a_.Nome[static_cast<size_t>(d.vencedor)];
+        MensagemPlateia((nome.empty() ? msg : nome) + "\r\n" + msg + ", " + Traduz(d.como));
+    }
+    l_.LutaDecidida = true;
+    if (!jaDecidida) Som(2);
+}
+
+}  // namespace vantor

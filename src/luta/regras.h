@@ -1,0 +1,31 @@
+// The rules that decide a fight, one pure function per rule system: settings and state in, the decision out. They
+// write nothing, hold nothing and play nothing; the fight (luta.h) acts on what they say.
+#pragma once
+
+#include <cstdint>
+
+#include "luta/estado.h"
+#include "settings/ajustes.h"
+
+namespace vantor {
+
+constexpr int kEmpate = 3;  // beside Azul (1) and Vermelho (2) as a decision's `vencedor`
+
+struct Decisao {
+    int vencedor = 0;  // 0 none, Azul, Vermelho or kEmpate
+    int como = 0;      // the language entry saying how (txt::PorFaltas, PorLimite, PorDiferenca, PorPontos, NoGolden)
+    bool operator==(const Decisao&) const = default;
+};
+
+// In a regular round. Each rule that holds overrides those before it: the penalty limit first, then the system's.
+Decisao DecideWtfAntiga(const Ajustes& a, const EstadoLuta& l);        // a gap of more than 12 from round 3
+Decisao DecideLimiteDiferenca(const Ajustes& a, const EstadoLuta& l);  // a limit, then a difference
+Decisao DecideWtf2017(const Ajustes& a, const EstadoLuta& l);          // a difference in the last round
+// Past the regular rounds, under every system: a lead wins (two inside a running golden round under the newer
+// rules); a tie once the golden round's time is out.
+Decisao DecideGolden(const Ajustes& a, const EstadoLuta& l);
+
+// The one the settings name, for the round the fight is in.
+Decisao Decide(const Ajustes& a, const EstadoLuta& l);
+
+}  // namespace vantor
