@@ -17,7 +17,7 @@
 #include "app/vantor.h"
 #include "mapa_juizes.h"
 #include "medidas.h"
-#include "settings/form2.h"
+#include "app/form2.h"
 
 using namespace vantor;
 using namespace vantor::bench;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The style checks: every C++ file formatted as .clang-format says, and clang-tidy clean under .clang-tidy over
+# The style checks: the layers of src/ (scripts/camadas.sh), every C++ file formatted as .clang-format says, and clang-tidy clean under .clang-tidy over
 # every file the build compiles. Needs a configured build folder for the compile commands (default build/, as
 # scripts/testa.sh leaves it); `--corrige` formats the files in place instead of failing.
 set -euo pipefail
@@ -13,6 +13,8 @@ if [ "${1:-}" = --corrige ]; then
   clang-format -i "${fontes[@]}"
   exit 0
 fi
+
+"$raiz/scripts/camadas.sh"
 
 echo "clang-format: ${#fontes[@]} files"
 clang-format --dry-run -Werror "${fontes[@]}"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/plataforma.h"
-#include "settings/form2.h"
+#include "app/form2.h"
 
 namespace vantor::teste {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "luta.h"
-#include "settings/form2.h"
+#include "app/form2.h"
 #include "ui/dialogo_config.h"
 #include "ui/janela_placar.h"
 #include "ui/pintura.h"

@@ -1,6 +1,6 @@
 // The operator's keys and clicks, gated by whether the fight has started.
+#include "app/form2.h"
 #include "app/vantor.h"
-#include "settings/form2.h"
 
 namespace vantor {
 

@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "lang/texto.h"
 #include "app/vantor.h"
+#include "lang/texto.h"
 #include "luta/satura.h"
 #include "settings/arquivos.h"
 

@@ -6,17 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "log/momento.h"
+
 namespace vantor {
 
 class Form2;
 class FormSom;
-
-// One reading of the wall clock, local time.
-struct Momento {
-    int ano = 2000, mes = 1, dia = 1;
-    int hora = 0, minuto = 0, segundo = 0;
-    int milissegundo = 0;
-};
 
 // A controller slot as the poll reads it: axes on 0..65535, buttons 1..4 in bits 0..3.
 struct LeituraControle {

@@ -28,7 +28,6 @@ constexpr int Alt = 4;
 }  // namespace tecla
 
 constexpr const char* kTitulo = "Vantor";
-constexpr const char* kArquivoConfig = "vantor.ini";
 constexpr const char* kArquivoBotoes = "botoes.cfg";
 constexpr const char* kArquivoTrava = "vantor.trava";  // held by the program that owns the logs folder
 

@@ -1,66 +1,11 @@
-// Judges' agreement: a press lights its lamp and opens a two-second window; two of the three
-// judges on the same corner and value within their windows give that value's points.
-#include <algorithm>
-
+// The judges' open windows, by button.
 #include "controllers/juizes.h"
 
-#include "app/vantor.h"
-
 namespace vantor {
-
-void Vantor::AcendeLampada(int k, bool acesa) {
-    if (k < 1 || k > 18) return;
-    // A lit lamp lets its green show through the white fill.
-    janela_.tela.S_Botao[static_cast<size_t>(k)].FillSolid = !acesa;
-}
-
-void Vantor::Dispara(const std::string& x) {
-    const size_t fim = std::min({x.size(), juizes_.EstadoControles.size(), size_t{256}});
-    for (size_t i = 1; i <= fim; ++i) {
-        if (x[i - 1] != '1' || juizes_.EstadoControles[i - 1] != '0') continue;
-        if (Capturando()) {
-            juizes_.BotaoCapturado = static_cast<int16_t>(i);
-            AcendeLampada(juizes_.Configurando_b, false);
-            return;
-        }
-        const int k = juizes_.MapaBotoes[i];
-        if (k < 1 || k > 18) continue;
-        AcendeLampada(k, true);
-        janela_.Timer_Botao[static_cast<size_t>(k)].SetEnabled(true);
-        // Before the start and during the rest a press shows and is logged but can never count.
-        if (PermiteEm(luta_.FaseAtual()).abreJanela)
-            juizes_.Pendentes |= juizes_.MascaraBotao[static_cast<size_t>(k)];
-        GravaLog(LogTR() + Traduz(txt::BotaoApertado) + ":\t" + std::to_string(i) + "\t" +
-                 juizes_.DescricaoBotao[static_cast<size_t>(k)]);
-        // Buttons 1..9 score for red, 10..18 for blue.
-        Checa(1, 2, 3, Vermelho, ajustes_.Pontos1);
-        Checa(4, 5, 6, Vermelho, ajustes_.Pontos2);
-        if (ajustes_.Pontos3 > 0) Checa(7, 8, 9, Vermelho, ajustes_.Pontos3);
-        Checa(10, 11, 12, Azul, ajustes_.Pontos1);
-        Checa(13, 14, 15, Azul, ajustes_.Pontos2);
-        if (ajustes_.Pontos3 > 0) Checa(16, 17, 18, Azul, ajustes_.Pontos3);
-    }
-}
 
 int Juizes::b(int botao) const {
     if (botao < 0 || botao > 256) return 0;
     return (MascaraBotao[static_cast<size_t>(botao)] & Pendentes) != 0 ? 1 : 0;
-}
-
-void Vantor::Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos) {
-    const int n = juizes_.b(b1) + juizes_.b(b2) + juizes_.b(b3);
-    if (n < ajustes_.Arbitros - 1) return;
-    // The agreement uses up every open press of the group, the third judge's too.
-    for (int botao : {b1, b2, b3}) juizes_.Pendentes &= ~juizes_.MascaraBotao[static_cast<size_t>(botao)];
-    luta_.PontoDosJuizes(Cor, p_Pontos);
-    AtualizaTela();
-}
-
-void Vantor::Timer_Botao_Timer(int k) {
-    if (k < 1 || k > 18) return;
-    janela_.Timer_Botao[static_cast<size_t>(k)].SetEnabled(false);
-    juizes_.Pendentes &= ~juizes_.MascaraBotao[static_cast<size_t>(k)];
-    AcendeLampada(k, false);
 }
 
 }  // namespace vantor

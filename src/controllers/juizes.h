@@ -21,12 +21,15 @@ struct Juizes {
     int16_t Configurando_b = 0;  // the lamp being assigned; kPedeConfiguracao asks for the assignment
     int16_t BotaoCapturado = 0;  // kEsperando while the assignment waits for a press
 
+    static constexpr size_t kTamanhoArquivo = 514;  // the button file's map: 257 little-endian 16-bit entries
     static constexpr int16_t kEsperando = 999;
     static constexpr int16_t kPedeConfiguracao = 99;
 
     bool Capturando() const { return BotaoCapturado == kEsperando; }
     // 1 when the button's window is open, else 0.
     int b(int botao) const;
+    // The masks, and the map a fresh installation starts with.
+    void MapaPadrao();
     // The map as the button file holds it, and back; false, map untouched, when `dados` is too short.
     std::string MapaEmBytes() const;
     bool MapaDeBytes(const std::string& dados);

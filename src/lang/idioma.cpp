@@ -1,7 +1,6 @@
 // The three-language text table and the main window's captions.
 #include "lang/idioma.h"
 
-#include "app/vantor.h"
 #include "lang/campo.h"
 
 namespace vantor {
@@ -123,21 +122,6 @@ std::string TabelaIdioma::Traduz(int entrada, int lingua) const {
     if (entrada < 0 || static_cast<size_t>(entrada) >= Idioma.size())
         return "";  // call sites pass table constants; never trust blindly
     return Campo(Idioma[static_cast<size_t>(entrada)], lingua + 1, "|", 1);
-}
-
-void Vantor::CarregaIdioma() { idioma_.Carrega(); }
-
-std::string Vantor::Traduz(int entrada) const { return idioma_.Traduz(entrada, ajustes_.Lingua); }
-
-void Vantor::Acerta_Idioma() {
-    janela_.tela.L_Golden.Caption = Traduz(txt::GoldenRound);
-    janela_.tela.M_Falta.Caption = Traduz(txt::Faltas) + ":";
-    janela_.tela.M_Ponto.Caption = Traduz(txt::Pontos) + ":";
-    janela_.tela.M_Minuto.Caption = Traduz(txt::UmMinuto) + ": \"1\"";
-    janela_.tela.M_Sumula.Caption = Traduz(txt::Sumula) + ": \"S\"";
-    janela_.tela.M_Config.Caption = Traduz(txt::Configuracao) + ": F1";
-    PlateiaNaTela(janela_.plateiaVisivel);
-    plat.DefineLingua(ajustes_.Lingua);
 }
 
 }  // namespace vantor

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/plataforma.h"
+#include "log/momento.h"
 #include "luta/estado.h"
 #include "settings/ajustes.h"
 

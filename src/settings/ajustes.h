@@ -55,6 +55,8 @@ bool ProgramaInstalado(const std::string& programa);
 // $XDG_CONFIG_HOME/vantor, or $XDG_DATA_HOME/vantor when `dados`, from the environment `ambiente`, with the
 // defaults under $HOME.
 std::string PastaXdg(bool dados, const std::function<std::string(const std::string&)>& ambiente);
+constexpr const char* kArquivoConfig = "vantor.ini";
+
 // Where vantor.ini is for the program in `programa`: beside it, or in the user's config folder once installed.
 std::string CaminhoConfigDe(const std::string& programa,
                             const std::function<std::string(const std::string&)>& ambiente);

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <filesystem>
 
-#include "app/vantor.h"
 #include "lang/campo.h"
+#include "settings/ajustes.h"
 #include "settings/arquivos.h"
 #include "settings/configuracao.h"
 #include "settings/numero.h"
@@ -49,28 +49,6 @@ std::string CaminhoConfigDe(const std::string& programa,
     return Junta(ProgramaInstalado(programa) ? PastaXdg(false, ambiente) : programa, kArquivoConfig);
 }
 
-bool Vantor::Instalado() const { return ProgramaInstalado(plat.PastaPrograma()); }
-
-std::string Vantor::PastaXdg(bool dados) const {
-    return vantor::PastaXdg(dados, [this](const std::string& nome) { return plat.Ambiente(nome); });
-}
-
-std::string Vantor::CaminhoConfig() const {
-    return CaminhoConfigDe(plat.PastaPrograma(), [this](const std::string& nome) { return plat.Ambiente(nome); });
-}
-
-std::string Vantor::PastaSons() const {
-    const std::string programa = plat.PastaPrograma();
-    const std::string dados = Junta(programa, "../share/vantor");
-    return ProgramaInstalado(programa) && ExisteArquivo(dados)
-               ? std::filesystem::path(dados).lexically_normal().string()
-               : programa;
-}
-
-std::string Vantor::CaminhoBotoes() const {
-    return Instalado() ? Junta(PastaXdg(false), kArquivoBotoes) : kArquivoBotoes;
-}
-
 std::string UmaLinha(std::string texto) {
     for (char& c : texto)
         if (c == '\r' || c == '\n' || c == '\t') c = ' ';
@@ -112,35 +90,6 @@ std::string TextoConfig(const Ajustes& a) {
     std::string texto;
     for (int i = 1; i <= 4; ++i) texto += "Som" + std::to_string(i) + "=" + a.Som[static_cast<size_t>(i)] + kFimLinha;
     return texto + "Lingua=" + std::to_string(a.Lingua);
-}
-
-void Vantor::LeConfig() {
-    LeTextoConfig(ajustes_, LeArquivo(CaminhoConfig()));
-    plat.PreparaSons({ajustes_.Som.begin() + 1, ajustes_.Som.begin() + 5});
-}
-
-void Vantor::DefineAjustes(const Ajustes& ajustes) {
-    const bool sons = ajustes.Som != ajustes_.Som;
-    ajustes_ = ajustes;
-    if (sons) plat.PreparaSons({ajustes_.Som.begin() + 1, ajustes_.Som.begin() + 5});
-}
-
-void Vantor::ConfirmaConfiguracao(Ajustes ajustes) {
-    Saneia(ajustes);
-    DefineAjustes(ajustes);
-    ajustes_.ContaLutas = 0;
-    const Ajustes& a = ajustes_;
-    GravaLog("Configura\tRounds: " + std::to_string(a.Rounds) + "\tIntervalo: " + std::to_string(a.Intervalo) +
-             "\tRound: " + std::to_string(a.Tempo) + "\tNome Azul: " + a.Nome[Azul] + "\tL2 Azul: " + a.L2[Azul] +
-             "\tNome Vermelho: " + a.Nome[Vermelho] + "\tL2 Vermelho: " + a.L2[Vermelho] +
-             "\tÁrbitros: " + std::to_string(a.Arbitros));
-    // A settings file that cannot be written costs the next start its sounds and language, not this fight.
-    GravaConfig();
-}
-
-bool Vantor::GravaConfig() {
-    if (Instalado()) CriaPastas(PastaXdg(false));
-    return GravaArquivo(CaminhoConfig(), TextoConfig(ajustes_));
 }
 
 }  // namespace vantor

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/form2.h"
+#include "app/form2.h"
 
 class QAbstractButton;
 class QGroupBox;

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "settings/form2.h"
+#include "app/form2.h"
 
 class QComboBox;
 class QListWidget;

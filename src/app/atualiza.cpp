@@ -1,8 +1,8 @@
 // The refresh of the scoreboard: the rules asked, then the board drawn from the fight and the settings.
 #include <cstdio>
 
-#include "lang/texto.h"
 #include "app/vantor.h"
+#include "lang/texto.h"
 #include "luta/satura.h"
 
 namespace vantor {
@@ -41,8 +41,7 @@ void Vantor::MostraLuta() {
     }
 
     // A negative clock never happens in a fight; show it plainly rather than as garbage.
-    janela_.tela.L_Tempo.Caption =
-        l.TempoRestante >= 0 ? MinSeg(l.TempoRestante) : "-" + MinSeg(-l.TempoRestante);
+    janela_.tela.L_Tempo.Caption = l.TempoRestante >= 0 ? MinSeg(l.TempoRestante) : "-" + MinSeg(-l.TempoRestante);
     janela_.tela.L_Round.Caption = std::to_string(l.RoundAtual);
     janela_.tela.L_Round.BackColor = l.RoundAtual <= ajustes_.Rounds ? cor::CinzaClaro : cor::LaranjaClaro;
     janela_.tela.L_Golden.Visible = golden;

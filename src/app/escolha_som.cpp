@@ -6,9 +6,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/form2.h"
 #include "app/vantor.h"
 #include "settings/arquivos.h"
-#include "settings/form2.h"
 #include "settings/numero.h"
 
 namespace vantor {

@@ -1,5 +1,5 @@
 // The configuration dialog's logic: filled from the record when it opens, stored all at once on OK.
-#include "settings/form2.h"
+#include "app/form2.h"
 
 #include <cstdio>
 
