@@ -26,7 +26,9 @@ int main(int argc, char** argv) {
     Ajustes a = v.Config();
     a.Tempo = a.TempoInicial = 30000;  // one round outlasts the run
     v.ConfirmaConfiguracao(a);
-    v.ZeraLuta();
+    EstadoLuta nova = v.Luta();  // the fight the new settings begin
+    nova.TempoRestante = a.Tempo;
+    v.RestauraLuta(nova);
     v.Form_KeyDown(tecla::Enter, 0);
     std::printf("bench_diario: %ld clock ticks, each saving the fight (synced write, rename), in %s\n", ticks,
                 pasta.c_str());
@@ -35,12 +37,14 @@ int main(int argc, char** argv) {
         std::vector<double> ms;
         for (long i = 0; i < ticks; ++i) {
             plat.Avanca(1000);
-            if (comLinha) v.GravaLog(v.LogTR() + "Botão apertado:\t16\tJuiz 1 - Azul botao 1");
             const Instante t0 = Relogio::now();
-            v.Timer_Luta_Timer();
+            if (comLinha)
+                v.Form_KeyDown(i % 2 ? tecla::F11 : tecla::F12, 0);  // a point given or taken back, and its line
+            else
+                v.Timer_Luta_Timer();
             ms.push_back(Ms(Relogio::now() - t0));
         }
-        const std::string nome = comLinha ? "tick with a log line, saved" : "tick saved";
+        const std::string nome = comLinha ? "point key with its log line, saved" : "tick saved";
         Informa(nome + ", p50", Mediana(ms), "ms");
         Figura(nome + ", p99", Percentil(ms, 99), "ms", 2.0);
         Informa(nome + ", max", Percentil(ms, 100), "ms");

@@ -14,10 +14,10 @@
 #include <random>
 #include <vector>
 
+#include "app/form2.h"
 #include "app/vantor.h"
 #include "mapa_juizes.h"
 #include "medidas.h"
-#include "app/form2.h"
 
 using namespace vantor;
 using namespace vantor::bench;
@@ -30,7 +30,7 @@ class PlataformaSimulada : public Plataforma {
 public:
     std::string temp, pastaPrograma;
     int64_t ms = 0;  // since 08:00 on the day
-    std::array<LeituraControle, 16> leituras{};
+    std::array<uint16_t, 16> leituras{};
     std::function<void()> aoConfigurar;
     long sons = 0, perguntas = 0, sumulas = 0, avisos = 0;
 
@@ -67,7 +67,7 @@ public:
     void AbreSumula(const std::string&, int) override { ++sumulas; }
     void Encerra() override {}
     int joyGetNumDevs() override { return 16; }
-    bool joyGetPos(int slot, LeituraControle& l) override {
+    bool joyGetPos(int slot, uint16_t& l) override {
         if (slot < 0 || slot >= kJuizes) return false;  // nothing plugged in there
         l = leituras[static_cast<size_t>(slot)];
         return true;
@@ -187,15 +187,11 @@ private:
             }
         }
         for (int j = 0; j < kJuizes; ++j) {
-            LeituraControle l{0, 0, 0, 0};
-            l.x = l.y = l.z = 32768;
+            uint16_t l = 0;
             for (int e = 0; e < kEntradas; ++e) {
                 const auto [de, ate] = segura_[static_cast<size_t>(j)][static_cast<size_t>(e)];
                 if (agora < de || agora >= ate) continue;
-                if (e < 4)
-                    l.botoes |= 1u << e;
-                else
-                    (e == 4 ? l.x : l.y) = 65535;
+                l |= e < 4 ? static_cast<uint16_t>(1u << e) : e == 4 ? entrada::Direita : entrada::Baixo;
             }
             plat_.leituras[static_cast<size_t>(j)] = l;
         }

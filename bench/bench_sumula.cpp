@@ -37,12 +37,12 @@ std::string EscreveLuta(teste::FakePlataforma& plat, Vantor& v, int16_t rounds, 
     v.Form_KeyDown(tecla::Enter, 0);
     std::mt19937 sorte(7);
     const int operador[] = {tecla::F12, tecla::F8, tecla::F11, tecla::F7, tecla::F9, tecla::F10, tecla::F5, tecla::F6};
-    // Default map: the stick's x and y are two judges' blue 2, buttons 1 and 2 two judges' red 1.
-    const LeituraControle juizes[] = {{65535, 0, 0, 0}, {0, 65535, 0, 0}, {0, 0, 0, 1}, {0, 0, 0, 2}};
+    // Default map: the stick right and down are two judges' blue 2, buttons 1 and 2 two judges' red 1.
+    const uint16_t juizes[] = {entrada::Direita, entrada::Baixo, entrada::Botao1, entrada::Botao2};
     while (Linhas(v.Log().ArquivoLog) < linhas && !v.Luta().LutaDecidida) {
         for (int poll = 0; poll < 20; ++poll) {
             plat.Avanca(50);
-            plat.leituras[0] = sorte() % apertos == 0 ? juizes[sorte() % 4] : LeituraControle{};
+            plat.leituras[0] = sorte() % apertos == 0 ? juizes[sorte() % 4] : uint16_t{0};
             v.Timer_Joystick_Timer();
             for (int k = 1; k <= 18; ++k)
                 if (v.Janela().Timer_Botao[static_cast<size_t>(k)].Enabled && sorte() % 40 == 0) v.Timer_Botao_Timer(k);

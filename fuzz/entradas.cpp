@@ -12,11 +12,12 @@
 #include <unistd.h>
 
 #include "app/vantor.h"
+#include "controllers/entradas.h"
 #include "fake_plataforma.h"
 #include "log/diario.h"
 #include "log/leitura.h"
-#include "platform/som_sdl.h"
 #include "luta/satura.h"
+#include "platform/som_sdl.h"
 #include "settings/arquivos.h"
 #include "settings/configuracao.h"
 #include "settings/numero.h"
@@ -237,10 +238,13 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
                 v.Clique(v.tela().ordem[b % v.tela().ordem.size()]->Name,
                          (evento & 0x40) ? Toque::DuploClique : Toque::Clique);
                 break;
-            case 2:
-                plat.leituras[b % 2] = {uint32_t(l.Byte()) << 8, uint32_t(l.Byte()) << 8, 0, uint32_t(l.Byte() % 16)};
+            case 2: {  // the stick's two axes (pushed past 40000 of 0..65535) and the four buttons
+                const bool direita = l.Byte() >= 157, baixo = l.Byte() >= 157;
+                plat.leituras[b % 2] = static_cast<uint16_t>((l.Byte() % 16) | (direita ? entrada::Direita : 0) |
+                                                             (baixo ? entrada::Baixo : 0));
                 v.Timer_Joystick_Timer();
                 break;
+            }
             case 3: v.Timer_Botao_Timer(b % 20); break;
             default: plat.Avanca(1000), v.Timer_Luta_Timer();
         }
@@ -262,7 +266,7 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
                 quebra = "shown score";
             if (e.Faltas[c] < 0 || e.Faltas[c] > 10 || (e.Faltas[c] == 10 && e.MeiaFalta[c])) quebra = "penalties";
             for (int i = 1; i <= 10; ++i) {
-                const Controle& f = (c == 1 ? t.F1 : t.F2)[size_t(i)];
+                const Controle& f = (c == 1 ? t.S_FaltaAzul : t.S_FaltaVermelho)[size_t(i)];
                 const uint32_t cor = i <= e.Faltas[c]                         ? cor::Vermelho
                                      : i == e.Faltas[c] + 1 && e.MeiaFalta[c] ? cor::Amarelo
                                                                               : cor::Branco;

@@ -17,11 +17,12 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
     Luta luta;
     Vantor& v = luta.v;
     const auto carrega = [&](const std::string& texto) {
-        std::ofstream(v.CaminhoConfig(), std::ios::binary) << texto;
-        v.LeConfig();
+        std::ofstream(v.Arquivos().CaminhoConfig(), std::ios::binary) << texto;
+        Ajustes a = v.Config();
+        v.Arquivos().LeConfig(a), v.DefineAjustes(a);
         return v.Config();
     };
-    EXPECT_FALSE(ExisteArquivo(v.CaminhoConfig())) << "reading creates nothing";
+    EXPECT_FALSE(ExisteArquivo(v.Arquivos().CaminhoConfig())) << "reading creates nothing";
     EXPECT_EQ(Junta("/", "x") + " " + Junta("/opt/v/", "x") + " " + Junta("", "x"), "/x /opt/v/x x");
     EXPECT_EQ(luta.plat.preparos,
               (std::vector<std::vector<std::string>>{{"gongo.wav", "sino.wav", "sparkle.wav", "gongo.wav"}}));
@@ -35,17 +36,18 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
         EXPECT_EQ(carrega(texto).Som, (std::array<std::string, 11>{"", "a.wav", "b.wav"}));
         EXPECT_EQ(luta.plat.preparos.back(), (std::vector<std::string>{"a.wav", "b.wav", "", ""}));
         luta.Tecla(tecla::F1);
-        EXPECT_EQ(LeArquivo(v.CaminhoConfig()), "Som1=a.wav\r\nSom2=b.wav\r\nSom3=\r\nSom4=\r\nLingua=2");
+        EXPECT_EQ(LeArquivo(v.Arquivos().CaminhoConfig()), "Som1=a.wav\r\nSom2=b.wav\r\nSom3=\r\nSom4=\r\nLingua=2");
     }
     luta.plat.aoMostrarConfiguracao = nullptr;
     carrega("Som1=a.wav\r\nLingua=2\r\n");
-    std::filesystem::resize_file(v.CaminhoConfig(), std::uintmax_t{8} << 30);  // sparse: no disk used
-    v.LeConfig();
-    EXPECT_EQ(v.Config().Lingua, 2) << "a huge file is read as far as its first megabyte";
+    std::filesystem::resize_file(v.Arquivos().CaminhoConfig(), std::uintmax_t{8} << 30);  // sparse: no disk used
+    Ajustes grande;
+    v.Arquivos().LeConfig(grande);
+    EXPECT_EQ(grande.Lingua, 2) << "a huge file is read as far as its first megabyte";
 
     Cena(v, [](Ajustes& a) { a.Som = {"", "/x/gong.wav", "  /sons/meu sino.wav "}, a.Lingua = 2, a.Tempo = 120; });
-    ASSERT_TRUE(v.GravaConfig());
-    EXPECT_EQ(LeArquivo(v.CaminhoConfig()),
+    ASSERT_TRUE(v.Arquivos().GravaConfig(v.Config()));
+    EXPECT_EQ(LeArquivo(v.Arquivos().CaminhoConfig()),
               "Som1=/x/gong.wav\r\nSom2=  /sons/meu sino.wav \r\nSom3=\r\nSom4=\r\nLingua=2");
     Vantor depois(luta.plat);
     depois.Form_Load();
@@ -76,7 +78,7 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
                                           "/LOG_2026-12-06_14-03-27.txt");
         plat.aoMostrarConfiguracao = [](Form2& f) { f.L_Lingua.ListIndex = 2, f.B_Ok_Click(); };
         v.Form_KeyDown(tecla::F1, 0);  // English, through the dialog
-        ASSERT_TRUE(v.GravaBotoes());
+        ASSERT_TRUE(v.Arquivos().GravaBotoes(v.Botoes()));
         EXPECT_EQ(LeArquivo(config + "vantor.ini").size(), 73u);
         GravaArquivo(config + "botoes.cfg", std::string(2, '\0') + '\5' + std::string(511, '\0'));  // input 1: button 5
     }
@@ -97,7 +99,11 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
         luta.plat.pastaPrograma = pasta.caminho();
         const auto grava = [&luta](long i) {
             Cena(luta.v, [i](Ajustes& a) { a.Som[1] = i % 2 ? "b.wav" : "a.wav"; });
-            return luta.v.LeBotoes() && luta.v.GravaConfig() && luta.v.GravaBotoes();
+            return [&] {
+                Juizes j = luta.v.Botoes();
+                return luta.v.Arquivos().LeBotoes(j);
+            }() && luta.v.Arquivos().GravaConfig(luta.v.Config()) &&
+                   luta.v.Arquivos().GravaBotoes(luta.v.Botoes());
         };
         ASSERT_TRUE(grava(0));
         const std::string velho = LeArquivo("vantor.ini"), novo = "Som1=b.wav" + velho.substr(10);
@@ -106,7 +112,7 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
                 luta.plat.numSlots = 1;
                 for (long i = 1;; ++i) {
                     luta.Tecla(std::array{tecla::Enter, tecla::F12, tecla::F8, tecla::Espaco, tecla::Um}[i % 5]);
-                    luta.plat.leituras[0].botoes = static_cast<uint32_t>(i % 16), luta.v.Timer_Joystick_Timer();
+                    luta.plat.leituras[0] = static_cast<uint16_t>(i % 16), luta.v.Timer_Joystick_Timer();
                     luta.plat.Avanca(250), luta.v.Timer_Luta_Timer();
                     if (::write(fd, grava(i) ? "+" : "-", 1) != 1) return 4;
                 }
@@ -124,7 +130,9 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
         depois.v.Form_Load();
         EXPECT_EQ(depois.v.Config().Som[1], ini == velho ? "a.wav" : "b.wav");
         EXPECT_EQ(depois.v.Botoes().MapaBotoes[1], 5);
-        EXPECT_TRUE(depois.v.GravaConfig() && depois.v.GravaBotoes()) << "a stray temporary file blocks no write";
+        EXPECT_TRUE(depois.v.Arquivos().GravaConfig(depois.v.Config()) &&
+                    depois.v.Arquivos().GravaBotoes(depois.v.Botoes()))
+            << "a stray temporary file blocks no write";
     }
     EXPECT_GE(gravacoes, 24u) << "a child could not write both files even once";
 }
@@ -165,8 +173,9 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
             Cena(v, [](Ajustes& a) { a.Som[1] = std::string(600, 's'); });  // past every limit tried
             const Form1Controles& t = v.tela();
             const std::string s = t.L_Pontos[Azul].Caption + ":" + t.L_Pontos[Vermelho].Caption + " " +
-                                  t.L_Tempo.Caption + " " + t.L_Msg.Caption + (v.GravaConfig() ? " ini" : "") +
-                                  (v.GravaBotoes() ? " botoes" : "");
+                                  t.L_Tempo.Caption + " " + t.L_Msg.Caption +
+                                  (v.Arquivos().GravaConfig(v.Config()) ? " ini" : "") +
+                                  (v.Arquivos().GravaBotoes(v.Botoes()) ? " botoes" : "");
             return ::write(fd, s.data(), s.size()) == static_cast<ssize_t>(s.size()) ? 0 : 2;
         });
         const bool primeiro = completo.empty();
@@ -207,7 +216,7 @@ TEST(Arquivos, APlantedLinkIsNeverWrittenThrough) {
     Vantor v(plat);
     v.Form_Load();
     v.Form_KeyDown(tecla::Enter, 0), v.Form_KeyDown(tecla::F12, 0), v.Timer_Luta_Timer();
-    EXPECT_TRUE(v.GravaConfig() && v.GravaBotoes());
+    EXPECT_TRUE(v.Arquivos().GravaConfig(v.Config()) && v.Arquivos().GravaBotoes(v.Botoes()));
     v.EsperaDisco();
     for (size_t i = 0; i < nomes.size(); ++i)
         EXPECT_EQ(LeArquivo("alvos/" + std::to_string(i)), "not the program's " + std::to_string(i)) << nomes[i];

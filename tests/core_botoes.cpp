@@ -1,38 +1,51 @@
 // The controller poll (state text, look-alike warning, judges' agreement and its windows) and the button
 // assignment, with scripted controllers. The button file's bytes are the fuzz target "botoes"'s, with its seeds.
+#include "controllers/entradas.h"
 #include "luta.h"
 #include "settings/arquivos.h"
 
 namespace vantor::teste {
 namespace {
 
-// Default map, one controller: bit 0 is judge 3's and bit 1 judge 2's red 1, the stick's x and y judge 2's and
-// judge 1's blue 2; bit 2 is judge 2's red 2.
-TEST(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsScore) {
+// Each input of the sixteen slots is known by the position the button file gives it (a map of its own here: every
+// position a button, so that each press's line names its position); slots past the sixteenth are never read.
+TEST(Botoes, APollReadsSixteenSlotsAndNumbersEveryInputAsTheButtonFileDoes) {
+    const NaPasta pasta;
+    std::string mapa(2, '\0');
+    for (int p = 1; p <= 256; ++p) mapa += std::string{char((p - 1) % 18 + 1), '\0'};
+    GravaArquivo("botoes.cfg", mapa);
     Luta luta(lingua::Ingles);
-    luta.plat.numSlots = 20;  // slots past the sixteenth are never read
-    luta.plat.leituras[1] = {40000, 40000, 0, 0};
-    luta.plat.leituras[2] = {65535, 40001, 0, 0b1001};
-    luta.plat.leituras[15].botoes = 1;
-    luta.plat.duvidosos = true;
+    luta.plat.numSlots = 20, luta.plat.duvidosos = true;
     luta.v.Timer_Joystick_Timer();
-    const std::string& texto = luta.v.Botoes().EstadoControles;
-    ASSERT_EQ(texto.size(), 256u);
-    for (size_t p = 1; p <= 256; ++p)
-        EXPECT_EQ(texto[p - 1], (p == 39 || p == 38 || p == 45 || p == 48 || p == 256) ? '1' : '0') << "position " << p;
     EXPECT_TRUE(luta.v.tela().L_Aviso.Visible && luta.v.tela().L_Aviso.Caption == "Identical pads: check the judges");
+    EXPECT_EQ(luta.plat.maiorLido, 15);
+    const struct {
+        int slot;
+        uint16_t entradas;
+        int posicao;
+    } casos[] = {{0, entrada::Botao1, 16},   {0, entrada::Botao4, 13}, {0, entrada::Direita, 7},
+                 {0, entrada::Baixo, 6},     {2, entrada::Botao1, 48}, {2, entrada::Direita, 39},
+                 {15, entrada::Botao1, 256}, {15, 1u << 15, 241}};
+    for (const auto& c : casos) {
+        luta.plat.leituras[static_cast<size_t>(c.slot)] = c.entradas, luta.v.Timer_Joystick_Timer();
+        luta.plat.leituras = {}, luta.v.Timer_Joystick_Timer();
+        EXPECT_NE(luta.Log().back().find("Pressed button:\t" + std::to_string(c.posicao) + "\t"), std::string::npos)
+            << c.slot << " " << c.entradas;
+    }
+}
 
-    const auto le = [&](std::initializer_list<uint32_t> leituras) {  // polls of the first controller's buttons
-        for (uint32_t botoes : leituras) luta.plat.leituras[0].botoes = botoes, luta.v.Timer_Joystick_Timer();
+// Default map, one controller: bit 0 is judge 3's and bit 1 judge 2's red 1, the stick's right and down judge 2's
+// and judge 1's blue 2; bit 2 is judge 2's red 2.
+TEST(Botoes, TwoJudgesAgreeingWithinTheirWindowsScoreOnlyWhileTheClockRuns) {
+    Luta luta(lingua::Ingles);
+    luta.plat.numSlots = 1;
+    const auto le = [&](std::initializer_list<uint16_t> leituras) {  // polls of the first controller
+        for (uint16_t e : leituras) luta.plat.leituras[0] = e, luta.v.Timer_Joystick_Timer();
     };
-    luta.plat.numSlots = 1, luta.plat.duvidosos = false, luta.plat.leituras = {};
     le({0, 0b0011, 0});  // before the start a press is shown and logged but never counts
-    EXPECT_FALSE(luta.v.tela().L_Aviso.Visible);
     luta.Tecla(tecla::Enter);
-    luta.plat.leituras[0] = {65535, 65535, 0, 0b0111};
-    luta.v.Timer_Joystick_Timer();
+    le({entrada::Direita | entrada::Baixo | 0b0111});
     EXPECT_EQ(luta.v.Luta().PontosMarcados, (std::array<int16_t, 3>{0, 2, 1}));
-    EXPECT_EQ(luta.v.Botoes().Pendentes, 1 << 4) << "an agreement uses up its presses; red 2 waits for a second judge";
     le({0, 0b0100});
     EXPECT_EQ(luta.Log().back(),
               Luta::L("14:03:27", "Round 1, Missing 60s, Pressed button:\t14\tJuiz 2 - Red botao 2"));
@@ -40,16 +53,17 @@ TEST(Botoes, EachPollPumpsReadsEveryInputAndTwoJudgesAgreeingWithinTheirWindowsS
     EXPECT_TRUE(t.Enabled && t.Interval == 2000 && t.Restarts == 1u) << "a second press must not move the window's end";
     EXPECT_FALSE(luta.v.tela().S_Botao[5].FillSolid);
     luta.v.Timer_Botao_Timer(5);
-    EXPECT_TRUE(!t.Enabled && luta.v.Botoes().Pendentes == 0 && luta.v.tela().S_Botao[5].FillSolid);
-    EXPECT_EQ(luta.plat.bombeadas, 7) << "each poll pumps the controllers";
+    EXPECT_TRUE(!t.Enabled && luta.v.tela().S_Botao[5].FillSolid);
+    EXPECT_EQ(luta.plat.bombeadas, 6) << "each poll pumps the controllers";
+    le({0, 0b0001});
+    EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 1) << "the agreement used up its presses, the third judge's too";
     luta.Tecla(tecla::Espaco);
     le({0, 0b0011});
-    EXPECT_TRUE(luta.v.Luta().PontosMarcados[Vermelho] == 1 && luta.v.Botoes().Pendentes == 0)
-        << "paused, an agreement scores nothing and is used up";
+    le({0, 0b0100});
+    EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 1) << "paused, an agreement scores nothing and is used up";
     luta.Tecla(tecla::Espaco), luta.Tick(61);
     le({0, 0b0011});
-    EXPECT_TRUE(luta.v.Luta().ContaIntervalo >= 0 && luta.v.Luta().PontosMarcados[Vermelho] == 1 &&
-                luta.v.Botoes().Pendentes == 0)
+    EXPECT_TRUE(luta.v.Luta().ContaIntervalo >= 0 && luta.v.Luta().PontosMarcados[Vermelho] == 1)
         << "in the rest two judges agreeing score nothing";
     EXPECT_EQ(luta.Log().back(),
               Luta::L("14:04:28", "Round 2, Missing 60s, Pressed button:\t16\tJuiz 3 - Red botao 1"));
@@ -95,10 +109,11 @@ TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
         EXPECT_EQ(acesas, 1) << "only the lamp being assigned is lit";
         const auto [j, e] = roteiro[lampadas.size()];
         lampadas.push_back(luta.v.Botoes().Configurando_b);
-        luta.plat.leituras[j] = {e == 4 ? 65535u : 0, e == 5 ? 65535u : 0, 0,
-                                 (e < 4 ? 1u << e : 0) | (lampadas.size() == 1 ? 2u : 0)};
+        const uint16_t entradas[] = {entrada::Botao1, entrada::Botao2,  entrada::Botao3,
+                                     entrada::Botao4, entrada::Direita, entrada::Baixo};
+        luta.plat.leituras[j] = entradas[e] | (lampadas.size() == 1 ? entrada::Botao2 : 0);
         luta.v.Timer_Joystick_Timer();
-        luta.plat.leituras[j] = {};
+        luta.plat.leituras[j] = 0;
         luta.v.Timer_Joystick_Timer();
         luta.plat.Avanca(100);  // two polls
         return true;

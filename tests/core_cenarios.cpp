@@ -9,6 +9,15 @@
 namespace vantor::teste {
 namespace {
 
+// The fight alone, with the events it says.
+struct Modelo {
+    Modelo() { idioma.Carrega(); }
+    Ajustes a;
+    TabelaIdioma idioma;
+    std::vector<Evento> ditos;
+    vantor::Luta luta{a, idioma, [this](const Evento& e) { ditos.push_back(e); }};
+};
+
 // The cases are in tests/casos/penalidades.txt.
 TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSettingAndPointsSaturate) {
     for (const std::string& linha : Casos("penalidades.txt")) {
@@ -16,25 +25,25 @@ TEST(Penalidades, FullAndHalfStepsByRuleRoundAndSettingAndPointsSaturate) {
         int16_t regra = 0, round = 0, meiaGolden = 0, mais = 0, faltas = 0, meia = 0, depois = 0, meiaDepois = 0;
         std::string passo;
         in >> regra >> round >> meiaGolden >> mais >> faltas >> meia >> depois >> meiaDepois >> passo;
-        Luta luta;
-        Cena(luta.v, [&](Ajustes& a) { a.Regra = regra, a.MeiaFaltaGolden = meiaGolden == 1; });
-        Cena(luta.v,
-             [&](EstadoLuta& l) { l.RoundAtual = round, l.Faltas[Vermelho] = faltas, l.MeiaFalta[Vermelho] = meia; });
-        mais ? luta.v.VMais() : luta.v.VMenos();
-        const EstadoLuta& l = luta.v.Luta();
-        EXPECT_EQ(std::make_tuple(l.Faltas[Vermelho], l.MeiaFalta[Vermelho], l.Faltas[Azul]),
+        Modelo m;
+        m.a.Regra = regra, m.a.MeiaFaltaGolden = meiaGolden == 1, m.a.Nome[Vermelho] = "Souza";
+        EstadoLuta l;
+        l.RoundAtual = round, l.TempoRestante = 60, l.Faltas[Vermelho] = faltas, l.MeiaFalta[Vermelho] = meia;
+        m.luta.Restaura(l);
+        m.luta.Penalidade(Vermelho, mais != 0);
+        const EstadoLuta& e = m.luta.Estado();
+        EXPECT_EQ(std::make_tuple(e.Faltas[Vermelho], e.MeiaFalta[Vermelho], e.Faltas[Azul]),
                   std::make_tuple(depois, meiaDepois == 1, 0))
             << linha;
-        EXPECT_EQ(luta.Log().back(), Luta::L("14:03:27", "Round " + std::to_string(round) + ", Faltando 60s, " + passo +
-                                                             " Falta Vermelho (Vermelho)"))
+        EXPECT_EQ(m.ditos.back().texto,
+                  "Round " + std::to_string(round) + ", Faltando 60s, " + passo + " Falta Vermelho (Souza)")
             << linha;
     }
     Luta luta;
-    luta.v.PontoVMenos();
+    luta.Teclas({tecla::Enter, tecla::F7});
     EXPECT_EQ(luta.Log().back(), Luta::L("14:03:27", "Round 1, Faltando 60s, -1 Pontos Vermelho (Vermelho)"));
     Cena(luta.v, [](EstadoLuta& l) { l.PontosMarcados = {0, INT16_MAX, INT16_MIN}, l.Faltas[Vermelho] = 5; });
-    luta.v.PontoVMenos();
-    luta.v.PontoAMais();
+    luta.Teclas({tecla::F7, tecla::F12});
     EXPECT_EQ(luta.v.Luta().PontosMarcados, (std::array<int16_t, 3>{0, INT16_MAX, INT16_MIN}));
     EXPECT_EQ(luta.v.tela().L_Pontos[Azul].Caption, "32767") << "the shown score saturates too";
 }
@@ -58,12 +67,10 @@ TEST(Regras, DecideAsTheRuleSystemSays) {
 // a resume takes it anew, a correction that undoes it clears it.
 TEST(Regras, ADecisionIsLoggedAndHeldOnceAndRingsOnlyWhenItIsNew) {
     using T = Evento::Tipo;
-    Ajustes a;
-    a.Nome = {"", "Silva", "Souza"}, a.Diferenca = 3;
-    TabelaIdioma idioma;
-    idioma.Carrega();
-    std::vector<Evento> ditos;
-    vantor::Luta luta(a, idioma, [&](const Evento& e) { ditos.push_back(e); });
+    Modelo m;
+    m.a.Nome = {"", "Silva", "Souza"}, m.a.Diferenca = 3;
+    vantor::Luta& luta = m.luta;
+    std::vector<Evento>& ditos = m.ditos;
     EstadoLuta l;
     l.LutaIniciada = true, l.RoundAtual = 1, l.TempoRestante = 9, l.PontosMarcados = {0, 3, 0};
     luta.Restaura(l);
@@ -230,7 +237,7 @@ TEST(Comandos, KeysTicksAndClicksActOnlyWhenTheyMayAndAnAreaTakesItsStepOnceADou
     EXPECT_EQ(luta.v.Luta().ContaMinuto, 59);
     luta.v.Clique("M_Sumula", Toque::Clique);
     EXPECT_EQ(luta.v.Luta().ContaMinuto, -1);
-    EXPECT_FALSE(luta.v.Clique("Label2", Toque::Clique) || luta.v.Clique("L_Msg", Toque::DuploClique));
+    EXPECT_FALSE(luta.v.Clique("L_Versao", Toque::Clique) || luta.v.Clique("L_Msg", Toque::DuploClique));
 }
 
 // What the dialog's window cannot do: no language chosen keeps it; boxes that would decide the fight at the reset or

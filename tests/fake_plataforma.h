@@ -1,14 +1,15 @@
 // A platform for tests: a fixed clock, a fixed locale, scripted answers and a record of calls.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "app/plataforma.h"
 #include "app/form2.h"
+#include "app/plataforma.h"
 
 namespace vantor::teste {
 
@@ -22,9 +23,10 @@ struct FakePlataforma : Plataforma {
     std::vector<bool> okPadroes;                       // per question: whether OK was its default
     std::vector<std::pair<std::string, int>> sumulas;  // the log and the language of each opening
     std::vector<std::vector<std::string>> preparos;
-    // Controllers: `numSlots` numbers reported, `leituras` what each reads, `conectados` how many are plugged.
-    int numSlots = 0, conectados = 0;
-    std::array<LeituraControle, 16> leituras{};
+    // Controllers: `numSlots` numbers reported, `leituras` each one's inputs, `conectados` how many are plugged;
+    // the highest slot the core asked to read.
+    int numSlots = 0, conectados = 0, maiorLido = -1;
+    std::array<uint16_t, 16> leituras{};
     bool duvidosos = false;
     // What the event loop does while the core waits; false ends the wait as a closed window would.
     std::function<bool()> aoEsperar;
@@ -52,8 +54,9 @@ struct FakePlataforma : Plataforma {
     void AbreSumula(const std::string& arquivo, int lingua) override { sumulas.emplace_back(arquivo, lingua); }
     void Encerra() override { ++encerramentos; }
     int joyGetNumDevs() override { return numSlots; }
-    bool joyGetPos(int slot, LeituraControle& l) override {
-        return slot >= 0 && slot < 16 && (l = leituras[static_cast<size_t>(slot)], true);
+    bool joyGetPos(int slot, uint16_t& entradas) override {
+        maiorLido = std::max(maiorLido, slot);
+        return slot >= 0 && slot < 16 && (entradas = leituras[static_cast<size_t>(slot)], true);
     }
     int ControlesConectados() override { return conectados; }
     void BombeiaControles() override { ++bombeadas; }

@@ -56,7 +56,9 @@ int Lutando(unsigned semente, int ate, unsigned atraso, ui::Montagem& m) {
     Ajustes a = v.Config();
     a.Tempo = a.TempoInicial = 12, a.Intervalo = 20, a.Rounds = 3;
     v.ConfirmaConfiguracao(a);
-    v.ZeraLuta();
+    EstadoLuta nova = v.Luta();  // the fight the new settings begin
+    nova.TempoRestante = a.Tempo;
+    v.RestauraLuta(nova);
     v.EsperaDisco();
     Diz("G " + agora());  // start-up's, already saved
     std::mt19937 sorte(semente);
@@ -109,7 +111,9 @@ int Lento(ui::Montagem& m) {
     Ajustes a = v.Config();
     a.Tempo = a.TempoInicial = 60;
     v.ConfirmaConfiguracao(a);
-    v.ZeraLuta();
+    EstadoLuta nova = v.Luta();
+    nova.TempoRestante = a.Tempo;
+    v.RestauraLuta(nova);
     using Relogio = std::chrono::steady_clock;
     QTest::keyClick(&m.Janela(), Qt::Key_Return);
     const auto inicio = Relogio::now();

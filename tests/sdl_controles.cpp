@@ -40,9 +40,9 @@ protected:
     }
 
     // One poll as the core makes it: pump, then every slot read once.
-    std::array<LeituraControle, ControlesSDL::kSlots> Le(unsigned* ocupados = nullptr) {
+    std::array<uint16_t, ControlesSDL::kSlots> Le(unsigned* ocupados = nullptr) {
         controles_.Bombeia();
-        std::array<LeituraControle, ControlesSDL::kSlots> l;
+        std::array<uint16_t, ControlesSDL::kSlots> l{};
         for (int s = 0; s < ControlesSDL::kSlots; ++s)
             if (controles_.Le(s, l[s]) && ocupados) *ocupados |= 1u << s;
         return l;
@@ -55,7 +55,7 @@ protected:
         if (!v) return ocupados;
         v->Botao(0, false);
         Le();
-        for (int s = 0; s < ControlesSDL::kSlots; ++s) m |= unsigned{l[s].botoes == 1} << s;
+        for (int s = 0; s < ControlesSDL::kSlots; ++s) m |= unsigned{l[s] == entrada::Botao1} << s;
         return m;
     }
 
@@ -76,15 +76,15 @@ TEST_F(Controles, ControllersTakeTheFirstFreeSlotsAndUnpluggedOnesKeepTheirsForT
     for (int i = 0; i < 3; ++i) Liga();
     EXPECT_EQ(Slots(), 0b111u);
     for (int slot : {-1, 3, ControlesSDL::kSlots, 1000}) {
-        LeituraControle l{7, 7, 7, 7};
-        EXPECT_TRUE(!controles_.Le(slot, l) && l.x + l.y + l.z + l.botoes == 0) << slot;
+        uint16_t l = 7;
+        EXPECT_TRUE(!controles_.Le(slot, l) && l == 0) << slot;
     }
     Virtual& c = *virtuais_[3];
     for (int b : {0, 3, 4, 5}) c.Botao(b, true);  // buttons past the fourth and a third axis show nowhere
     c.Eixo(2, 32767);
     auto l = Le();
-    EXPECT_EQ(l[2].botoes, 0b1001u);
-    EXPECT_EQ(l[0].botoes + l[1].botoes + l[2].z, 0u);
+    EXPECT_EQ(l[2], 0b1001u);
+    EXPECT_EQ(l[0] + l[1], 0u);
     for (int b : {0, 3, 4, 5}) c.Botao(b, false);
     virtuais_[2]->Desliga();
     EXPECT_EQ(Slots(), 0b101u);
@@ -105,7 +105,7 @@ TEST_F(Controles, ASeventeenthControllerWaitsForAFreeSlot) {
     EXPECT_EQ(Slots(&extra), 0u);
     extra.Botao(3, true);
     virtuais_[5]->Desliga();  // the waiting one takes the freed slot, its held button showing
-    EXPECT_EQ(Le()[5].botoes, 8u);
+    EXPECT_EQ(Le()[5], entrada::Botao4);
     EXPECT_EQ(Slots(&Liga()), 0u);  // and the one returning now waits in turn
 }
 
@@ -113,22 +113,20 @@ TEST_F(Controles, SticksOnTheSlotScaleAndInputsShorterThanAPoll) {
     Virtual& v = Liga();
     Le();
     v.Botao(0, true), SDL_Delay(10), v.Botao(0, false);
-    for (unsigned esperado : {1u, 0u}) EXPECT_EQ(Le()[0].botoes, esperado);
-    // A stick undone between polls shows what the latch saw first: the far end, or the centre.
+    for (unsigned esperado : {1u, 0u}) EXPECT_EQ(Le()[0], esperado);
+    // Pushed past 40000 of 0..65535 (7232 is 40000); a stick undone between polls shows what the latch saw first.
     const struct {
         int eixo;
         std::vector<int16_t> valores;
-        std::vector<uint32_t> lidos;
-    } casos[] = {{0, {32767}, {65535}},   {0, {-32768}, {0}},
-                 {1, {7232, 0}, {32768}}, {1, {7232}, {40000}},
-                 {1, {7233}, {40001}},    {0, {7233, 0}, {65535, 32768}},
-                 {1, {30000}, {62768}},   {1, {0, 20000}, {32768, 52768}}};
+        std::vector<bool> empurrado;
+    } casos[] = {{0, {32767}, {true}}, {0, {-32768}, {false}},        {1, {7232, 0}, {false}},
+                 {1, {7232}, {false}}, {1, {7233}, {true}},           {0, {7233, 0}, {true, false}},
+                 {1, {30000}, {true}}, {1, {0, 20000}, {false, true}}};
     for (const auto& c : casos) {
         for (int16_t valor : c.valores) v.Eixo(c.eixo, valor);
-        for (uint32_t esperado : c.lidos) {
-            const LeituraControle l = Le()[0];
-            EXPECT_EQ(c.eixo ? l.y : l.x, esperado) << c.eixo << ' ' << c.valores[0];
-        }
+        for (bool esperado : c.empurrado)
+            EXPECT_EQ((Le()[0] & (c.eixo ? entrada::Baixo : entrada::Direita)) != 0, esperado)
+                << c.eixo << ' ' << c.valores[0];
     }
 }
 

@@ -29,7 +29,7 @@ void Chega(Luta& l, const std::string& estado, int p) {
     l.plat.numSlots = 1, l.plat.duvidosos = estado == "running";  // the look-alike controllers' warning
     if (estado != "waiting") l.Tecla(tecla::Enter);
     if (estado == "running")  // a penalty, and button 1 lights lamp 3
-        l.Tecla(tecla::F5), l.v.Timer_Joystick_Timer(), l.plat.leituras[0].botoes = 1, l.v.Timer_Joystick_Timer();
+        l.Tecla(tecla::F5), l.v.Timer_Joystick_Timer(), l.plat.leituras[0] = 1, l.v.Timer_Joystick_Timer();
     if (estado == "paused") l.Tecla(tecla::Espaco);
     if (estado == "time-out") l.Tecla(tecla::Um);
     if (estado.starts_with("rest")) ate([](const EstadoLuta& e) { return e.ContaIntervalo >= 0; });
@@ -114,8 +114,9 @@ void Legendas(const std::string& onde, const Form1Controles& tela, const ui::Vis
 // What must show (markers, lamps, the round, the signs, every digit the hall reads) as it looks painted alone.
 void Visiveis(const std::string& onde, const Form1Controles& tela, const ui::Vista& v, const QImage& quadro) {
     for (const Controle* c : tela.ordem) {
-        const bool aparece = (c->Kind == Tipo::Forma && c != &tela.Shape1) || c == &tela.Label5 || c == &tela.L_Round ||
-                             c->Name.starts_with("K_") || c->NuncaCoberto || c->Name == "L_Regular";
+        const bool aparece = (c->Kind == Tipo::Forma && c != &tela.S_Round) || c == &tela.L_RoundTitulo ||
+                             c == &tela.L_Round || c->Name.starts_with("K_") || c->NuncaCoberto ||
+                             c->Name == "L_Regular";
         if (!aparece || !c->Visible || !v.Mostra(*c)) continue;
         QRect r;
         const QImage so = Sozinho(*c, v, r, false);

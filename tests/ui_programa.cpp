@@ -230,19 +230,20 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
         Clica(d, "L_Lingua", "English");
         EXPECT_EQ(d.windowTitle().toStdString() + " " + v.tela().M_Config.Caption, "Config Configuração: F1")
             << "the language shows in the dialog only";
-        EXPECT_EQ(Filho<QGroupBox>(d, "Frame1")->title() + "|" + Filho<QAbstractButton>(d, "C_GoldenMeia")->text(),
+        EXPECT_EQ(Filho<QGroupBox>(d, "Q_Regras")->title() + "|" + Filho<QAbstractButton>(d, "C_GoldenMeia")->text(),
                   "Rule system|Half penalty in the golden round");
         // The box's file is selected, and a click on it plays it all the same; Cancel leaves the box.
         QuandoAbrir<ui::DialogoSom>([](ui::DialogoSom& s) {
-            const auto* arquivos = Filho<QListWidget>(s, "File1");
+            const auto* arquivos = Filho<QListWidget>(s, "L_Arquivos");
             EXPECT_EQ(arquivos->count(), 2) << "WAV files only, in any case";
             EXPECT_EQ(arquivos->currentRow(), 1);
-            Clica(s, "File1", "gongo.wav");
+            Clica(s, "L_Arquivos", "gongo.wav");
             Filho<QAbstractButton>(s, "CancelButton")->click();
         });
         QTest::mouseDClick(Filho(d, "T_Sons1"), Qt::LeftButton);  // as the window system sends a second press
         EXPECT_EQ(texto(d, "T_Sons1"), "gongo.wav");
-        QuandoAbrir<ui::DialogoSom>([](ui::DialogoSom& s) { Clica(s, "File1", "apito.WAV", true); });  // that is OK
+        QuandoAbrir<ui::DialogoSom>(
+            [](ui::DialogoSom& s) { Clica(s, "L_Arquivos", "apito.WAV", true); });  // that is OK
         QTest::mouseDClick(Filho(d, "T_Sons1"), Qt::LeftButton);
         QTest::keyClick(Filho(d, "T_Limite"), Qt::Key_Escape);
     });
@@ -259,11 +260,11 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
         Clica(d, "L_Lingua", "English");
         // Up a folder with a double click and back with Enter, which opens a folder and does not press OK.
         QuandoAbrir<ui::DialogoSom>([&](ui::DialogoSom& s) {
-            Clica(s, "Dir1", "..", true);
-            Clica(s, "Dir1", QDir(pasta.path()).dirName());
-            QTest::keyClick(Filho<QListWidget>(s, "Dir1"), Qt::Key_Return);
+            Clica(s, "L_Pastas", "..", true);
+            Clica(s, "L_Pastas", QDir(pasta.path()).dirName());
+            QTest::keyClick(Filho<QListWidget>(s, "L_Pastas"), Qt::Key_Return);
             ASSERT_TRUE(s.isVisible());
-            Clica(s, "File1", "apito.WAV");
+            Clica(s, "L_Arquivos", "apito.WAV");
             Filho<QAbstractButton>(s, "OKButton")->click();
         });
         QTest::mouseDClick(Filho(d, "T_Sons2"), Qt::LeftButton);
@@ -317,12 +318,12 @@ TEST(Dialogos, GrowWithTheScreenTheirTextAsLargeAsTheKeyHintsAndEveryCaptionWhol
         Luta l(lingua::Portugues, {w, h});
         int dicas = 0;
         const Form1Controles& t = l.v.tela();
-        for (const Controle* c : {&t.M_Falta, &t.Label7, &t.Label8, &t.M_Ponto, &t.Label10, &t.Label11, &t.M_Minuto,
-                                  &t.M_Sumula, &t.M_Config})
+        for (const Controle* c : {&t.M_Falta, &t.M_FaltaAzul, &t.M_FaltaVermelho, &t.M_Ponto, &t.M_PontoAzul,
+                                  &t.M_PontoVermelho, &t.M_Minuto, &t.M_Sumula, &t.M_Config})
             dicas = std::max(dicas, ui::PoeTexto(*c, ui::VistaOperador(t)).fonte.pixelSize());
         ui::JanelaPlacar janela(l.v);
         for (int lingua : {lingua::Portugues, lingua::Espanhol, lingua::Ingles}) {
-            Form2 f(l.v);
+            Form2 f(l.v, l.plat);
             f.Form_Load();
             f.L_Lingua.ListIndex = lingua, f.L_Lingua_Click();
             ui::DialogoConfig d(f, &janela);
@@ -331,7 +332,7 @@ TEST(Dialogos, GrowWithTheScreenTheirTextAsLargeAsTheKeyHintsAndEveryCaptionWhol
                 std::to_string(w) + "x" + std::to_string(h) + ", language " + std::to_string(lingua);
             EXPECT_TRUE(d.font().pixelSize() >= dicas && d.width() <= w && d.height() <= h)
                 << onde << ": text " << d.font().pixelSize() << " px, hints " << dicas;
-            EXPECT_EQ(Filho<QGroupBox>(d, "Frame2")->title().toStdString(), l.v.Tabela().Traduz(txt::Botoes, lingua));
+            EXPECT_EQ(Filho<QGroupBox>(d, "Q_Botoes")->title().toStdString(), l.v.Tabela().Traduz(txt::Botoes, lingua));
             for (QWidget* c : d.findChildren<QWidget*>()) {
                 if (c->isHidden() || !(qobject_cast<QLabel*>(c) || qobject_cast<QAbstractButton*>(c))) continue;
                 EXPECT_TRUE(c->sizeHint().width() <= c->width() && QFontInfo(c->font()).pixelSize() >= dicas)
@@ -383,7 +384,7 @@ TEST(Plateia, OpensOnTheSecondScreenFollowsTheBoardTakesNoInputAndFollowsTheScre
     const ui::Vista vista = ui::VistaPlateia(p.v.tela(), plateia.size());
     const auto em = [&](const Controle& c) { return q.pixel(ui::RetanguloPixels(c, vista).center()); };
     const Form1Controles& t = p.v.tela();
-    EXPECT_EQ(std::tuple(em(t.F1[1]), em(t.S_Botao[3]), em(t.Label7), em(t.K_FVMenos), em(t.L_Msg)),
+    EXPECT_EQ(std::tuple(em(t.S_FaltaAzul[1]), em(t.S_Botao[3]), em(t.M_FaltaAzul), em(t.K_FVMenos), em(t.L_Msg)),
               std::tuple(qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 255)));
 
     const size_t linhas = LinhasDe(p.v.Log().ArquivoLog).size();

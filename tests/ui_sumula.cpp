@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <filesystem>
 
+#include "controllers/entradas.h"
 #include "luta.h"
 #include "settings/arquivos.h"
 #include "ui/sumula_pdf.h"
@@ -39,16 +40,16 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
     Luta luta;
     luta.Configura({.Rounds = 2, .Tempo = 5, .Intervalo = 2, .Azul = "Ana Silva", .Vermelho = "Bia Souza"});
     luta.plat.numSlots = 1;
-    const auto aperta = [&](LeituraControle l) {  // default map: sticks are judges 1 and 2's blue 2, bits 0-1 red 1
-        luta.plat.leituras[0] = l, luta.v.Timer_Joystick_Timer();
-        luta.plat.leituras[0] = {}, luta.v.Timer_Joystick_Timer();
+    const auto aperta = [&](uint16_t e) {  // default map: sticks are judges 1 and 2's blue 2, bits 0-1 red 1
+        luta.plat.leituras[0] = e, luta.v.Timer_Joystick_Timer();
+        luta.plat.leituras[0] = 0, luta.v.Timer_Joystick_Timer();
     };
     Cena(luta.v, [](Ajustes& a) { a.L2 = {"", "Academia Norte", "Clube do Porto"}; });
     luta.v.Timer_Joystick_Timer();  // the controllers at rest, as the poll first finds them
     Cena(luta.v, [](EstadoLuta& e) { e.TempoRestante = 4; });
-    luta.Tecla(tecla::Enter), aperta({65535, 65535, 0, 0}), aperta({0, 0, 0, 0b0011});
+    luta.Tecla(tecla::Enter), aperta(entrada::Direita | entrada::Baixo), aperta(0b0011);
     luta.Teclas({tecla::F12, tecla::F9, tecla::F8}), luta.Tick(9);  // the round, the rest, the pause
-    luta.Tecla(tecla::Espaco), aperta({65535, 65535, 0, 0}), luta.Tecla(tecla::F7), luta.Tick(6);
+    luta.Tecla(tecla::Espaco), aperta(entrada::Direita | entrada::Baixo), luta.Tecla(tecla::F7), luta.Tick(6);
     ASSERT_EQ(luta.v.tela().L_Msg.Caption, "AZUL");
 
     const std::string pdf = luta.pasta.caminho() + "/sumula.pdf";

@@ -14,13 +14,14 @@ void Vantor::AtualizaTela() {
 
 void Vantor::MostraLuta() {
     const EstadoLuta& l = luta_.Estado();
+    ++versaoTela_;
     janela_.tela.L_Nome[1].Caption = ajustes_.Nome[1] + "\r\n" + ajustes_.L2[1];
     janela_.tela.L_Nome[2].Caption = ajustes_.Nome[2] + "\r\n" + ajustes_.L2[2];
 
-    janela_.tela.Label1[0].Caption = janela_.tela.Label1[1].Caption = std::to_string(ajustes_.Pontos1);
-    janela_.tela.Label1[2].Caption = janela_.tela.Label1[3].Caption = std::to_string(ajustes_.Pontos2);
+    janela_.tela.L_Valor[0].Caption = janela_.tela.L_Valor[1].Caption = std::to_string(ajustes_.Pontos1);
+    janela_.tela.L_Valor[2].Caption = janela_.tela.L_Valor[3].Caption = std::to_string(ajustes_.Pontos2);
     const bool terceiro = ajustes_.Pontos3 > 0;
-    janela_.tela.Label1[4].Visible = janela_.tela.Label1[5].Visible = terceiro;
+    janela_.tela.L_Valor[4].Visible = janela_.tela.L_Valor[5].Visible = terceiro;
     for (int k : {7, 8, 9, 16, 17, 18}) janela_.tela.S_Botao[static_cast<size_t>(k)].Visible = terceiro;
 
     const bool golden = l.RoundAtual > ajustes_.Rounds && !l.LutaDecidida;
@@ -33,8 +34,8 @@ void Vantor::MostraLuta() {
         return cor::Branco;
     };
     for (int i = 1; i <= 10; ++i) {
-        auto& f1 = janela_.tela.F1[static_cast<size_t>(i)];
-        auto& f2 = janela_.tela.F2[static_cast<size_t>(i)];
+        auto& f1 = janela_.tela.S_FaltaAzul[static_cast<size_t>(i)];
+        auto& f2 = janela_.tela.S_FaltaVermelho[static_cast<size_t>(i)];
         f1.Visible = f2.Visible = i <= ajustes_.LimiteFaltas;
         f1.FillColor = marcador(i, l.Faltas[1], l.MeiaFalta[1]);
         f2.FillColor = marcador(i, l.Faltas[2], l.MeiaFalta[2]);

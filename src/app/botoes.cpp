@@ -12,19 +12,7 @@ void Vantor::PreparaBotoes() {
                                                          Traduz(k <= 9 ? txt::Vermelho : txt::Azul) + " botao " +
                                                          std::to_string(base / 3 + 1);
     }
-    LeBotoes();
-}
-
-bool Vantor::LeBotoes() { return juizes_.MapaDeBytes(LeArquivo(CaminhoBotoes())); }
-
-bool Vantor::GravaBotoes() {
-    std::string dados = juizes_.MapaEmBytes();
-    // Bytes beyond the map in an existing longer file are kept as they were.
-    const std::string caminho = CaminhoBotoes();
-    const std::string antigo = LeArquivo(caminho);
-    if (antigo.size() > Juizes::kTamanhoArquivo) dados += antigo.substr(Juizes::kTamanhoArquivo);
-    if (Instalado()) CriaPastas(PastaXdg(false));
-    return GravaArquivo(caminho, dados);
+    arquivos_.LeBotoes(juizes_);
 }
 
 bool Vantor::ConfiguraBotoes() {
@@ -54,7 +42,7 @@ bool Vantor::ConfiguraBotoes() {
         }
         juizes_.MapaBotoes[static_cast<size_t>(juizes_.BotaoCapturado)] = k;
     }
-    if (GravaBotoes()) {
+    if (arquivos_.GravaBotoes(juizes_)) {
         GravaLog(Traduz(txt::BotoesConfigurados));
     } else {
         // The map works for this run only: the operator must know the next start will not have it.

@@ -105,7 +105,7 @@ void Vantor::Configura() {
 void Vantor::L_Pontos_DblClick(int /*Index*/) {
     if (EmLuta()) return;
     const AoFim fim{*this};
-    Form2 dialogo(*this);
+    Form2 dialogo(*this, plat);
     dialogo.Form_Load();
     plat.MostraConfiguracao(dialogo);
     // A window closed during the assignment ends the program: no new fight is begun.
@@ -118,22 +118,16 @@ bool Vantor::Clique(const std::string& nome, Toque toque) {
     struct Rota {
         const char* nome;
         void (Vantor::*clique)();
-        void (Vantor::*duplo)();
+        bool duplo;  // a double click takes the step again: a fast second press is not lost
     };
     static const Rota rotas[] = {
-        {"K_Amais", &Vantor::K_Amais_Click, &Vantor::K_Amais_DblClick},
-        {"K_Amenos", &Vantor::K_Amenos_Click, &Vantor::K_Amenos_DblClick},
-        {"K_VMais", &Vantor::K_VMais_Click, &Vantor::K_VMais_DblClick},
-        {"K_Vmenos", &Vantor::K_Vmenos_Click, &Vantor::K_Vmenos_DblClick},
-        {"K_FAMais", &Vantor::K_FAMais_Click, &Vantor::K_FAMais_DblClick},
-        {"K_FAMenos", &Vantor::K_FAMenos_Click, &Vantor::K_FAMenos_DblClick},
-        {"K_FVMais", &Vantor::K_FVMais_Click, &Vantor::K_FVMais_DblClick},
-        {"K_FVMenos", &Vantor::K_FVMenos_Click, &Vantor::K_FVMenos_DblClick},
-        {"L_Msg", &Vantor::L_Msg_Click, nullptr},
-        {"L_Tempo", &Vantor::L_Tempo_Click, nullptr},
-        {"M_Config", &Vantor::M_Config_Click, nullptr},
-        {"M_Minuto", &Vantor::M_Minuto_Click, nullptr},
-        {"M_Sumula", &Vantor::M_Sumula_Click, nullptr},
+        {"K_Amais", &Vantor::K_Amais_Click, true},    {"K_Amenos", &Vantor::K_Amenos_Click, true},
+        {"K_VMais", &Vantor::K_VMais_Click, true},    {"K_Vmenos", &Vantor::K_Vmenos_Click, true},
+        {"K_FAMais", &Vantor::K_FAMais_Click, true},  {"K_FAMenos", &Vantor::K_FAMenos_Click, true},
+        {"K_FVMais", &Vantor::K_FVMais_Click, true},  {"K_FVMenos", &Vantor::K_FVMenos_Click, true},
+        {"L_Msg", &Vantor::L_Msg_Click, false},       {"L_Tempo", &Vantor::L_Tempo_Click, false},
+        {"M_Config", &Vantor::M_Config_Click, false}, {"M_Minuto", &Vantor::M_Minuto_Click, false},
+        {"M_Sumula", &Vantor::M_Sumula_Click, false},
     };
     if (Capturando()) return false;
     const AoFim fim{*this};
@@ -144,9 +138,8 @@ bool Vantor::Clique(const std::string& nome, Toque toque) {
     }
     for (const Rota& r : rotas) {
         if (nome != r.nome) continue;
-        auto handler = toque == Toque::DuploClique ? r.duplo : r.clique;
-        if (!handler) return false;
-        (this->*handler)();
+        if (toque == Toque::DuploClique && !r.duplo) return false;
+        (this->*r.clique)();
         return true;
     }
     return false;

@@ -1,35 +1,10 @@
-// The program's settings: where their file is, reading and writing it, and the dialog's new settings.
-#include <filesystem>
-
+// The program's settings: read at start-up, and the dialog's new ones put in place and written.
 #include "app/vantor.h"
-#include "settings/arquivos.h"
 
 namespace vantor {
 
-bool Vantor::Instalado() const { return ProgramaInstalado(plat.PastaPrograma()); }
-
-std::string Vantor::PastaXdg(bool dados) const {
-    return vantor::PastaXdg(dados, [this](const std::string& nome) { return plat.Ambiente(nome); });
-}
-
-std::string Vantor::CaminhoConfig() const {
-    return CaminhoConfigDe(plat.PastaPrograma(), [this](const std::string& nome) { return plat.Ambiente(nome); });
-}
-
-std::string Vantor::PastaSons() const {
-    const std::string programa = plat.PastaPrograma();
-    const std::string dados = Junta(programa, "../share/vantor");
-    return ProgramaInstalado(programa) && ExisteArquivo(dados)
-               ? std::filesystem::path(dados).lexically_normal().string()
-               : programa;
-}
-
-std::string Vantor::CaminhoBotoes() const {
-    return Instalado() ? Junta(PastaXdg(false), kArquivoBotoes) : kArquivoBotoes;
-}
-
 void Vantor::LeConfig() {
-    LeTextoConfig(ajustes_, LeArquivo(CaminhoConfig()));
+    arquivos_.LeConfig(ajustes_);
     plat.PreparaSons({ajustes_.Som.begin() + 1, ajustes_.Som.begin() + 5});
 }
 
@@ -49,12 +24,7 @@ void Vantor::ConfirmaConfiguracao(Ajustes ajustes) {
              "\tNome Vermelho: " + a.Nome[Vermelho] + "\tL2 Vermelho: " + a.L2[Vermelho] +
              "\tÁrbitros: " + std::to_string(a.Arbitros));
     // A settings file that cannot be written costs the next start its sounds and language, not this fight.
-    GravaConfig();
-}
-
-bool Vantor::GravaConfig() {
-    if (Instalado()) CriaPastas(PastaXdg(false));
-    return GravaArquivo(CaminhoConfig(), TextoConfig(ajustes_));
+    arquivos_.GravaConfig(ajustes_);
 }
 
 }  // namespace vantor

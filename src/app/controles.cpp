@@ -93,11 +93,11 @@ Form1Controles::Form1Controles() {
     L_Regular[2] = pintado(rotulo("L_Regular", 2, 1830, 4815, 1500, 810, "", 24, true), kPreto, RGB(255, 224, 128));
     L_Regular[1].Visible = L_Regular[2].Visible = false;
     L_Config = pintado(rotulo("L_Config", -1, 0, 4440, 9615, 375, "", 12, false), kPreto, RGB(255, 255, 128));
-    Label5 = pintado(rotulo("Label5", -1, 4440, 5640, 735, 255, "Round", 8.25, true), kPreto, kPessego);
+    L_RoundTitulo = pintado(rotulo("L_RoundTitulo", -1, 4440, 5640, 735, 255, "Round", 8.25, true), kPreto, kPessego);
     L_Round = pintado(rotulo("L_Round", -1, 4440, 5760, 735, 945, "9", 48, true), kPreto, kPessego);
-    Shape1 = forma("Shape1", -1, 4200, 5520, 1215, 1335);
-    Shape1.FillColor = kPessego;
-    Label2 = transparente(rotulo("Label2", -1, 4200, 5310, 1215, 375, "Vantor 4.2.4", 9.75, true), kAmarelo);
+    S_Round = forma("S_Round", -1, 4200, 5520, 1215, 1335);
+    S_Round.FillColor = kPessego;
+    L_Versao = transparente(rotulo("L_Versao", -1, 4200, 5310, 1215, 375, "Vantor 4.2.4", 9.75, true), kAmarelo);
 
     K_Amais = clicavel(transparente(rotulo("K_Amais", -1, 7800, 2760, 975, 1455, "+", 72, true), kBranco), true);
     K_Amenos = clicavel(transparente(rotulo("K_Amenos", -1, 7800, 4080, 975, 1455, "-", 72, true), kBranco), true);
@@ -113,8 +113,8 @@ Form1Controles::Form1Controles() {
     const double esquerdaVermelho[5] = {600, 1200, 1800, 2400, 3000};
     for (int i = 1; i <= 10; ++i) {
         const double topo = i <= 5 ? 5760 : 6360;
-        F1[i] = forma("F1", i, esquerdaAzul[(i - 1) % 5], topo, 600, 600);
-        F2[i] = forma("F2", i, esquerdaVermelho[(i - 1) % 5], topo, 600, 600);
+        S_FaltaAzul[i] = forma("S_FaltaAzul", i, esquerdaAzul[(i - 1) % 5], topo, 600, 600);
+        S_FaltaVermelho[i] = forma("S_FaltaVermelho", i, esquerdaVermelho[(i - 1) % 5], topo, 600, 600);
     }
 
     // Legend under the lamp columns: indices 0, 2, 5 on the left edge, 1, 3, 4 on the right.
@@ -124,8 +124,8 @@ Form1Controles::Form1Controles() {
         const char* texto;
     } legenda[6] = {{0, 0, "1"}, {1, 9360, "1"}, {2, 240, "2"}, {3, 9120, "2"}, {4, 8880, "3"}, {5, 480, "3"}};
     for (const auto& l : legenda)
-        Label1[l.indice] =
-            transparente(rotulo("Label1", l.indice, l.left, 4800, 255, 255, l.texto, 12, false), RGB(0, 192, 0));
+        L_Valor[l.indice] =
+            transparente(rotulo("L_Valor", l.indice, l.left, 4800, 255, 255, l.texto, 12, false), RGB(0, 192, 0));
 
     // Lamps: one column per value group, taller for higher values, three judges stacked from the
     // bottom; neighbouring lamps share their one-pixel border.
@@ -147,16 +147,18 @@ Form1Controles::Form1Controles() {
     const uint32_t dica = kBranco;
     M_Falta = transparente(rotulo("M_Falta", -1, 0, 6960, 720, 255, "Faltas:", kPontosDasDicas, false), dica);
     M_Falta.Alignment = Alinhamento::Direita;
-    Label7 =
-        pintado(rotulo("Label7", -1, 720, 6960, 1080, 255, "F5(+) F6(-)", kPontosDasDicas, false), kBranco, kAzulDica);
-    Label8 = pintado(rotulo("Label8", -1, 1800, 6960, 1080, 255, "F9(+) F10(-)", kPontosDasDicas, false), kBranco,
-                     kVermelhoDica);
+    M_FaltaAzul = pintado(rotulo("M_FaltaAzul", -1, 720, 6960, 1080, 255, "F5(+) F6(-)", kPontosDasDicas, false),
+                          kBranco, kAzulDica);
+    M_FaltaVermelho =
+        pintado(rotulo("M_FaltaVermelho", -1, 1800, 6960, 1080, 255, "F9(+) F10(-)", kPontosDasDicas, false), kBranco,
+                kVermelhoDica);
     M_Ponto = transparente(rotulo("M_Ponto", -1, 2880, 6960, 720, 255, "Pontos:", kPontosDasDicas, false), dica);
     M_Ponto.Alignment = Alinhamento::Direita;
-    Label10 = pintado(rotulo("Label10", -1, 3600, 6960, 1200, 255, "F12(+) F11(-)", kPontosDasDicas, false), kBranco,
-                      kAzulDica);
-    Label11 = pintado(rotulo("Label11", -1, 4800, 6960, 1080, 255, "F8(+) F7(-)", kPontosDasDicas, false), kBranco,
-                      kVermelhoDica);
+    M_PontoAzul = pintado(rotulo("M_PontoAzul", -1, 3600, 6960, 1200, 255, "F12(+) F11(-)", kPontosDasDicas, false),
+                          kBranco, kAzulDica);
+    M_PontoVermelho =
+        pintado(rotulo("M_PontoVermelho", -1, 4800, 6960, 1080, 255, "F8(+) F7(-)", kPontosDasDicas, false), kBranco,
+                kVermelhoDica);
     M_Minuto = clicavel(
         transparente(rotulo("M_Minuto", -1, 5880, 6960, 1320, 255, "1 minuto: \"1\"", kPontosDasDicas, false), dica),
         false);
@@ -176,9 +178,10 @@ Form1Controles::Form1Controles() {
     L_Plateia = pintado(rotulo("L_Plateia", -1, 8985, 1290, 615, 975, "", 9.75, true), kBranco, RGB(96, 96, 96));
 
     // The operator's aids: the click areas, the key hints, the settings' summary, the version and the warnings.
-    for (Controle* c : {&K_Amais,  &K_Amenos, &K_VMais, &K_Vmenos, &K_FAMais,   &K_FAMenos, &K_FVMais, &K_FVMenos,
-                        &M_Falta,  &Label7,   &Label8,  &M_Ponto,  &Label10,    &Label11,   &M_Minuto, &M_Sumula,
-                        &M_Config, &L_Config, &Label2,  &L_Aviso,  &L_AvisoLog, &L_Plateia})
+    for (Controle* c :
+         {&K_Amais,  &K_Amenos,    &K_VMais,         &K_Vmenos, &K_FAMais,    &K_FAMenos,       &K_FVMais, &K_FVMenos,
+          &M_Falta,  &M_FaltaAzul, &M_FaltaVermelho, &M_Ponto,  &M_PontoAzul, &M_PontoVermelho, &M_Minuto, &M_Sumula,
+          &M_Config, &L_Config,    &L_Versao,        &L_Aviso,  &L_AvisoLog,  &L_Plateia})
         c->SoOperador = true;
     // A score keeps clear of its corner's +/- signs; the golden banner leaves the "-" signs on the score's colour,
     // where they read; the round's number sits under its title; a penalty area's sign sits beside the markers and
@@ -188,27 +191,31 @@ Form1Controles::Form1Controles() {
     L_AvisoLog.TextoEvita = {&L_Regular[1], &L_Regular[2]};
     // "Pausa" from S during the rest: the count box stays whole and the message keeps beside it.
     L_Msg.TextoEvita = L_MsgPlateia.TextoEvita = {&L_Minuto, &L_MinutoTitulo};
-    L_Round.TextoEvita = {&Label5};
-    K_FAMais.TextoEvita = {&F1[5], &F1[10], &Shape1, &Label5, &L_Round, &Label11, &M_Minuto};
-    K_FAMenos.TextoEvita = {&F1[1], &F1[6]};
-    K_FVMais.TextoEvita = {&F2[5], &F2[10], &Shape1, &Label5, &L_Round, &M_Ponto, &Label10};
-    K_FVMenos.TextoEvita = {&F2[1], &F2[6]};
+    L_Round.TextoEvita = {&L_RoundTitulo};
+    K_FAMais.TextoEvita = {&S_FaltaAzul[5], &S_FaltaAzul[10], &S_Round, &L_RoundTitulo,
+                           &L_Round,        &M_PontoVermelho, &M_Minuto};
+    K_FAMenos.TextoEvita = {&S_FaltaAzul[1], &S_FaltaAzul[6]};
+    K_FVMais.TextoEvita = {&S_FaltaVermelho[5], &S_FaltaVermelho[10], &S_Round, &L_RoundTitulo, &L_Round, &M_Ponto,
+                           &M_PontoAzul};
+    K_FVMenos.TextoEvita = {&S_FaltaVermelho[1], &S_FaltaVermelho[6]};
 
     // Painting order, bottom to top. The penalty areas go under the markers they overlap; the round's title over
     // its number; the banners, the clock and the message line over the scores; the +/- signs and the lamps last,
     // since nothing may hide them.
     for (int c = 2; c >= 1; --c) ordem.push_back(&L_Pontos[c]);
     for (int c = 2; c >= 1; --c) ordem.push_back(&L_Nome[c]);
-    for (Controle* c : {&K_FAMais, &K_FAMenos, &K_FVMais, &K_FVMenos, &Shape1, &L_Round, &Label5}) ordem.push_back(c);
+    for (Controle* c : {&K_FAMais, &K_FAMenos, &K_FVMais, &K_FVMenos, &S_Round, &L_Round, &L_RoundTitulo})
+        ordem.push_back(c);
     for (int i = 1; i <= 10; ++i) {
-        ordem.push_back(&F1[i]);
-        ordem.push_back(&F2[i]);
+        ordem.push_back(&S_FaltaAzul[i]);
+        ordem.push_back(&S_FaltaVermelho[i]);
     }
-    for (auto& l : Label1) ordem.push_back(&l);
-    for (Controle* c : {&Label2,       &M_Falta,      &Label7,   &Label8,  &M_Ponto,      &Label10,  &Label11,
-                        &M_Minuto,     &M_Sumula,     &M_Config, &L_Aviso, &L_Config,     &L_Golden, &L_AvisoLog,
-                        &L_Regular[2], &L_Regular[1], &L_Tempo,  &L_Msg,   &L_MsgPlateia, &L_Minuto, &L_MinutoTitulo,
-                        &L_Plateia,    &K_Amais,      &K_Amenos, &K_VMais, &K_Vmenos})
+    for (auto& l : L_Valor) ordem.push_back(&l);
+    for (Controle* c :
+         {&L_Versao,     &M_Falta,      &M_FaltaAzul, &M_FaltaVermelho, &M_Ponto,      &M_PontoAzul, &M_PontoVermelho,
+          &M_Minuto,     &M_Sumula,     &M_Config,    &L_Aviso,         &L_Config,     &L_Golden,    &L_AvisoLog,
+          &L_Regular[2], &L_Regular[1], &L_Tempo,     &L_Msg,           &L_MsgPlateia, &L_Minuto,    &L_MinutoTitulo,
+          &L_Plateia,    &K_Amais,      &K_Amenos,    &K_VMais,         &K_Vmenos})
         ordem.push_back(c);
     for (int k = 1; k <= 18; ++k) ordem.push_back(&S_Botao[k]);
 

@@ -89,15 +89,15 @@ struct Form1Controles {
     std::array<Controle, 3> L_Nome, L_Pontos;  // index 1 blue, 2 red
     // The score at the end of regular time, kept in view once the golden round has cleared the scores.
     std::array<Controle, 3> L_Regular;
-    Controle L_Tempo, L_Msg, L_Minuto, L_Golden, L_Config, Label5, L_Round, Shape1, Label2;
+    Controle L_Tempo, L_Msg, L_Minuto, L_Golden, L_Config, L_RoundTitulo, L_Round, S_Round, L_Versao;
     // The hall's copy of the message line (no operator's prompts; a result with the winner's name and how), the
     // title that says what the count box counts, and the operator's mark of whether the hall's board shows.
     Controle L_MsgPlateia, L_MinutoTitulo, L_Plateia;
     Controle K_Amais, K_Amenos, K_VMais, K_Vmenos, K_FAMais, K_FAMenos, K_FVMais, K_FVMenos;
-    std::array<Controle, 11> F1, F2;   // 1..10
-    std::array<Controle, 6> Label1;    // 0..5
-    std::array<Controle, 19> S_Botao;  // 1..18
-    Controle M_Falta, Label7, Label8, M_Ponto, Label10, Label11, M_Minuto, M_Sumula, M_Config;
+    std::array<Controle, 11> S_FaltaAzul, S_FaltaVermelho;  // 1..10
+    std::array<Controle, 6> L_Valor;                        // 0..5
+    std::array<Controle, 19> S_Botao;                       // 1..18
+    Controle M_Falta, M_FaltaAzul, M_FaltaVermelho, M_Ponto, M_PontoAzul, M_PontoVermelho, M_Minuto, M_Sumula, M_Config;
     // The operator's warnings: look-alike controllers over the key-hint line (a warning matters more than a
     // reminder of the keys), log lines waiting for the disk across the lower board.
     Controle L_Aviso, L_AvisoLog;

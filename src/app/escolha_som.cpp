@@ -68,32 +68,33 @@ std::vector<std::string> Volumes() {
     return volumes;
 }
 
-FormSom::FormSom(Vantor& v, Form2& dialogo) : Drive1(Volumes()), v_(v), dialogo_(dialogo) {
+FormSom::FormSom(Vantor& v, Plataforma& plat, Form2& dialogo)
+    : L_Unidades(Volumes()), v_(v), plat_(plat), dialogo_(dialogo) {
     std::error_code ec;
     const fs::path atual = fs::current_path(ec);
     if (ec || !MudaPasta(atual.string())) MudaPasta("/");
 }
 
 void FormSom::Prepara(const std::string& caminho) {
-    std::string pasta = ExtraiPasta(caminho, v_.PastaSons());
+    std::string pasta = ExtraiPasta(caminho, v_.Arquivos().PastaSons());
     if (pasta.size() > 1 && pasta.back() == '/') pasta.pop_back();
     // The drive list shows the volume the folder lies on: the longest mount point that holds it.
     size_t melhor = 0;
-    for (size_t i = 0; i < Drive1.size(); ++i) {
-        const std::string& m = Drive1[i];
+    for (size_t i = 0; i < L_Unidades.size(); ++i) {
+        const std::string& m = L_Unidades[i];
         const bool contem = m == "/" || pasta == m || pasta.rfind(m + "/", 0) == 0;
-        if (contem && m.size() >= Drive1[melhor].size()) melhor = i;
+        if (contem && m.size() >= L_Unidades[melhor].size()) melhor = i;
     }
     if (!MudaPasta(pasta)) return;  // an unreachable folder leaves the lists where they were
     DriveIndex = static_cast<int>(melhor);
     const std::string nome = ExtraiNome(caminho);
-    const auto achado = std::find(File1.begin(), File1.end(), nome);
-    if (achado != File1.end()) FileIndex = static_cast<int>(achado - File1.begin());
+    const auto achado = std::find(L_Arquivos.begin(), L_Arquivos.end(), nome);
+    if (achado != L_Arquivos.end()) FileIndex = static_cast<int>(achado - L_Arquivos.begin());
 }
 
-void FormSom::Drive1_Change() {
-    if (DriveIndex >= 0 && DriveIndex < static_cast<int>(Drive1.size()))
-        MudaPasta(Drive1[static_cast<size_t>(DriveIndex)]);
+void FormSom::L_Unidades_Change() {
+    if (DriveIndex >= 0 && DriveIndex < static_cast<int>(L_Unidades.size()))
+        MudaPasta(L_Unidades[static_cast<size_t>(DriveIndex)]);
 }
 
 bool FormSom::MudaPasta(const std::string& pasta) {
@@ -110,33 +111,33 @@ bool FormSom::MudaPasta(const std::string& pasta) {
     std::sort(pastas.begin(), pastas.end());
     std::string texto = alvo.string();
     if (texto.size() > 1 && texto.back() == '/') texto.pop_back();
-    Dir1 = texto;
+    L_Pastas = texto;
     Pastas = std::move(pastas);
-    Dir1_Change();
+    L_Pastas_Change();
     return true;
 }
 
-void FormSom::Dir1_Change() {
-    File1.clear();
+void FormSom::L_Pastas_Change() {
+    L_Arquivos.clear();
     FileIndex = -1;
     std::error_code ec;
-    fs::directory_iterator it(Dir1, fs::directory_options::skip_permission_denied, ec);
+    fs::directory_iterator it(L_Pastas, fs::directory_options::skip_permission_denied, ec);
     if (ec) return;
     for (const auto& e : it) {
         std::error_code ec2;
         const std::string nome = e.path().filename().string();
-        if (e.is_regular_file(ec2) && EhWav(nome)) File1.push_back(nome);
+        if (e.is_regular_file(ec2) && EhWav(nome)) L_Arquivos.push_back(nome);
     }
-    std::sort(File1.begin(), File1.end());
+    std::sort(L_Arquivos.begin(), L_Arquivos.end());
 }
 
 std::string FormSom::Selecionado() const {
-    if (FileIndex < 0 || FileIndex >= static_cast<int>(File1.size())) return Junta(Dir1, "");
-    return Junta(Dir1, File1[static_cast<size_t>(FileIndex)]);
+    if (FileIndex < 0 || FileIndex >= static_cast<int>(L_Arquivos.size())) return Junta(L_Pastas, "");
+    return Junta(L_Pastas, L_Arquivos[static_cast<size_t>(FileIndex)]);
 }
 
-void FormSom::File1_Click() {
-    if (FileIndex >= 0 && FileIndex < static_cast<int>(File1.size())) v_.plat.TocaWav(Selecionado());
+void FormSom::L_Arquivos_Click() {
+    if (FileIndex >= 0 && FileIndex < static_cast<int>(L_Arquivos.size())) plat_.TocaWav(Selecionado());
 }
 
 void FormSom::OKButton_Click() {

@@ -30,7 +30,7 @@ int16_t Numero(const CaixaTexto& c) { return Inteiro16(ValTexto(c.Text)); }
 
 }  // namespace
 
-Form2::Form2(Vantor& v) : v_(v), ajustes_(v.Config()) {}
+Form2::Form2(Vantor& v, Plataforma& plat) : v_(v), plat_(plat), ajustes_(v.Config()) {}
 
 void Form2::Form_Load() {
     SelecionaIgual(L_Round, ajustes_.Rounds, 1);
@@ -78,31 +78,31 @@ std::string Form2::Traduz(int entrada) const { return v_.Tabela().Traduz(entrada
 
 // The captions follow the language chosen in the list at once, before OK.
 void Form2::Acerta_Tela() {
-    Label1 = Traduz(txt::Rounds) + ":";
-    Label8 = Traduz(txt::Inicio) + ":";
-    Label2 = Traduz(txt::Intervalo) + ":";
-    Label3 = Traduz(txt::Tempo) + ":";
-    Label7 = Traduz(txt::Inicio) + ":";
-    Command1 = Traduz(txt::ConfigurandoBotoes);
-    Label13 = Traduz(txt::Sons) + ":";
-    Label14 = Traduz(txt::Lingua) + ":";
-    Command2 = Traduz(txt::Cancelar);
-    Label15 = Traduz(txt::Nomes) + ":";
-    Label4 = Traduz(txt::Azul) + ":";
-    Label5 = Traduz(txt::Vermelho) + ":";
-    Label11 = Traduz(txt::Inicio) + " " + Traduz(txt::UmMinuto) + ":";
-    Label12 = Traduz(txt::FimDo) + " " + Traduz(txt::UmMinuto) + ":";
-    Label10 = Traduz(txt::FimDaLuta) + ":";
-    Label9 = Traduz(txt::FimDo) + " " + Traduz(txt::Round) + ":";
+    L_RoundsRotulo = Traduz(txt::Rounds) + ":";
+    L_RoundInicialRotulo = Traduz(txt::Inicio) + ":";
+    L_IntervaloRotulo = Traduz(txt::Intervalo) + ":";
+    L_TempoRotulo = Traduz(txt::Tempo) + ":";
+    L_TempoInicialRotulo = Traduz(txt::Inicio) + ":";
+    B_Botoes = Traduz(txt::ConfigurandoBotoes);
+    L_SonsRotulo = Traduz(txt::Sons) + ":";
+    L_LinguaRotulo = Traduz(txt::Lingua) + ":";
+    B_Cancela = Traduz(txt::Cancelar);
+    L_NomesRotulo = Traduz(txt::Nomes) + ":";
+    L_AzulRotulo = Traduz(txt::Azul) + ":";
+    L_VermelhoRotulo = Traduz(txt::Vermelho) + ":";
+    L_SomMinutoRotulo = Traduz(txt::Inicio) + " " + Traduz(txt::UmMinuto) + ":";
+    L_SomFimMinutoRotulo = Traduz(txt::FimDo) + " " + Traduz(txt::UmMinuto) + ":";
+    L_SomFimLutaRotulo = Traduz(txt::FimDaLuta) + ":";
+    L_SomFimRoundRotulo = Traduz(txt::FimDo) + " " + Traduz(txt::Round) + ":";
     Caption = Traduz(txt::Configuracoes);
-    Frame1 = Traduz(txt::SistemaDeRegras);
+    Q_Regras = Traduz(txt::SistemaDeRegras);
     Op_WTF.Caption = Traduz(txt::RegraWtfAntiga);
     Op_Fetesp.Caption = Traduz(txt::RegraLimiteDiferenca);
     Op_2017.Caption = Traduz(txt::RegraWtf2017);
     C_Limite.Caption = Traduz(txt::Limite) + ":";
     C_Diferenca.Caption = Traduz(txt::DiferencaDePontos) + ":";
     C_GoldenMeia.Caption = Traduz(txt::MeiaFaltaGolden);
-    Frame2 = Traduz(txt::Botoes);
+    Q_Botoes = Traduz(txt::Botoes);
     O_13.Caption = Traduz(txt::Pontos13);
     O_23.Caption = Traduz(txt::Pontos23);
     O_12.Caption = Traduz(txt::Pontos12);
@@ -150,8 +150,8 @@ void Form2::L_Intervalo_Click() {
     if (TemSelecao(L_Intervalo)) T_Intervalo.Text = Decimal(NumeroDoItem(L_Intervalo));
 }
 
-void Form2::Command1_Click() {
-    if (v_.plat.PerguntaOkCancela(Traduz(txt::ConfirmaBotoes), kTitulo, false)) v_.PedeConfiguracaoBotoes();
+void Form2::B_Botoes_Click() {
+    if (plat_.PerguntaOkCancela(Traduz(txt::ConfirmaBotoes), kTitulo, false)) v_.PedeConfiguracaoBotoes();
 }
 
 void Form2::B_Ok_Click() {
@@ -182,10 +182,10 @@ void Form2::B_Ok_Click() {
 
 void Form2::T_Sons_DblClick(int indice) {
     if (indice < 1 || indice > 4) return;
-    FormSom escolha(v_, *this);
+    FormSom escolha(v_, plat_, *this);
     escolha.Indice = std::to_string(indice);
     escolha.Prepara(T_Sons[static_cast<size_t>(indice)].Text);
-    v_.plat.MostraEscolhaSom(escolha);
+    plat_.MostraEscolhaSom(escolha);
 }
 
 }  // namespace vantor

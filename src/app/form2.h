@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/plataforma.h"
 #include "settings/ajustes.h"
 
 namespace vantor {
@@ -35,7 +36,8 @@ struct Lista {
 // It works on its own copy of the settings and its own choice of language; the record changes only on OK.
 class Form2 {
 public:
-    explicit Form2(Vantor& v);
+    // The table it edits the settings of, and the platform it asks questions through and plays cues on.
+    Form2(Vantor& v, Plataforma& plat);
 
     CaixaTexto T_Round, T_Tempo, T_RoundInicial, T_TempoInicial, T_Intervalo, T_Limite, T_Diferenca;
     std::array<CaixaTexto, 3> T_Nome, T_L2;  // 1 blue, 2 red
@@ -53,11 +55,12 @@ public:
 
     // Language-dependent captions, written by Acerta_Tela.
     std::string Caption = "Configurações";
-    std::string Label1 = "Rounds:", Label8 = "Começa:", Label2 = "Intervalo:", Label3 = "Tempo:", Label7 = "Começa:",
-                Command1 = "Configurar Botões", Label13 = "Sons:", Label14 = "Língua:", Command2 = "Cancelar",
-                Label15 = "Nomes:", Label4 = "Azul:", Label5 = "Vermelho:", Label11 = "Início 1 minuto:",
-                Label12 = "Fim 1 minuto:", Label10 = "Fim de luta:", Label9 = "Fim de round:",
-                Frame1 = "Sistema de Regras", Frame2 = "Botões";
+    std::string L_RoundsRotulo = "Rounds:", L_RoundInicialRotulo = "Começa:", L_IntervaloRotulo = "Intervalo:",
+                L_TempoRotulo = "Tempo:", L_TempoInicialRotulo = "Começa:", B_Botoes = "Configurar Botões",
+                L_SonsRotulo = "Sons:", L_LinguaRotulo = "Língua:", B_Cancela = "Cancelar", L_NomesRotulo = "Nomes:",
+                L_AzulRotulo = "Azul:", L_VermelhoRotulo = "Vermelho:", L_SomMinutoRotulo = "Início 1 minuto:",
+                L_SomFimMinutoRotulo = "Fim 1 minuto:", L_SomFimLutaRotulo = "Fim de luta:",
+                L_SomFimRoundRotulo = "Fim de round:", Q_Regras = "Sistema de Regras", Q_Botoes = "Botões";
 
     bool Aberto = true;  // false once OK or Cancel closed it
 
@@ -78,8 +81,8 @@ public:
     // choosing a preset does.
     void T_Tempo_Change();
     void L_Lingua_Click() { Acerta_Tela(); }
-    void Command1_Click();
-    void Command2_Click() { Aberto = false; }
+    void B_Botoes_Click();
+    void B_Cancela_Click() { Aberto = false; }
     void B_Ok_Click();
     // Opens the sound-file chooser for box `indice` (1..4).
     void T_Sons_DblClick(int indice);
@@ -88,6 +91,7 @@ private:
     void Escolhe(Marca& regra);
     std::string Traduz(int entrada) const;  // in the language chosen in the list
     Vantor& v_;
+    Plataforma& plat_;
     Ajustes ajustes_;
     std::string tempoAnterior_;  // T_Tempo as the start time last followed it
 };
@@ -95,13 +99,13 @@ private:
 // The sound-file chooser for one of the dialog's sound boxes.
 class FormSom {
 public:
-    FormSom(Vantor& v, Form2& dialogo);
+    FormSom(Vantor& v, Plataforma& plat, Form2& dialogo);
 
-    std::vector<std::string> Drive1;  // mounted volumes, "/" first
+    std::vector<std::string> L_Unidades;  // mounted volumes, "/" first
     int DriveIndex = 0;
-    std::string Dir1;                 // the folder shown
-    std::vector<std::string> Pastas;  // its sub-folders, by name
-    std::vector<std::string> File1;   // its WAV files, by name
+    std::string L_Pastas;                 // the folder shown
+    std::vector<std::string> Pastas;      // its sub-folders, by name
+    std::vector<std::string> L_Arquivos;  // its WAV files, by name
     int FileIndex = -1;
     std::string Indice;  // the box served, as text
 
@@ -109,19 +113,20 @@ public:
 
     // Points the lists at the folder of the box's path and selects its file when listed.
     void Prepara(const std::string& caminho);
-    void Drive1_Change();
-    // Moves the folder list to `pasta` (absolute) and refreshes the file list (Dir1_Change); false, and
+    void L_Unidades_Change();
+    // Moves the folder list to `pasta` (absolute) and refreshes the file list (L_Pastas_Change); false, and
     // nothing changed, when it cannot be read.
     bool MudaPasta(const std::string& pasta);
-    void Dir1_Change();
-    void File1_Click();
-    void File1_DblClick() { OKButton_Click(); }
+    void L_Pastas_Change();
+    void L_Arquivos_Click();
+    void L_Arquivos_DblClick() { OKButton_Click(); }
     void OKButton_Click();
     void CancelButton_Click() { Aberto = false; }
     std::string Selecionado() const;  // full path of the selected file
 
 private:
     Vantor& v_;
+    Plataforma& plat_;
     Form2& dialogo_;
 };
 

@@ -1,7 +1,5 @@
 // Judges' agreement: a press lights its lamp and opens a two-second window; two of the three
 // judges on the same corner and value within their windows give that value's points.
-#include <algorithm>
-
 #include "app/vantor.h"
 
 namespace vantor {
@@ -10,33 +8,43 @@ void Vantor::AcendeLampada(int k, bool acesa) {
     if (k < 1 || k > 18) return;
     // A lit lamp lets its green show through the white fill.
     janela_.tela.S_Botao[static_cast<size_t>(k)].FillSolid = !acesa;
+    ++versaoTela_;
 }
 
-void Vantor::Dispara(const std::string& x) {
-    const size_t fim = std::min({x.size(), juizes_.EstadoControles.size(), size_t{256}});
-    for (size_t i = 1; i <= fim; ++i) {
-        if (x[i - 1] != '1' || juizes_.EstadoControles[i - 1] != '0') continue;
-        if (Capturando()) {
-            juizes_.BotaoCapturado = static_cast<int16_t>(i);
-            AcendeLampada(juizes_.Configurando_b, false);
-            return;
+void Vantor::Dispara(const std::array<uint16_t, entrada::kSlots>& novo) {
+    // Position by position, as the button map numbers them: each input newly pressed since the last poll.
+    for (int slot = 0; slot < entrada::kSlots; ++slot) {
+        const auto s = static_cast<size_t>(slot);
+        const auto apertadas = static_cast<uint16_t>(novo[s] & ~juizes_.EstadoControles[s]);
+        for (int bit = entrada::kPorSlot - 1; bit >= 0; --bit) {
+            if (!(apertadas & (1u << bit))) continue;
+            const int i = entrada::Posicao(slot, bit);
+            if (Capturando()) {
+                juizes_.BotaoCapturado = static_cast<int16_t>(i);
+                AcendeLampada(juizes_.Configurando_b, false);
+                return;
+            }
+            Aperta(i);
         }
-        const int k = juizes_.MapaBotoes[i];
-        if (k < 1 || k > 18) continue;
-        AcendeLampada(k, true);
-        janela_.Timer_Botao[static_cast<size_t>(k)].SetEnabled(true);
-        // Before the start and during the rest a press shows and is logged but can never count.
-        if (PermiteEm(luta_.FaseAtual()).abreJanela) juizes_.Pendentes |= juizes_.MascaraBotao[static_cast<size_t>(k)];
-        GravaLog(LogTR() + Traduz(txt::BotaoApertado) + ":\t" + std::to_string(i) + "\t" +
-                 juizes_.DescricaoBotao[static_cast<size_t>(k)]);
-        // Buttons 1..9 score for red, 10..18 for blue.
-        Checa(1, 2, 3, Vermelho, ajustes_.Pontos1);
-        Checa(4, 5, 6, Vermelho, ajustes_.Pontos2);
-        if (ajustes_.Pontos3 > 0) Checa(7, 8, 9, Vermelho, ajustes_.Pontos3);
-        Checa(10, 11, 12, Azul, ajustes_.Pontos1);
-        Checa(13, 14, 15, Azul, ajustes_.Pontos2);
-        if (ajustes_.Pontos3 > 0) Checa(16, 17, 18, Azul, ajustes_.Pontos3);
     }
+}
+
+void Vantor::Aperta(int i) {
+    const int k = juizes_.MapaBotoes[static_cast<size_t>(i)];
+    if (k < 1 || k > 18) return;
+    AcendeLampada(k, true);
+    janela_.Timer_Botao[static_cast<size_t>(k)].SetEnabled(true);
+    // Before the start and during the rest a press shows and is logged but can never count.
+    if (PermiteEm(luta_.FaseAtual()).abreJanela) juizes_.Pendentes |= juizes_.MascaraBotao[static_cast<size_t>(k)];
+    GravaLog(LogTR() + Traduz(txt::BotaoApertado) + ":\t" + std::to_string(i) + "\t" +
+             juizes_.DescricaoBotao[static_cast<size_t>(k)]);
+    // Buttons 1..9 score for red, 10..18 for blue.
+    Checa(1, 2, 3, Vermelho, ajustes_.Pontos1);
+    Checa(4, 5, 6, Vermelho, ajustes_.Pontos2);
+    if (ajustes_.Pontos3 > 0) Checa(7, 8, 9, Vermelho, ajustes_.Pontos3);
+    Checa(10, 11, 12, Azul, ajustes_.Pontos1);
+    Checa(13, 14, 15, Azul, ajustes_.Pontos2);
+    if (ajustes_.Pontos3 > 0) Checa(16, 17, 18, Azul, ajustes_.Pontos3);
 }
 
 void Vantor::Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos) {

@@ -8,6 +8,7 @@ void Vantor::CarregaIdioma() { idioma_.Carrega(); }
 std::string Vantor::Traduz(int entrada) const { return idioma_.Traduz(entrada, ajustes_.Lingua); }
 
 void Vantor::Acerta_Idioma() {
+    ++versaoTela_;
     janela_.tela.L_Golden.Caption = Traduz(txt::GoldenRound);
     janela_.tela.M_Falta.Caption = Traduz(txt::Faltas) + ":";
     janela_.tela.M_Ponto.Caption = Traduz(txt::Pontos) + ":";

@@ -17,7 +17,7 @@ void Vantor::PreparaPastaLog() {
     // With no TEMP the logs have one place whatever folder the program was started from: the user's data folder
     // when installed, beside the program when portable.
     if (temp.empty()) {
-        log_.PastaLog = Junta(Instalado() ? PastaXdg(true) : plat.PastaPrograma(), "LOG");
+        log_.PastaLog = Junta(arquivos_.Instalado() ? arquivos_.PastaXdg(true) : plat.PastaPrograma(), "LOG");
         CriaPastas(log_.PastaLog);
     } else {
         log_.PastaLog = temp + "LOG";
@@ -75,8 +75,10 @@ void Vantor::Guarda() {
     if (s.recusou && (s.linhas > 0 || log_.perdidas > 0))
         aviso = Traduz(txt::LogNaoGravado) + " " + std::to_string(s.linhas + log_.perdidas);
     if (s.recusou && s.estadoNaoSalvo) aviso += (aviso.empty() ? "" : " · ") + Traduz(txt::LutaNaoSalva);
-    janela_.tela.L_AvisoLog.Visible = !aviso.empty();
-    if (!aviso.empty()) janela_.tela.L_AvisoLog.Caption = aviso;
+    Controle& l = janela_.tela.L_AvisoLog;
+    if (l.Visible != !aviso.empty() || (!aviso.empty() && l.Caption != aviso)) ++versaoTela_;
+    l.Visible = !aviso.empty();
+    if (!aviso.empty()) l.Caption = aviso;
 }
 
 void Vantor::EsperaDisco(int ms) {

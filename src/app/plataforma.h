@@ -13,12 +13,6 @@ namespace vantor {
 class Form2;
 class FormSom;
 
-// A controller slot as the poll reads it: axes on 0..65535, buttons 1..4 in bits 0..3.
-struct LeituraControle {
-    uint32_t x = 0, y = 0, z = 0;
-    uint32_t botoes = 0;
-};
-
 class Plataforma {
 public:
     virtual ~Plataforma() = default;
@@ -64,9 +58,10 @@ public:
     // Ends the process at once, nothing saved.
     virtual void Encerra() = 0;
 
-    // Number of controller slots, and the reading of one slot (all zero when empty or failed).
+    // Number of controller slots, and one poll's reading of a slot's inputs (controllers/entradas.h): false, and
+    // nothing pressed, when the slot is empty or the read failed.
     virtual int joyGetNumDevs() = 0;
-    virtual bool joyGetPos(int slot, LeituraControle& leitura) = 0;
+    virtual bool joyGetPos(int slot, uint16_t& entradas) = 0;
     // How many controllers are plugged in right now.
     virtual int ControlesConectados() = 0;
     // Takes in what the controllers did since the last poll; each poll calls it before reading the slots.

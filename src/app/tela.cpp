@@ -28,6 +28,7 @@ void Vantor::ReajustaTela() {
 
 void Vantor::Mensagem(const std::string& m, uint32_t corfundo, uint32_t corfrente) {
     Controle& l = janela_.tela.L_Msg;
+    ++versaoTela_;
     l.Caption = m;
     if (!m.empty()) {
         // A background of 0 means none: the window shows through.
@@ -49,12 +50,14 @@ void Vantor::Mensagem(const std::string& m, uint32_t corfundo, uint32_t corfrent
 
 void Vantor::MensagemPlateia(const std::string& m) {
     Controle& p = janela_.tela.L_MsgPlateia;
+    ++versaoTela_;
     p.Caption = m;
     p.Visible = !m.empty() && janela_.tela.L_Msg.Visible;
 }
 
 void Vantor::PlateiaNaTela(bool mostra) {
     janela_.plateiaVisivel = mostra;
+    ++versaoTela_;
     Controle& c = janela_.tela.L_Plateia;
     // Two lines where the entry has its colon: the corner is narrow.
     std::string t = Traduz(mostra ? txt::PlateiaVisivel : txt::PlateiaOculta);

@@ -6,18 +6,20 @@
 #include <cstdint>
 #include <string>
 
+#include "controllers/entradas.h"
+
 namespace vantor {
 
 struct Juizes {
     std::array<int16_t, 257> MapaBotoes{};    // input position 1..256 -> button 1..18, 0 unassigned
     std::array<int32_t, 257> MascaraBotao{};  // button k -> bit k-1
     std::array<std::string, 19> DescricaoBotao;
-    int32_t Pendentes = 0;        // buttons whose two-second window is open
-    std::string EstadoControles;  // the previous poll's reading
-    // Per slot: whether its last read failed (nothing plugged there), and the inputs held when a controller came
-    // into it, ignored until released.
-    std::array<bool, 16> Fora{};
-    std::array<uint16_t, 16> Retidos{};
+    int32_t Pendentes = 0;                                    // buttons whose two-second window is open
+    std::array<uint16_t, entrada::kSlots> EstadoControles{};  // the previous poll's reading, slot by slot
+    // Per slot: whether its last read failed (nothing plugged there; so it is before the first poll), and the inputs
+    // held when a controller came into it, ignored until released.
+    std::array<bool, entrada::kSlots> Fora = Todos(true);
+    std::array<uint16_t, entrada::kSlots> Retidos{};
     int16_t Configurando_b = 0;  // the lamp being assigned; kPedeConfiguracao asks for the assignment
     int16_t BotaoCapturado = 0;  // kEsperando while the assignment waits for a press
 
@@ -25,6 +27,11 @@ struct Juizes {
     static constexpr int16_t kEsperando = 999;
     static constexpr int16_t kPedeConfiguracao = 99;
 
+    static constexpr std::array<bool, entrada::kSlots> Todos(bool v) {
+        std::array<bool, entrada::kSlots> a{};
+        a.fill(v);
+        return a;
+    }
     bool Capturando() const { return BotaoCapturado == kEsperando; }
     // 1 when the button's window is open, else 0.
     int b(int botao) const;

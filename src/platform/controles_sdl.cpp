@@ -131,21 +131,15 @@ void ControlesSDL::Bombeia() {
     SDL_FlushEvents(SDL_JOYBATTERYUPDATED + 1, SDL_LASTEVENT);
 }
 
-bool ControlesSDL::Le(int slot, LeituraControle& leitura) {
-    leitura = LeituraControle{};
+bool ControlesSDL::Le(int slot, uint16_t& entradas) {
+    entradas = 0;
     if (slot < 0 || slot >= kSlots || !slots_[slot]) return false;
     Controle& c = *slots_[slot];
     for (int b = 0; b < kBotoes; ++b)
-        if (c.botoes[b].Le()) leitura.botoes |= 1u << b;
-    // A latched stick transition the axis has already undone is shown at the far end or at the centre.
-    auto eixo = [](Trava& t, int16_t valor) {
-        const uint32_t real = Escala(valor);
-        const bool estado = t.Le();
-        if (estado != (real > kLimiarEixo)) return estado ? 65535u : 32768u;
-        return real;
-    };
-    leitura.x = eixo(c.direita, c.eixos[0]);
-    leitura.y = eixo(c.baixo, c.eixos[1]);
+        if (c.botoes[b].Le()) entradas |= static_cast<uint16_t>(1u << b);
+    // A stick pushed and let go between polls shows pushed at this one: the latch keeps what it saw first.
+    if (c.direita.Le()) entradas |= entrada::Direita;
+    if (c.baixo.Le()) entradas |= entrada::Baixo;
     return true;
 }
 

@@ -1,5 +1,5 @@
-// The judges' game controllers through SDL2's joystick API, read as sixteen fixed slots on the
-// 0..65535 axis scale with buttons 1..4 in bits 0..3. Everything runs on the caller's thread.
+// The judges' game controllers through SDL2's joystick API, read as sixteen fixed slots of inputs (buttons 1..4,
+// the stick pushed right or down; controllers/entradas.h). Everything runs on the caller's thread.
 #pragma once
 
 #include <array>
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/plataforma.h"
+#include "controllers/entradas.h"
 
 namespace vantor {
 
@@ -35,9 +35,9 @@ public:
     // Call it before reading the slots at each poll.
     void Bombeia();
 
-    // One poll's reading of a slot; false, and all zero, when the slot is empty or out of range.
+    // One poll's reading of a slot's inputs; false, and nothing pressed, when the slot is empty or out of range.
     // Each call takes one latched transition off every input, so read each slot once per poll.
-    bool Le(int slot, LeituraControle& leitura);
+    bool Le(int slot, uint16_t& entradas);
 
     // Controllers that hold a slot now.
     int Conectados() const;

@@ -38,55 +38,59 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
     // In the design's order, which is also the order Tab walks.
     // Some captions are wider than the design left them in other languages than Portuguese, or at the board's text
     // size: those controls reach into the free space beside them, and nothing moves.
-    Rotulo("Label1", f_.Label1, {0, 120, 825, 255}, kDireita);
+    Rotulo("L_RoundsRotulo", f_.L_RoundsRotulo, {0, 120, 825, 255}, kDireita);
     Caixa("T_Round", f_.T_Round, {840, 120, 495, 285});
     CaixaLista("L_Round", f_.L_Round, {1440, 120, 375, 645}, &Form2::L_Round_Click);
-    Rotulo("Label3", f_.Label3, {2400, 120, 615, 255}, kDireita);
+    Rotulo("L_TempoRotulo", f_.L_TempoRotulo, {2400, 120, 615, 255}, kDireita);
     QLineEdit* tempo = Caixa("T_Tempo", f_.T_Tempo, {3120, 120, 495, 285});
     connect(tempo, &QLineEdit::textEdited, this, [this] { Executa([this] { f_.T_Tempo_Change(); }); });
     CaixaLista("L_Tempo", f_.L_Tempo, {3720, 120, 735, 1035}, &Form2::L_Tempo_Click);
-    Rotulo("Label8", f_.Label8, {120, 480, 615, 255}, kDireita);
+    Rotulo("L_RoundInicialRotulo", f_.L_RoundInicialRotulo, {120, 480, 615, 255}, kDireita);
     Caixa("T_RoundInicial", f_.T_RoundInicial, {840, 480, 495, 285});
-    Rotulo("Label7", f_.Label7, {2400, 480, 615, 255}, kDireita);
+    Rotulo("L_TempoInicialRotulo", f_.L_TempoInicialRotulo, {2400, 480, 615, 255}, kDireita);
     Caixa("T_TempoInicial", f_.T_TempoInicial, {3120, 480, 495, 285});
-    Rotulo("Label2", f_.Label2, {0, 960, 975, 255}, kDireita);
+    Rotulo("L_IntervaloRotulo", f_.L_IntervaloRotulo, {0, 960, 975, 255}, kDireita);
     Caixa("T_Intervalo", f_.T_Intervalo, {1080, 960, 495, 285});
     CaixaLista("L_Intervalo", f_.L_Intervalo, {1680, 960, 495, 1035}, &Form2::L_Intervalo_Click);
 
-    Rotulo("Label15", f_.Label15, {120, 1920, 975, 255}, kEsquerda);
+    Rotulo("L_NomesRotulo", f_.L_NomesRotulo, {120, 1920, 975, 255}, kEsquerda);
     const QColor azul(128, 255, 255), vermelho(255, 192, 192);
     auto nome = [this](const char* n, CaixaTexto& caixa, const Twips& t, const QColor& cor) {
         QLineEdit* c = Caixa(n, caixa, t);
         PintaFundo(c, cor);
         c->setMaxLength(kMaiorNome);
     };
-    Rotulo("Label4", f_.Label4, {0, 2160, 1095, 255}, kDireita);
+    Rotulo("L_AzulRotulo", f_.L_AzulRotulo, {0, 2160, 1095, 255}, kDireita);
     nome("T_Nome1", f_.T_Nome[1], {1200, 2160, 3375, 285}, azul);
     nome("T_L21", f_.T_L2[1], {1200, 2520, 3375, 285}, azul);
-    Rotulo("Label5", f_.Label5, {0, 3000, 1095, 255}, kDireita);
+    Rotulo("L_VermelhoRotulo", f_.L_VermelhoRotulo, {0, 3000, 1095, 255}, kDireita);
     nome("T_Nome2", f_.T_Nome[2], {1200, 3000, 3375, 285}, vermelho);
     nome("T_L22", f_.T_L2[2], {1200, 3360, 3375, 285}, vermelho);
 
-    auto* command1 = new QPushButton(this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setGeometry(Pixels({120, 3720, 2295, 375}, escala_));
-    command1->setAutoDefault(false);  // Enter stays with B_Ok unless the operator tabs here
-    botoes_.emplace_back(command1, &f_.Command1);
-    connect(command1, &QPushButton::clicked, this, [this] { Executa([this] { f_.Command1_Click(); }); });
+    auto* botoes = new QPushButton(this);
+    botoes->setObjectName(QStringLiteral("B_Botoes"));
+    botoes->setGeometry(Pixels({120, 3720, 2295, 375}, escala_));
+    botoes->setAutoDefault(false);  // Enter stays with B_Ok unless the operator tabs here
+    botoes_.emplace_back(botoes, &f_.B_Botoes);
+    connect(botoes, &QPushButton::clicked, this, [this] { Executa([this] { f_.B_Botoes_Click(); }); });
 
-    Rotulo("Label13", f_.Label13, {120, 4320, 975, 255}, kEsquerda);
-    std::string* const legendasSons[] = {nullptr, &f_.Label9, &f_.Label10, &f_.Label11, &f_.Label12};
+    Rotulo("L_SonsRotulo", f_.L_SonsRotulo, {120, 4320, 975, 255}, kEsquerda);
+    const std::pair<const char*, std::string*> legendasSons[] = {{nullptr, nullptr},
+                                                                 {"L_SomFimRoundRotulo", &f_.L_SomFimRoundRotulo},
+                                                                 {"L_SomFimLutaRotulo", &f_.L_SomFimLutaRotulo},
+                                                                 {"L_SomMinutoRotulo", &f_.L_SomMinutoRotulo},
+                                                                 {"L_SomFimMinutoRotulo", &f_.L_SomFimMinutoRotulo}};
     for (int i = 1; i <= 4; ++i) {
         const int topo = 4560 + 360 * (i - 1);
         const auto n = static_cast<size_t>(i);
-        Rotulo(("Label" + std::to_string(8 + i)).c_str(), *legendasSons[n], {240, topo, 1335, 255}, kDireita);
+        Rotulo(legendasSons[n].first, *legendasSons[n].second, {240, topo, 1335, 255}, kDireita);
         sons_[n] = Caixa(("T_Sons" + std::to_string(i)).c_str(), f_.T_Sons[n], {1680, topo, 2895, 285});
         sons_[n]->installEventFilter(this);
     }
 
     auto* frame1 = new QGroupBox(this);
-    molduras_.emplace_back(frame1, &f_.Frame1);
-    frame1->setObjectName(QStringLiteral("Frame1"));
+    molduras_.emplace_back(frame1, &f_.Q_Regras);
+    frame1->setObjectName(QStringLiteral("Q_Regras"));
     frame1->setGeometry(Pixels({4800, 120, 2955, 1335}, escala_));
     Opcao(frame1, "Op_WTF", f_.Op_WTF, {120, 240, 1695, 255}, [this] { f_.Op_WTF_Click(); });
     Opcao(frame1, "Op_Fetesp", f_.Op_Fetesp, {120, 480, 2775, 375}, [this] { f_.Op_Fetesp_Click(); });
@@ -99,23 +103,23 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
     Verificacao("C_GoldenMeia", f_.C_GoldenMeia, {4920, 2400, 2775, 255}, &Form2::C_GoldenMeia_Click);
 
     auto* frame2 = new QGroupBox(this);
-    molduras_.emplace_back(frame2, &f_.Frame2);
-    frame2->setObjectName(QStringLiteral("Frame2"));
+    molduras_.emplace_back(frame2, &f_.Q_Botoes);
+    frame2->setObjectName(QStringLiteral("Q_Botoes"));
     frame2->setGeometry(Pixels({4800, 2880, 2895, 1815}, escala_));
     Opcao(frame2, "O_13", f_.O_13, {240, 240, 1935, 375}, [this] { f_.O_Click(f_.O_13); });
     Opcao(frame2, "O_23", f_.O_23, {240, 600, 1935, 375}, [this] { f_.O_Click(f_.O_23); });
     Opcao(frame2, "O_12", f_.O_12, {240, 960, 1935, 375}, [this] { f_.O_Click(f_.O_12); });
     Opcao(frame2, "O_123", f_.O_123, {240, 1320, 1935, 375}, [this] { f_.O_Click(f_.O_123); });
 
-    Rotulo("Label14", f_.Label14, {4920, 5160, 855, 255}, kDireita);
+    Rotulo("L_LinguaRotulo", f_.L_LinguaRotulo, {4920, 5160, 855, 255}, kDireita);
     CaixaLista("L_Lingua", f_.L_Lingua, {5880, 5160, 1215, 645}, &Form2::L_Lingua_Click);
 
-    auto* command2 = new QPushButton(this);
-    command2->setObjectName(QStringLiteral("Command2"));
-    command2->setGeometry(Pixels({240, 6120, 1215, 495}, escala_));
-    command2->setAutoDefault(false);
-    botoes_.emplace_back(command2, &f_.Command2);
-    connect(command2, &QPushButton::clicked, this, &DialogoConfig::reject);
+    auto* cancela = new QPushButton(this);
+    cancela->setObjectName(QStringLiteral("B_Cancela"));
+    cancela->setGeometry(Pixels({240, 6120, 1215, 495}, escala_));
+    cancela->setAutoDefault(false);
+    botoes_.emplace_back(cancela, &f_.B_Cancela);
+    connect(cancela, &QPushButton::clicked, this, &DialogoConfig::reject);
 
     // The default button: Enter presses it from anywhere, a text box included.
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
@@ -227,7 +231,7 @@ void DialogoConfig::Executa(const std::function<void()>& handler) {
 }
 
 void DialogoConfig::reject() {
-    Executa([this] { f_.Command2_Click(); });
+    Executa([this] { f_.B_Cancela_Click(); });
 }
 
 bool DialogoConfig::eventFilter(QObject* alvo, QEvent* e) {

@@ -29,7 +29,7 @@ public:
     // Writes every field of the Form2 into the widgets, emitting nothing.
     void Sincroniza();
 
-    // Esc, Command2 and the window's close button: the Form2's cancel.
+    // Esc, B_Cancela and the window's close button: the Form2's cancel.
     void reject() override;
 
 protected:

@@ -25,19 +25,19 @@ DialogoSom::DialogoSom(FormSom& escolha, QWidget* pai) : QDialog(pai), s_(escolh
     setFixedSize(Pixels({0, 0, 5625, 3120}, escala_).size());
 
     drive_ = new QComboBox(this);
-    drive_->setObjectName(QStringLiteral("Drive1"));
+    drive_->setObjectName(QStringLiteral("L_Unidades"));
     drive_->setGeometry(Pixels({120, 120, 2775, 315}, escala_));
     // A change of drive only: choosing the drive already shown keeps the folder.
     connect(drive_, &QComboBox::activated, this, [this](int i) {
         if (i != s_.DriveIndex)
             Executa([this, i] {
                 s_.DriveIndex = i;
-                s_.Drive1_Change();
+                s_.L_Unidades_Change();
             });
     });
 
     pastas_ = new QListWidget(this);
-    pastas_->setObjectName(QStringLiteral("Dir1"));
+    pastas_->setObjectName(QStringLiteral("L_Pastas"));
     pastas_->setGeometry(Pixels({120, 480, 2775, 2565}, escala_));
     pastas_->setIconSize(QSize(16, 16) * escala_);
     pastas_->installEventFilter(this);
@@ -45,7 +45,7 @@ DialogoSom::DialogoSom(FormSom& escolha, QWidget* pai) : QDialog(pai), s_(escolh
             [this](QListWidgetItem* item) { AbrePasta(pastas_->row(item)); });
 
     arquivos_ = new QListWidget(this);
-    arquivos_->setObjectName(QStringLiteral("File1"));
+    arquivos_->setObjectName(QStringLiteral("L_Arquivos"));
     arquivos_->setGeometry(Pixels({3000, 600, 2535, 2430}, escala_));
     arquivos_->setSelectionMode(QAbstractItemView::SingleSelection);
     LigaClique(*arquivos_, [this](int linha) {
@@ -55,10 +55,11 @@ DialogoSom::DialogoSom(FormSom& escolha, QWidget* pai) : QDialog(pai), s_(escolh
         }
         Executa([this, linha] {
             s_.FileIndex = linha;
-            s_.File1_Click();
+            s_.L_Arquivos_Click();
         });
     });
-    connect(arquivos_, &QListWidget::itemDoubleClicked, this, [this] { Executa([this] { s_.File1_DblClick(); }); });
+    connect(arquivos_, &QListWidget::itemDoubleClicked, this,
+            [this] { Executa([this] { s_.L_Arquivos_DblClick(); }); });
 
     auto* cancela = new QPushButton(QStringLiteral("Cancel"), this);
     cancela->setObjectName(QStringLiteral("CancelButton"));
@@ -79,7 +80,7 @@ void DialogoSom::Sincroniza() {
     {
         const QSignalBlocker bloqueio(drive_);
         QStringList volumes, mostrados;
-        for (const auto& v : s_.Drive1) volumes << QString::fromStdString(v);
+        for (const auto& v : s_.L_Unidades) volumes << QString::fromStdString(v);
         for (int i = 0; i < drive_->count(); ++i) mostrados << drive_->itemText(i);
         if (mostrados != volumes) {
             drive_->clear();
@@ -88,8 +89,8 @@ void DialogoSom::Sincroniza() {
         drive_->setCurrentIndex(s_.DriveIndex);
     }
 
-    std::vector<std::string> linhas{s_.Dir1};
-    if (s_.Dir1 != "/") linhas.emplace_back(kAcima);
+    std::vector<std::string> linhas{s_.L_Pastas};
+    if (s_.L_Pastas != "/") linhas.emplace_back(kAcima);
     linhas.insert(linhas.end(), s_.Pastas.begin(), s_.Pastas.end());
     if (PoeItens(*pastas_, linhas)) {
         pastas_->item(0)->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
@@ -97,17 +98,17 @@ void DialogoSom::Sincroniza() {
         Seleciona(*pastas_, 0);
     }
 
-    PoeItens(*arquivos_, s_.File1);
+    PoeItens(*arquivos_, s_.L_Arquivos);
     Seleciona(*arquivos_, s_.FileIndex);
 }
 
 void DialogoSom::AbrePasta(int linha) {
-    const size_t primeira = s_.Dir1 == "/" ? 1 : 2;  // first row of a sub-folder
+    const size_t primeira = s_.L_Pastas == "/" ? 1 : 2;  // first row of a sub-folder
     std::string alvo;
     if (linha == 1 && primeira == 2) {
-        alvo = std::filesystem::path(s_.Dir1).parent_path().string();
+        alvo = std::filesystem::path(s_.L_Pastas).parent_path().string();
     } else if (linha >= static_cast<int>(primeira) && static_cast<size_t>(linha) - primeira < s_.Pastas.size()) {
-        alvo = Junta(s_.Dir1, s_.Pastas[static_cast<size_t>(linha) - primeira]);
+        alvo = Junta(s_.L_Pastas, s_.Pastas[static_cast<size_t>(linha) - primeira]);
     } else {
         return;
     }

@@ -44,26 +44,11 @@ void JanelaPlacar::sincroniza(AgendaTicks::Instante desde) {
     for (auto& t : timers_) t->Sincroniza(desde);
 }
 
-// What the screen shows, folded into one number: most ticks (twenty polls a second) change nothing, and
-// repainting the whole board for them would cost a few percent of a core for no pixel.
-static size_t Aparencia(const Form1Controles& tela) {
-    size_t h = 0;
-    auto mistura = [&h](size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
-    for (const Controle* c : tela.ordem) {
-        mistura(std::hash<std::string>{}(c->Caption));
-        mistura(c->ForeColor);
-        mistura(c->BackColor);
-        mistura(c->FillColor);
-        mistura((c->Visible ? 1u : 0u) | (c->BackOpaque ? 2u : 0u) | (c->FillSolid ? 4u : 0u));
-    }
-    return h;
-}
-
 void JanelaPlacar::Depois(AgendaTicks::Instante desde) {
     sincroniza(desde);
-    const size_t aparencia = Aparencia(v_.tela());
-    if (aparencia == aparencia_) return;
-    aparencia_ = aparencia;
+    // Most ticks (twenty polls a second) change nothing: the core says so, and the board is not repainted for them.
+    if (v_.VersaoDaTela() == versao_) return;
+    versao_ = v_.VersaoDaTela();
     update();
     emit mudou();
 }

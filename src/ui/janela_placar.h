@@ -50,7 +50,7 @@ protected:
 private:
     void Toca(QPoint ponto, Toque toque);
     void Depois(AgendaTicks::Instante desde);
-    size_t aparencia_ = 0;  // of the last board asked to be painted
+    unsigned versao_ = 0;  // of the last board asked to be painted
 
     Vantor& v_;
     std::vector<std::unique_ptr<TimerVinculado>> timers_;

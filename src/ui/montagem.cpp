@@ -58,7 +58,7 @@ bool Montagem::ChamaOOutro() {
 
 Montagem::~Montagem() {
     chamadas_.reset();
-    v_->Guarda();  // the window closed: what the event under way made goes to the disk too
+    v_->EsperaDisco(0);  // the window closed: what the event under way made goes to the disk too
     plataforma_->DefineJanela(nullptr);
     plateia_.reset();
     janela_.reset();

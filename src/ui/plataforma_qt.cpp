@@ -128,7 +128,7 @@ void PlataformaQt::Encerra() {
 
 int PlataformaQt::joyGetNumDevs() { return ControlesSDL::kSlots; }
 
-bool PlataformaQt::joyGetPos(int slot, LeituraControle& leitura) { return controles_->Le(slot, leitura); }
+bool PlataformaQt::joyGetPos(int slot, uint16_t& entradas) { return controles_->Le(slot, entradas); }
 
 int PlataformaQt::ControlesConectados() { return controles_->Conectados(); }
 

@@ -46,7 +46,7 @@ public:
     void AbreSumula(const std::string& arquivo, int lingua) override;
     [[noreturn]] void Encerra() override;
     int joyGetNumDevs() override;
-    bool joyGetPos(int slot, LeituraControle& leitura) override;
+    bool joyGetPos(int slot, uint16_t& entradas) override;
     int ControlesConectados() override;
     bool EsperaEventos() override;
     void BombeiaControles() override;

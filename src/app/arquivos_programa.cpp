@@ -1,0 +1,50 @@
+// The program's files: their places, and the settings and button map read and written.
+#include "app/arquivos_programa.h"
+
+#include <filesystem>
+
+#include "settings/arquivos.h"
+
+namespace vantor {
+
+bool ArquivosDoPrograma::Instalado() const { return ProgramaInstalado(plat_.PastaPrograma()); }
+
+std::string ArquivosDoPrograma::PastaXdg(bool dados) const {
+    return vantor::PastaXdg(dados, [this](const std::string& nome) { return plat_.Ambiente(nome); });
+}
+
+std::string ArquivosDoPrograma::CaminhoConfig() const {
+    return CaminhoConfigDe(plat_.PastaPrograma(), [this](const std::string& nome) { return plat_.Ambiente(nome); });
+}
+
+std::string ArquivosDoPrograma::PastaSons() const {
+    const std::string programa = plat_.PastaPrograma();
+    const std::string dados = Junta(programa, "../share/vantor");
+    return ProgramaInstalado(programa) && ExisteArquivo(dados)
+               ? std::filesystem::path(dados).lexically_normal().string()
+               : programa;
+}
+
+std::string ArquivosDoPrograma::CaminhoBotoes() const {
+    return Instalado() ? Junta(PastaXdg(false), kArquivoBotoes) : kArquivoBotoes;
+}
+
+void ArquivosDoPrograma::LeConfig(Ajustes& a) const { LeTextoConfig(a, LeArquivo(CaminhoConfig())); }
+
+bool ArquivosDoPrograma::GravaConfig(const Ajustes& a) const {
+    if (Instalado()) CriaPastas(PastaXdg(false));
+    return GravaArquivo(CaminhoConfig(), TextoConfig(a));
+}
+
+bool ArquivosDoPrograma::LeBotoes(Juizes& j) const { return j.MapaDeBytes(LeArquivo(CaminhoBotoes())); }
+
+bool ArquivosDoPrograma::GravaBotoes(const Juizes& j) const {
+    std::string dados = j.MapaEmBytes();
+    const std::string caminho = CaminhoBotoes();
+    const std::string antigo = LeArquivo(caminho);
+    if (antigo.size() > Juizes::kTamanhoArquivo) dados += antigo.substr(Juizes::kTamanhoArquivo);
+    if (Instalado()) CriaPastas(PastaXdg(false));
+    return GravaArquivo(caminho, dados);
+}
+
+}  // namespace vantor
