@@ -47,9 +47,9 @@ int main(int argc, char** argv) {
     for (const char* nome : {"Juiz 1", "Juiz 2", "Juiz 3"})
         juizes.push_back(std::make_unique<vantor::teste::Virtual>(nome));
     PlacarVivo::Espera(500);  // a few polls: each controller takes its slot
-    if (v.plat.ControlesConectados() != kJuizes) {
+    if (placar->plataforma->ControlesConectados() != kJuizes) {
         std::printf("  the virtual controllers did not all take a slot (%d of 3). MISSED\n",
-                    v.plat.ControlesConectados());
+                    placar->plataforma->ControlesConectados());
         return 0;
     }
     placar->Tecla(Qt::Key_Return);
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     std::vector<Aperto> apertos;
     apertos.reserve(static_cast<size_t>(total));
     std::vector<size_t> esperando;  // presses whose lamp or frame is still to come
-    auto acesa = [&v](int k) { return !v.tela().S_Botao[static_cast<size_t>(k)].FillSolid; };
+    auto acesa = [&v](int k) { return v.tela().S_Botao[static_cast<size_t>(k)].acesa; };
 
     ObservaTimers observa;
     observa.depois = [&](Instante) {

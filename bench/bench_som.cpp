@@ -76,7 +76,12 @@ int main(int argc, char** argv) {
     // The cues beside the program are in the build folder; the working folder is looked in first.
     for (const char* nome : {"gongo.wav", "sino.wav", "sparkle.wav"})
         std::filesystem::copy_file(std::filesystem::path(VANTOR_SONS) / nome, nome);
-    placar.v->LeConfig();  // prepares them
+    // What reading the settings does with the cues: prepares them again.
+    const auto prepara = [&placar] {
+        const auto& s = placar.v->Config().Som;
+        placar.plataforma->PreparaSons({s[1], s[2], s[3], s[4]});
+    };
+    prepara();
 
     const ui::TimerVinculado& relogio = placar.janela->TimerLuta();
     ObservaTimers observa;
@@ -103,7 +108,7 @@ int main(int argc, char** argv) {
     PlacarVivo::Espera(1500);
     placar.Tecla(Qt::Key_Return);
     PlacarVivo::Espera(5000);
-    placar.v->TocaSom(1);  // the device is open and playing when the server stops
+    placar.plataforma->TocaWav(placar.v->Config().Som[1]);  // the device is open and playing when the server stops
     PlacarVivo::Espera(500);
 
     // The server goes on by itself after the stall, on a thread of its own: a window frozen by the stall must not
@@ -120,9 +125,9 @@ int main(int argc, char** argv) {
     QObject::connect(&cues, &QTimer::timeout, [&] {
         const Instante antes = Relogio::now();
         if (++vez == 3)
-            placar.v->LeConfig();
+            prepara();
         else
-            placar.v->TocaSom(1 + vez % 3);
+            placar.plataforma->TocaWav(placar.v->Config().Som[static_cast<size_t>(1 + vez % 3)]);
         chamadas.push_back(Ms(Relogio::now() - antes));
     });
     cues.start(5000);
@@ -138,7 +143,7 @@ int main(int argc, char** argv) {
     parec.start("parec", {"-d", "@DEFAULT_MONITOR@", "--format=s16le", "--rate=44100", "--channels=1"});
     PlacarVivo::Espera(1000);
     parec.readAllStandardOutput();
-    placar.v->TocaSom(1);
+    placar.plataforma->TocaWav(placar.v->Config().Som[1]);
     PlacarVivo::Espera(3000);
     const QByteArray gravado = parec.readAllStandardOutput();
     parec.kill();

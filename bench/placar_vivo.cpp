@@ -52,7 +52,9 @@ PlacarVivo::PlacarVivo(const Opcoes& opcoes) : antes_(std::filesystem::current_p
         Ajustes a = v->Config();
         a.Tempo = a.TempoInicial = static_cast<int16_t>(opcoes.segundosRound);
         v->DefineAjustes(a);
-        v->ZeraLuta();
+        EstadoLuta nova = v->Luta();
+        nova.TempoRestante = a.Tempo;
+        v->RestauraLuta(nova);
     }
     janela->installEventFilter(&pintura);
     QObject::connect(&janela->TimerJoystick(), &ui::TimerVinculado::Disparou, [this] { ++polls; });

@@ -26,6 +26,27 @@ namespace vantor::fuzz {
 
 namespace {
 
+// The board's controls by name, in the operator's painting order (topmost last), as a click can land on them.
+const std::vector<std::string>& ControlesDoPlacar() {
+    static const std::vector<std::string> nomes = [] {
+        const std::pair<const char*, int> grupos[] = {
+            {"L_Pontos", 2},      {"L_Nome", 2},          {"K_FAMais", 1},        {"K_FAMenos", 1},
+            {"K_FVMais", 1},      {"K_FVMenos", 1},       {"S_Round", 1},         {"L_Round", 1},
+            {"L_RoundTitulo", 1}, {"S_Falta", 20},        {"L_Valor", 6},         {"L_Versao", 1},
+            {"M_Falta", 1},       {"M_FaltaAzul", 1},     {"M_FaltaVermelho", 1}, {"M_Ponto", 1},
+            {"M_PontoAzul", 1},   {"M_PontoVermelho", 1}, {"M_Minuto", 1},        {"M_Sumula", 1},
+            {"M_Config", 1},      {"L_Aviso", 1},         {"L_Config", 1},        {"L_Golden", 1},
+            {"L_AvisoLog", 1},    {"L_Regular", 2},       {"L_Tempo", 1},         {"L_Msg", 1},
+            {"L_MsgPlateia", 1},  {"L_Minuto", 1},        {"L_MinutoTitulo", 1},  {"L_Plateia", 1},
+            {"K_Amais", 1},       {"K_Amenos", 1},        {"K_VMais", 1},         {"K_Vmenos", 1},
+            {"S_Botao", 18}};
+        std::vector<std::string> n;
+        for (const auto& [nome, quantos] : grupos) n.insert(n.end(), static_cast<size_t>(quantos), nome);
+        return n;
+    }();
+    return nomes;
+}
+
 // Reads the input front to back, a byte at a time; zeros past its end.
 class Leitor {
 public:
@@ -235,7 +256,7 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         switch (evento % 8) {
             case 0: v.Form_KeyDown(b < 200 ? teclas[b % 18] : b, (evento & 0x40) ? tecla::Alt : 0); break;
             case 1:
-                v.Clique(v.tela().ordem[b % v.tela().ordem.size()]->Name,
+                v.Clique(ControlesDoPlacar()[b % ControlesDoPlacar().size()],
                          (evento & 0x40) ? Toque::DuploClique : Toque::Clique);
                 break;
             case 2: {  // the stick's two axes (pushed past 40000 of 0..65535) and the four buttons
@@ -260,17 +281,17 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         if (e.EmGolden && e.RoundAtual <= a.Rounds) quebra = "golden round in a regular round";
         // The board shows the record: scores with the opponent's penalties, a marker per penalty and the half
         // one after them, the third value's lamps only when it is in use, the clock as m:ss, the round.
-        const Form1Controles& t = v.tela();
+        const Placar& t = v.tela();
         for (size_t c : {1u, 2u}) {
             if (t.L_Pontos[c].Caption != std::to_string(SomaSatura(e.PontosMarcados[c], e.Faltas[3 - c])))
                 quebra = "shown score";
             if (e.Faltas[c] < 0 || e.Faltas[c] > 10 || (e.Faltas[c] == 10 && e.MeiaFalta[c])) quebra = "penalties";
             for (int i = 1; i <= 10; ++i) {
-                const Controle& f = (c == 1 ? t.S_FaltaAzul : t.S_FaltaVermelho)[size_t(i)];
-                const uint32_t cor = i <= e.Faltas[c]                         ? cor::Vermelho
-                                     : i == e.Faltas[c] + 1 && e.MeiaFalta[c] ? cor::Amarelo
-                                                                              : cor::Branco;
-                if (!f.Visible || f.FillColor != cor) quebra = "penalty marker " + std::to_string(i);
+                const Marcador& f = (c == 1 ? t.S_FaltaAzul : t.S_FaltaVermelho)[size_t(i)];
+                const Marcacao m = i <= e.Faltas[c]                         ? Marcacao::Falta
+                                   : i == e.Faltas[c] + 1 && e.MeiaFalta[c] ? Marcacao::Meia
+                                                                            : Marcacao::Vazia;
+                if (!f.Visible || f.marca != m) quebra = "penalty marker " + std::to_string(i);
             }
         }
         for (size_t k = 1; k <= 18; ++k)  // in each corner's nine, the last three are the third value's
@@ -278,8 +299,7 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         char relogio[16];
         std::snprintf(relogio, sizeof relogio, "%d:%02d", e.TempoRestante / 60, e.TempoRestante % 60);
         if (e.TempoRestante >= 0 && t.L_Tempo.Caption != relogio) quebra = "clock";
-        if (t.L_Round.Caption != std::to_string(e.RoundAtual) ||
-            t.L_Round.BackColor != (e.RoundAtual > a.Rounds ? cor::LaranjaClaro : cor::CinzaClaro))
+        if (t.L_Round.Caption != std::to_string(e.RoundAtual) || t.roundGolden != (e.RoundAtual > a.Rounds))
             quebra = "round";
     }
     // The log, read back for the scoresheet, tells the score the board shows.

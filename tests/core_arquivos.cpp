@@ -171,7 +171,7 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
             for (int i = 0; i < 5; ++i, plat.Avanca(1000)) v.Timer_Luta_Timer();
             v.Form_KeyDown(tecla::Espaco, 0);
             Cena(v, [](Ajustes& a) { a.Som[1] = std::string(600, 's'); });  // past every limit tried
-            const Form1Controles& t = v.tela();
+            const Placar& t = v.tela();
             const std::string s = t.L_Pontos[Azul].Caption + ":" + t.L_Pontos[Vermelho].Caption + " " +
                                   t.L_Tempo.Caption + " " + t.L_Msg.Caption +
                                   (v.Arquivos().GravaConfig(v.Config()) ? " ini" : "") +

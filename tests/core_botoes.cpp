@@ -51,9 +51,9 @@ TEST(Botoes, TwoJudgesAgreeingWithinTheirWindowsScoreOnlyWhileTheClockRuns) {
               Luta::L("14:03:27", "Round 1, Missing 60s, Pressed button:\t14\tJuiz 2 - Red botao 2"));
     const Timer& t = luta.v.Janela().Timer_Botao[5];
     EXPECT_TRUE(t.Enabled && t.Interval == 2000 && t.Restarts == 1u) << "a second press must not move the window's end";
-    EXPECT_FALSE(luta.v.tela().S_Botao[5].FillSolid);
+    EXPECT_TRUE(luta.v.tela().S_Botao[5].acesa);
     luta.v.Timer_Botao_Timer(5);
-    EXPECT_TRUE(!t.Enabled && luta.v.tela().S_Botao[5].FillSolid);
+    EXPECT_TRUE(!t.Enabled && !luta.v.tela().S_Botao[5].acesa);
     EXPECT_EQ(luta.plat.bombeadas, 6) << "each poll pumps the controllers";
     le({0, 0b0001});
     EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 1) << "the agreement used up its presses, the third judge's too";
@@ -105,7 +105,7 @@ TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     luta.plat.aoEsperar = [&] {
         if (lampadas.size() >= 18) return false;  // a lamp that never takes its press ends the test
         int acesas = 0;
-        for (size_t k = 1; k <= 18; ++k) acesas += !luta.v.tela().S_Botao[k].FillSolid;
+        for (size_t k = 1; k <= 18; ++k) acesas += luta.v.tela().S_Botao[k].acesa;
         EXPECT_EQ(acesas, 1) << "only the lamp being assigned is lit";
         const auto [j, e] = roteiro[lampadas.size()];
         lampadas.push_back(luta.v.Botoes().Configurando_b);

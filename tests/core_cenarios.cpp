@@ -139,8 +139,8 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
                       Luta::L("14:03:44", "Round 3, Faltando 3s, Pausa ligada. - AZUL")}));
 
     EXPECT_EQ(luta.plat.sons, (Linhas{"gongo.wav", "gongo.wav", "sino.wav"})) << "the cue once";
-    const Controle& msg = luta.v.tela().L_Msg;
-    EXPECT_TRUE(msg.Caption == "AZUL" && msg.BackColor == cor::Azul && msg.ForeColor == cor::Branco);
+    const Rotulo& msg = luta.v.tela().L_Msg;
+    EXPECT_TRUE(msg.Caption == "AZUL" && luta.v.tela().tomMsg == Tom::Azul);
     EXPECT_FALSE(luta.v.tela().L_Golden.Visible || luta.v.tela().L_Minuto.Visible);
 
     const std::string segundo = luta.v.Log().ArquivoLog;
@@ -175,8 +175,7 @@ TEST(Cenario, GoldenRoundStartsFromNothingAndAGoldenRoundTiedEndsInATie) {
     EXPECT_EQ(luta.v.Luta().PontosMarcados[Azul], 1) << "resuming inside the golden round must not clear it again";
     luta.Tecla(tecla::F11), luta.Tick(3);
     ConfereLog(luta.Log(), "golden_ingles.log");
-    const Controle& msg = luta.v.tela().L_Msg;
-    EXPECT_TRUE(msg.Caption == "Empate" && msg.BackColor == cor::Ciano && msg.ForeColor == cor::Vermelho);
+    EXPECT_TRUE(luta.v.tela().L_Msg.Caption == "Empate" && luta.v.tela().tomMsg == Tom::Empate);
     EXPECT_EQ(luta.plat.sons, (Linhas{"gongo.wav", "sino.wav", "gongo.wav", "gongo.wav", "sino.wav"}));
 }
 

@@ -164,7 +164,7 @@ TEST(Diario, AFullDiskKeepsEveryLineInOrderWithTheOperatorWarnedUntilItTakesThem
         std::string avisos;
         // 0: no warning; 1: lines wait; S: the fight itself is not saved either.
         const auto aviso = [&v] {
-            const Controle& c = v.tela().L_AvisoLog;
+            const Rotulo& c = v.tela().L_AvisoLog;
             return !c.Visible ? '0' : c.Caption.find(v.Traduz(txt::LutaNaoSalva)) != std::string::npos ? 'S' : '1';
         };
         for (int f = 0; f < 3; ++f) {

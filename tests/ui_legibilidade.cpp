@@ -54,7 +54,7 @@ void Chega(Luta& l, const std::string& estado, int p) {
             e.PontosMarcados = {0, int16_t(p - e.Faltas[Vermelho]), int16_t(vermelho - e.Faltas[Azul])};
         });
     const auto& e = l.v.Luta();
-    const Form1Controles& t = l.v.tela();
+    const Placar& t = l.v.tela();
     // A fight decided as the last round ends has its rest counting behind the result.
     ASSERT_EQ(std::tuple(e.ContaIntervalo >= 0 && !e.LutaDecidida, e.LutaDecidida, e.EmGolden, t.L_AvisoLog.Visible,
                          e.Pausado),
@@ -178,16 +178,19 @@ TEST_P(Legibilidade, EveryCaptionFitsAndEveryDigitShowsWholeInEveryLanguageScore
                 l.v.PlateiaNaTela(pontos % 2 == 0);
                 Chega(l, estado, pontos);
                 // The audience's screen is the next size of the list: its own scale, not the operator's.
+                Form1Controles tela;
+                tela.Escala(kTelas[t].first, kTelas[t].second);
+                tela.Mostra(l.v.tela());
                 const auto& [w, h] = kTelas[(t + 1) % kTelas.size()];
-                for (const ui::Vista& v : {ui::VistaOperador(l.v.tela()), ui::VistaPlateia(l.v.tela(), QSize(w, h))}) {
+                for (const ui::Vista& v : {ui::VistaOperador(tela), ui::VistaPlateia(tela, QSize(w, h))}) {
                     std::ostringstream onde;
                     onde << (v.operador ? "operator " : "audience ") << v.area.width() << "x" << v.area.height()
                          << ", language " << lingua << ", score " << pontos << ", " << estado;
                     QImage quadro(v.area.size(), QImage::Format_RGB32);
                     QPainter p(&quadro);
-                    ui::PintaTela(p, l.v.tela(), v);
-                    Legendas(onde.str(), l.v.tela(), v, vistos);
-                    Visiveis(onde.str(), l.v.tela(), v, quadro);
+                    ui::PintaTela(p, tela, v);
+                    Legendas(onde.str(), tela, v, vistos);
+                    Visiveis(onde.str(), tela, v, quadro);
                     if (::testing::Test::HasFailure()) return;
                 }
             }

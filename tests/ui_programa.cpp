@@ -98,26 +98,27 @@ TEST(Programa, AJudgesPressKeysClicksAndTicksReachTheRecordAndAPaintedFrameAndAl
                 ExisteArquivo(v.Log().ArquivoLog));
 
     // Button 1 of the first controller is lamp 3 in the built-in map: its green shows through once lit.
-    const QPoint lampada = ui::RetanguloPixels(v.tela().S_Botao[3]).center();
+    const QPoint lampada = ui::RetanguloPixels(p.janela.Tela().S_Botao[3]).center();
     ASSERT_EQ(p.Quadro().pixel(lampada), qRgb(255, 255, 255));
     juiz.Botao(0, true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.Quadro().pixel(lampada) == qRgb(0, 255, 0); }, 5000))
         << "the press never lit a lamp on screen";
     juiz.Botao(0, false);
 
-    p.Clica(v.tela().L_Msg, Qt::RightButton);
+    p.Clica(p.janela.Tela().L_Msg, Qt::RightButton);
     EXPECT_FALSE(v.Luta().LutaIniciada);
-    p.Clica(v.tela().L_Msg);
+    p.Clica(p.janela.Tela().L_Msg);
     EXPECT_TRUE(v.Luta().LutaIniciada);
-    p.Clica(v.tela().L_Msg);  // the line is hidden now: through to the score, which takes double clicks only
+    p.Clica(p.janela.Tela().L_Msg);  // the line is hidden now: through to the score, which takes double clicks only
     EXPECT_FALSE(v.Luta().Pausado);
     // Through the window system's path, as a real double click arrives: one step per press.
-    QTest::mouseDClick(p.janela.windowHandle(), Qt::LeftButton, {}, ui::RetanguloPixels(v.tela().K_Amais).center());
+    QTest::mouseDClick(p.janela.windowHandle(), Qt::LeftButton, {},
+                       ui::RetanguloPixels(p.janela.Tela().K_Amais).center());
     EXPECT_EQ(v.Luta().PontosMarcados[Azul], 2);
-    EXPECT_TRUE(p.Muda(v.tela().L_Pontos[Azul], [&] { QTest::keyClick(&p.janela, Qt::Key_F12); }))
+    EXPECT_TRUE(p.Muda(p.janela.Tela().L_Pontos[Azul], [&] { QTest::keyClick(&p.janela, Qt::Key_F12); }))
         << "the point never reached the screen";
     EXPECT_EQ(v.Luta().PontosMarcados[Azul], 3);
-    EXPECT_TRUE(p.Muda(v.tela().L_Tempo, [] {})) << "the clock's tick never reached the screen";
+    EXPECT_TRUE(p.Muda(p.janela.Tela().L_Tempo, [] {})) << "the clock's tick never reached the screen";
     QTest::keyClick(&p.janela, Qt::Key_Left);                   // blue's point, as F12
     QTest::keyClick(&p.janela, Qt::Key_1, Qt::KeypadModifier);  // the keypad's 1 is no time-out
     EXPECT_TRUE(v.Luta().PontosMarcados[Azul] == 4 && v.Luta().ContaMinuto == -1);
@@ -193,7 +194,7 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     PlataformaDeTeste plat(raiz);
     Vantor v(plat);
     v.Form_Load();
-    ui::JanelaPlacar janela(v);
+    ui::JanelaPlacar janela(v, QSize(plat.LarguraTela(), plat.AlturaTela()));
     plat.DefineJanela(&janela);
     janela.show();
     const auto texto = [](QWidget& d, const char* caixa) { return Filho(d, caixa)->text().toStdString(); };
@@ -288,7 +289,8 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
         EXPECT_EQ(regras(d), "-----");
         marca(d, "B_Ok");
     });
-    QTest::mouseDClick(janela.windowHandle(), Qt::LeftButton, {}, ui::RetanguloPixels(v.tela().L_Pontos[2]).center());
+    QTest::mouseDClick(janela.windowHandle(), Qt::LeftButton, {},
+                       ui::RetanguloPixels(janela.Tela().L_Pontos[2]).center());
     EXPECT_EQ(std::tie(a.Regra, a.Diferenca, a.MeiaFaltaGolden), std::make_tuple(0, 99, true)) << "hidden, kept";
 }
 
@@ -317,11 +319,11 @@ TEST(Dialogos, GrowWithTheScreenTheirTextAsLargeAsTheKeyHintsAndEveryCaptionWhol
         });
         Luta l(lingua::Portugues, {w, h});
         int dicas = 0;
-        const Form1Controles& t = l.v.tela();
+        ui::JanelaPlacar janela(l.v, {w, h});
+        const Form1Controles& t = janela.Tela();
         for (const Controle* c : {&t.M_Falta, &t.M_FaltaAzul, &t.M_FaltaVermelho, &t.M_Ponto, &t.M_PontoAzul,
                                   &t.M_PontoVermelho, &t.M_Minuto, &t.M_Sumula, &t.M_Config})
             dicas = std::max(dicas, ui::PoeTexto(*c, ui::VistaOperador(t)).fonte.pixelSize());
-        ui::JanelaPlacar janela(l.v);
         for (int lingua : {lingua::Portugues, lingua::Espanhol, lingua::Ingles}) {
             Form2 f(l.v, l.plat);
             f.Form_Load();
@@ -364,7 +366,7 @@ TEST(Plateia, OpensOnTheSecondScreenFollowsTheBoardTakesNoInputAndFollowsTheScre
     auto mostra = [&] {  // waits for the audience's frame to show the record as it is now
         QImage esperado(plateia.size(), QImage::Format_RGB32);
         QPainter pintor(&esperado);
-        ui::PintaTela(pintor, p.v.tela(), ui::VistaPlateia(p.v.tela(), plateia.size()));
+        ui::PintaTela(pintor, p.janela.Tela(), ui::VistaPlateia(p.janela.Tela(), plateia.size()));
         return QTest::qWaitFor([&] { return Programa::Quadro(plateia) == esperado; }, 3000);
     };
     Virtual juiz("Juiz");
@@ -377,13 +379,13 @@ TEST(Plateia, OpensOnTheSecondScreenFollowsTheBoardTakesNoInputAndFollowsTheScre
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.v.Luta().TempoRestante != antes; }, 3000));
     EXPECT_TRUE(mostra()) << "after a tick";
     juiz.Botao(0, true);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !p.v.tela().S_Botao[3].FillSolid; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.v.tela().S_Botao[3].acesa; }, 3000));
     EXPECT_TRUE(mostra()) << "after a judge's press";
     // A red marker, a lit lamp, no aids (the hall's black) and no hidden message line over the blue score.
     const QImage q = Programa::Quadro(plateia);
-    const ui::Vista vista = ui::VistaPlateia(p.v.tela(), plateia.size());
+    const ui::Vista vista = ui::VistaPlateia(p.janela.Tela(), plateia.size());
     const auto em = [&](const Controle& c) { return q.pixel(ui::RetanguloPixels(c, vista).center()); };
-    const Form1Controles& t = p.v.tela();
+    const Form1Controles& t = p.janela.Tela();
     EXPECT_EQ(std::tuple(em(t.S_FaltaAzul[1]), em(t.S_Botao[3]), em(t.M_FaltaAzul), em(t.K_FVMenos), em(t.L_Msg)),
               std::tuple(qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 255)));
 

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <string>
 
-#include "luta.h"
 #include "app/form2.h"
+#include "luta.h"
 #include "ui/dialogo_config.h"
 #include "ui/janela_placar.h"
 #include "ui/pintura.h"
@@ -40,8 +40,11 @@ void Fotografa(const std::string& pasta, const std::string& nome, void (*chega)(
     l.v.PlateiaNaTela(true);
     l.Tecla(tecla::Enter);
     chega(l);
-    Salva(l.v.tela(), ui::VistaOperador(l.v.tela()), pasta + "/operador-" + nome + ".png");
-    Salva(l.v.tela(), ui::VistaPlateia(l.v.tela(), QSize(1280, 720)), pasta + "/plateia-" + nome + ".png");
+    Form1Controles tela;
+    tela.Escala(1024, 768);
+    tela.Mostra(l.v.tela());
+    Salva(tela, ui::VistaOperador(tela), pasta + "/operador-" + nome + ".png");
+    Salva(tela, ui::VistaPlateia(tela, QSize(1280, 720)), pasta + "/plateia-" + nome + ".png");
 }
 
 void AteOGolden(Luta& l) {
@@ -70,24 +73,24 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const std::string pasta = argv[1];
     {
-        Luta l(lingua::Portugues, {1920, 1080});
-        ui::JanelaPlacar janela(l.v);
-        Form2 f(l.v);
+        vantor::teste::Luta l(lingua::Portugues, {1920, 1080});
+        ui::JanelaPlacar janela(l.v, {1920, 1080});
+        Form2 f(l.v, l.plat);
         f.Form_Load();
         ui::DialogoConfig d(f, &janela);
         d.show();
         if (!d.grab().save(QString::fromStdString(pasta + "/configuracao.png"))) std::fprintf(stderr, "no dialog\n");
     }
-    Fotografa(pasta, "intervalo", [](Luta& l) {
+    Fotografa(pasta, "intervalo", [](vantor::teste::Luta& l) {
         Cena(l.v, [](EstadoLuta& e) { e.PontosMarcados = {0, 10, 8}, e.Faltas = {0, 0, 2}; });
         while (l.v.Luta().ContaIntervalo < 0) l.Tick();
         l.Tick(12);
     });
-    Fotografa(pasta, "golden-pausa", [](Luta& l) {
+    Fotografa(pasta, "golden-pausa", [](vantor::teste::Luta& l) {
         AteOGolden(l);
         l.Tecla(tecla::Espaco);
     });
-    Fotografa(pasta, "resultado", [](Luta& l) {
+    Fotografa(pasta, "resultado", [](vantor::teste::Luta& l) {
         AteOGolden(l);
         l.Teclas({tecla::F12, tecla::F12});
     });

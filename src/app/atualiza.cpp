@@ -29,22 +29,22 @@ void Vantor::MostraLuta() {
     janela_.tela.L_Pontos[2].Caption = std::to_string(SomaSatura(l.PontosMarcados[2], l.Faltas[1]));
 
     const auto marcador = [](int i, int faltas, bool meia) {
-        if (i <= faltas) return cor::Vermelho;
-        if (i == faltas + 1 && meia) return cor::Amarelo;
-        return cor::Branco;
+        if (i <= faltas) return Marcacao::Falta;
+        if (i == faltas + 1 && meia) return Marcacao::Meia;
+        return Marcacao::Vazia;
     };
     for (int i = 1; i <= 10; ++i) {
         auto& f1 = janela_.tela.S_FaltaAzul[static_cast<size_t>(i)];
         auto& f2 = janela_.tela.S_FaltaVermelho[static_cast<size_t>(i)];
         f1.Visible = f2.Visible = i <= ajustes_.LimiteFaltas;
-        f1.FillColor = marcador(i, l.Faltas[1], l.MeiaFalta[1]);
-        f2.FillColor = marcador(i, l.Faltas[2], l.MeiaFalta[2]);
+        f1.marca = marcador(i, l.Faltas[1], l.MeiaFalta[1]);
+        f2.marca = marcador(i, l.Faltas[2], l.MeiaFalta[2]);
     }
 
     // A negative clock never happens in a fight; show it plainly rather than as garbage.
     janela_.tela.L_Tempo.Caption = l.TempoRestante >= 0 ? MinSeg(l.TempoRestante) : "-" + MinSeg(-l.TempoRestante);
     janela_.tela.L_Round.Caption = std::to_string(l.RoundAtual);
-    janela_.tela.L_Round.BackColor = l.RoundAtual <= ajustes_.Rounds ? cor::CinzaClaro : cor::LaranjaClaro;
+    janela_.tela.roundGolden = l.RoundAtual > ajustes_.Rounds;
     janela_.tela.L_Golden.Visible = golden;
     if (l.ContaIntervalo >= 0 || l.ContaMinuto >= 0)
         janela_.tela.L_Minuto.Caption = DoisDigitos(l.ContaIntervalo >= 0 ? l.ContaIntervalo : l.ContaMinuto);

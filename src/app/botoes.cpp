@@ -21,7 +21,7 @@ bool Vantor::ConfiguraBotoes() {
         juizes_.Configurando_b = 0;  // withdrawn, so the message does not come back at every closing of the dialog
         return true;
     }
-    Mensagem(Traduz(txt::ConfigurandoBotoes), cor::Branco, cor::Preto);
+    Mensagem(Traduz(txt::ConfigurandoBotoes), Tom::Aviso);
     MensagemPlateia("");
     for (size_t p = 1; p <= 256; ++p) juizes_.MapaBotoes[p] = 0;
     static const int16_t kComTres[] = {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18};

@@ -9,7 +9,7 @@ void Vantor::Timer_Joystick_Timer() {
     fim.mudaTela = false;  // twenty polls a second, nearly all of them finding nothing new
     plat.BombeiaControles();
     // Look-alike controllers could swap judges when replugged: the operator must know.
-    Controle& aviso = janela_.tela.L_Aviso;
+    Rotulo& aviso = janela_.tela.L_Aviso;
     if (aviso.Visible != plat.ControlesDuvidosos()) {
         aviso.Visible = !aviso.Visible, fim.mudaTela = true;
         if (aviso.Visible) aviso.Caption = Traduz(txt::ControlesIguais);

@@ -1,4 +1,4 @@
-// Start-up: language, settings, captions, buttons, match defaults, the interrupted fight or a new one, scaling.
+// Start-up: language, settings, captions, buttons, match defaults, the interrupted fight or a new one.
 #include <cstdio>
 #include <filesystem>
 
@@ -27,7 +27,6 @@ void Vantor::Form_Load() {
     padrao.Nome = {"", Traduz(txt::Azul), Traduz(txt::Vermelho)};
     ajustes_ = padrao;
     if (!Continua()) ZeraLuta();
-    ReajustaTela();
     Guarda();
 }
 

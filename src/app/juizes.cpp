@@ -6,8 +6,7 @@ namespace vantor {
 
 void Vantor::AcendeLampada(int k, bool acesa) {
     if (k < 1 || k > 18) return;
-    // A lit lamp lets its green show through the white fill.
-    janela_.tela.S_Botao[static_cast<size_t>(k)].FillSolid = !acesa;
+    janela_.tela.S_Botao[static_cast<size_t>(k)].acesa = acesa;
     ++versaoTela_;
 }
 

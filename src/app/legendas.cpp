@@ -15,7 +15,7 @@ void Vantor::Acerta_Idioma() {
     janela_.tela.M_Minuto.Caption = Traduz(txt::UmMinuto) + ": \"1\"";
     janela_.tela.M_Sumula.Caption = Traduz(txt::Sumula) + ": \"S\"";
     janela_.tela.M_Config.Caption = Traduz(txt::Configuracao) + ": F1";
-    PlateiaNaTela(janela_.plateiaVisivel);
+    PlateiaNaTela(janela_.tela.plateiaVisivel);
     plat.DefineLingua(ajustes_.Lingua);
 }
 

@@ -75,7 +75,7 @@ void Vantor::Guarda() {
     if (s.recusou && (s.linhas > 0 || log_.perdidas > 0))
         aviso = Traduz(txt::LogNaoGravado) + " " + std::to_string(s.linhas + log_.perdidas);
     if (s.recusou && s.estadoNaoSalvo) aviso += (aviso.empty() ? "" : " · ") + Traduz(txt::LutaNaoSalva);
-    Controle& l = janela_.tela.L_AvisoLog;
+    Rotulo& l = janela_.tela.L_AvisoLog;
     if (l.Visible != !aviso.empty() || (!aviso.empty() && l.Caption != aviso)) ++versaoTela_;
     l.Visible = !aviso.empty();
     if (!aviso.empty()) l.Caption = aviso;

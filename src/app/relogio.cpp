@@ -20,22 +20,7 @@ void Vantor::Segue(const Evento& e) {
     switch (e.tipo) {
         case Evento::Tipo::Linha: GravaLog(e.texto); break;
         case Evento::Tipo::Som: TocaSom(e.n); break;
-        case Evento::Tipo::Mensagem: {
-            struct Cores {
-                uint32_t fundo, frente;
-            };
-            static constexpr Cores kCores[] = {
-                {0, 0},                         // Nenhum
-                {cor::Ciano, cor::Preto},       // Pausa
-                {cor::VerdeClaro, cor::Preto},  // Inicio
-                {cor::Azul, cor::Branco},       // Azul
-                {cor::Vermelho, cor::Branco},   // Vermelho
-                {cor::Ciano, cor::Vermelho},    // Empate
-            };
-            const Cores c = kCores[static_cast<size_t>(e.tom)];
-            Mensagem(e.texto, c.fundo, c.frente);
-            break;
-        }
+        case Evento::Tipo::Mensagem: Mensagem(e.texto, e.tom); break;
         case Evento::Tipo::MensagemPlateia: MensagemPlateia(e.texto); break;
         case Evento::Tipo::RelogioDoZero: ResetaTimer(); break;
     }

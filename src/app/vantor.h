@@ -8,8 +8,9 @@
 #include <string>
 
 #include "app/arquivos_programa.h"
-#include "app/controles.h"
+#include "app/placar.h"
 #include "app/plataforma.h"
+#include "app/timer.h"
 #include "controllers/juizes.h"
 #include "lang/idioma.h"
 #include "log/destino.h"
@@ -33,11 +34,10 @@ constexpr const char* kArquivoTrava = "vantor.trava";  // held by the program th
 
 // The main window's controls and timers, as the front end renders and runs them.
 struct Form1 {
-    Form1Controles tela;
+    Placar tela;
     Timer Timer_Luta{true, 1000, 1};
     Timer Timer_Joystick{true, 50, 1};
     std::array<Timer, 19> Timer_Botao = TimersBotao();  // 1..18
-    bool plateiaVisivel = false;  // whether the audience's board shows, as the front end last said
 
 private:
     static std::array<Timer, 19> TimersBotao() {
@@ -63,7 +63,7 @@ public:
     const DestinoLog& Log() const { return log_; }
     const TabelaIdioma& Tabela() const { return idioma_; }
     const Form1& Janela() const { return janela_; }
-    const Form1Controles& tela() const { return janela_.tela; }
+    const Placar& tela() const { return janela_.tela; }
     // Changes whenever what the boards show may have changed: a window repaints when it differs from the last.
     unsigned VersaoDaTela() const { return versaoTela_; }
     std::string Traduz(int entrada) const;  // in the current language
@@ -152,9 +152,8 @@ private:
     void TocaSom(int n);
 
     // ---- The board (app/tela.cpp, app/atualiza.cpp, app/zera.cpp) ----
-    void ReajustaTela();
     // The message line, on both boards.
-    void Mensagem(const std::string& m = "", uint32_t corfundo = 0, uint32_t corfrente = 0);
+    void Mensagem(const std::string& m, Tom tom);
     // What the hall's board shows of the message line instead: "" leaves an operator's prompt off it.
     void MensagemPlateia(const std::string& m);
     // The rules asked, then the board drawn from the state.

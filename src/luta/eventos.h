@@ -8,8 +8,8 @@
 
 namespace vantor {
 
-// What a message says, for the board to colour: a pause, the prompt to start, a winner or a tie.
-enum class Tom : uint8_t { Nenhum, Pausa, Inicio, Azul, Vermelho, Empate };
+// What a message says, for the board to colour: a pause, the prompt to start, a winner, a tie, a warning.
+enum class Tom : uint8_t { Nenhum, Pausa, Inicio, Azul, Vermelho, Empate, Aviso };
 
 struct Evento {
     enum class Tipo : uint8_t {

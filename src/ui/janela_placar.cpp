@@ -12,13 +12,16 @@
 
 namespace vantor::ui {
 
-JanelaPlacar::JanelaPlacar(Vantor& v, QWidget* pai) : QWidget(pai), v_(v) {
+JanelaPlacar::JanelaPlacar(Vantor& v, QSize tela, QWidget* pai) : QWidget(pai), v_(v) {
+    tela_.Escala(tela.width(), tela.height());
+    tela_.Mostra(v_.tela());
+    versao_ = v_.VersaoDaTela();
     setWindowTitle(QString::fromUtf8(kTitulo));
     // Every pixel is painted each time; Qt need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    resize(static_cast<int>(std::lround(v_.tela().Width / kTwipsPorPixel)),
-           static_cast<int>(std::lround(v_.tela().Height / kTwipsPorPixel)));
+    resize(static_cast<int>(std::lround(tela_.Width / kTwipsPorPixel)),
+           static_cast<int>(std::lround(tela_.Height / kTwipsPorPixel)));
 
     timerLuta_ = &LigaTimer(
         v_.Janela().Timer_Luta, [this] { v_.Timer_Luta_Timer(); }, TimerVinculado::Modo::SemDeriva);
@@ -46,18 +49,23 @@ void JanelaPlacar::sincroniza(AgendaTicks::Instante desde) {
 
 void JanelaPlacar::Depois(AgendaTicks::Instante desde) {
     sincroniza(desde);
+    Redesenha();
+}
+
+void JanelaPlacar::Redesenha() {
     // Most ticks (twenty polls a second) change nothing: the core says so, and the board is not repainted for them.
     if (v_.VersaoDaTela() == versao_) return;
     versao_ = v_.VersaoDaTela();
+    tela_.Mostra(v_.tela());
     update();
     emit mudou();
 }
 
 void JanelaPlacar::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    Vista vista = VistaOperador(v_.tela());
+    Vista vista = VistaOperador(tela_);
     vista.area = rect();
-    PintaTela(p, v_.tela(), vista);
+    PintaTela(p, tela_, vista);
     // Start-up is timed to the first painted frame (bench/bench_inicio.cpp): with VANTOR_MARCA_QUADRO set,
     // its value goes to stderr once that paint is done. Unset after, so later paints say nothing.
     if (qEnvironmentVariableIsSet("VANTOR_MARCA_QUADRO")) {
@@ -68,7 +76,7 @@ void JanelaPlacar::paintEvent(QPaintEvent*) {
 }
 
 const Controle* JanelaPlacar::ControleEm(QPoint ponto) const {
-    const auto& ordem = v_.tela().ordem;
+    const auto& ordem = tela_.ordem;
     for (size_t i = ordem.size(); i-- > 0;) {  // topmost first
         const Controle& c = *ordem[i];
         if (!c.Visible || !(c.Clicavel || c.DuploClicavel)) continue;

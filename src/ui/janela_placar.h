@@ -1,5 +1,5 @@
-// The scoreboard window: paints the core's controls, hands keys, clicks and timer ticks to the
-// core's handlers, and keeps its Qt timers in line with the core's timers.
+// The scoreboard window: lays out and paints the table's board, hands keys, clicks and timer ticks to the
+// table's handlers, and keeps its Qt timers in line with the table's timers.
 #pragma once
 
 #include <QWidget>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/vantor.h"
+#include "ui/controles.h"
 #include "ui/timer_vinculado.h"
 
 namespace vantor::ui {
@@ -15,8 +16,9 @@ namespace vantor::ui {
 class JanelaPlacar : public QWidget {
     Q_OBJECT
 public:
-    // Sized to the core's (already scaled) layout; Timer_Luta and Timer_Joystick run from here on.
-    explicit JanelaPlacar(Vantor& v, QWidget* pai = nullptr);
+    // The board's layout scaled to a screen of `tela` pixels, the window sized to it; Timer_Luta and
+    // Timer_Joystick run from here on.
+    JanelaPlacar(Vantor& v, QSize tela, QWidget* pai = nullptr);
     ~JanelaPlacar() override;
 
     // Binds a core timer to its handler. Each tick runs the handler, then sincroniza() and a
@@ -26,6 +28,12 @@ public:
 
     // Brings every bound Qt timer in line with the core's timer data; `desde`: when the event began.
     void sincroniza(AgendaTicks::Instante desde = AgendaTicks::Relogio::now());
+
+    // When the table's board changed since the last paint: laid out anew, repainted, and `mudou` said.
+    void Redesenha();
+
+    // The board's controls as laid out here, showing what the table last said.
+    const Form1Controles& Tela() const { return tela_; }
 
     // The topmost visible control under a pixel that takes clicks or double clicks, or nullptr.
     const Controle* ControleEm(QPoint ponto) const;
@@ -53,6 +61,7 @@ private:
     unsigned versao_ = 0;  // of the last board asked to be painted
 
     Vantor& v_;
+    Form1Controles tela_;
     std::vector<std::unique_ptr<TimerVinculado>> timers_;
     TimerVinculado* timerLuta_ = nullptr;
     TimerVinculado* timerJoystick_ = nullptr;

@@ -24,7 +24,7 @@ Montagem::Montagem() : plataforma_(std::make_unique<PlataformaQt>()), v_(std::ma
     v_->Form_Load();
     if (v_->OutroPrograma()) return;
     v_->DiscoEmSegundoPlano();  // a slow disk must never hold the clock
-    janela_ = std::make_unique<JanelaPlacar>(*v_);
+    janela_ = std::make_unique<JanelaPlacar>(*v_, QSize(plataforma_->LarguraTela(), plataforma_->AlturaTela()));
     plataforma_->DefineJanela(janela_.get());
     plateia_ = std::make_unique<Plateia>(*v_, *janela_);
     QObject::connect(janela_.get(), &JanelaPlacar::mudou, plateia_.get(), &Plateia::Atualiza);

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/controles.h"
+#include "ui/controles.h"
 
 class QPainter;
 

@@ -10,7 +10,7 @@
 
 namespace vantor::ui {
 
-JanelaPlateia::JanelaPlateia(Vantor& v, QWidget& operador) : v_(v), operador_(operador) {
+JanelaPlateia::JanelaPlateia(Vantor& v, JanelaPlacar& operador) : v_(v), operador_(operador) {
     setWindowTitle(QString::fromUtf8(kTitulo));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -23,7 +23,7 @@ JanelaPlateia::JanelaPlateia(Vantor& v, QWidget& operador) : v_(v), operador_(op
 
 void JanelaPlateia::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    PintaTela(p, v_.tela(), VistaPlateia(v_.tela(), size()));
+    PintaTela(p, operador_.Tela(), VistaPlateia(operador_.Tela(), size()));
 }
 
 void JanelaPlateia::showEvent(QShowEvent* e) {
@@ -37,9 +37,9 @@ void JanelaPlateia::hideEvent(QHideEvent* e) {
 }
 
 void JanelaPlateia::Marca(bool mostra) {
-    if (v_.Janela().plateiaVisivel == mostra) return;
+    if (v_.tela().plateiaVisivel == mostra) return;
     v_.PlateiaNaTela(mostra);
-    operador_.update();
+    operador_.Redesenha();
 }
 
 void JanelaPlateia::changeEvent(QEvent* e) {
@@ -49,7 +49,7 @@ void JanelaPlateia::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
 }
 
-Plateia::Plateia(Vantor& v, QWidget& operador) : operador_(operador), janela_(v, operador) {
+Plateia::Plateia(Vantor& v, JanelaPlacar& operador) : operador_(operador), janela_(v, operador) {
     // Screens are taken out of the list after the signal; looking once the event is over sees the new list.
     auto depois = [this](QScreen*) { QTimer::singleShot(0, this, [this] { Posiciona(); }); };
     connect(qApp, &QGuiApplication::screenAdded, this, depois);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/vantor.h"
+#include "ui/janela_placar.h"
 
 class QScreen;
 
@@ -14,7 +15,7 @@ namespace vantor::ui {
 // One more view of the same record; it takes no input and hands any activation back to the operator's window.
 class JanelaPlateia : public QWidget {
 public:
-    JanelaPlateia(Vantor& v, QWidget& operador);
+    JanelaPlateia(Vantor& v, JanelaPlacar& operador);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -26,7 +27,7 @@ protected:
 private:
     void Marca(bool mostra);
     Vantor& v_;
-    QWidget& operador_;
+    JanelaPlacar& operador_;
 };
 
 // Where and whether the audience's board shows. With a second screen it fills that screen from the start; F2
@@ -34,7 +35,7 @@ private:
 // follows screens as they come and go: onto a new screen, away with a screen that goes, back when one returns.
 class Plateia : public QObject {
 public:
-    Plateia(Vantor& v, QWidget& operador);
+    Plateia(Vantor& v, JanelaPlacar& operador);
     ~Plateia() override;
 
     // Places the board for the screens there are now; the operator's window is shown by then.

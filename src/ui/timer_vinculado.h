@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/controles.h"
+#include "app/timer.h"
 #include "ui/agenda_ticks.h"
 
 namespace vantor::ui {

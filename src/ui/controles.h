@@ -1,10 +1,13 @@
-// Controls and timers as plain data: the core writes them, the front end renders them.
+// The board's controls as the front end lays them out and paints them: each one's place (in twips, the design's
+// 640 x 480 pixels scaled to the screen), colours and font, with the caption and state the table gives it.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "app/placar.h"
 
 namespace vantor {
 
@@ -29,7 +32,6 @@ constexpr int Azul_de(uint32_t c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 enum class Tipo { Rotulo, Forma };
 enum class Alinhamento { Esquerda, Direita, Centro };
-enum class Toque { Nenhum, Clique, DuploClique };
 
 struct Controle {
     std::string Name;
@@ -63,20 +65,6 @@ struct Controle {
     std::vector<const Controle*> TextoEvita, TodoEvita, FaixaEvita;
 };
 
-// A timer of the core: the front end runs one real timer per core timer and restarts it
-// whenever `Restarts` changes.
-struct Timer {
-    bool Enabled = false;
-    int Interval = 0;
-    unsigned Restarts = 0;
-
-    // Enabling an enabled timer does not restart it.
-    void SetEnabled(bool e) {
-        if (e && !Enabled) ++Restarts;
-        Enabled = e;
-    }
-};
-
 // The main window's controls at their design geometry (640 x 480 pixels, 9600 x 7200 twips).
 struct Form1Controles {
     Form1Controles();
@@ -101,6 +89,12 @@ struct Form1Controles {
     // The operator's warnings: look-alike controllers over the key-hint line (a warning matters more than a
     // reminder of the keys), log lines waiting for the disk across the lower board.
     Controle L_Aviso, L_AvisoLog;
+
+    // The layout scaled from its design size to a screen of `largura` x `altura` pixels: places by each direction's
+    // factor, fonts by the smaller one. A screen of no size leaves the design size.
+    void Escala(int largura, int altura);
+    // The table's board: every caption and what shows, and the colours its state picks.
+    void Mostra(const Placar& p);
 
     // Every control, in painting order (later ones are drawn on top and take clicks first). The order is
     // chosen so that the penalty markers, the lamps, the round's title and number and the +/- signs are never

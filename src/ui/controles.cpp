@@ -1,5 +1,5 @@
 // The scoreboard's design layout: every control at its design geometry, colour and font.
-#include "app/controles.h"
+#include "ui/controles.h"
 
 #include <algorithm>
 
@@ -236,6 +236,106 @@ Form1Controles::Form1Controles() {
                 c->Top < o.Top + o.Height)
                 c->FaixaEvita.push_back(&o);
         }
+    }
+}
+
+}  // namespace vantor
+
+namespace vantor {
+
+void Form1Controles::Escala(int largura, int altura) {
+    // Single precision, as the layout was designed with.
+    const float vertical = static_cast<float>(altura) / 480.0f;
+    const float horizontal = static_cast<float>(largura) / 640.0f;
+    if (!(vertical > 0.0f) || !(horizontal > 0.0f)) return;  // no usable screen: keep the design size
+    if (vertical == 1.0f && horizontal == 1.0f) return;
+    const float fonte = std::min(horizontal, vertical);
+    Height = Height * vertical;
+    Width = Width * horizontal;
+    for (Controle* c : ordem) {
+        c->Left = c->Left * horizontal;
+        c->Top = c->Top * vertical;
+        c->Height = c->Height * vertical;
+        c->Width = c->Width * horizontal;
+        if (c->Kind == Tipo::Rotulo) c->FontSize = c->FontSize * fonte;
+    }
+}
+
+namespace {
+
+void Poe(Controle& c, const Rotulo& r) {
+    c.Caption = r.Caption;
+    c.Visible = r.Visible;
+}
+
+// A message's colours by what it says: a pause, the prompt to start, a winner, a tie, a warning; none shows through.
+void Tinge(Controle& c, Tom tom) {
+    struct Cores {
+        uint32_t fundo, frente;
+    };
+    static constexpr Cores kCores[] = {
+        {0, cor::Preto},                // Nenhum
+        {cor::Ciano, cor::Preto},       // Pausa
+        {cor::VerdeClaro, cor::Preto},  // Inicio
+        {cor::Azul, cor::Branco},       // Azul
+        {cor::Vermelho, cor::Branco},   // Vermelho
+        {cor::Ciano, cor::Vermelho},    // Empate
+        {cor::Branco, cor::Preto},      // Aviso
+    };
+    const Cores k = kCores[static_cast<size_t>(tom)];
+    c.BackOpaque = k.fundo != 0;
+    if (k.fundo != 0) c.BackColor = k.fundo;
+    c.ForeColor = k.frente;
+}
+
+uint32_t CorDaMarca(Marcacao m) {
+    switch (m) {
+        case Marcacao::Falta: return cor::Vermelho;
+        case Marcacao::Meia: return cor::Amarelo;
+        default: return cor::Branco;
+    }
+}
+
+}  // namespace
+
+void Form1Controles::Mostra(const Placar& p) {
+    for (size_t c = 1; c <= 2; ++c) {
+        Poe(L_Nome[c], p.L_Nome[c]);
+        Poe(L_Pontos[c], p.L_Pontos[c]);
+        Poe(L_Regular[c], p.L_Regular[c]);
+    }
+    for (auto [c, r] : {std::pair{&L_Tempo, &p.L_Tempo},
+                        {&L_Minuto, &p.L_Minuto},
+                        {&L_MinutoTitulo, &p.L_MinutoTitulo},
+                        {&L_Golden, &p.L_Golden},
+                        {&L_Config, &p.L_Config},
+                        {&L_Round, &p.L_Round},
+                        {&L_Msg, &p.L_Msg},
+                        {&L_MsgPlateia, &p.L_MsgPlateia},
+                        {&L_Plateia, &p.L_Plateia},
+                        {&M_Falta, &p.M_Falta},
+                        {&M_Ponto, &p.M_Ponto},
+                        {&M_Minuto, &p.M_Minuto},
+                        {&M_Sumula, &p.M_Sumula},
+                        {&M_Config, &p.M_Config},
+                        {&L_Aviso, &p.L_Aviso},
+                        {&L_AvisoLog, &p.L_AvisoLog}})
+        Poe(*c, *r);
+    for (size_t i = 0; i < L_Valor.size(); ++i) Poe(L_Valor[i], p.L_Valor[i]);
+    L_Round.BackColor = p.roundGolden ? cor::LaranjaClaro : cor::CinzaClaro;
+    Tinge(L_Msg, p.tomMsg);
+    Tinge(L_MsgPlateia, p.tomMsg);
+    L_Plateia.BackColor = p.plateiaVisivel ? RGB(0, 160, 0) : RGB(96, 96, 96);
+    for (size_t i = 1; i <= 10; ++i) {
+        S_FaltaAzul[i].Visible = p.S_FaltaAzul[i].Visible;
+        S_FaltaAzul[i].FillColor = CorDaMarca(p.S_FaltaAzul[i].marca);
+        S_FaltaVermelho[i].Visible = p.S_FaltaVermelho[i].Visible;
+        S_FaltaVermelho[i].FillColor = CorDaMarca(p.S_FaltaVermelho[i].marca);
+    }
+    // A lit lamp lets its green show through the white fill.
+    for (size_t k = 1; k <= 18; ++k) {
+        S_Botao[k].Visible = p.S_Botao[k].Visible;
+        S_Botao[k].FillSolid = !p.S_Botao[k].acesa;
     }
 }
 
