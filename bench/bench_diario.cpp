@@ -18,7 +18,7 @@ using namespace vantor::bench;
 int main(int argc, char** argv) {
     const long ticks = std::max(100L, Opcao(argc, argv, "--ticks", 3000));
     PastaTemporaria propria;
-    const std::string pasta = OpcaoTexto(argc, argv, "--pasta", propria.caminho());
+    const std::string pasta = OpcaoTexto(argc, argv, "--pasta", propria.Caminho());
     teste::FakePlataforma plat;
     plat.temp = pasta + "/", plat.pastaPrograma = pasta;
     Vantor v(plat);
@@ -50,6 +50,6 @@ int main(int argc, char** argv) {
         Informa(nome + ", max", Percentil(ms, 100), "ms");
     }
     Informa("saved state's size", double(LeArquivo(v.CaminhoDiario()).size()) / 1024.0, "kB");
-    if (v.tela().L_AvisoLog.Visible) std::printf("  %s\n", v.tela().L_AvisoLog.Caption.c_str());
+    if (v.Tela().L_AvisoLog.Visible) std::printf("  %s\n", v.Tela().L_AvisoLog.Caption.c_str());
     return 0;
 }

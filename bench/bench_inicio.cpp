@@ -24,7 +24,7 @@ double UmaPartida(const std::string& programa, std::string& erros) {
     int tubo[2];
     if (::pipe2(tubo, O_CLOEXEC) != 0) return -1;
     const Instante t0 = Relogio::now();
-    const pid_t pid = LancaVantor(programa, pasta.caminho(), {std::string("VANTOR_MARCA_QUADRO=") + kMarca}, tubo[1]);
+    const pid_t pid = LancaVantor(programa, pasta.Caminho(), {std::string("VANTOR_MARCA_QUADRO=") + kMarca}, tubo[1]);
     ::close(tubo[1]);
     double ms = -1;
     std::string lido;

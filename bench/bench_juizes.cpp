@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     std::vector<Aperto> apertos;
     apertos.reserve(static_cast<size_t>(total));
     std::vector<size_t> esperando;  // presses whose lamp or frame is still to come
-    auto acesa = [&v](int k) { return v.tela().S_Botao[static_cast<size_t>(k)].acesa; };
+    auto acesa = [&v](int k) { return v.Tela().S_Botao[static_cast<size_t>(k)].acesa; };
 
     ObservaTimers observa;
     observa.depois = [&](Instante) {

@@ -221,12 +221,12 @@ int main(int argc, char** argv) {
 
     PastaTemporaria pasta(memoria ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path());
     const auto antes = std::filesystem::current_path();
-    std::filesystem::current_path(pasta.caminho());
+    std::filesystem::current_path(pasta.Caminho());
     std::ofstream("botoes.cfg", std::ios::binary) << MapaDeBotoes();
 
     PlataformaSimulada plat;
-    plat.temp = pasta.caminho() + "/";
-    plat.pastaPrograma = pasta.caminho();
+    plat.temp = pasta.Caminho() + "/";
+    plat.pastaPrograma = pasta.Caminho();
     Vantor v(plat);
     // Three rounds of ninety seconds with thirty of rest, and now and then two rounds of two minutes.
     bool curto = true;
@@ -248,7 +248,7 @@ int main(int argc, char** argv) {
     const Instante t1 = Relogio::now();
 
     long arquivos = 0, linhas = 0;
-    for (const auto& f : std::filesystem::directory_iterator(pasta.caminho() + "/LOG")) {
+    for (const auto& f : std::filesystem::directory_iterator(pasta.Caminho() + "/LOG")) {
         if (!f.path().filename().string().starts_with("LOG_")) continue;  // the saved fight lies beside the logs
         std::ifstream in(f.path(), std::ios::binary);
         const std::string texto((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

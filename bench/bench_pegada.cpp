@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
 
     // The separate program is started first, while this process has no threads yet.
     PastaTemporaria pastaPrograma;
-    const pid_t outro = LancaVantor(programa, pastaPrograma.caminho(), {}, -1);
+    const pid_t outro = LancaVantor(programa, pastaPrograma.Caminho(), {}, -1);
 
     auto app = AplicacaoOffscreen(argc, argv);
     std::printf("bench_pegada: %ld s of a running round, window offscreen (%s), 16 controller slots polled\n", segundos,

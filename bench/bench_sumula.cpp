@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     PastaTemporaria pasta;
     teste::FakePlataforma plat;
-    plat.temp = pasta.caminho() + "/";
-    plat.pastaPrograma = pasta.caminho();
+    plat.temp = pasta.Caminho() + "/";
+    plat.pastaPrograma = pasta.Caminho();
     Vantor v(plat);
     v.Form_Load();
     // A tournament day's folder: 150 earlier logs of the same day, whose fights the sheet's number counts.
@@ -70,11 +70,11 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 150; ++i) {
         char nome[64];
         std::snprintf(nome, sizeof nome, "/LOG/LOG_2026-12-06_08-%02d-%02d.txt", i / 60, i % 60);
-        GravaArquivo(pasta.caminho() + nome, LeArquivo(anterior));
+        GravaArquivo(pasta.Caminho() + nome, LeArquivo(anterior));
     }
     const std::string log = EscreveLuta(plat, v, 20, 120, 2000, 6, 4);
     const size_t linhas = Linhas(log);
-    const QString pdf = QString::fromStdString(pasta.caminho() + "/sumula.pdf");
+    const QString pdf = QString::fromStdString(pasta.Caminho() + "/sumula.pdf");
     std::vector<double> ms;
     for (int i = 0; i < 21; ++i) {
         const Instante t0 = Relogio::now();

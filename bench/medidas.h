@@ -80,7 +80,7 @@ public:
     }
     PastaTemporaria(const PastaTemporaria&) = delete;
     PastaTemporaria& operator=(const PastaTemporaria&) = delete;
-    const std::string& caminho() const { return caminho_; }
+    const std::string& Caminho() const { return caminho_; }
 
 private:
     std::string caminho_;

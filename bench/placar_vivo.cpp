@@ -39,8 +39,8 @@ bool ObservaTimers::eventFilter(QObject* alvo, QEvent* e) {
 }
 
 PlacarVivo::PlacarVivo(const Opcoes& opcoes) : antes_(std::filesystem::current_path()) {
-    std::filesystem::current_path(pasta.caminho());
-    ::setenv("TEMP", (pasta.caminho() + "/").c_str(), 1);
+    std::filesystem::current_path(pasta.Caminho());
+    ::setenv("TEMP", (pasta.Caminho() + "/").c_str(), 1);
     if (!opcoes.botoes.empty()) std::ofstream("botoes.cfg", std::ios::binary) << opcoes.botoes;
 
     programa = std::make_unique<ui::Montagem>();

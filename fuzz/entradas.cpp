@@ -281,7 +281,7 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         if (e.EmGolden && e.RoundAtual <= a.Rounds) quebra = "golden round in a regular round";
         // The board shows the record: scores with the opponent's penalties, a marker per penalty and the half
         // one after them, the third value's lamps only when it is in use, the clock as m:ss, the round.
-        const Placar& t = v.tela();
+        const Placar& t = v.Tela();
         for (size_t c : {1u, 2u}) {
             if (t.L_Pontos[c].Caption != std::to_string(SomaSatura(e.PontosMarcados[c], e.Faltas[3 - c])))
                 quebra = "shown score";

@@ -55,8 +55,8 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
     esperado.Som = {"", "/x/gong.wav", "/sons/meu sino.wav", "", ""}, esperado.Lingua = 2, esperado.ContaLutas = 1;
     esperado.Nome = {"", "Blue", "Red"};
     EXPECT_TRUE(depois.Config() == esperado) << "sounds and language survive a restart, match settings do not";
-    EXPECT_EQ(depois.tela().L_Config.Caption, "1 Round(s), 1:00. Rest Period: 15. Referees: 3");
-    EXPECT_EQ(depois.tela().M_Sumula.Caption, "Precedent: \"S\"");
+    EXPECT_EQ(depois.Tela().L_Config.Caption, "1 Round(s), 1:00. Rest Period: 15. Referees: 3");
+    EXPECT_EQ(depois.Tela().M_Sumula.Caption, "Precedent: \"S\"");
 }
 
 // Installed: settings and button map in ~/.config/vantor, back at the next start; logs in ~/.local/share/vantor/LOG,
@@ -64,7 +64,7 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
 TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
     const NaPasta trabalho;
     const PastaTemporaria raiz;
-    const std::string& r = raiz.caminho();
+    const std::string& r = raiz.Caminho();
     const std::string config = r + "/home/.config/vantor/";
     ASSERT_TRUE(CriaPastas(r + "/usr/bin") && CriaPastas(r + "/usr/share/vantor") && CriaPastas(r + "/tmp"));
     for (const std::string& temp : {std::string(), r + "/tmp/"}) {
@@ -82,7 +82,7 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
         EXPECT_EQ(LeArquivo(config + "vantor.ini").size(), 73u);
         GravaArquivo(config + "botoes.cfg", std::string(2, '\0') + '\5' + std::string(511, '\0'));  // input 1: button 5
     }
-    EXPECT_TRUE(fs::is_empty(trabalho.caminho()) && fs::is_empty(r + "/usr/bin"));
+    EXPECT_TRUE(fs::is_empty(trabalho.Caminho()) && fs::is_empty(r + "/usr/bin"));
 }
 
 // Killed while it plays and rewrites both files: every log line whole, each file the old or the new one, and a fresh
@@ -96,7 +96,7 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
         const NaPasta pasta;
         GravaArquivo("botoes.cfg", mapa);
         Luta luta;
-        luta.plat.pastaPrograma = pasta.caminho();
+        luta.plat.pastaPrograma = pasta.Caminho();
         const auto grava = [&luta](long i) {
             Cena(luta.v, [i](Ajustes& a) { a.Som[1] = i % 2 ? "b.wav" : "a.wav"; });
             return [&] {
@@ -123,10 +123,10 @@ TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
         const std::string ini = LeArquivo("vantor.ini");
         EXPECT_TRUE(ini == velho || ini == novo) << tentativa << ": " << ini;
         EXPECT_EQ(LeArquivo("botoes.cfg"), mapa) << tentativa;
-        for (const auto& e : fs::directory_iterator(luta.pasta.caminho() + "/LOG"))
+        for (const auto& e : fs::directory_iterator(luta.pasta.Caminho() + "/LOG"))
             if (e.path().filename().string().starts_with("LOG_")) LinhasDe(e.path().string());  // each ends in CR LF
         Luta depois;
-        depois.plat.pastaPrograma = pasta.caminho();
+        depois.plat.pastaPrograma = pasta.Caminho();
         depois.v.Form_Load();
         EXPECT_EQ(depois.v.Config().Som[1], ini == velho ? "a.wav" : "b.wav");
         EXPECT_EQ(depois.v.Botoes().MapaBotoes[1], 5);
@@ -162,8 +162,8 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
             const rlimit r{c.limite, c.limite};
             ::setrlimit(RLIMIT_FSIZE, &r), ::signal(SIGXFSZ, SIG_IGN);
             FakePlataforma plat;
-            plat.temp = pasta.caminho() + "/" + c.temp, plat.pastaPrograma = pasta.caminho() + "/" + c.programa;
-            plat.home = pasta.caminho() + "/arquivo";  // an unwritable program folder counts as installed: no home
+            plat.temp = pasta.Caminho() + "/" + c.temp, plat.pastaPrograma = pasta.Caminho() + "/" + c.programa;
+            plat.home = pasta.Caminho() + "/arquivo";  // an unwritable program folder counts as installed: no home
             Vantor v(plat);
             v.Form_Load();
             for (int k : {tecla::Enter, tecla::F12, tecla::F12, tecla::F8, tecla::F5, tecla::F12, tecla::F9, tecla::F9})
@@ -171,7 +171,7 @@ TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
             for (int i = 0; i < 5; ++i, plat.Avanca(1000)) v.Timer_Luta_Timer();
             v.Form_KeyDown(tecla::Espaco, 0);
             Cena(v, [](Ajustes& a) { a.Som[1] = std::string(600, 's'); });  // past every limit tried
-            const Placar& t = v.tela();
+            const Placar& t = v.Tela();
             const std::string s = t.L_Pontos[Azul].Caption + ":" + t.L_Pontos[Vermelho].Caption + " " +
                                   t.L_Tempo.Caption + " " + t.L_Msg.Caption +
                                   (v.Arquivos().GravaConfig(v.Config()) ? " ini" : "") +
@@ -209,10 +209,10 @@ TEST(Arquivos, APlantedLinkIsNeverWrittenThrough) {
         "LOG/vantor.trava", "LOG/vantor-luta.estado", "LOG/LOG_2026-12-06_14-03-27.txt"};
     for (size_t i = 0; i < nomes.size(); ++i) {
         std::ofstream("alvos/" + std::to_string(i)) << "not the program's " << i;
-        fs::create_symlink(pasta.caminho() + "/alvos/" + std::to_string(i), nomes[i]);
+        fs::create_symlink(pasta.Caminho() + "/alvos/" + std::to_string(i), nomes[i]);
     }
     FakePlataforma plat;
-    plat.temp = plat.pastaPrograma = pasta.caminho() + "/";
+    plat.temp = plat.pastaPrograma = pasta.Caminho() + "/";
     Vantor v(plat);
     v.Form_Load();
     v.Form_KeyDown(tecla::Enter, 0), v.Form_KeyDown(tecla::F12, 0), v.Timer_Luta_Timer();
@@ -220,7 +220,7 @@ TEST(Arquivos, APlantedLinkIsNeverWrittenThrough) {
     v.EsperaDisco();
     for (size_t i = 0; i < nomes.size(); ++i)
         EXPECT_EQ(LeArquivo("alvos/" + std::to_string(i)), "not the program's " + std::to_string(i)) << nomes[i];
-    EXPECT_TRUE(v.tela().L_AvisoLog.Visible) << "the log's lines wait, with the warning";
+    EXPECT_TRUE(v.Tela().L_AvisoLog.Visible) << "the log's lines wait, with the warning";
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ TEST(Botoes, APollReadsSixteenSlotsAndNumbersEveryInputAsTheButtonFileDoes) {
     Luta luta(lingua::Ingles);
     luta.plat.numSlots = 20, luta.plat.duvidosos = true;
     luta.v.Timer_Joystick_Timer();
-    EXPECT_TRUE(luta.v.tela().L_Aviso.Visible && luta.v.tela().L_Aviso.Caption == "Identical pads: check the judges");
+    EXPECT_TRUE(luta.v.Tela().L_Aviso.Visible && luta.v.Tela().L_Aviso.Caption == "Identical pads: check the judges");
     EXPECT_EQ(luta.plat.maiorLido, 15);
     const struct {
         int slot;
@@ -51,9 +51,9 @@ TEST(Botoes, TwoJudgesAgreeingWithinTheirWindowsScoreOnlyWhileTheClockRuns) {
               Luta::L("14:03:27", "Round 1, Missing 60s, Pressed button:\t14\tJuiz 2 - Red botao 2"));
     const Timer& t = luta.v.Janela().Timer_Botao[5];
     EXPECT_TRUE(t.Enabled && t.Interval == 2000 && t.Restarts == 1u) << "a second press must not move the window's end";
-    EXPECT_TRUE(luta.v.tela().S_Botao[5].acesa);
+    EXPECT_TRUE(luta.v.Tela().S_Botao[5].acesa);
     luta.v.Timer_Botao_Timer(5);
-    EXPECT_TRUE(!t.Enabled && !luta.v.tela().S_Botao[5].acesa);
+    EXPECT_TRUE(!t.Enabled && !luta.v.Tela().S_Botao[5].acesa);
     EXPECT_EQ(luta.plat.bombeadas, 6) << "each poll pumps the controllers";
     le({0, 0b0001});
     EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 1) << "the agreement used up its presses, the third judge's too";
@@ -96,7 +96,7 @@ TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     EXPECT_TRUE(luta.plat.encerramentos == 3 && luta.plat.perguntas.empty() && !luta.v.Luta().LutaIniciada);
     EXPECT_EQ(LeArquivo("botoes.cfg"), antes);
     EXPECT_EQ(luta.Log().size(), linhas) << "no reset and no log line after the window went away";
-    EXPECT_EQ(luta.v.tela().L_Msg.Caption, "Config the buttons");
+    EXPECT_EQ(luta.v.Tela().L_Msg.Caption, "Config the buttons");
 
     std::vector<std::pair<size_t, int>> roteiro;  // judge, input
     for (size_t i = 0; i < 18; ++i) roteiro.emplace_back(i / 6, static_cast<int>(i % 6));
@@ -105,7 +105,7 @@ TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     luta.plat.aoEsperar = [&] {
         if (lampadas.size() >= 18) return false;  // a lamp that never takes its press ends the test
         int acesas = 0;
-        for (size_t k = 1; k <= 18; ++k) acesas += luta.v.tela().S_Botao[k].acesa;
+        for (size_t k = 1; k <= 18; ++k) acesas += luta.v.Tela().S_Botao[k].acesa;
         EXPECT_EQ(acesas, 1) << "only the lamp being assigned is lit";
         const auto [j, e] = roteiro[lampadas.size()];
         lampadas.push_back(luta.v.Botoes().Configurando_b);
@@ -132,7 +132,7 @@ TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     const auto velho = LinhasDe(antigo);
     EXPECT_TRUE(velho.size() >= 2 && velho.end()[-2].ends_with("\tButtons configured") &&
                 velho.back().ends_with("\tCombat reseted"));
-    EXPECT_EQ(luta.v.tela().L_Msg.Caption, "[ENTER] Start");
+    EXPECT_EQ(luta.v.Tela().L_Msg.Caption, "[ENTER] Start");
     EXPECT_EQ(Luta().v.Botoes().MapaBotoes, esperado);
 
     // A map that cannot be written (a folder took its name) holds for this run only: the operator and the log are

@@ -56,7 +56,7 @@ TEST(Diario, AStoppedFightIsOfferedWithOkAsDefaultAndGoesOnInItsOwnLogOrANewOne)
                   "Continuar a luta interrompida?\n\n" + pergunta + "\n06/12/2026 14:03:35,45");
         EXPECT_EQ(depois.Log().ArquivoLog == log, ok);
         EXPECT_TRUE(!descansa || depois.Luta() == l.v.Luta()) << "a rest comes back exact, a time-out in it too";
-        EXPECT_EQ(depois.tela().L_Msg.Caption, ok && !descansa ? "Pausa" : ok ? "" : "[ENTER] Início");
+        EXPECT_EQ(depois.Tela().L_Msg.Caption, ok && !descansa ? "Pausa" : ok ? "" : "[ENTER] Início");
         const auto agora = LinhasDe(depois.Log().ArquivoLog);
         ASSERT_GE(agora.size(), ultimas.size());
         EXPECT_EQ(std::vector(agora.end() - long(ultimas.size()), agora.end()), ultimas);
@@ -74,7 +74,7 @@ TEST(Diario, ASavedStateTornForeignOfAnotherVersionOrImpossibleIsSetAsideAndLogg
         muda(m);
         return TextoDiario(m);
     };
-    const std::string fora = base.pasta.caminho() + "/fora.txt";
+    const std::string fora = base.pasta.Caminho() + "/fora.txt";
     const struct {
         std::string texto;
         int motivo;
@@ -164,7 +164,7 @@ TEST(Diario, AFullDiskKeepsEveryLineInOrderWithTheOperatorWarnedUntilItTakesThem
         std::string avisos;
         // 0: no warning; 1: lines wait; S: the fight itself is not saved either.
         const auto aviso = [&v] {
-            const Rotulo& c = v.tela().L_AvisoLog;
+            const Rotulo& c = v.Tela().L_AvisoLog;
             return !c.Visible ? '0' : c.Caption.find(v.Traduz(txt::LutaNaoSalva)) != std::string::npos ? 'S' : '1';
         };
         for (int f = 0; f < 3; ++f) {
@@ -180,7 +180,7 @@ TEST(Diario, AFullDiskKeepsEveryLineInOrderWithTheOperatorWarnedUntilItTakesThem
         return avisos + LeArquivo(v.Log().ArquivoLog);
     };
     const PastaTemporaria larga;
-    const std::string roomy = luta(larga.caminho() + "/", [](int) {});
+    const std::string roomy = luta(larga.Caminho() + "/", [](int) {});
     ASSERT_TRUE(roomy.starts_with("00 00 00 "));
 
     const PastaTemporaria pasta;
@@ -188,10 +188,10 @@ TEST(Diario, AFullDiskKeepsEveryLineInOrderWithTheOperatorWarnedUntilItTakesThem
         // Root gets a mount namespace of its own; anyone else one inside a user namespace.
         if (::unshare(CLONE_NEWNS) != 0 && ::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return 3;
         if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount("tmpfs", pasta.caminho().c_str(), "tmpfs", 0, "size=128k") != 0)
+            ::mount("tmpfs", pasta.Caminho().c_str(), "tmpfs", 0, "size=128k") != 0)
             return 3;
-        const std::string enche = pasta.caminho() + "/enche";
-        const std::string relato = luta(pasta.caminho() + "/", [&](int f) {
+        const std::string enche = pasta.Caminho() + "/enche";
+        const std::string relato = luta(pasta.Caminho() + "/", [&](int f) {
             std::ofstream o(f == 0 ? enche : "",
                             std::ios::binary);  // full from the first stretch's end to the second's
             for (const std::string bloco(4096, 'x'); o.write(bloco.data(), bloco.size());) {}

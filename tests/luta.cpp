@@ -62,10 +62,10 @@ void ConfereLog(const std::vector<std::string>& log, const std::string& nome) {
 
 Luta::Luta(int16_t lingua, std::pair<int, int> tela) {
     std::tie(plat.largura, plat.altura) = tela;
-    plat.temp = pasta.caminho() + "/";
-    plat.pastaPrograma = pasta.caminho();
+    plat.temp = pasta.Caminho() + "/";
+    plat.pastaPrograma = pasta.Caminho();
     if (lingua != lingua::Portugues)
-        std::ofstream(pasta.caminho() + "/vantor.ini", std::ios::binary)
+        std::ofstream(pasta.Caminho() + "/vantor.ini", std::ios::binary)
             << "Som1=gongo.wav\r\nSom2=sino.wav\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=" << lingua;
     v.Form_Load();
 }

@@ -27,14 +27,14 @@ struct PastaTemporaria {
         std::filesystem::remove_all(caminho_, ec);
     }
     PastaTemporaria(const PastaTemporaria&) = delete;
-    const std::string& caminho() const { return caminho_; }
+    const std::string& Caminho() const { return caminho_; }
     std::string caminho_;
 };
 
 // A fresh working folder for as long as this lives; the button file lives in the working folder.
 struct NaPasta : PastaTemporaria {
     std::filesystem::path antes = std::filesystem::current_path();
-    NaPasta() { std::filesystem::current_path(caminho()); }
+    NaPasta() { std::filesystem::current_path(Caminho()); }
     ~NaPasta() { std::filesystem::current_path(antes); }
 };
 

@@ -54,7 +54,7 @@ void Chega(Luta& l, const std::string& estado, int p) {
             e.PontosMarcados = {0, int16_t(p - e.Faltas[Vermelho]), int16_t(vermelho - e.Faltas[Azul])};
         });
     const auto& e = l.v.Luta();
-    const Placar& t = l.v.tela();
+    const Placar& t = l.v.Tela();
     // A fight decided as the last round ends has its rest counting behind the result.
     ASSERT_EQ(std::tuple(e.ContaIntervalo >= 0 && !e.LutaDecidida, e.LutaDecidida, e.EmGolden, t.L_AvisoLog.Visible,
                          e.Pausado),
@@ -180,7 +180,7 @@ TEST_P(Legibilidade, EveryCaptionFitsAndEveryDigitShowsWholeInEveryLanguageScore
                 // The audience's screen is the next size of the list: its own scale, not the operator's.
                 Form1Controles tela;
                 tela.Escala(kTelas[t].first, kTelas[t].second);
-                tela.Mostra(l.v.tela());
+                tela.Mostra(l.v.Tela());
                 const auto& [w, h] = kTelas[(t + 1) % kTelas.size()];
                 for (const ui::Vista& v : {ui::VistaOperador(tela), ui::VistaPlateia(tela, QSize(w, h))}) {
                     std::ostringstream onde;

@@ -229,7 +229,7 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
         EXPECT_EQ(texto(d, "T_Limite") + " " + texto(d, "T_Diferenca"), "15 9") << "an empty box ticked is filled";
         EXPECT_EQ(regras(d), "+++++");
         Clica(d, "L_Lingua", "English");
-        EXPECT_EQ(d.windowTitle().toStdString() + " " + v.tela().M_Config.Caption, "Config Configuração: F1")
+        EXPECT_EQ(d.windowTitle().toStdString() + " " + v.Tela().M_Config.Caption, "Config Configuração: F1")
             << "the language shows in the dialog only";
         EXPECT_EQ(Filho<QGroupBox>(d, "Q_Regras")->title() + "|" + Filho<QAbstractButton>(d, "C_GoldenMeia")->text(),
                   "Rule system|Half penalty in the golden round");
@@ -277,7 +277,7 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     EXPECT_EQ(std::tie(a.Regra, a.Limite, a.Diferenca, a.Pontos1, a.Pontos2, a.Pontos3),
               std::make_tuple(2, 99, 9, 2, 3, 0))
         << "a limit only under the limit rules";
-    EXPECT_EQ(v.tela().L_Round.Caption + " " + v.tela().L_Tempo.Caption, "2 0:45") << "the start round and time";
+    EXPECT_EQ(v.Tela().L_Round.Caption + " " + v.Tela().L_Tempo.Caption, "2 0:45") << "the start round and time";
     EXPECT_NE(LeArquivo(log).find("\tConfigura\tRounds: 2\tIntervalo: 15\tRound: 60\tNome Azul: Silva\tL2 Azul: \t"
                                   "Nome Vermelho: Vermelho\tL2 Vermelho: \tÁrbitros: 3\r\n"),
               std::string::npos);
@@ -379,7 +379,7 @@ TEST(Plateia, OpensOnTheSecondScreenFollowsTheBoardTakesNoInputAndFollowsTheScre
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.v.Luta().TempoRestante != antes; }, 3000));
     EXPECT_TRUE(mostra()) << "after a tick";
     juiz.Botao(0, true);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return p.v.tela().S_Botao[3].acesa; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.v.Tela().S_Botao[3].acesa; }, 3000));
     EXPECT_TRUE(mostra()) << "after a judge's press";
     // A red marker, a lit lamp, no aids (the hall's black) and no hidden message line over the blue score.
     const QImage q = Programa::Quadro(plateia);

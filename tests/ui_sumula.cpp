@@ -50,9 +50,9 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
     luta.Tecla(tecla::Enter), aperta(entrada::Direita | entrada::Baixo), aperta(0b0011);
     luta.Teclas({tecla::F12, tecla::F9, tecla::F8}), luta.Tick(9);  // the round, the rest, the pause
     luta.Tecla(tecla::Espaco), aperta(entrada::Direita | entrada::Baixo), luta.Tecla(tecla::F7), luta.Tick(6);
-    ASSERT_EQ(luta.v.tela().L_Msg.Caption, "AZUL");
+    ASSERT_EQ(luta.v.Tela().L_Msg.Caption, "AZUL");
 
-    const std::string pdf = luta.pasta.caminho() + "/sumula.pdf";
+    const std::string pdf = luta.pasta.Caminho() + "/sumula.pdf";
     ASSERT_EQ(Sumula(luta.v.Log().ArquivoLog, pdf).status, 0);
     const std::string texto = TextoDoPdf(pdf);
     for (const char* esperado : {"Ana Silva · Academia Norte", "Bia Souza · Clube do Porto",
@@ -71,7 +71,7 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
     EXPECT_EQ(pontuacoes, 7);
 
     // The chart on the first page at 72 dots an inch: both lines drawn, blue's above red's at the end.
-    const QString png = QString::fromStdString(luta.pasta.caminho() + "/p");
+    const QString png = QString::fromStdString(luta.pasta.Caminho() + "/p");
     ASSERT_EQ(
         Roda("pdftoppm", {"-r", "72", "-f", "1", "-l", "1", "-singlefile", "-png", QString::fromStdString(pdf), png})
             .status,
@@ -99,7 +99,7 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
 // the round's end named after the next round, the result written at every refresh.
 TEST(Sumula, AnOldLogStillPrints) {
     const PastaTemporaria pasta;
-    const std::string pdf = pasta.caminho() + "/antiga.pdf";
+    const std::string pdf = pasta.Caminho() + "/antiga.pdf";
     ASSERT_EQ(Sumula(std::string(VANTOR_CASOS_DIR) + "/sumula_antiga.log", pdf).status, 0);
     const std::string texto = TextoDoPdf(pdf);
     // The result a minute after the start, at 1:04 of the fight's time; a tie says no more than that.
@@ -125,7 +125,7 @@ TEST(Sumula, ALogThatCannotBeReadGivesAMessageAndNoPdf) {
         {linha + "Luta zerada\r\n" + linha + "Ronda 1, Desaparecido 3s, Pausa encendido. - Pausa\r\n",
          "El combate no ha empezado"},
     };
-    const std::string log = pasta.caminho() + "/LOG_2026-12-07_14-55-05.txt", pdf = pasta.caminho() + "/x.pdf";
+    const std::string log = pasta.Caminho() + "/LOG_2026-12-07_14-55-05.txt", pdf = pasta.Caminho() + "/x.pdf";
     for (const auto& [conteudo, mensagem] : casos) {
         GravaArquivo(log, conteudo);
         QString erro;
@@ -146,7 +146,7 @@ TEST(Sumula, ALogThatCannotBeReadGivesAMessageAndNoPdf) {
     // The command never harms its input nor writes through a name that is not a plain new or regular file: the log
     // itself by another name or a hard link, a link to another file, a FIFO in or out, an endless device. (Not
     // /dev/full as the output: should the FIFO's rule break under root, a PDF would be renamed over the device.)
-    const std::string& dir = pasta.caminho();
+    const std::string& dir = pasta.Caminho();
     const std::string alvo = dir + "/alvo.txt";
     GravaArquivo(log, bom), GravaArquivo(alvo, "not ours to overwrite");
     fs::create_symlink(log, dir + "/outro_nome.pdf"), fs::create_hard_link(log, dir + "/ligado.pdf");

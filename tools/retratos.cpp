@@ -42,7 +42,7 @@ void Fotografa(const std::string& pasta, const std::string& nome, void (*chega)(
     chega(l);
     Form1Controles tela;
     tela.Escala(1024, 768);
-    tela.Mostra(l.v.tela());
+    tela.Mostra(l.v.Tela());
     Salva(tela, ui::VistaOperador(tela), pasta + "/operador-" + nome + ".png");
     Salva(tela, ui::VistaPlateia(tela, QSize(1280, 720)), pasta + "/plateia-" + nome + ".png");
 }

@@ -16,8 +16,8 @@ void Vantor::PreparaBotoes() {
 }
 
 bool Vantor::ConfiguraBotoes() {
-    if (plat.joyGetNumDevs() <= 0 || plat.ControlesConectados() <= 0) {
-        plat.Avisa(Traduz(txt::NenhumControle), kTitulo);
+    if (plat_.joyGetNumDevs() <= 0 || plat_.ControlesConectados() <= 0) {
+        plat_.Avisa(Traduz(txt::NenhumControle), kTitulo);
         juizes_.Configurando_b = 0;  // withdrawn, so the message does not come back at every closing of the dialog
         return true;
     }
@@ -34,7 +34,7 @@ bool Vantor::ConfiguraBotoes() {
         juizes_.Configurando_b = k;
         juizes_.BotaoCapturado = Juizes::kEsperando;
         while (Capturando()) {
-            if (!plat.EsperaEventos()) {
+            if (!plat_.EsperaEventos()) {
                 // The window is gone: nothing is written, the map stays as far as it got.
                 juizes_.BotaoCapturado = 0;
                 return false;
@@ -47,7 +47,7 @@ bool Vantor::ConfiguraBotoes() {
     } else {
         // The map works for this run only: the operator must know the next start will not have it.
         GravaLog(Traduz(txt::MapaNaoGravado));
-        plat.Avisa(Traduz(txt::MapaNaoGravado), kTitulo);
+        plat_.Avisa(Traduz(txt::MapaNaoGravado), kTitulo);
     }
     return true;
 }

@@ -7,7 +7,7 @@ namespace vantor {
 void Vantor::Form_KeyDown(int KeyCode, int Shift) {
     if (KeyCode == tecla::F4 && Shift == tecla::Alt) {
         EsperaDisco(5000);  // the end is at once: what waits is written first, unless the disk hangs
-        plat.Encerra();
+        plat_.Encerra();
         return;
     }
     const AoFim fim{*this};
@@ -37,7 +37,7 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
             case tecla::Espaco: Espaco(); break;
             case tecla::Um: Minuto(); break;
             case tecla::Esc:
-                if (plat.PerguntaOkCancela(Traduz(txt::ZerarLuta), "", false)) ZeraLuta();
+                if (plat_.PerguntaOkCancela(Traduz(txt::ZerarLuta), "", false)) ZeraLuta();
                 break;
             case tecla::S: Sumula(); break;
             default: break;
@@ -105,9 +105,9 @@ void Vantor::Configura() {
 void Vantor::L_Pontos_DblClick(int /*Index*/) {
     if (EmLuta()) return;
     const AoFim fim{*this};
-    Form2 dialogo(*this, plat);
+    Form2 dialogo(*this, plat_);
     dialogo.Form_Load();
-    plat.MostraConfiguracao(dialogo);
+    plat_.MostraConfiguracao(dialogo);
     // A window closed during the assignment ends the program: no new fight is begun.
     if (juizes_.Configurando_b == Juizes::kPedeConfiguracao && !ConfiguraBotoes()) return;
     Acerta_Idioma();

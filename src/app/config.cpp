@@ -5,13 +5,13 @@ namespace vantor {
 
 void Vantor::LeConfig() {
     arquivos_.LeConfig(ajustes_);
-    plat.PreparaSons({ajustes_.Som.begin() + 1, ajustes_.Som.begin() + 5});
+    plat_.PreparaSons({ajustes_.Som.begin() + 1, ajustes_.Som.begin() + 5});
 }
 
 void Vantor::DefineAjustes(const Ajustes& ajustes) {
     const bool sons = ajustes.Som != ajustes_.Som;
     ajustes_ = ajustes;
-    if (sons) plat.PreparaSons({ajustes_.Som.begin() + 1, ajustes_.Som.begin() + 5});
+    if (sons) plat_.PreparaSons({ajustes_.Som.begin() + 1, ajustes_.Som.begin() + 5});
 }
 
 void Vantor::ConfirmaConfiguracao(Ajustes ajustes) {

@@ -7,10 +7,10 @@ namespace vantor {
 void Vantor::Timer_Joystick_Timer() {
     AoFim fim{*this};
     fim.mudaTela = false;  // twenty polls a second, nearly all of them finding nothing new
-    plat.BombeiaControles();
+    plat_.BombeiaControles();
     // Look-alike controllers could swap judges when replugged: the operator must know.
     Rotulo& aviso = janela_.tela.L_Aviso;
-    if (aviso.Visible != plat.ControlesDuvidosos()) {
+    if (aviso.Visible != plat_.ControlesDuvidosos()) {
         aviso.Visible = !aviso.Visible, fim.mudaTela = true;
         if (aviso.Visible) aviso.Caption = Traduz(txt::ControlesIguais);
     }
@@ -23,13 +23,13 @@ void Vantor::Timer_Joystick_Timer() {
 }
 
 std::array<uint16_t, entrada::kSlots> Vantor::LeControles() {
-    const int slots = plat.joyGetNumDevs();
+    const int slots = plat_.joyGetNumDevs();
     std::array<uint16_t, entrada::kSlots> lidas{};
     // Slots beyond the sixteenth can never score; they are not read at all.
     for (int c = 0; c < entrada::kSlots; ++c) {
         const auto s = static_cast<size_t>(c);
         uint16_t palavra = 0;
-        if (c >= slots || !plat.joyGetPos(c, palavra)) {
+        if (c >= slots || !plat_.joyGetPos(c, palavra)) {
             juizes_.Fora[s] = true, juizes_.Retidos[s] = 0;
             continue;
         }

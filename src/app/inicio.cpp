@@ -48,7 +48,7 @@ bool Vantor::Continua() {
         ZeraLuta();
         const std::string porque = Traduz(txt::EstadoIgnorado) + ": " + Traduz(erro);
         GravaLog(porque);
-        plat.Avisa(porque + "\n" + caminho + ".ignorado", kTitulo);
+        plat_.Avisa(porque + "\n" + caminho + ".ignorado", kTitulo);
         return true;
     }
     // What the stopped event had still to write goes first, whatever the operator answers; what the disk refuses
@@ -61,9 +61,10 @@ bool Vantor::Continua() {
         a.Nome[Azul] + " " + std::to_string(SomaSatura(l.PontosMarcados[Azul], l.Faltas[Vermelho])) + " x " +
         std::to_string(SomaSatura(l.PontosMarcados[Vermelho], l.Faltas[Azul])) + " " + a.Nome[Vermelho] + "\n" +
         idioma_.Traduz(txt::Round, a.Lingua) + " " + std::to_string(l.RoundAtual) + ", " + MinSeg(l.TempoRestante) +
-        "\n" + plat.Carimbo(d.salvo);
+        "\n" + plat_.Carimbo(d.salvo);
     // After a crash the operator almost always wants the fight back: OK is the default.
-    if (!plat.PerguntaOkCancela(idioma_.Traduz(txt::ContinuarLuta, a.Lingua) + "\n\n" + resumo, "", true)) return false;
+    if (!plat_.PerguntaOkCancela(idioma_.Traduz(txt::ContinuarLuta, a.Lingua) + "\n\n" + resumo, "", true))
+        return false;
 
     DefineAjustes(a);
     // The fight's language, should the settings file have missed it: captions and the presses' descriptions.
@@ -71,7 +72,7 @@ bool Vantor::Continua() {
     PreparaBotoes();
     luta_.Restaura(l);
     log_.ArquivoLog = d.arquivoLog;
-    luta_.Continuada(plat.Carimbo(d.salvo));
+    luta_.Continuada(plat_.Carimbo(d.salvo));
     AtualizaTela();
     return true;
 }

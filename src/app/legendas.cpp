@@ -16,7 +16,7 @@ void Vantor::Acerta_Idioma() {
     janela_.tela.M_Sumula.Caption = Traduz(txt::Sumula) + ": \"S\"";
     janela_.tela.M_Config.Caption = Traduz(txt::Configuracao) + ": F1";
     PlateiaNaTela(janela_.tela.plateiaVisivel);
-    plat.DefineLingua(ajustes_.Lingua);
+    plat_.DefineLingua(ajustes_.Lingua);
 }
 
 }  // namespace vantor

@@ -9,15 +9,15 @@
 namespace vantor {
 
 // Date, time and hundredths all from the same reading, so they can never disagree.
-std::string Vantor::Carimbo() { return plat.Carimbo(plat.Agora()); }
+std::string Vantor::Carimbo() { return plat_.Carimbo(plat_.Agora()); }
 
 void Vantor::PreparaPastaLog() {
     if (!log_.PastaLog.empty()) return;
-    const std::string temp = plat.Ambiente("TEMP");
+    const std::string temp = plat_.Ambiente("TEMP");
     // With no TEMP the logs have one place whatever folder the program was started from: the user's data folder
     // when installed, beside the program when portable.
     if (temp.empty()) {
-        log_.PastaLog = Junta(arquivos_.Instalado() ? arquivos_.PastaXdg(true) : plat.PastaPrograma(), "LOG");
+        log_.PastaLog = Junta(arquivos_.Instalado() ? arquivos_.PastaXdg(true) : plat_.PastaPrograma(), "LOG");
         CriaPastas(log_.PastaLog);
     } else {
         log_.PastaLog = temp + "LOG";
@@ -62,7 +62,7 @@ void Vantor::Guarda() {
     std::optional<Diario> estado;
     if (!log_.guardado || !(log_.ajustesGuardados == ajustes_) || !(log_.lutaGuardada == luta_.Estado()) ||
         log_.arquivoGuardado != log_.ArquivoLog) {
-        estado = Diario{ajustes_, luta_.Estado(), log_.ArquivoLog, plat.Agora(), {}, {}};
+        estado = Diario{ajustes_, luta_.Estado(), log_.ArquivoLog, plat_.Agora(), {}, {}};
         log_.guardado = true;
         log_.ajustesGuardados = ajustes_, log_.lutaGuardada = luta_.Estado(), log_.arquivoGuardado = log_.ArquivoLog;
     }
@@ -95,7 +95,7 @@ void Vantor::DiscoEmSegundoPlano() { gravador_.EmSegundoPlano(); }
 void Vantor::Sumula() {
     luta_.Pausar(true, "-", Tom::Pausa);
     EsperaDisco(2000);  // the sheet shows every line, the pause's too; a disk that hangs must not hold the board
-    plat.AbreSumula(log_.ArquivoLog, ajustes_.Lingua);
+    plat_.AbreSumula(log_.ArquivoLog, ajustes_.Lingua);
 }
 
 }  // namespace vantor

@@ -34,7 +34,7 @@ void Vantor::ResetaTimer() {
 
 void Vantor::TocaSom(int n) {
     if (n < 1 || n > 4) return;
-    plat.TocaWav(ajustes_.Som[static_cast<size_t>(n)]);
+    plat_.TocaWav(ajustes_.Som[static_cast<size_t>(n)]);
 }
 
 }  // namespace vantor

@@ -52,7 +52,7 @@ private:
 // named operations below.
 class Vantor {
 public:
-    explicit Vantor(Plataforma& plataforma) : plat(plataforma) {}
+    explicit Vantor(Plataforma& plataforma) : plat_(plataforma) {}
     Vantor(const Vantor&) = delete;
     Vantor& operator=(const Vantor&) = delete;
 
@@ -63,7 +63,7 @@ public:
     const DestinoLog& Log() const { return log_; }
     const TabelaIdioma& Tabela() const { return idioma_; }
     const Form1& Janela() const { return janela_; }
-    const Placar& tela() const { return janela_.tela; }
+    const Placar& Tela() const { return janela_.tela; }
     // Changes whenever what the boards show may have changed: a window repaints when it differs from the last.
     unsigned VersaoDaTela() const { return versaoTela_; }
     std::string Traduz(int entrada) const;  // in the current language
@@ -194,8 +194,8 @@ private:
     // ---- Settings file (app/config.cpp) ----
     void LeConfig();
 
-    Plataforma& plat;
-    ArquivosDoPrograma arquivos_{plat};
+    Plataforma& plat_;
+    ArquivosDoPrograma arquivos_{plat_};
     Ajustes ajustes_;
     Juizes juizes_;
     DestinoLog log_;

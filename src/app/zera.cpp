@@ -16,7 +16,7 @@ void Vantor::ZeraLuta() {
     luta_.Zera();
     AtualizaTela();
 
-    const Momento m = plat.Agora();
+    const Momento m = plat_.Agora();
     char nome[64];
     std::snprintf(nome, sizeof nome, "%04d-%02d-%02d_%02d-%02d-%02d", m.ano, m.mes, m.dia, m.hora, m.minuto, m.segundo);
     log_.ArquivoLog = log_.PastaLog + nome + ".txt";

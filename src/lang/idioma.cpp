@@ -78,7 +78,7 @@ void TabelaIdioma::Carrega() {
         "Não foi possível gravar o PDF|No se pudo guardar el PDF|The PDF could not be written",
         "linha|línea|line",
         "Página|Página|Page",
-        "o placar mudou depois do resultado|el marcador cambió después del resultado|the score changed after the result",
+        "o placar Mudou depois do resultado|el marcador cambió después del resultado|the score changed after the result",
         "Ainda não há log|Todavía no hay registro|There is no log yet",
         "Não foi possível ler o log|No se pudo leer el registro|The log could not be read",
         "Luta continuada após uma interrupção; último estado salvo:|Combate continuado tras una interrupción; último estado guardado:|Fight continued after an interruption; last state saved:",

@@ -19,22 +19,22 @@ namespace vantor {
 
 namespace {
 
-using sv = std::string_view;
+using Trecho = std::string_view;
 
-bool Tira(sv& s, sv prefixo) {
+bool Tira(Trecho& s, Trecho prefixo) {
     if (!s.starts_with(prefixo)) return false;
     s.remove_prefix(prefixo.size());
     return true;
 }
 
-bool TiraFim(sv& s, sv sufixo) {
+bool TiraFim(Trecho& s, Trecho sufixo) {
     if (!s.ends_with(sufixo)) return false;
     s.remove_suffix(sufixo.size());
     return true;
 }
 
 // An integer with an optional minus sign, as the log writes them.
-bool TiraInteiro(sv& s, int& v) {
+bool TiraInteiro(Trecho& s, int& v) {
     size_t i = s.starts_with('-') ? 1 : 0;
     const size_t d = i;
     long r = 0;
@@ -46,7 +46,7 @@ bool TiraInteiro(sv& s, int& v) {
 }
 
 // Decodes one UTF-8 code point; -1 for a malformed sequence.
-long CodePoint(sv s, size_t& i) {
+long CodePoint(Trecho s, size_t& i) {
     const auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char c = b(i);
     const int n = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
@@ -74,7 +74,7 @@ int Digito(long cp) {
 // Seconds into the day of a time stamp: whatever the locale's order and words, its last four numbers are the hour,
 // minutes, seconds and hundredths. -1 when they are not there. A twelve-hour clock's afternoon reads as the
 // morning: only differences are used, and they are taken modulo twelve hours.
-double SegundosDoCarimbo(sv carimbo) {
+double SegundosDoCarimbo(Trecho carimbo) {
     std::vector<int> numeros;
     bool dentro = false;
     for (size_t i = 0; i < carimbo.size();) {
@@ -92,7 +92,7 @@ double SegundosDoCarimbo(sv carimbo) {
     return h * 3600.0 + m * 60 + s + c / 100.0;
 }
 
-bool Utf8Valido(sv s) {
+bool Utf8Valido(Trecho s) {
     for (size_t i = 0; i < s.size();)
         if (CodePoint(s, i) <= 0) return false;  // a NUL is no text either
     return true;
@@ -124,7 +124,7 @@ struct Linha {
     };
     Tipo tipo = Desconhecida;
     int round = 0, restante = -1;
-    sv resto;  // the text after the clock's prefix
+    Trecho resto;  // the text after the clock's prefix
     int cor = 0, valor = 0;
     bool meia = false;  // a half penalty step
     // The start line's and the rules line's fields.
@@ -136,7 +136,7 @@ class Leitor {
 public:
     explicit Leitor(int lingua) : l_(lingua) { tabela_.Carrega(); }
 
-    Linha Le(sv texto) const {
+    Linha Le(Trecho texto) const {
         Linha r;
         if (texto == "Luta zerada" || texto == T(txt::LutaZerada)) return Com(r, Linha::Zerada);
         if (texto.starts_with("Configura\t") || texto == T(txt::BotoesConfigurados) ||
@@ -145,7 +145,7 @@ public:
         if (texto.starts_with("Regras\t")) return LeRegras(texto, r);
         if (texto == T(txt::EntrouNoGolden) + ".") return Com(r, Linha::Golden);
         if (texto == T(txt::Empate) + ".") return Com(r, Linha::Empate);
-        sv s = texto;
+        Trecho s = texto;
         if (Tira(s, T(txt::InicioDaLuta) + ": ")) return LeInicio(s, r);
         if (!Tira(s, T(txt::Round) + " ") || !TiraInteiro(s, r.round) || !Tira(s, ", ")) return r;
         if (s == T(txt::FimDo) + " " + T(txt::Round)) return Com(r, Linha::FimRound);
@@ -163,9 +163,9 @@ private:
     }
 
     // "Azul" or "Vermelho" (in this language) and then `depois`.
-    bool TiraCor(sv& s, sv depois, int& cor) const {
+    bool TiraCor(Trecho& s, Trecho depois, int& cor) const {
         for (int c : {Azul, Vermelho}) {
-            sv t = s;
+            Trecho t = s;
             if (Tira(t, T(c)) && Tira(t, depois)) {
                 cor = c, s = t;
                 return true;
@@ -174,7 +174,7 @@ private:
         return false;
     }
 
-    Linha LeEvento(sv s, Linha& r) const {
+    Linha LeEvento(Trecho s, Linha& r) const {
         const std::string pontos = T(txt::Pontos), falta = T(txt::Falta);
         if (s == T(txt::FimDo) + " " + T(txt::Intervalo)) return Com(r, Linha::FimIntervalo);
         if (s == T(txt::FimDo) + " " + T(txt::UmMinuto)) return Com(r, Linha::FimMinuto);
@@ -200,14 +200,14 @@ private:
         return Com(r, ponto ? Linha::Ponto : Linha::Falta);
     }
 
-    Linha LeInicio(sv s, Linha& r) const {
+    Linha LeInicio(Trecho s, Linha& r) const {
         // Names may hold anything, so the fixed words are found from the right.
         const std::string meio = "(" + T(Azul) + ") X ", fimNomes = "(" + T(Vermelho) + "). ";
         const size_t fim = s.rfind(fimNomes);
-        if (fim == sv::npos) return r;
-        sv nomes = s.substr(0, fim), m = s.substr(fim + fimNomes.size());
+        if (fim == Trecho::npos) return r;
+        Trecho nomes = s.substr(0, fim), m = s.substr(fim + fimNomes.size());
         const size_t x = nomes.find(meio);
-        if (x == sv::npos) return r;
+        if (x == Trecho::npos) return r;
         r.nome[Azul] = nomes.substr(0, x);
         r.nome[Vermelho] = nomes.substr(x + meio.size());
         int min = 0, seg = 0;
@@ -224,9 +224,9 @@ private:
         return Com(r, Linha::Inicio);
     }
 
-    static Linha LeRegras(sv s, Linha& r) {
+    static Linha LeRegras(Trecho s, Linha& r) {
         const size_t azul = s.find("\tL2 Azul: "), vermelho = s.rfind("\tL2 Vermelho: ");
-        if (azul == sv::npos || vermelho == sv::npos || vermelho < azul) return r;
+        if (azul == Trecho::npos || vermelho == Trecho::npos || vermelho < azul) return r;
         r.l2[Azul] = s.substr(azul + 10, vermelho - azul - 10);
         r.l2[Vermelho] = s.substr(vermelho + 14);
         s = s.substr(0, azul);
@@ -254,7 +254,7 @@ struct Placar {
 };
 
 // A tab, and the blanks around it, become one blank.
-std::string SemTabs(sv s) {
+std::string SemTabs(Trecho s) {
     std::string r;
     for (size_t i = 0; i < s.size(); ++i) {
         if (s[i] != '\t') {
@@ -278,7 +278,7 @@ public:
         round_ = inicio.round;
     }
 
-    void Poe(const Linha& ln, sv texto, double t) {
+    void Poe(const Linha& ln, Trecho texto, double t) {
         EventoLog e;
         e.t = t, e.round = ln.round ? ln.round : round_, e.restante = ln.restante;
         e.texto = SemTabs(ln.resto.data() ? ln.resto : texto);
@@ -375,7 +375,7 @@ private:
 };
 
 struct LinhaCrua {
-    sv carimbo, texto;
+    Trecho carimbo, texto;
     double segundos = 0;
     int numero = 0;
 };
@@ -387,7 +387,7 @@ LeituraLog Erro(int erro, int linha = 0, int lingua = -1) {
 }
 
 // The languages a line can be read in, as a mask of bits 1 << lingua.
-int Linguas(const Leitor (&leitores)[3], sv texto, Linha* lida = nullptr) {
+int Linguas(const Leitor (&leitores)[3], Trecho texto, Linha* lida = nullptr) {
     int mascara = 0;
     for (int l = 2; l >= 0; --l) {
         Linha ln = leitores[l].Le(texto);
@@ -407,12 +407,12 @@ LeituraLog LeLog(const std::string& conteudo) {
     for (size_t i = 0, n = 1; i < conteudo.size(); ++n) {
         const size_t fim = conteudo.find('\n', i);
         if (fim == std::string::npos) return Erro(txt::LogCortado, static_cast<int>(n));
-        sv s(conteudo.data() + i, fim - i);
+        Trecho s(conteudo.data() + i, fim - i);
         i = fim + 1;
         TiraFim(s, "\r");
         const size_t tab = s.find('\t');
-        LinhaCrua l{s.substr(0, tab), tab == sv::npos ? sv() : s.substr(tab + 1), 0, static_cast<int>(n)};
-        l.segundos = tab == sv::npos ? -1 : SegundosDoCarimbo(l.carimbo);
+        LinhaCrua l{s.substr(0, tab), tab == Trecho::npos ? Trecho() : s.substr(tab + 1), 0, static_cast<int>(n)};
+        l.segundos = tab == Trecho::npos ? -1 : SegundosDoCarimbo(l.carimbo);
         if (l.segundos < 0) return Erro(txt::LogEstranho, l.numero);
         linhas.push_back(l);
     }
@@ -497,10 +497,10 @@ int NumeroDaLuta(const std::string& caminho) {
         const std::string texto = LeArquivo(Junta(pasta, n), size_t{64} << 20);
         for (size_t i = 0; i < texto.size();) {
             const size_t fim = std::min(texto.find('\n', i), texto.size());
-            const sv linha(texto.data() + i, fim - i);
+            const Trecho linha(texto.data() + i, fim - i);
             const size_t tab = linha.find('\t');
             for (const std::string& inicio : inicios)
-                numero += tab != sv::npos && linha.substr(tab + 1).starts_with(inicio);
+                numero += tab != Trecho::npos && linha.substr(tab + 1).starts_with(inicio);
             i = fim + 1;
         }
     }

@@ -13,8 +13,8 @@ constexpr uint32_t kPessego = RGB(255, 192, 128);
 constexpr uint32_t kAzulDica = RGB(48, 117, 181);
 constexpr uint32_t kVermelhoDica = RGB(255, 0, 0);
 
-Controle rotulo(const char* nome, int indice, double l, double t, double w, double h, std::string caption,
-                double pontos, bool negrito) {
+Controle NovoRotulo(const char* nome, int indice, double l, double t, double w, double h, std::string caption,
+                    double pontos, bool negrito) {
     Controle c;
     c.Name = nome;
     c.Index = indice;
@@ -29,20 +29,20 @@ Controle rotulo(const char* nome, int indice, double l, double t, double w, doub
     return c;
 }
 
-Controle pintado(Controle c, uint32_t frente, uint32_t fundo) {
+Controle Pintado(Controle c, uint32_t frente, uint32_t fundo) {
     c.ForeColor = frente;
     c.BackColor = fundo;
     c.BackOpaque = true;
     return c;
 }
 
-Controle transparente(Controle c, uint32_t frente) {
+Controle Transparente(Controle c, uint32_t frente) {
     c.ForeColor = frente;
     c.BackOpaque = false;
     return c;
 }
 
-Controle forma(const char* nome, int indice, double l, double t, double w, double h) {
+Controle Forma(const char* nome, int indice, double l, double t, double w, double h) {
     Controle c;
     c.Name = nome;
     c.Index = indice;
@@ -58,7 +58,7 @@ Controle forma(const char* nome, int indice, double l, double t, double w, doubl
     return c;
 }
 
-Controle clicavel(Controle c, bool duplo) {
+Controle Clicavel(Controle c, bool duplo) {
     c.Clicavel = true;
     c.DuploClicavel = duplo;
     return c;
@@ -68,53 +68,60 @@ Controle clicavel(Controle c, bool duplo) {
 
 Form1Controles::Form1Controles() {
     L_Nome[1] =
-        pintado(rotulo("L_Nome", 1, 6120, 0, 3495, 1275, "Azul", 24, false), RGB(0, 0, 255), RGB(224, 224, 224));
+        Pintado(NovoRotulo("L_Nome", 1, 6120, 0, 3495, 1275, "Azul", 24, false), RGB(0, 0, 255), RGB(224, 224, 224));
     L_Nome[2] =
-        pintado(rotulo("L_Nome", 2, 0, 0, 3495, 1275, "Vermelho", 24, false), RGB(128, 0, 0), RGB(224, 224, 224));
-    L_Pontos[1] = pintado(rotulo("L_Pontos", 1, 4800, 720, 3975, 4935, "88", 249.75, true), kAmarelo, RGB(0, 0, 255));
-    L_Pontos[2] = pintado(rotulo("L_Pontos", 2, 840, 720, 3975, 4935, "88", 249.75, true), kAmarelo, RGB(234, 12, 0));
+        Pintado(NovoRotulo("L_Nome", 2, 0, 0, 3495, 1275, "Vermelho", 24, false), RGB(128, 0, 0), RGB(224, 224, 224));
+    L_Pontos[1] =
+        Pintado(NovoRotulo("L_Pontos", 1, 4800, 720, 3975, 4935, "88", 249.75, true), kAmarelo, RGB(0, 0, 255));
+    L_Pontos[2] =
+        Pintado(NovoRotulo("L_Pontos", 2, 840, 720, 3975, 4935, "88", 249.75, true), kAmarelo, RGB(234, 12, 0));
     L_Pontos[1].DuploClicavel = L_Pontos[2].DuploClicavel = true;
 
-    L_Tempo =
-        clicavel(pintado(rotulo("L_Tempo", -1, 3480, -120, 2685, 1395, "9:99", 63.75, true), kBranco, kPreto), false);
-    L_Msg = clicavel(transparente(rotulo("L_Msg", -1, 675, 1320, 8295, 1215, "", 48, true), kPreto), false);
+    L_Tempo = Clicavel(Pintado(NovoRotulo("L_Tempo", -1, 3480, -120, 2685, 1395, "9:99", 63.75, true), kBranco, kPreto),
+                       false);
+    L_Msg = Clicavel(Transparente(NovoRotulo("L_Msg", -1, 675, 1320, 8295, 1215, "", 48, true), kPreto), false);
     // The count box sits under the clock, not over its lower third; a title strip at its top says what it counts.
-    L_Minuto = pintado(rotulo("L_Minuto", -1, 3600, 1275, 2415, 1650, "99", 80.25, true), kPreto, kPessego);
+    L_Minuto = Pintado(NovoRotulo("L_Minuto", -1, 3600, 1275, 2415, 1650, "99", 80.25, true), kPreto, kPessego);
     L_Minuto.Visible = false;
-    L_MinutoTitulo = pintado(rotulo("L_MinutoTitulo", -1, 3600, 1275, 2415, 375, "", 12, true), kPreto, kPessego);
+    L_MinutoTitulo = Pintado(NovoRotulo("L_MinutoTitulo", -1, 3600, 1275, 2415, 375, "", 12, true), kPreto, kPessego);
     L_MinutoTitulo.Visible = false;
-    L_MsgPlateia = transparente(rotulo("L_MsgPlateia", -1, 675, 1320, 8295, 1215, "", 48, true), kPreto);
+    L_MsgPlateia = Transparente(NovoRotulo("L_MsgPlateia", -1, 675, 1320, 8295, 1215, "", 48, true), kPreto);
     L_MsgPlateia.Visible = false;
     L_MsgPlateia.SoPlateia = true;
-    L_Golden =
-        pintado(rotulo("L_Golden", -1, 1560, 4440, 6615, 1185, "Golden Round", 48, false), kPreto, RGB(255, 224, 128));
+    L_Golden = Pintado(NovoRotulo("L_Golden", -1, 1560, 4440, 6615, 1185, "Golden Round", 48, false), kPreto,
+                       RGB(255, 224, 128));
     // At the banner's ends, clear of the "-" signs; after a golden round they stay with the result.
-    L_Regular[1] = pintado(rotulo("L_Regular", 1, 6285, 4815, 1500, 810, "", 24, true), kPreto, RGB(255, 224, 128));
-    L_Regular[2] = pintado(rotulo("L_Regular", 2, 1830, 4815, 1500, 810, "", 24, true), kPreto, RGB(255, 224, 128));
+    L_Regular[1] = Pintado(NovoRotulo("L_Regular", 1, 6285, 4815, 1500, 810, "", 24, true), kPreto, RGB(255, 224, 128));
+    L_Regular[2] = Pintado(NovoRotulo("L_Regular", 2, 1830, 4815, 1500, 810, "", 24, true), kPreto, RGB(255, 224, 128));
     L_Regular[1].Visible = L_Regular[2].Visible = false;
-    L_Config = pintado(rotulo("L_Config", -1, 0, 4440, 9615, 375, "", 12, false), kPreto, RGB(255, 255, 128));
-    L_RoundTitulo = pintado(rotulo("L_RoundTitulo", -1, 4440, 5640, 735, 255, "Round", 8.25, true), kPreto, kPessego);
-    L_Round = pintado(rotulo("L_Round", -1, 4440, 5760, 735, 945, "9", 48, true), kPreto, kPessego);
-    S_Round = forma("S_Round", -1, 4200, 5520, 1215, 1335);
+    L_Config = Pintado(NovoRotulo("L_Config", -1, 0, 4440, 9615, 375, "", 12, false), kPreto, RGB(255, 255, 128));
+    L_RoundTitulo =
+        Pintado(NovoRotulo("L_RoundTitulo", -1, 4440, 5640, 735, 255, "Round", 8.25, true), kPreto, kPessego);
+    L_Round = Pintado(NovoRotulo("L_Round", -1, 4440, 5760, 735, 945, "9", 48, true), kPreto, kPessego);
+    S_Round = Forma("S_Round", -1, 4200, 5520, 1215, 1335);
     S_Round.FillColor = kPessego;
-    L_Versao = transparente(rotulo("L_Versao", -1, 4200, 5310, 1215, 375, "Vantor 4.2.4", 9.75, true), kAmarelo);
+    L_Versao = Transparente(NovoRotulo("L_Versao", -1, 4200, 5310, 1215, 375, "Vantor 4.2.4", 9.75, true), kAmarelo);
 
-    K_Amais = clicavel(transparente(rotulo("K_Amais", -1, 7800, 2760, 975, 1455, "+", 72, true), kBranco), true);
-    K_Amenos = clicavel(transparente(rotulo("K_Amenos", -1, 7800, 4080, 975, 1455, "-", 72, true), kBranco), true);
-    K_VMais = clicavel(transparente(rotulo("K_VMais", -1, 840, 2760, 975, 1455, "+", 72, true), kBranco), true);
-    K_Vmenos = clicavel(transparente(rotulo("K_Vmenos", -1, 840, 4080, 975, 1455, "-", 72, true), kBranco), true);
+    K_Amais = Clicavel(Transparente(NovoRotulo("K_Amais", -1, 7800, 2760, 975, 1455, "+", 72, true), kBranco), true);
+    K_Amenos = Clicavel(Transparente(NovoRotulo("K_Amenos", -1, 7800, 4080, 975, 1455, "-", 72, true), kBranco), true);
+    K_VMais = Clicavel(Transparente(NovoRotulo("K_VMais", -1, 840, 2760, 975, 1455, "+", 72, true), kBranco), true);
+    K_Vmenos = Clicavel(Transparente(NovoRotulo("K_Vmenos", -1, 840, 4080, 975, 1455, "-", 72, true), kBranco), true);
     const uint32_t cinza = RGB(192, 192, 192);
-    K_FAMais = clicavel(pintado(rotulo("K_FAMais", -1, 5160, 5880, 1095, 1095, "+", 36, true), kPreto, cinza), true);
-    K_FAMenos = clicavel(pintado(rotulo("K_FAMenos", -1, 8640, 5760, 855, 1095, "-", 36, true), kPreto, cinza), true);
-    K_FVMais = clicavel(pintado(rotulo("K_FVMais", -1, 3240, 5880, 1215, 1095, "+", 36, true), kPreto, cinza), true);
-    K_FVMenos = clicavel(pintado(rotulo("K_FVMenos", -1, -120, 5760, 975, 1095, "-", 36, true), kPreto, cinza), true);
+    K_FAMais =
+        Clicavel(Pintado(NovoRotulo("K_FAMais", -1, 5160, 5880, 1095, 1095, "+", 36, true), kPreto, cinza), true);
+    K_FAMenos =
+        Clicavel(Pintado(NovoRotulo("K_FAMenos", -1, 8640, 5760, 855, 1095, "-", 36, true), kPreto, cinza), true);
+    K_FVMais =
+        Clicavel(Pintado(NovoRotulo("K_FVMais", -1, 3240, 5880, 1215, 1095, "+", 36, true), kPreto, cinza), true);
+    K_FVMenos =
+        Clicavel(Pintado(NovoRotulo("K_FVMenos", -1, -120, 5760, 975, 1095, "-", 36, true), kPreto, cinza), true);
 
     const double esquerdaAzul[5] = {8280, 7680, 7080, 6480, 5880};
     const double esquerdaVermelho[5] = {600, 1200, 1800, 2400, 3000};
     for (int i = 1; i <= 10; ++i) {
         const double topo = i <= 5 ? 5760 : 6360;
-        S_FaltaAzul[i] = forma("S_FaltaAzul", i, esquerdaAzul[(i - 1) % 5], topo, 600, 600);
-        S_FaltaVermelho[i] = forma("S_FaltaVermelho", i, esquerdaVermelho[(i - 1) % 5], topo, 600, 600);
+        S_FaltaAzul[i] = Forma("S_FaltaAzul", i, esquerdaAzul[(i - 1) % 5], topo, 600, 600);
+        S_FaltaVermelho[i] = Forma("S_FaltaVermelho", i, esquerdaVermelho[(i - 1) % 5], topo, 600, 600);
     }
 
     // Legend under the lamp columns: indices 0, 2, 5 on the left edge, 1, 3, 4 on the right.
@@ -125,7 +132,7 @@ Form1Controles::Form1Controles() {
     } legenda[6] = {{0, 0, "1"}, {1, 9360, "1"}, {2, 240, "2"}, {3, 9120, "2"}, {4, 8880, "3"}, {5, 480, "3"}};
     for (const auto& l : legenda)
         L_Valor[l.indice] =
-            transparente(rotulo("L_Valor", l.indice, l.left, 4800, 255, 255, l.texto, 12, false), RGB(0, 192, 0));
+            Transparente(NovoRotulo("L_Valor", l.indice, l.left, 4800, 255, 255, l.texto, 12, false), RGB(0, 192, 0));
 
     // Lamps: one column per value group, taller for higher values, three judges stacked from the
     // bottom; neighbouring lamps share their one-pixel border.
@@ -138,44 +145,46 @@ Form1Controles::Form1Controles() {
         const double h = alturas[coluna];
         const double topo = 4815 - h - lampada * (h - 15);
         const double left = k <= 9 ? colunaVermelho[coluna] : colunaAzul[coluna];
-        S_Botao[k] = forma("S_Botao", k, left, topo, 255, h);
+        S_Botao[k] = Forma("S_Botao", k, left, topo, 255, h);
         S_Botao[k].BackColor = RGB(0, 255, 0);
         S_Botao[k].BackOpaque = true;
         S_Botao[k].BorderWidth = 1;
     }
 
     const uint32_t dica = kBranco;
-    M_Falta = transparente(rotulo("M_Falta", -1, 0, 6960, 720, 255, "Faltas:", kPontosDasDicas, false), dica);
+    M_Falta = Transparente(NovoRotulo("M_Falta", -1, 0, 6960, 720, 255, "Faltas:", kPontosDasDicas, false), dica);
     M_Falta.Alignment = Alinhamento::Direita;
-    M_FaltaAzul = pintado(rotulo("M_FaltaAzul", -1, 720, 6960, 1080, 255, "F5(+) F6(-)", kPontosDasDicas, false),
+    M_FaltaAzul = Pintado(NovoRotulo("M_FaltaAzul", -1, 720, 6960, 1080, 255, "F5(+) F6(-)", kPontosDasDicas, false),
                           kBranco, kAzulDica);
     M_FaltaVermelho =
-        pintado(rotulo("M_FaltaVermelho", -1, 1800, 6960, 1080, 255, "F9(+) F10(-)", kPontosDasDicas, false), kBranco,
-                kVermelhoDica);
-    M_Ponto = transparente(rotulo("M_Ponto", -1, 2880, 6960, 720, 255, "Pontos:", kPontosDasDicas, false), dica);
+        Pintado(NovoRotulo("M_FaltaVermelho", -1, 1800, 6960, 1080, 255, "F9(+) F10(-)", kPontosDasDicas, false),
+                kBranco, kVermelhoDica);
+    M_Ponto = Transparente(NovoRotulo("M_Ponto", -1, 2880, 6960, 720, 255, "Pontos:", kPontosDasDicas, false), dica);
     M_Ponto.Alignment = Alinhamento::Direita;
-    M_PontoAzul = pintado(rotulo("M_PontoAzul", -1, 3600, 6960, 1200, 255, "F12(+) F11(-)", kPontosDasDicas, false),
+    M_PontoAzul = Pintado(NovoRotulo("M_PontoAzul", -1, 3600, 6960, 1200, 255, "F12(+) F11(-)", kPontosDasDicas, false),
                           kBranco, kAzulDica);
     M_PontoVermelho =
-        pintado(rotulo("M_PontoVermelho", -1, 4800, 6960, 1080, 255, "F8(+) F7(-)", kPontosDasDicas, false), kBranco,
-                kVermelhoDica);
-    M_Minuto = clicavel(
-        transparente(rotulo("M_Minuto", -1, 5880, 6960, 1320, 255, "1 minuto: \"1\"", kPontosDasDicas, false), dica),
+        Pintado(NovoRotulo("M_PontoVermelho", -1, 4800, 6960, 1080, 255, "F8(+) F7(-)", kPontosDasDicas, false),
+                kBranco, kVermelhoDica);
+    M_Minuto = Clicavel(
+        Transparente(NovoRotulo("M_Minuto", -1, 5880, 6960, 1320, 255, "1 minuto: \"1\"", kPontosDasDicas, false),
+                     dica),
         false);
-    M_Sumula = clicavel(
-        transparente(rotulo("M_Sumula", -1, 7200, 6960, 960, 255, "Súmula: \"S\"", kPontosDasDicas, false), dica),
+    M_Sumula = Clicavel(
+        Transparente(NovoRotulo("M_Sumula", -1, 7200, 6960, 960, 255, "Súmula: \"S\"", kPontosDasDicas, false), dica),
         false);
-    M_Config = clicavel(
-        transparente(rotulo("M_Config", -1, 8160, 6960, 1455, 255, "Configuração: F1", kPontosDasDicas, false), dica),
+    M_Config = Clicavel(
+        Transparente(NovoRotulo("M_Config", -1, 8160, 6960, 1455, 255, "Configuração: F1", kPontosDasDicas, false),
+                     dica),
         false);
 
-    L_Aviso = pintado(rotulo("L_Aviso", -1, 0, 6960, 9600, 255, "", kPontosDasDicas, true), kPreto, kAmarelo);
+    L_Aviso = Pintado(NovoRotulo("L_Aviso", -1, 0, 6960, 9600, 255, "", kPontosDasDicas, true), kPreto, kAmarelo);
     L_Aviso.Visible = false;
     // Log lines waiting for the disk: a place of its own between the lamp columns, where the operator looks.
-    L_AvisoLog = pintado(rotulo("L_AvisoLog", -1, 735, 4440, 8145, 375, "", 12, true), kBranco, kVermelhoDica);
+    L_AvisoLog = Pintado(NovoRotulo("L_AvisoLog", -1, 735, 4440, 8145, 375, "", 12, true), kBranco, kVermelhoDica);
     L_AvisoLog.Visible = false;
     // Whether the hall's board shows: in the free corner between the message line's end and the lamps.
-    L_Plateia = pintado(rotulo("L_Plateia", -1, 8985, 1290, 615, 975, "", 9.75, true), kBranco, RGB(96, 96, 96));
+    L_Plateia = Pintado(NovoRotulo("L_Plateia", -1, 8985, 1290, 615, 975, "", 9.75, true), kBranco, RGB(96, 96, 96));
 
     // The operator's aids: the click areas, the key hints, the settings' summary, the version and the warnings.
     for (Controle* c :

@@ -14,7 +14,7 @@ namespace vantor::ui {
 
 JanelaPlacar::JanelaPlacar(Vantor& v, QSize tela, QWidget* pai) : QWidget(pai), v_(v) {
     tela_.Escala(tela.width(), tela.height());
-    tela_.Mostra(v_.tela());
+    tela_.Mostra(v_.Tela());
     versao_ = v_.VersaoDaTela();
     setWindowTitle(QString::fromUtf8(kTitulo));
     // Every pixel is painted each time; Qt need not clear first.
@@ -43,12 +43,12 @@ TimerVinculado& JanelaPlacar::LigaTimer(const Timer& timer, std::function<void()
     return *timers_.back();
 }
 
-void JanelaPlacar::sincroniza(AgendaTicks::Instante desde) {
+void JanelaPlacar::Sincroniza(AgendaTicks::Instante desde) {
     for (auto& t : timers_) t->Sincroniza(desde);
 }
 
 void JanelaPlacar::Depois(AgendaTicks::Instante desde) {
-    sincroniza(desde);
+    Sincroniza(desde);
     Redesenha();
 }
 
@@ -56,9 +56,9 @@ void JanelaPlacar::Redesenha() {
     // Most ticks (twenty polls a second) change nothing: the core says so, and the board is not repainted for them.
     if (v_.VersaoDaTela() == versao_) return;
     versao_ = v_.VersaoDaTela();
-    tela_.Mostra(v_.tela());
+    tela_.Mostra(v_.Tela());
     update();
-    emit mudou();
+    emit Mudou();
 }
 
 void JanelaPlacar::paintEvent(QPaintEvent*) {
@@ -105,7 +105,7 @@ void JanelaPlacar::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void JanelaPlacar::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F2 && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        emit pediuPlateia();
+        emit PediuPlateia();
         return;
     }
     const int codigo = CodigoVirtual(e->key(), e->modifiers());

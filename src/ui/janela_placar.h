@@ -21,15 +21,15 @@ public:
     JanelaPlacar(Vantor& v, QSize tela, QWidget* pai = nullptr);
     ~JanelaPlacar() override;
 
-    // Binds a core timer to its handler. Each tick runs the handler, then sincroniza() and a
+    // Binds a core timer to its handler. Each tick runs the handler, then Sincroniza() and a
     // repaint. The binding lives as long as the window.
     TimerVinculado& LigaTimer(const Timer& timer, std::function<void()> handler,
                               TimerVinculado::Modo modo = TimerVinculado::Modo::Repetido);
 
     // Brings every bound Qt timer in line with the core's timer data; `desde`: when the event began.
-    void sincroniza(AgendaTicks::Instante desde = AgendaTicks::Relogio::now());
+    void Sincroniza(AgendaTicks::Instante desde = AgendaTicks::Relogio::now());
 
-    // When the table's board changed since the last paint: laid out anew, repainted, and `mudou` said.
+    // When the table's board changed since the last paint: laid out anew, repainted, and `Mudou` said.
     void Redesenha();
 
     // The board's controls as laid out here, showing what the table last said.
@@ -43,9 +43,9 @@ public:
 
 signals:
     // What the board shows changed: other views of the record repaint in the same turn of the event loop.
-    void mudou();
+    void Mudou();
     // F2: show or hide the audience's board. The key never reaches the record, so it writes nothing to the log.
-    void pediuPlateia();
+    void PediuPlateia();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -27,8 +27,8 @@ Montagem::Montagem() : plataforma_(std::make_unique<PlataformaQt>()), v_(std::ma
     janela_ = std::make_unique<JanelaPlacar>(*v_, QSize(plataforma_->LarguraTela(), plataforma_->AlturaTela()));
     plataforma_->DefineJanela(janela_.get());
     plateia_ = std::make_unique<Plateia>(*v_, *janela_);
-    QObject::connect(janela_.get(), &JanelaPlacar::mudou, plateia_.get(), &Plateia::Atualiza);
-    QObject::connect(janela_.get(), &JanelaPlacar::pediuPlateia, plateia_.get(), &Plateia::Alterna);
+    QObject::connect(janela_.get(), &JanelaPlacar::Mudou, plateia_.get(), &Plateia::Atualiza);
+    QObject::connect(janela_.get(), &JanelaPlacar::PediuPlateia, plateia_.get(), &Plateia::Alterna);
     // This program holds the folder's lock, so a name a crashed one left behind is stale.
     chamadas_ = std::make_unique<QLocalServer>();
     chamadas_->setSocketOptions(QLocalServer::UserAccessOption);

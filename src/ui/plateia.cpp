@@ -37,7 +37,7 @@ void JanelaPlateia::hideEvent(QHideEvent* e) {
 }
 
 void JanelaPlateia::Marca(bool mostra) {
-    if (v_.tela().plateiaVisivel == mostra) return;
+    if (v_.Tela().plateiaVisivel == mostra) return;
     v_.PlateiaNaTela(mostra);
     operador_.Redesenha();
 }
