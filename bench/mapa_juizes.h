@@ -5,17 +5,15 @@
 
 #include <string>
 
+#include "controllers/entradas.h"
+
 namespace vantor::bench {
 
 constexpr int kJuizes = 3;
 constexpr int kEntradas = 6;
 
-// Where an input of the controller in `slot` lands in the poll's state text (1-based), as the button
-// map counts it: button n is bit n-1 of the slot's word, the stick right bit 9, the stick down bit 10.
-inline int Posicao(int slot, int entrada) {
-    if (entrada < 4) return 16 * slot + 16 - entrada;
-    return 16 * slot + (entrada == 4 ? 7 : 6);
-}
+// The button map's position of input `e` of the controller in `slot`: buttons 1..4, then the stick right and down.
+inline int Posicao(int slot, int e) { return entrada::Posicao(slot, e < 4 ? e : e == 4 ? 9 : 10); }
 
 // Judge j's inputs score red 1, 2, 3 then blue 1, 2, 3; buttons 1..9 are red, 10..18 blue.
 inline int BotaoDe(int juiz, int entrada) { return (entrada < 3 ? 1 : 10) + juiz + 3 * (entrada % 3); }

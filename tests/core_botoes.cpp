@@ -1,4 +1,4 @@
-// The controller poll (state text, look-alike warning, judges' agreement and its windows) and the button
+// The controller poll (each input's position, look-alike warning, judges' agreement and its windows) and the button
 // assignment, with scripted controllers. The button file's bytes are the fuzz target "botoes"'s, with its seeds.
 #include "controllers/entradas.h"
 #include "luta.h"

@@ -1,4 +1,4 @@
-// The controller layer against real SDL virtual joysticks: slots, the axis scale, presses shorter than a poll,
+// The controller layer against real SDL virtual joysticks: slots, the stick's threshold, presses shorter than a poll,
 // identical pads told apart by their USB ports in a sysfs tree of our own (tests/casos/sysfs).
 #include <gtest/gtest.h>
 
