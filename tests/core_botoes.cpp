@@ -57,13 +57,16 @@ TEST(Botoes, TwoJudgesAgreeingWithinTheirWindowsScoreOnlyWhileTheClockRuns) {
     EXPECT_EQ(luta.plat.bombeadas, 6) << "each poll pumps the controllers";
     le({0, 0b0001});
     EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 1) << "the agreement used up its presses, the third judge's too";
+    luta.Tecla(tecla::Um);
+    le({0, 0b0011});
+    EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 2) << "the time-out resumed the clock: judges score";
     luta.Tecla(tecla::Espaco);
     le({0, 0b0011});
     le({0, 0b0100});
-    EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 1) << "paused, an agreement scores nothing and is used up";
+    EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 2) << "paused, an agreement scores nothing and is used up";
     luta.Tecla(tecla::Espaco), luta.Tick(61);
     le({0, 0b0011});
-    EXPECT_TRUE(luta.v.Luta().ContaIntervalo >= 0 && luta.v.Luta().PontosMarcados[Vermelho] == 1)
+    EXPECT_TRUE(luta.v.Luta().ContaIntervalo >= 0 && luta.v.Luta().PontosMarcados[Vermelho] == 2)
         << "in the rest two judges agreeing score nothing";
     EXPECT_EQ(luta.Log().back(),
               Luta::L("14:04:28", "Round 2, Missing 60s, Pressed button:\t16\tJuiz 3 - Red botao 1"));
