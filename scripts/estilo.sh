@@ -31,7 +31,9 @@ for e in json.load(open(sys.argv[1])):
 echo "clang-tidy: ${#unidades[@]} files"
 saida="$(mktemp)"
 trap 'rm -f "$saida"' EXIT
-if ! run-clang-tidy -quiet -p "$build" -j "$(nproc)" "${unidades[@]}" >"$saida" 2>&1; then
+# A configuration clang-tidy cannot read is reported but not failed on: it would then check nothing.
+if ! run-clang-tidy -quiet -p "$build" -j "$(nproc)" "${unidades[@]}" >"$saida" 2>&1 ||
+    grep -qE '^[^ ]*\.clang-tidy:[0-9]+:[0-9]+: error' "$saida"; then
   grep -E -A3 "(warning|error):" "$saida" >&2 || cat "$saida" >&2
   echo "clang-tidy found the problems above." >&2
   exit 1

@@ -55,17 +55,17 @@ std::string Wav(int pico, long quadros = kTaxa / 2) {
 
 class Som : public testing::Test {
 protected:
-    fs::path pasta = fs::temp_directory_path() / ("vantor-som-" + std::to_string(::getpid()));
-    std::unique_ptr<Processo> servidor, parec;
+    fs::path pasta_ = fs::temp_directory_path() / ("vantor-som-" + std::to_string(::getpid()));
+    std::unique_ptr<Processo> servidor_, parec_;
 
-    void SetUp() override { fs::create_directories(pasta); }
-    void TearDown() override { parec.reset(), servidor.reset(), ::unsetenv("PULSE_SERVER"), fs::remove_all(pasta); }
+    void SetUp() override { fs::create_directories(pasta_); }
+    void TearDown() override { parec_.reset(), servidor_.reset(), ::unsetenv("PULSE_SERVER"), fs::remove_all(pasta_); }
     // A server of the test's own at PULSE_SERVER, started as scripts/testa.sh starts the shared one.
     bool IniciaServidor() {
-        const std::string p = pasta.string();
+        const std::string p = pasta_.string();
         ::setenv("PULSE_SERVER", ("unix:" + p + "/s").c_str(), 1);
         // The sink first: once a client can connect, the monitor it records from is there.
-        servidor = std::make_unique<Processo>(
+        servidor_ = std::make_unique<Processo>(
             "HOME='" + p + "' XDG_RUNTIME_DIR='" + p +
             "' pulseaudio --daemonize=no --use-pid-file=no -n --exit-idle-time=-1 --load='module-null-sink " +
             "sink_name=vantor_nula rate=44100 channels=1' --load='module-native-protocol-unix auth-anonymous=1 " +
@@ -78,25 +78,25 @@ protected:
     // recorder gets nothing at all: one still silent after 15 s (a loaded machine), then 8 s, is started again.
     void Escuta() {
         for (int vez = 0; vez == 0 || (vez < 4 && Marca() < 2000); ++vez) {
-            parec.reset(), fs::remove(pasta / "gravacao");  // nothing of an earlier recording counts
-            parec =
+            parec_.reset(), fs::remove(pasta_ / "gravacao");  // nothing of an earlier recording counts
+            parec_ =
                 std::make_unique<Processo>("parec -d vantor_nula.monitor --format=s16le --rate=44100 --channels=1 " +
-                                           std::string("--latency-msec=20 >'") + (pasta / "gravacao").string() +
-                                           "' 2>'" + (pasta / "parec.txt").string() + "'");
+                                           std::string("--latency-msec=20 >'") + (pasta_ / "gravacao").string() +
+                                           "' 2>'" + (pasta_ / "parec.txt").string() + "'");
             for (int i = 0; i < (vez ? 400 : 750) && Marca() < 2000; ++i) std::this_thread::sleep_for(20ms);
         }
         ASSERT_GE(Marca(), 2000u) << "parec recorded nothing (run the tests through scripts/testa.sh): "
-                                  << vantor::LeArquivo((pasta / "parec.txt").string());
+                                  << vantor::LeArquivo((pasta_ / "parec.txt").string());
     }
     // The recording's size in whole samples; 0 before the recorder's shell made the file (not file_size's -1).
     size_t Marca() const {
         std::error_code ec;
-        const uintmax_t n = fs::file_size(pasta / "gravacao", ec);
+        const uintmax_t n = fs::file_size(pasta_ / "gravacao", ec);
         return ec ? 0 : n & ~uintmax_t{1};
     }
     // The loudest sample since a mark, and when (seconds after it) the last audible one came; silence is zeros.
     std::pair<int, double> Ouve(size_t marca) const {
-        std::ifstream in(pasta / "gravacao", std::ios::binary);
+        std::ifstream in(pasta_ / "gravacao", std::ios::binary);
         in.seekg(static_cast<std::streamoff>(marca));
         const std::string d(std::istreambuf_iterator<char>(in), {});
         std::pair<int, double> r{0, -1};
@@ -147,17 +147,17 @@ TEST_F(Som, WavFilesPlayAndNothingElseDoesAndANewCueCutsTheOld) {
         {"programa.wav", Wav(kFraco), kFraco},  // the installed louder one does not
         {"instalado.wav", "", kFraco},
     };
-    const fs::path programa = pasta / "bin", instalado = pasta / "share/vantor";
-    fs::create_directories(programa), fs::create_directories(instalado), fs::create_directories(pasta / "atual");
+    const fs::path programa = pasta_ / "bin", instalado = pasta_ / "share/vantor";
+    fs::create_directories(programa), fs::create_directories(instalado), fs::create_directories(pasta_ / "atual");
     for (const auto& c : casos) vantor::GravaArquivo((programa / c.nome).string(), c.bytes);
     for (const char* nome : {"pasta.wav", "nao_existe.wav", "instalado.wav"}) fs::remove(programa / nome);
     fs::create_directory(programa / "pasta.wav");
-    vantor::GravaArquivo((pasta / "atual/atual.wav").string(), tom);
+    vantor::GravaArquivo((pasta_ / "atual/atual.wav").string(), tom);
     vantor::GravaArquivo((instalado / "programa.wav").string(), tom);
     vantor::GravaArquivo((instalado / "instalado.wav").string(), Wav(kFraco));
     vantor::GravaArquivo((programa / "longa.wav").string(), Wav(kFraco, 5L * kTaxa));
     const fs::path antes = fs::current_path();
-    fs::current_path(pasta / "atual");
+    fs::current_path(pasta_ / "atual");
     Escuta();
     vantor::SomSDL som(programa.string());
     som.Prepara({"longa.wav"});
@@ -183,16 +183,16 @@ TEST_F(Som, CuesComeBackAfterTheServerStallsDiesOrComesLate) {
     enum Falha { kParado, kMorto, kAusente };
     for (Falha falha : {kParado, kMorto, kAusente}) {
         SCOPED_TRACE(falha);
-        parec.reset(), servidor.reset();
-        ::setenv("PULSE_SERVER", ("unix:" + pasta.string() + "/s").c_str(), 1);
+        parec_.reset(), servidor_.reset();
+        ::setenv("PULSE_SERVER", ("unix:" + pasta_.string() + "/s").c_str(), 1);
         if (falha != kAusente) {
             ASSERT_TRUE(IniciaServidor());
             Escuta();
         }
         vantor::SomSDL som(VANTOR_BUILD_DIR);
         EXPECT_TRUE(falha == kAusente || TocaAteOuvir(som, "gongo.wav"));
-        if (falha == kParado) ::kill(pid_t(servidor->pid), SIGSTOP);
-        if (falha == kMorto) servidor.reset();
+        if (falha == kParado) ::kill(pid_t(servidor_->pid), SIGSTOP);
+        if (falha == kMorto) servidor_.reset();
         for (int i = 0; i < 4; ++i) {
             const auto antes = std::chrono::steady_clock::now();
             som.Toca(i % 2 ? "gongo.wav" : "nao_preparado.wav");
@@ -202,7 +202,7 @@ TEST_F(Som, CuesComeBackAfterTheServerStallsDiesOrComesLate) {
             std::this_thread::sleep_for(1s);
         }
         if (falha == kParado)
-            ::kill(pid_t(servidor->pid), SIGCONT);
+            ::kill(pid_t(servidor_->pid), SIGCONT);
         else
             ASSERT_TRUE(IniciaServidor());
         Escuta();

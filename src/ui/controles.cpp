@@ -13,16 +13,22 @@ constexpr uint32_t kPessego = RGB(255, 192, 128);
 constexpr uint32_t kAzulDica = RGB(48, 117, 181);
 constexpr uint32_t kVermelhoDica = RGB(255, 0, 0);
 
-Controle NovoRotulo(const char* nome, int indice, double l, double t, double w, double h, std::string caption,
-                    double pontos, bool negrito) {
+// A control of a kind at its design place, in twips.
+Controle Em(const char* nome, int indice, Tipo tipo, double l, double t, double w, double h) {
     Controle c;
     c.Name = nome;
     c.Index = indice;
-    c.Kind = Tipo::Rotulo;
+    c.Kind = tipo;
     c.Left = l;
     c.Top = t;
     c.Width = w;
     c.Height = h;
+    return c;
+}
+
+Controle NovoRotulo(const char* nome, int indice, double l, double t, double w, double h, std::string caption,
+                    double pontos, bool negrito) {
+    Controle c = Em(nome, indice, Tipo::Rotulo, l, t, w, h);
     c.Caption = std::move(caption);
     c.FontSize = pontos;
     c.FontBold = negrito;
@@ -43,14 +49,7 @@ Controle Transparente(Controle c, uint32_t frente) {
 }
 
 Controle Forma(const char* nome, int indice, double l, double t, double w, double h) {
-    Controle c;
-    c.Name = nome;
-    c.Index = indice;
-    c.Kind = Tipo::Forma;
-    c.Left = l;
-    c.Top = t;
-    c.Width = w;
-    c.Height = h;
+    Controle c = Em(nome, indice, Tipo::Forma, l, t, w, h);
     c.FontSize = 0;
     c.BorderWidth = 2;
     c.FillSolid = true;
