@@ -30,12 +30,12 @@ std::array<uint16_t, entrada::kSlots> Vantor::LeControles() {
         const auto s = static_cast<size_t>(c);
         uint16_t palavra = 0;
         if (c >= slots || !plat_.joyGetPos(c, palavra)) {
-            juizes_.Fora[s] = true, juizes_.Retidos[s] = 0;
+            juizes_.Presente[s] = false, juizes_.Retidos[s] = 0;
             continue;
         }
         // A controller replugged with a button still held (or plugged in with one down, or holding one at start-up)
         // must not vote again: what it holds as it comes is no press until released.
-        if (juizes_.Fora[s]) juizes_.Retidos[s] = palavra, juizes_.Fora[s] = false;
+        if (!juizes_.Presente[s]) juizes_.Retidos[s] = palavra, juizes_.Presente[s] = true;
         juizes_.Retidos[s] &= palavra;
         lidas[s] = palavra & static_cast<uint16_t>(~juizes_.Retidos[s]);
     }

@@ -16,9 +16,9 @@ struct Juizes {
     std::array<std::string, 19> DescricaoBotao;
     int32_t Pendentes = 0;                                    // buttons whose two-second window is open
     std::array<uint16_t, entrada::kSlots> EstadoControles{};  // the previous poll's reading, slot by slot
-    // Per slot: whether its last read failed (nothing plugged there; so it is before the first poll), and the inputs
-    // held when a controller came into it, ignored until released.
-    std::array<bool, entrada::kSlots> Fora = Todos(true);
+    // Per slot: whether its last read found a controller (not before the first poll), and the inputs held when a
+    // controller came into it, ignored until released.
+    std::array<bool, entrada::kSlots> Presente{};
     std::array<uint16_t, entrada::kSlots> Retidos{};
     int16_t Configurando_b = 0;  // the lamp being assigned; kPedeConfiguracao asks for the assignment
     int16_t BotaoCapturado = 0;  // kEsperando while the assignment waits for a press
@@ -27,11 +27,6 @@ struct Juizes {
     static constexpr int16_t kEsperando = 999;
     static constexpr int16_t kPedeConfiguracao = 99;
 
-    static constexpr std::array<bool, entrada::kSlots> Todos(bool v) {
-        std::array<bool, entrada::kSlots> a{};
-        a.fill(v);
-        return a;
-    }
     bool Capturando() const { return BotaoCapturado == kEsperando; }
     // 1 when the button's window is open, else 0.
     int b(int botao) const;
