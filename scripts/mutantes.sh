@@ -5,12 +5,14 @@
 # and records whether the suite caught it (a failing test, a crash or a timeout), then puts the file back.
 # A mutant that does not build is reported apart and left out of the rate. The tree given is never written to.
 #
-#   scripts/mutantes.sh [--lista FILE] [--arvore DIR] [--so ID,ID] [--trabalho DIR] [--confere]
+#   scripts/mutantes.sh [--lista FILE] [--arvore DIR] [--so ID,ID] [--trabalho DIR] [--primeira] [--confere]
 #
 #   --lista FILE     the mutant list (default: scripts/mutantes.txt beside this script)
 #   --arvore DIR     the tree to mutate (default: the repository this script is in)
 #   --so ID,ID       run only these mutants
 #   --trabalho DIR   keep the copy and its build in DIR and reuse them next time (default: a temporary folder)
+#   --primeira       stop at the first suite that kills a mutant (the suites after it show -): the kill rate in
+#                    a fraction of the time, without the rate of each suite
 #   --confere        only check that every mutant of the list applies to the tree; builds nothing
 #
 # List format, one mutant a line, five fields separated by one TAB each ('#' starts a comment line):
@@ -32,6 +34,7 @@ arvore="$raiz"
 so=""
 trabalho=""
 so_confere=0
+so_primeira=0
 readonly LIMITE_TESTE=120      # seconds per test
 readonly LIMITE_SUITE=3600     # seconds per suite run, a guard against a hung ctest
 readonly LIMITE_BUILD=5400     # seconds per build
@@ -45,6 +48,7 @@ while [ $# -gt 0 ]; do
     --so) so="$2"; shift 2 ;;
     --trabalho) trabalho="$2"; shift 2 ;;
     --confere) so_confere=1; shift ;;
+    --primeira) so_primeira=1; shift ;;
     -h|--help) uso; exit 0 ;;
     *) echo "unknown option: $1 (see --help)" >&2; exit 2 ;;
   esac
@@ -417,6 +421,7 @@ for i in "${escolhidos[@]}"; do
     aplicados=$((aplicados + 1))
     morto=0
     for s in "${suites[@]}"; do
+      if [ "$so_primeira" = 1 ] && [ "$morto" = 1 ]; then marcas+=(-); continue; fi
       if [ "$rc" = 2 ] && [[ " $LISTAGEM " == *" $s "* ]]; then
         marcas+=(L); notas+=("$s: crashed listing its tests")
       else
