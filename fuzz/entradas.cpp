@@ -1,7 +1,6 @@
 #include "entradas.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,7 +19,6 @@
 #include "platform/som_sdl.h"
 #include "settings/arquivos.h"
 #include "settings/configuracao.h"
-#include "settings/numero.h"
 
 namespace vantor::fuzz {
 
@@ -62,30 +60,6 @@ private:
 bool Aparado(const std::string& s) { return s.empty() || (s.front() != ' ' && s.back() != ' '); }
 
 }  // namespace
-
-std::string Numero(const uint8_t* dados, size_t tamanho) {
-    const std::string texto(reinterpret_cast<const char*>(dados), tamanho);
-    const double v = ValTexto(texto);
-    if (!std::isfinite(v)) return "not a finite number";
-    if (v != 0 && texto.find_first_of("0123456789") == std::string::npos) return "a number without digits";
-    // Blanks count nowhere, and the number ends at the first character that cannot continue it.
-    if (ValTexto(" \t" + texto) != v || ValTexto(texto + "z9") != v) return "blanks or a tail changed the number";
-    const int16_t i = Inteiro16(v);
-    if (v >= -32768.0 && v <= 32767.0 ? std::fabs(i - v) > 0.5 : i != (v < 0 ? -32768 : 32767))
-        return "not the nearest 16-bit integer";
-    // Halves go to the even neighbour; a sign after a sign ends the number before it began.
-    if (v > -32768.0 && v < 32767.0 && std::fabs(v - std::floor(v)) == 0.5 && i % 2 != 0) return "a half not to even";
-    const size_t inicio = texto.find_first_not_of(" \t\r\n");
-    if (inicio != std::string::npos && (texto[inicio] == '+' || texto[inicio] == '-') && ValTexto("+" + texto) != 0)
-        return "a second sign was taken";
-    // The first two bytes as a 16-bit integer: its decimal text reads back as itself.
-    if (tamanho >= 2) {
-        const auto n = static_cast<int16_t>(dados[0] | (dados[1] << 8));
-        if (ValTexto(std::to_string(n)) != n || Inteiro16(ValTexto(std::to_string(n))) != n)
-            return "an integer misread";
-    }
-    return "";
-}
 
 // The settings text as the file holds it, read and written in memory: no file, so a run costs microseconds.
 std::string Config(const uint8_t* dados, size_t tamanho) {
@@ -302,17 +276,7 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         if (t.L_Round.Caption != std::to_string(e.RoundAtual) || t.roundGolden != (e.RoundAtual > a.Rounds))
             quebra = "round";
     }
-    // The log, read back for the scoresheet, tells the score the board shows.
     const EstadoLuta& e = v.Luta();
-    if (quebra.empty() && e.LutaIniciada && pasta != "/dev/null/") {
-        const LeituraLog r = LeLog(LeArquivo(v.Log().ArquivoLog, size_t{64} << 20));
-        if (r.erro != 0)
-            quebra =
-                "the log cannot be read back: entry " + std::to_string(r.erro) + ", line " + std::to_string(r.linha);
-        else if (r.lutas.back().eventos.back().placar != std::array<long, 3>{0, long{e.PontosMarcados[1]} + e.Faltas[2],
-                                                                             long{e.PontosMarcados[2]} + e.Faltas[1]})
-            quebra = "the log read back tells another score";
-    }
     // A new start on the same folders takes the fight back as it stood, held, and asks only when it had started.
     if (quebra.empty() && pasta != "/dev/null/") {
         plat.respostaOkCancela = true;

@@ -12,7 +12,6 @@ namespace vantor::fuzz {
 // round, 16 decided. The replay test checks that the kept inputs reach every combination the keys can make.
 uint32_t FasesDaUltimaSessao();
 
-std::string Numero(const uint8_t* dados, size_t tamanho);
 std::string Config(const uint8_t* dados, size_t tamanho);
 std::string Botoes(const uint8_t* dados, size_t tamanho);
 std::string Wav(const uint8_t* dados, size_t tamanho);
@@ -25,8 +24,7 @@ struct Alvo {
     std::string (*entrada)(const uint8_t*, size_t);
 };
 inline constexpr Alvo kAlvos[] = {
-    {"numero", Numero}, {"config", Config}, {"botoes", Botoes}, {"wav", Wav},
-    {"sessao", Sessao}, {"log", Log},       {"diario", Diario},
+    {"config", Config}, {"botoes", Botoes}, {"wav", Wav}, {"sessao", Sessao}, {"log", Log}, {"diario", Diario},
 };
 
 }  // namespace vantor::fuzz

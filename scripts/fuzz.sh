@@ -4,13 +4,13 @@
 # build-fuzz/corpus/<target>/, never into the tree; a crash stops with its input in build-fuzz/falhas/<target>/.
 # Keep a crash's input under fuzz/regressao/<target>/ once it is fixed: the test suite replays it.
 #
-# FUZZ_ALVOS="numero config" runs only those targets.
+# FUZZ_ALVOS="config sessao" runs only those targets.
 set -euo pipefail
 
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$raiz/build-fuzz"
 segundos="${FUZZ_SEGUNDOS:-60}"
-read -r -a alvos <<<"${FUZZ_ALVOS:-numero config botoes wav sessao log diario}"
+read -r -a alvos <<<"${FUZZ_ALVOS:-config botoes wav sessao log diario}"
 
 "$raiz/scripts/instala-dependencias.sh" </dev/null
 

@@ -184,8 +184,6 @@ TEST(Cenario, TimeOutHoldsTheClockAPauseCancelsItAndDuringTheRestItWaits) {
     Luta luta;
     luta.plat.Avanca(500), luta.Configura({.Rounds = 2, .Tempo = 5, .Intervalo = 2}), luta.plat.Avanca(500);
     luta.Tecla(tecla::Enter), luta.Tick(2), luta.Tecla(tecla::Um);
-    const Timer& relogio = luta.v.Janela().Timer_Luta;
-    EXPECT_TRUE(relogio.Restarts == 3u && relogio.Interval == 1000) << "start and time-out realign the 1 s clock";
     luta.Tick(59);
     EXPECT_TRUE(luta.v.Tela().L_Minuto.Visible && luta.v.Tela().L_Minuto.Caption == "00");
     luta.Tick(2);  // the round clock stood still, then runs on by itself

@@ -82,4 +82,18 @@ void Luta::Configura(const Ajustes& a) {
     plat.aoMostrarConfiguracao = nullptr;
 }
 
+void Luta::Passa(int ms) {
+    const auto corre = [this](const Timer& t, const std::function<void()>& tick) {
+        auto& [inicios, prazo] = prazos_[&t];
+        if (inicios != t.Restarts) inicios = t.Restarts, prazo = agora_ + t.Interval;
+        if (t.Enabled && agora_ >= prazo) prazo += t.Interval, tick();
+    };
+    for (int passo = 0; passo < ms; passo += 10) {
+        plat.Avanca(10), agora_ += 10;
+        corre(v.Janela().Timer_Luta, [this] { v.Timer_Luta_Timer(); });
+        corre(v.Janela().Timer_Joystick, [this] { v.Timer_Joystick_Timer(); });
+        for (int k = 1; k <= 18; ++k) corre(v.Janela().Timer_Botao[size_t(k)], [this, k] { v.Timer_Botao_Timer(k); });
+    }
+}
+
 }  // namespace vantor::teste

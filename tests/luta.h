@@ -9,6 +9,7 @@
 #include <csignal>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -100,6 +101,9 @@ struct Luta {
     void Tick(int n = 1) {
         for (int i = 0; i < n; ++i) plat.Avanca(1000), v.Timer_Luta_Timer();
     }
+    // `ms` of wall time with the table's timers run as the window runs them: each counts its interval from its last
+    // start, the one it was at when first seen here or any later one the core made.
+    void Passa(int ms);
     // The log as it stands once the last event is saved (a test may have called an operation directly).
     std::vector<std::string> Log() { return v.EsperaDisco(), LinhasDe(v.Log().ArquivoLog); }
     // A log line as the fixed locale stamps it at hh:mm:ss of the fixed day, ",45" hundredths.
@@ -110,6 +114,10 @@ struct Luta {
     PastaTemporaria pasta;
     FakePlataforma plat;
     Vantor v{plat};
+
+private:
+    long agora_ = 0;
+    std::map<const Timer*, std::pair<unsigned, long>> prazos_;  // starts seen, next deadline
 };
 
 }  // namespace vantor::teste

@@ -149,35 +149,6 @@ int Lento(ui::Montagem& m) {
     return 0;
 }
 
-// Judge 1 holds blue's point through an unplug and a replug, judge 2 presses it again: says "R <blue's points
-// after the replug> <after judge 1 pressed anew>".
-int Replug(ui::Montagem& m) {
-    Vantor& v = m.Placar();
-    auto j1 = std::make_unique<teste::Virtual>("Juiz 1");
-    teste::Virtual j2("Juiz 2");
-    const auto conectados = [&](int n) {
-        return QTest::qWaitFor([&] { return m.Plataforma().ControlesConectados() == n; }, 5000);
-    };
-    const auto aperta = [&](teste::Virtual& j, bool p) { j.Botao(0, p), QTest::qWait(150); };
-    if (!conectados(2)) return 3;
-    QTest::keyClick(&m.Janela(), Qt::Key_Return);
-    aperta(*j1, true), aperta(j2, true), aperta(j2, false);  // an agreement: blue 1
-    QTest::qWait(2100);                                      // every two-second window closed
-    j1.reset();                                              // unplugged, held
-    if (!conectados(1)) return 3;
-    QTest::qWait(150);
-    j1 = std::make_unique<teste::Virtual>("Juiz 1");
-    j1->Botao(0, true);  // back, still held, before the board polls it
-    if (!conectados(2)) return 3;
-    QTest::qWait(150);
-    aperta(j2, true), aperta(j2, false);
-    const int depois = v.Luta().PontosMarcados[Azul];
-    QTest::qWait(2100);
-    aperta(*j1, false), aperta(*j1, true), aperta(j2, true);
-    Diz("R " + std::to_string(depois) + " " + std::to_string(v.Luta().PontosMarcados[Azul]));
-    return 0;
-}
-
 // Ten points for blue, then Alt+F4 at once (the program ends by _Exit): what the disk had still to take must be in.
 int Sai(ui::Montagem& m) {
     QTest::keyClick(&m.Janela(), Qt::Key_Return);
@@ -191,7 +162,7 @@ int Sai(ui::Montagem& m) {
 int main(int argc, char** argv) {
     const std::string modo = argc > 1 ? argv[1] : "";
     if (!((modo == "luta" && argc == 6) || (argc == 3 && (modo == "continua" || modo == "espera" || modo == "lento" ||
-                                                          modo == "replug" || modo == "sai"))))
+                                                          modo == "sai"))))
         return 2;
     const std::string pasta = argv[modo == "luta" ? 3 : 2];
     if (::chdir(pasta.c_str()) != 0) return 2;
@@ -215,7 +186,6 @@ int main(int argc, char** argv) {
     m.Mostra(false);
     if (modo == "espera") return Espera(m);
     if (modo == "lento") return Lento(m);
-    if (modo == "replug") return Replug(m);
     if (modo == "sai") return Sai(m);
     if (modo == "luta")
         return Lutando(unsigned(std::stoul(argv[2])), std::stoi(argv[4]), unsigned(std::stoul(argv[5])), m);

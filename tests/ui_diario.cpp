@@ -111,16 +111,6 @@ std::map<std::string, std::string> Arquivos(const std::string& pasta) {
     return r;
 }
 
-// A judge's controller unplugged while its button is held, and replugged still held: no phantom press and no
-// second vote; a fresh press after a release counts again.
-TEST(Controles, ReplugStillHeldIsNoSecondVote) {
-    QTemporaryDir pasta;
-    const auto [saida, fim] = Roda("replug " + pasta.path().toStdString());
-    ASSERT_EQ(fim, 0);
-    ASSERT_EQ(saida.size(), 1u);
-    EXPECT_EQ(saida[0], "R 1 2");
-}
-
 // A second start while a fight runs (a double click on the menu entry): it reaches the running program and ends at
 // once, and no file of the folder changes by a byte. A killed program's lock goes with it: the next start takes
 // the folder and offers the fight back.
