@@ -76,7 +76,7 @@ TEST(Botoes, TwoJudgesAgreeingWithinTheirWindowsScoreOnlyWhileTheClockRuns) {
 
 // The table's timers as the window runs them: the clock beats from Enter and a time-out's count from its key, not on
 // the old beat; a judge's window (lamp 5: judge 2's red 2, bit 2) closes two seconds after its first press, whatever
-// presses follow.
+// presses follow, and takes the press with it.
 TEST(Botoes, TheClockBeatsFromEnterATimeOutFromItsKeyAndAWindowFromItsFirstPress) {
     Luta luta;
     luta.plat.numSlots = 1;
@@ -90,10 +90,14 @@ TEST(Botoes, TheClockBeatsFromEnterATimeOutFromItsKeyAndAWindowFromItsFirstPress
     EXPECT_TRUE(luta.v.Tela().S_Botao[5].acesa);
     luta.Passa(200);
     EXPECT_FALSE(luta.v.Tela().S_Botao[5].acesa) << "the second press moved the window's end";
+    // Judge 3's red 1, then, its window closed, judge 2's: no agreement.
+    for (const auto& [e, ms] : {std::pair{0b0001, 2100}, {0b0010, 100}})
+        luta.plat.leituras[0] = static_cast<uint16_t>(e), luta.Passa(ms);
+    EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 0) << "a press whose window closed still voted";
     luta.Tecla(tecla::Um), luta.Passa(950);
-    EXPECT_EQ(agora(), std::pair(57, 59));
+    EXPECT_EQ(agora(), std::pair(55, 59));
     luta.Passa(100);
-    EXPECT_EQ(agora(), std::pair(57, 58));
+    EXPECT_EQ(agora(), std::pair(55, 58));
 }
 
 // Without controllers the assignment says so; while it waits only Alt+F4 acts, and a window closed meanwhile leaves
