@@ -324,6 +324,8 @@ TEST(Dialogos, GrowWithTheScreenTheirTextAsLargeAsTheKeyHintsAndEveryCaptionWhol
         for (const Controle* c : {&t.M_Falta, &t.M_FaltaAzul, &t.M_FaltaVermelho, &t.M_Ponto, &t.M_PontoAzul,
                                   &t.M_PontoVermelho, &t.M_Minuto, &t.M_Sumula, &t.M_Config})
             dicas = std::max(dicas, ui::PoeTexto(*c, ui::VistaOperador(t)).fonte.pixelSize());
+        // The board's smallest text, legible from the table: at least a 45th of the screen's height.
+        EXPECT_GE(dicas * 45, h) << "key hints of " << dicas << " px";
         for (int lingua : {lingua::Portugues, lingua::Espanhol, lingua::Ingles}) {
             Form2 f(l.v, l.plat);
             f.Form_Load();
