@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <sstream>
 
 #include <SDL.h>
 #include <malloc.h>
@@ -14,7 +15,6 @@
 #include "controllers/entradas.h"
 #include "fake_plataforma.h"
 #include "log/diario.h"
-#include "log/leitura.h"
 #include "luta/satura.h"
 #include "platform/som_sdl.h"
 #include "settings/arquivos.h"
@@ -24,22 +24,19 @@ namespace vantor::fuzz {
 
 namespace {
 
-// The board's controls by name, in the operator's painting order (topmost last), as a click can land on them.
+// The board's controls by name, each with how many there are, in the operator's painting order (topmost last), as a
+// click can land on them.
 const std::vector<std::string>& ControlesDoPlacar() {
     static const std::vector<std::string> nomes = [] {
-        const std::pair<const char*, int> grupos[] = {
-            {"L_Pontos", 2},      {"L_Nome", 2},          {"K_FAMais", 1},        {"K_FAMenos", 1},
-            {"K_FVMais", 1},      {"K_FVMenos", 1},       {"S_Round", 1},         {"L_Round", 1},
-            {"L_RoundTitulo", 1}, {"S_Falta", 20},        {"L_Valor", 6},         {"L_Versao", 1},
-            {"M_Falta", 1},       {"M_FaltaAzul", 1},     {"M_FaltaVermelho", 1}, {"M_Ponto", 1},
-            {"M_PontoAzul", 1},   {"M_PontoVermelho", 1}, {"M_Minuto", 1},        {"M_Sumula", 1},
-            {"M_Config", 1},      {"L_Aviso", 1},         {"L_Config", 1},        {"L_Golden", 1},
-            {"L_AvisoLog", 1},    {"L_Regular", 2},       {"L_Tempo", 1},         {"L_Msg", 1},
-            {"L_MsgPlateia", 1},  {"L_Minuto", 1},        {"L_MinutoTitulo", 1},  {"L_Plateia", 1},
-            {"K_Amais", 1},       {"K_Amenos", 1},        {"K_VMais", 1},         {"K_Vmenos", 1},
-            {"S_Botao", 18}};
+        std::istringstream in(
+            "L_Pontos 2 L_Nome 2 K_FAMais 1 K_FAMenos 1 K_FVMais 1 K_FVMenos 1 S_Round 1 L_Round 1 "
+            "L_RoundTitulo 1 S_Falta 20 L_Valor 6 L_Versao 1 M_Falta 1 M_FaltaAzul 1 M_FaltaVermelho 1 M_Ponto 1 "
+            "M_PontoAzul 1 M_PontoVermelho 1 M_Minuto 1 M_Sumula 1 M_Config 1 L_Aviso 1 L_Config 1 L_Golden 1 "
+            "L_AvisoLog 1 L_Regular 2 L_Tempo 1 L_Msg 1 L_MsgPlateia 1 L_Minuto 1 L_MinutoTitulo 1 L_Plateia 1 "
+            "K_Amais 1 K_Amenos 1 K_VMais 1 K_Vmenos 1 S_Botao 18");
         std::vector<std::string> n;
-        for (const auto& [nome, quantos] : grupos) n.insert(n.end(), static_cast<size_t>(quantos), nome);
+        std::string nome;
+        for (size_t quantos = 0; in >> nome >> quantos;) n.insert(n.end(), quantos, nome);
         return n;
     }();
     return nomes;
@@ -57,93 +54,7 @@ private:
     const uint8_t* fim_;
 };
 
-bool Aparado(const std::string& s) { return s.empty() || (s.front() != ' ' && s.back() != ' '); }
-
 }  // namespace
-
-// The settings text as the file holds it, read and written in memory: no file, so a run costs microseconds.
-std::string Config(const uint8_t* dados, size_t tamanho) {
-    Ajustes a;
-    LeTextoConfig(a, std::string(reinterpret_cast<const char*>(dados), tamanho));
-    if (a.Lingua < 0 || a.Lingua > 2) return "language outside the table";
-    bool comIgual = false;
-    for (int i = 1; i <= 4; ++i) {
-        const std::string& som = a.Som[static_cast<size_t>(i)];
-        if (!Aparado(som) || som.find("\r\n") != std::string::npos) return "a sound name with blanks or a line end";
-        comIgual = comIgual || som.find('=') != std::string::npos;
-    }
-    Ajustes relido;
-    LeTextoConfig(relido, TextoConfig(a));
-    // A name holding "=" may hide a later key (the first hit anywhere wins); any other must come back.
-    if (!comIgual && (relido.Som != a.Som || relido.Lingua != a.Lingua))
-        return "settings changed by a write and a read";
-    return "";
-}
-
-// A log read back for the scoresheet: refused whole or read whole, with every fight's time running forward, its
-// stretches in order and its scores within what the board can show.
-std::string Log(const uint8_t* dados, size_t tamanho) {
-    const LeituraLog r = LeLog(std::string(reinterpret_cast<const char*>(dados), tamanho));
-    if ((r.erro != 0) == !r.lutas.empty()) return "a refused log with fights, or a read one without";
-    for (const LutaLog& l : r.lutas) {
-        double antes = 0, fim = 0;
-        for (const EventoLog& e : l.eventos) {
-            if (e.t >= 0 && e.t < antes) return "time ran back";
-            antes = std::max(antes, e.t);
-            for (long s : {e.placar[1], e.placar[2]})
-                if (s < INT16_MIN || s > INT16_MAX + 10L) return "a score the board cannot reach";
-        }
-        for (const TrechoLog& t : l.trechos) {
-            if (t.de < fim || t.ate < t.de || t.ate > l.fim) return "stretches out of order";
-            fim = t.ate;
-        }
-    }
-    return "";
-}
-
-// A saved fight's text, as it is and with its checksum put right (so the reading goes past it): refused with a
-// reason, or read into a state that writes back to the same text and names no file outside the logs' folder.
-std::string Diario(const uint8_t* dados, size_t tamanho) {
-    const std::string pasta = "/p/LOG/LOG_", cru(reinterpret_cast<const char*>(dados), tamanho);
-    vantor::Diario d;
-    std::string corpo = cru;
-    const size_t fim = corpo.rfind("Fim=");
-    if (fim != std::string::npos) corpo.erase(fim);
-    for (const std::string& texto : {cru, FechaDiario(corpo)}) {
-        const int erro = LeDiario(texto, pasta, d);
-        if (erro != 0) {
-            if (erro != txt::EstadoCortado && erro != txt::EstadoEstranho && erro != txt::EstadoDeOutraVersao &&
-                erro != txt::EstadoImpossivel)
-                return "refused with no reason";
-            continue;
-        }
-        for (const auto& p : d.pendentes)
-            if (!p.arquivo.starts_with(pasta) || p.arquivo.find('/', pasta.size()) != std::string::npos)
-                return "a pending line outside the logs' folder";
-        if (!d.arquivoLog.starts_with(pasta)) return "a log outside the logs' folder";
-        vantor::Diario de_novo;
-        if (LeDiario(TextoDiario(d), pasta, de_novo) != 0 || !(de_novo.luta == d.luta) ||
-            !(de_novo.ajustes == d.ajustes) || de_novo.pendentes != d.pendentes || de_novo.arquivoLog != d.arquivoLog)
-            return "a state read does not write back to itself";
-    }
-    return "";
-}
-
-// The button file's bytes into the map and back, in memory.
-std::string Botoes(const uint8_t* dados, size_t tamanho) {
-    const std::string bytes(reinterpret_cast<const char*>(dados), tamanho);
-    Juizes j;
-    j.MapaBotoes.fill(7);  // to see what a refused file leaves
-    const bool leu = j.MapaDeBytes(bytes);
-    if (leu != (tamanho >= 514)) return "a short file read, or a whole one refused";
-    for (int16_t m : j.MapaBotoes)
-        if (m < 0 || m > 18 || (!leu && m != 7)) return "map entry out of range, or touched by a refused file";
-    const std::string gravado = j.MapaEmBytes();
-    if (gravado.size() != 514) return "the map is not 514 bytes";
-    Juizes relido;
-    if (!relido.MapaDeBytes(gravado) || relido.MapaBotoes != j.MapaBotoes) return "map changed by a write and a read";
-    return "";
-}
 
 // SDL's allocations get fresh memory filled with a byte that changes between the two decodings below, so a
 // decoding that hands back memory it never wrote differs every time, not only when the heap happens to differ.

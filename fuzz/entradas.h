@@ -12,19 +12,16 @@ namespace vantor::fuzz {
 // round, 16 decided. The replay test checks that the kept inputs reach every combination the keys can make.
 uint32_t FasesDaUltimaSessao();
 
-std::string Config(const uint8_t* dados, size_t tamanho);
-std::string Botoes(const uint8_t* dados, size_t tamanho);
 std::string Wav(const uint8_t* dados, size_t tamanho);
 std::string Sessao(const uint8_t* dados, size_t tamanho);
-std::string Log(const uint8_t* dados, size_t tamanho);
-std::string Diario(const uint8_t* dados, size_t tamanho);
 
 struct Alvo {
     const char* nome;  // also the folder name under fuzz/corpus and fuzz/regressao
     std::string (*entrada)(const uint8_t*, size_t);
 };
 inline constexpr Alvo kAlvos[] = {
-    {"config", Config}, {"botoes", Botoes}, {"wav", Wav}, {"sessao", Sessao}, {"log", Log}, {"diario", Diario},
+    {"wav", Wav},
+    {"sessao", Sessao},
 };
 
 }  // namespace vantor::fuzz

@@ -4,13 +4,13 @@
 # build-fuzz/corpus/<target>/, never into the tree; a crash stops with its input in build-fuzz/falhas/<target>/.
 # Keep a crash's input under fuzz/regressao/<target>/ once it is fixed: the test suite replays it.
 #
-# FUZZ_ALVOS="config sessao" runs only those targets.
+# FUZZ_ALVOS="sessao" runs only those targets.
 set -euo pipefail
 
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$raiz/build-fuzz"
 segundos="${FUZZ_SEGUNDOS:-60}"
-read -r -a alvos <<<"${FUZZ_ALVOS:-config botoes wav sessao log diario}"
+read -r -a alvos <<<"${FUZZ_ALVOS:-wav sessao}"
 
 "$raiz/scripts/instala-dependencias.sh" </dev/null
 
@@ -23,7 +23,6 @@ for alvo in "${alvos[@]}"; do
   mkdir -p "$build/corpus/$alvo" "$build/falhas/$alvo"
   dicionario=()
   case "$alvo" in
-    config) dicionario=(-dict="$raiz/fuzz/config.dict") ;;
     wav) dicionario=(-dict="$raiz/fuzz/wav.dict") ;;
   esac
   echo "== $alvo: ${segundos}s"

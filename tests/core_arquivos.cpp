@@ -3,7 +3,6 @@
 #include <sys/resource.h>
 
 #include <fstream>
-#include <random>
 
 #include "luta.h"
 #include "settings/arquivos.h"
@@ -94,58 +93,6 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
         GravaArquivo(config + "botoes.cfg", std::string(2, '\0') + '\5' + std::string(511, '\0'));  // input 1: button 5
     }
     EXPECT_TRUE(fs::is_empty(trabalho.Caminho()) && fs::is_empty(r + "/usr/bin"));
-}
-
-// Killed while it plays and rewrites both files: every log line whole, each file the old or the new one, and a fresh
-// start reads them and writes again. The kill comes after a seeded number of the child's rounds, whatever the load.
-TEST(Robustez, KilledAtRandomMomentsLeavesWholeLogLinesAndOldOrNewFiles) {
-    std::mt19937 sorte(20261206);
-    std::string mapa;  // every position judge 5's
-    for (int p = 0; p <= 256; ++p) mapa += std::string{'\5', '\0'};
-    size_t gravacoes = 0;
-    for (int tentativa = 0; tentativa < 24; ++tentativa) {
-        const NaPasta pasta;
-        GravaArquivo("botoes.cfg", mapa);
-        Luta luta;
-        luta.plat.pastaPrograma = pasta.Caminho();
-        const auto grava = [&luta](long i) {
-            Cena(luta.v, [i](Ajustes& a) { a.Som[1] = i % 2 ? "b.wav" : "a.wav"; });
-            return [&] {
-                Juizes j = luta.v.Botoes();
-                return luta.v.Arquivos().LeBotoes(j);
-            }() && luta.v.Arquivos().GravaConfig(luta.v.Config()) &&
-                   luta.v.Arquivos().GravaBotoes(luta.v.Botoes());
-        };
-        ASSERT_TRUE(grava(0));
-        const std::string velho = LeArquivo("vantor.ini"), novo = "Som1=b.wav" + velho.substr(10);
-        const auto [escrito, estado] = NoFilho(
-            [&](int fd) {
-                luta.plat.numSlots = 1;
-                for (long i = 1;; ++i) {
-                    luta.Tecla(std::array{tecla::Enter, tecla::F12, tecla::F8, tecla::Espaco, tecla::Um}[i % 5]);
-                    luta.plat.leituras[0] = static_cast<uint16_t>(i % 16), luta.v.Timer_Joystick_Timer();
-                    luta.plat.Avanca(250), luta.v.Timer_Luta_Timer();
-                    if (::write(fd, grava(i) ? "+" : "-", 1) != 1) return 4;
-                }
-            },
-            static_cast<size_t>(std::uniform_int_distribution<>(1, 40)(sorte)));
-        ASSERT_TRUE(WIFSIGNALED(estado)) << "the child ended on its own";
-        gravacoes += static_cast<size_t>(std::count(escrito.begin(), escrito.end(), '+'));
-        const std::string ini = LeArquivo("vantor.ini");
-        EXPECT_TRUE(ini == velho || ini == novo) << tentativa << ": " << ini;
-        EXPECT_EQ(LeArquivo("botoes.cfg"), mapa) << tentativa;
-        for (const auto& e : fs::directory_iterator(luta.pasta.Caminho() + "/LOG"))
-            if (e.path().filename().string().starts_with("LOG_")) LinhasDe(e.path().string());  // each ends in CR LF
-        Luta depois;
-        depois.plat.pastaPrograma = pasta.Caminho();
-        depois.v.Form_Load();
-        EXPECT_EQ(depois.v.Config().Som[1], ini == velho ? "a.wav" : "b.wav");
-        EXPECT_EQ(depois.v.Botoes().MapaBotoes[1], 5);
-        EXPECT_TRUE(depois.v.Arquivos().GravaConfig(depois.v.Config()) &&
-                    depois.v.Arquivos().GravaBotoes(depois.v.Botoes()))
-            << "a stray temporary file blocks no write";
-    }
-    EXPECT_GE(gravacoes, 24u) << "a child could not write both files even once";
 }
 
 // A write past the file-size limit fails as on a full disk (SIGXFSZ ignored, as root too); a path under a

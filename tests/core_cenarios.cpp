@@ -64,52 +64,6 @@ TEST(Regras, DecideAsTheRuleSystemSays) {
     }
 }
 
-// What the fight does with a decision: logged and held once, shown at every refresh, the cue only when it is new;
-// a resume takes it anew, a correction that undoes it clears it.
-TEST(Regras, ADecisionIsLoggedAndHeldOnceAndRingsOnlyWhenItIsNew) {
-    using T = Evento::Tipo;
-    Modelo m;
-    m.a.Nome = {"", "Silva", "Souza"}, m.a.Diferenca = 3;
-    vantor::Luta& luta = m.luta;
-    std::vector<Evento>& ditos = m.ditos;
-    EstadoLuta l;
-    l.LutaIniciada = true, l.RoundAtual = 1, l.TempoRestante = 9, l.PontosMarcados = {0, 3, 0};
-    luta.Restaura(l);
-    const auto checa = [&] {  // what one refresh says, "|" after each event, the hall's line break as "/"
-        ditos.clear();
-        luta.ChecaVitoria();
-        std::string s;
-        for (const Evento& e : ditos) s += (e.tipo == T::Som ? "som" + std::to_string(e.n) : e.texto) + "|";
-        if (const size_t q = s.find("\r\n"); q != std::string::npos) s.replace(q, 2, "/");
-        return s;
-    };
-    const std::string hall = "Silva/AZUL, por diferença de pontos|";
-    const std::string logado =
-        "Round 1, Faltando 9s, Venceu:Azul.Silva|AZUL|Round 1, Faltando 9s, Pausa ligada. - AZUL|" + hall;
-    EXPECT_EQ(checa(), logado + "som2|");
-    EXPECT_EQ(ditos[1].tom, Tom::Azul);
-    EXPECT_EQ(checa(), "AZUL|" + hall) << "standing: shown, not logged";
-    luta.Espaco();
-    EXPECT_EQ(checa(), logado) << "resumed: logged and held again, no cue";
-    l = luta.Estado(), l.PontosMarcados[Azul] = 2, luta.Restaura(l);
-    EXPECT_EQ(checa(), "");
-    EXPECT_FALSE(luta.Estado().LutaDecidida || luta.Estado().ResultadoLogado);
-    l = luta.Estado(), l.PontosMarcados[Azul] = 3, luta.Restaura(l);
-    EXPECT_TRUE(checa().ends_with("som2|")) << "found again, it rings again";
-}
-
-// A rest of zero shows one tick; with none the next round runs at once.
-TEST(Relogio, RestsOfZeroAndLess) {
-    Luta zero, negativo;
-    zero.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = 0});
-    negativo.Configura({.Rounds = 2, .Tempo = 1, .Intervalo = -1});
-    for (Luta* l : {&zero, &negativo}) l->Tecla(tecla::Enter), l->Tick(2);
-    EXPECT_TRUE(zero.v.Tela().L_Minuto.Caption == "00" && !zero.v.Luta().Pausado);
-    zero.Tick(1), negativo.Tick(1);
-    EXPECT_TRUE(zero.v.Luta().Pausado && !negativo.v.Luta().Pausado);
-    EXPECT_TRUE(negativo.v.Luta().RoundAtual == 2 && negativo.v.Luta().TempoRestante == 0);
-}
-
 using Linhas = std::vector<std::string>;
 
 TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
@@ -142,6 +96,7 @@ TEST(Cenario, FightWonOnPointsWhenTheLastRoundRunsOut) {
     EXPECT_EQ(luta.plat.sons, (Linhas{"gongo.wav", "gongo.wav", "sino.wav"})) << "the cue once";
     const Rotulo& msg = luta.v.Tela().L_Msg;
     EXPECT_TRUE(msg.Caption == "AZUL" && luta.v.Tela().tomMsg == Tom::Azul);
+    EXPECT_EQ(luta.v.Tela().L_MsgPlateia.Caption, "Silva\r\nAZUL, por pontos ao fim do tempo") << "the hall's";
     EXPECT_FALSE(luta.v.Tela().L_Golden.Visible || luta.v.Tela().L_Minuto.Visible);
 
     const std::string segundo = luta.v.Log().ArquivoLog;
