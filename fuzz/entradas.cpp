@@ -85,8 +85,8 @@ std::string Wav(const uint8_t* dados, size_t tamanho) {
 }
 
 // A session of random events (keys, Alt+F4 too, clicks anywhere, polls, a window's end, ticks) on settings as the
-// dialog gives them, against the rules that hold at every moment; then a new start on the same folders must bring
-// the fight back as it stood. The logs go to a folder of this process's own, emptied after each run.
+// dialog gives them, against the rules that hold at every moment, each state saved readable as a saved fight. The
+// logs go to a folder of this process's own, emptied after each run.
 namespace {
 uint32_t fases = 0;  // bit k: a saved state held combination k
 }  // namespace
@@ -186,20 +186,6 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         if (e.TempoRestante >= 0 && t.L_Tempo.Caption != relogio) quebra = "clock";
         if (t.L_Round.Caption != std::to_string(e.RoundAtual) || t.roundGolden != (e.RoundAtual > a.Rounds))
             quebra = "round";
-    }
-    const EstadoLuta& e = v.Luta();
-    // A new start on the same folders takes the fight back as it stood, held, and asks only when it had started.
-    if (quebra.empty() && pasta != "/dev/null/") {
-        plat.respostaOkCancela = true;
-        const size_t perguntas = plat.perguntas.size();
-        Vantor depois(plat);
-        depois.Form_Load();
-        EstadoLuta esperado = e;
-        if (e.ContaIntervalo < 0 && e.ContaMinuto < 0) esperado.Pausado = true;
-        if ((plat.perguntas.size() > perguntas) != e.LutaIniciada)
-            quebra = "the question to continue, for a fight not started or not asked";
-        else if (e.LutaIniciada && !(depois.Luta() == esperado && depois.Config() == v.Config()))
-            quebra = "the fight continued is not the one saved";
     }
     std::error_code ec;
     std::filesystem::remove_all(pasta + "LOG", ec);

@@ -1,7 +1,5 @@
-// The settings file read, written and kept over a restart; crashes, full disks and unwritable places: the fight goes
-// on and no file is torn. The settings text and the button file's bytes are also fuzz targets ("config", "botoes").
-#include <sys/resource.h>
-
+// The settings file read, written and kept over a restart; the number rule; where an installed program keeps its
+// files; a link planted at any name it writes.
 #include <fstream>
 
 #include "luta.h"
@@ -55,6 +53,7 @@ TEST(Config, ReadWrittenAndKeptOverARestartAndBadFilesReadSafely) {
     esperado.Som = {"", "/x/gong.wav", "/sons/meu sino.wav", "", ""}, esperado.Lingua = 2, esperado.ContaLutas = 1;
     esperado.Nome = {"", "Blue", "Red"};
     EXPECT_TRUE(depois.Config() == esperado) << "sounds and language survive a restart, match settings do not";
+    EXPECT_TRUE(luta.plat.perguntas.empty()) << "a fight not started is not offered back";
     EXPECT_EQ(depois.Tela().L_Config.Caption, "1 Round(s), 1:00. Rest Period: 15. Referees: 3");
     EXPECT_EQ(depois.Tela().M_Sumula.Caption, "Precedent: \"S\"");
 }
@@ -93,67 +92,6 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
         GravaArquivo(config + "botoes.cfg", std::string(2, '\0') + '\5' + std::string(511, '\0'));  // input 1: button 5
     }
     EXPECT_TRUE(fs::is_empty(trabalho.Caminho()) && fs::is_empty(r + "/usr/bin"));
-}
-
-// A write past the file-size limit fails as on a full disk (SIGXFSZ ignored, as root too); a path under a
-// regular file fails with ENOTDIR. TEMP naming a file: its name + LOG is the folder.
-TEST(Robustez, AFullDiskOrAnUnwritablePlaceLosesFilesWholeButNeverTheFight) {
-    const struct {
-        rlim_t limite;
-        std::string temp, programa;  // in the case's folder
-    } casos[] = {{RLIM_INFINITY, "", ""},
-                 {0, "", ""},
-                 {1, "", ""},
-                 {150, "", ""},
-                 {500, "", ""},
-                 {RLIM_INFINITY, "arquivo/", "arquivo"},
-                 {RLIM_INFINITY, "arquivo", "arquivo/x"}};
-    std::vector<std::string> completo;
-    for (const auto& c : casos) {
-        const std::string nome = std::to_string(c.limite) + " " + c.temp + " " + c.programa;
-        const NaPasta pasta;
-        std::ofstream("vantor.ini", std::ios::binary) << "Som1=velho.wav\r\nLingua=0";
-        std::ofstream("botoes.cfg", std::ios::binary) << std::string(514, '\x03');
-        std::ofstream("arquivo") << "not a folder";
-        const std::string ini = LeArquivo(Junta(c.programa, "vantor.ini"));
-        const auto [fim, estado] = NoFilho([&](int fd) {  // the limit and the ignored signal stay the child's
-            const rlimit r{c.limite, c.limite};
-            ::setrlimit(RLIMIT_FSIZE, &r), ::signal(SIGXFSZ, SIG_IGN);
-            FakePlataforma plat;
-            plat.temp = pasta.Caminho() + "/" + c.temp, plat.pastaPrograma = pasta.Caminho() + "/" + c.programa;
-            plat.home = pasta.Caminho() + "/arquivo";  // an unwritable program folder counts as installed: no home
-            Vantor v(plat);
-            v.Form_Load();
-            for (int k : {tecla::Enter, tecla::F12, tecla::F12, tecla::F8, tecla::F5, tecla::F12, tecla::F9, tecla::F9})
-                v.Form_KeyDown(k, 0);
-            for (int i = 0; i < 5; ++i, plat.Avanca(1000)) v.Timer_Luta_Timer();
-            v.Form_KeyDown(tecla::Espaco, 0);
-            Cena(v, [](Ajustes& a) { a.Som[1] = std::string(600, 's'); });  // past every limit tried
-            const Placar& t = v.Tela();
-            const std::string s = t.L_Pontos[Azul].Caption + ":" + t.L_Pontos[Vermelho].Caption + " " +
-                                  t.L_Tempo.Caption + " " + t.L_Msg.Caption +
-                                  (v.Arquivos().GravaConfig(v.Config()) ? " ini" : "") +
-                                  (v.Arquivos().GravaBotoes(v.Botoes()) ? " botoes" : "");
-            return ::write(fd, s.data(), s.size()) == static_cast<ssize_t>(s.size()) ? 0 : 2;
-        });
-        const bool primeiro = completo.empty();
-        EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << nome << ": the child died";
-        EXPECT_EQ(fim, primeiro ? "5:2 0:55 Pausa ini botoes" : "5:2 0:55 Pausa") << nome;
-        EXPECT_EQ(LeArquivo(Junta(c.programa, "vantor.ini")) == ini, !primeiro) << nome << ": old settings file";
-        EXPECT_EQ(LeArquivo("botoes.cfg") == std::string(514, '\x03'), !primeiro) << nome << ": old button file";
-        const std::string log = c.temp + "LOG/LOG_2026-12-06_14-03-27.txt";
-        EXPECT_EQ(fs::exists(log), c.temp != "arquivo/") << nome;
-        const auto linhas = fs::exists(log) ? LinhasDe(log) : std::vector<std::string>{};
-        if (primeiro) completo = linhas;
-        // Lines are lost whole: what is there is the full log with some lines left out.
-        size_t k = 0;
-        for (const std::string& linha : linhas)
-            while (k < completo.size() && completo[k++] != linha) {}
-        EXPECT_TRUE(linhas.empty() || completo[k - 1] == linhas.back()) << nome << ": a line the full log lacks";
-        EXPECT_EQ(linhas.size() == completo.size(), c.limite == RLIM_INFINITY && c.temp != "arquivo/") << nome;
-        for (const auto& e : fs::directory_iterator("."))
-            EXPECT_FALSE(e.is_regular_file() && e.path().extension() == ".tmp") << nome << " left " << e.path();
-    }
 }
 
 // A link planted at any name the program writes (its lock and an old fixed temporary name too) is never written

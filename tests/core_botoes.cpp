@@ -1,5 +1,5 @@
-// The controller poll (each input's position, look-alike warning, judges' agreement and its windows) and the button
-// assignment, with scripted controllers. The button file's bytes are the fuzz target "botoes"'s, with its seeds.
+// The controller poll (judges' agreement and its windows, a controller replugged) and the button assignment, with
+// scripted controllers; the table's timers as the window runs them.
 #include "controllers/entradas.h"
 #include "luta.h"
 #include "settings/arquivos.h"

@@ -63,10 +63,9 @@ void Cena(Vantor& v, F muda) {
     }
 }
 
-// Runs `filho` in a child process with a pipe to write on, killed as soon as it has written `apos` bytes if that is
-// nonzero (a moment set by the child's progress, not by the machine's load); what it wrote and how it ended.
+// Runs `filho` in a child process with a pipe to write on; what it wrote and how it ended.
 template <typename F>
-std::pair<std::string, int> NoFilho(F filho, size_t apos = 0) {
+std::pair<std::string, int> NoFilho(F filho) {
     int canal[2], estado = 0;
     if (::pipe(canal) != 0) return {"", -1};
     const pid_t pid = ::fork();
@@ -74,9 +73,6 @@ std::pair<std::string, int> NoFilho(F filho, size_t apos = 0) {
     ::close(canal[1]);
     std::string lido;
     char b[256];
-    for (ssize_t n; lido.size() < apos && (n = ::read(canal[0], b, std::min(sizeof b, apos - lido.size()))) > 0;)
-        lido.append(b, size_t(n));
-    if (apos) ::kill(pid, SIGKILL);
     for (ssize_t n; (n = ::read(canal[0], b, sizeof b)) > 0;) lido.append(b, size_t(n));
     ::close(canal[0]), ::waitpid(pid, &estado, 0);
     return {lido, estado};

@@ -281,8 +281,6 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     EXPECT_NE(LeArquivo(log).find("\tConfigura\tRounds: 2\tIntervalo: 15\tRound: 60\tNome Azul: Silva\tL2 Azul: \t"
                                   "Nome Vermelho: Vermelho\tL2 Vermelho: \tÁrbitros: 3\r\n"),
               std::string::npos);
-    EXPECT_EQ(LeArquivo(Junta(raiz, "vantor.ini")),
-              "Som1=gongo.wav\r\nSom2=" + apito + "\r\nSom3=sparkle.wav\r\nSom4=gongo.wav\r\nLingua=2");
 
     QuandoAbrir<ui::DialogoConfig>([&](ui::DialogoConfig& d) {
         marca(d, "C_GoldenMeia"), marca(d, "Op_WTF");
