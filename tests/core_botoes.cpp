@@ -79,7 +79,7 @@ TEST(Botoes, TheClockBeatsFromEnterATimeOutFromItsKeyAndAWindowFromItsFirstPress
 TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     const NaPasta pasta;
     std::string antes = std::string(514, '\0') + "what follows the map";  // kept by every write
-    antes[2 * 200] = 19;  // a button no lamp has: input 200 is read as none
+    antes[400] = 19;  // input 200: a button no lamp has, read as none
     GravaArquivo("botoes.cfg", antes);
     Luta luta(lingua::Ingles);
     luta.plat.numSlots = 16;  // slots exist, nothing is plugged in

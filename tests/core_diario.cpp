@@ -29,9 +29,11 @@ Diario Combate(Luta& l) {
 // open the golden round.
 TEST(Diario, AStoppedFightIsOfferedWithOkAsDefaultAndGoesOnInItsOwnLogOrANewOne) {
     const std::string continuada = "Luta continuada após uma interrupção; último estado salvo: 06/12/2026 14:03:35,45";
-    for (const auto& [ok, descansa, minuto] :
-         {std::tuple{true, false, false}, {false, false, false}, {true, false, true}, {true, true, false},
-          {true, true, true}}) {
+    for (const auto& [ok, descansa, minuto] : {std::tuple{true, false, false},
+                                               {false, false, false},
+                                               {true, false, true},
+                                               {true, true, false},
+                                               {true, true, true}}) {
         const std::string pergunta =
             descansa ? "Azul 0 x 0 Vermelho\nRound 2, 0:05" : "Azul 4 x 2 Vermelho\nRound 1, 0:52";
         const std::string round = descansa ? "Round 2, Faltando 5s, " : "Round 1, Faltando 52s, ";

@@ -161,8 +161,8 @@ int Sai(ui::Montagem& m) {
 
 int main(int argc, char** argv) {
     const std::string modo = argc > 1 ? argv[1] : "";
-    if (!((modo == "luta" && argc == 6) || (argc == 3 && (modo == "continua" || modo == "espera" || modo == "lento" ||
-                                                          modo == "sai"))))
+    if (!((modo == "luta" && argc == 6) ||
+          (argc == 3 && (modo == "continua" || modo == "espera" || modo == "lento" || modo == "sai"))))
         return 2;
     const std::string pasta = argv[modo == "luta" ? 3 : 2];
     if (::chdir(pasta.c_str()) != 0) return 2;
