@@ -119,6 +119,8 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     Ajustes ajustes = v.Config();
     ajustes.Rounds = n(1, 3), ajustes.Tempo = n(0, 15) == 15 ? n(61, 80) : n(2, 12), ajustes.Intervalo = n(1, 6);
     ajustes.Regra = n(0, 2), ajustes.Limite = n(5, 30), ajustes.Diferenca = n(2, 12);
+    // Now and then, where the limit plays no part, a rest of none or typed as negative.
+    if (ajustes.Regra != regra::LimiteDiferenca && ajustes.Limite < 8) ajustes.Intervalo = ajustes.Limite - 7;
     ajustes.MeiaFaltaGolden = n(0, 1) == 1, ajustes.Pontos3 = static_cast<int16_t>(3 * n(0, 1));
     plat.aoMostrarConfiguracao = [&](Form2&) { v.DefineAjustes(ajustes); };
     v.Form_KeyDown(tecla::F1, 0);
@@ -161,7 +163,7 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
             e.TempoRestante !=
                 (e.RoundAtual > a.Rounds && a.Regra == regra::Wtf2017 ? std::min<int16_t>(a.Tempo, 60) : a.Tempo))
             quebra = "the length of round " + std::to_string(e.RoundAtual);
-        if (e.ContaIntervalo < -1 || e.ContaIntervalo > a.Intervalo) quebra = "rest count";
+        if (e.ContaIntervalo < -1 || e.ContaIntervalo > std::max<int16_t>(a.Intervalo, 0)) quebra = "rest count";
         if (e.ContaMinuto < -1 || e.ContaMinuto > 59) quebra = "time-out count";
         if (e.EmGolden && e.RoundAtual <= a.Rounds) quebra = "golden round in a regular round";
         // The board shows the record: scores with the opponent's penalties, a marker per penalty and the half

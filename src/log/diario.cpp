@@ -118,11 +118,13 @@ bool Possivel(const Diario& d) {
     Ajustes saneado = a;
     Saneia(saneado);
     if (!(saneado == a) || a.Lingua < 0 || a.Lingua > 2 || a.Regra < 0 || a.Regra > 2 || a.LimiteFaltas != 10 ||
-        a.Arbitros != 3 || a.Intervalo < 0 || a.ContaLutas < 0)
+        a.Arbitros != 3 || a.ContaLutas < 0)
         return false;
     const EstadoLuta& l = d.luta;
     const auto tempoMax = std::max<int16_t>({a.Tempo, a.TempoInicial, 60});
-    if (l.Pausado != d.pausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > a.Intervalo || l.ContaMinuto < -1 ||
+    // A rest typed as negative is no rest at all: the fight runs on, and is saved, without one.
+    const auto intervaloMax = std::max<int16_t>(a.Intervalo, 0);
+    if (l.Pausado != d.pausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > intervaloMax || l.ContaMinuto < -1 ||
         l.ContaMinuto > 59 || l.RoundAtual < 1 || (l.EmGolden && l.RoundAtual <= a.Rounds) || l.TempoRestante < 0 ||
         l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3)
         return false;

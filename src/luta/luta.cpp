@@ -1,6 +1,7 @@
 // The fight's commands: the clock, the scores and the decision, each saying what happened as events.
 #include "luta/luta.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "lang/texto.h"
@@ -44,7 +45,7 @@ void Luta::Timer_Luta_Timer() {
         l_.TempoRestante = a_.Tempo;
         // Under the 2017 rules the golden round lasts at most a minute.
         if (l_.RoundAtual > a_.Rounds && a_.Regra == regra::Wtf2017 && a_.Tempo > 60) l_.TempoRestante = 60;
-        l_.ContaIntervalo = a_.Intervalo;
+        l_.ContaIntervalo = std::max<int16_t>(a_.Intervalo, -1);  // a rest typed as negative is none
         Som(1);
     }
     ChecaVitoria();
