@@ -5,7 +5,8 @@
 # and records whether the suite caught it (a failing test, a crash or a timeout), then puts the file back.
 # A mutant that does not build is reported apart and left out of the rate. The tree given is never written to.
 #
-#   scripts/mutantes.sh [--lista FILE] [--arvore DIR] [--so ID,ID] [--trabalho DIR] [--primeira] [--confere]
+#   scripts/mutantes.sh [--lista FILE] [--arvore DIR] [--so ID,ID] [--trabalho DIR] [--primeira] [--paralelo N]
+#                       [--confere]
 #
 #   --lista FILE     the mutant list (default: scripts/mutantes.txt beside this script)
 #   --arvore DIR     the tree to mutate (default: the repository this script is in)
@@ -13,6 +14,7 @@
 #   --trabalho DIR   keep the copy and its build in DIR and reuse them next time (default: a temporary folder)
 #   --primeira       stop at the first suite that kills a mutant (the suites after it show -): the kill rate in
 #                    a fraction of the time, without the rate of each suite
+#   --paralelo N     run N tests of a suite at once (default 1), as scripts/testa.sh does on its machine
 #   --confere        only check that every mutant of the list applies to the tree; builds nothing
 #
 # List format, one mutant a line, five fields separated by one TAB each ('#' starts a comment line):
@@ -35,6 +37,7 @@ so=""
 trabalho=""
 so_confere=0
 so_primeira=0
+paralelo=1
 readonly LIMITE_TESTE=120      # seconds per test
 readonly LIMITE_SUITE=3600     # seconds per suite run, a guard against a hung ctest
 readonly LIMITE_BUILD=5400     # seconds per build
@@ -49,6 +52,7 @@ while [ $# -gt 0 ]; do
     --trabalho) trabalho="$2"; shift 2 ;;
     --confere) so_confere=1; shift ;;
     --primeira) so_primeira=1; shift ;;
+    --paralelo) paralelo="$2"; shift 2 ;;
     -h|--help) uso; exit 0 ;;
     *) echo "unknown option: $1 (see --help)" >&2; exit 2 ;;
   esac
@@ -299,7 +303,7 @@ ctest_suite() {
   local s="$1" log="$2" rc=0 linha
   # shellcheck disable=SC2086  # the selection is two words on purpose
   (cd "$build" && QT_QPA_PLATFORM=offscreen timeout "$LIMITE_SUITE" ctest ${selecao[$s]} --timeout "$LIMITE_TESTE" \
-    --stop-on-failure --output-on-failure --parallel 1 --no-tests=error </dev/null) >"$log" 2>&1 || rc=$?
+    --stop-on-failure --output-on-failure --parallel "$paralelo" --no-tests=error </dev/null) >"$log" 2>&1 || rc=$?
   PRIMEIRA=""
   if [ "$rc" = 0 ]; then MARCA="."; return 0; fi
   if [ "$rc" = 124 ]; then MARCA="T"; PRIMEIRA="(whole suite over ${LIMITE_SUITE}s)"; return 1; fi
