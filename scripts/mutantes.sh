@@ -6,7 +6,7 @@
 # A mutant that does not build is reported apart and left out of the rate. The tree given is never written to.
 #
 #   scripts/mutantes.sh [--lista FILE] [--arvore DIR] [--so ID,ID] [--trabalho DIR] [--primeira] [--paralelo N]
-#                       [--confere]
+#                       [--lentos REGEX] [--confere]
 #
 #   --lista FILE     the mutant list (default: scripts/mutantes.txt beside this script)
 #   --arvore DIR     the tree to mutate (default: the repository this script is in)
@@ -15,6 +15,7 @@
 #   --primeira       stop at the first suite that kills a mutant (the suites after it show -): the kill rate in
 #                    a fraction of the time, without the rate of each suite
 #   --paralelo N     run N tests of a suite at once (default 1), as scripts/testa.sh does on its machine
+#   --lentos REGEX   run the tests whose names match last in their suite, only when the others passed
 #   --confere        only check that every mutant of the list applies to the tree; builds nothing
 #
 # List format, one mutant a line, five fields separated by one TAB each ('#' starts a comment line):
@@ -38,6 +39,7 @@ trabalho=""
 so_confere=0
 so_primeira=0
 paralelo=1
+lentos=""
 readonly LIMITE_TESTE=120      # seconds per test
 readonly LIMITE_SUITE=3600     # seconds per suite run, a guard against a hung ctest
 readonly LIMITE_BUILD=5400     # seconds per build
@@ -53,6 +55,7 @@ while [ $# -gt 0 ]; do
     --confere) so_confere=1; shift ;;
     --primeira) so_primeira=1; shift ;;
     --paralelo) paralelo="$2"; shift 2 ;;
+    --lentos) lentos="$2"; shift 2 ;;
     -h|--help) uso; exit 0 ;;
     *) echo "unknown option: $1 (see --help)" >&2; exit 2 ;;
   esac
@@ -301,9 +304,19 @@ descobre_suites() {
 # suite timed out; and PRIMEIRA: the first test that failed.
 ctest_suite() {
   local s="$1" log="$2" rc=0 linha
-  # shellcheck disable=SC2086  # the selection is two words on purpose
-  (cd "$build" && QT_QPA_PLATFORM=offscreen timeout "$LIMITE_SUITE" ctest ${selecao[$s]} --timeout "$LIMITE_TESTE" \
-    --stop-on-failure --output-on-failure --parallel "$paralelo" --no-tests=error </dev/null) >"$log" 2>&1 || rc=$?
+  # The slow tests (--lentos) last, and only when the others passed: most kills come sooner.
+  local partes=("")
+  [ -n "$lentos" ] && partes=("-E" "-R")
+  : >"$log"
+  for parte in "${partes[@]}"; do
+    local filtro=()
+    [ -n "$parte" ] && filtro=("$parte" "$lentos")
+    # shellcheck disable=SC2086  # the selection is two words on purpose
+    (cd "$build" && QT_QPA_PLATFORM=offscreen timeout "$LIMITE_SUITE" ctest ${selecao[$s]} "${filtro[@]}" \
+      --timeout "$LIMITE_TESTE" --stop-on-failure --output-on-failure --parallel "$paralelo" </dev/null) >>"$log" 2>&1 ||
+      rc=$?
+    [ "$rc" = 0 ] || break
+  done
   PRIMEIRA=""
   if [ "$rc" = 0 ]; then MARCA="."; return 0; fi
   if [ "$rc" = 124 ]; then MARCA="T"; PRIMEIRA="(whole suite over ${LIMITE_SUITE}s)"; return 1; fi
