@@ -35,6 +35,7 @@ TEST(Botoes, TwoJudgesAgreeingWithinTheirWindowsScoreOnlyWhileTheClockRuns) {
     luta.plat.numSlots = 0, le({0b0011}), luta.plat.numSlots = 1, le({0b0011});
     EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 2) << "a controller replugged still held voted again";
     le({0, 0b0011});
+    EXPECT_EQ(luta.v.Luta().PontosMarcados[Vermelho], 3) << "pressed anew, they vote";
     luta.Tecla(tecla::Espaco);
     le({0, 0b0011});
     le({0, 0b0100});
