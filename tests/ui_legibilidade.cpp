@@ -181,6 +181,12 @@ TEST_P(Legibilidade, EveryCaptionFitsAndEveryDigitShowsWholeInEveryLanguageScore
                 Form1Controles tela;
                 tela.Escala(kTelas[t].first, kTelas[t].second);
                 tela.Mostra(l.v.Tela());
+                // The colours say what the core says: the winner's on the message line, the golden round's number.
+                if (estado.ends_with("result"))
+                    EXPECT_EQ(tela.L_Msg.BackColor, pontos >= 2 ? cor::Azul : cor::Vermelho);
+                else
+                    EXPECT_EQ(tela.L_Round.BackColor,
+                              estado.starts_with("golden") ? cor::LaranjaClaro : cor::CinzaClaro);
                 const auto& [w, h] = kTelas[(t + 1) % kTelas.size()];
                 for (const ui::Vista& v : {ui::VistaOperador(tela), ui::VistaPlateia(tela, QSize(w, h))}) {
                     std::ostringstream onde;
