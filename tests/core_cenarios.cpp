@@ -2,8 +2,10 @@
 // expected logs in tests/casos. That the board shows the record at every moment is the fuzz target "sessao"'s.
 #include <sstream>
 
+#include "log/leitura.h"
 #include "luta.h"
 #include "luta/luta.h"
+#include "settings/arquivos.h"
 
 namespace vantor::teste {
 namespace {
@@ -125,6 +127,8 @@ TEST(Cenario, GoldenRoundStartsFromNothingAndAGoldenRoundTiedEndsInATie) {
     EXPECT_EQ(luta.v.Tela().L_Pontos[Azul].Caption + luta.v.Tela().L_Pontos[Vermelho].Caption, "00");
     luta.Teclas({tecla::F12, tecla::Esquerda});
     EXPECT_EQ(luta.v.Tela().L_Msg.Caption, "BLUE");
+    const LeituraLog lido = LeLog(LeArquivo(luta.v.Log().ArquivoLog));  // read back, the golden round cleared too
+    EXPECT_EQ(lido.lutas.at(0).eventos.back().placar, (std::array<long, 3>{0, 2, 0}));
 
     luta.Teclas({tecla::Esc, tecla::Enter}), luta.Tick(5);
     luta.Teclas({tecla::Espaco, tecla::F12, tecla::Espaco, tecla::Espaco});
