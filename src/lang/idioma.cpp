@@ -112,6 +112,21 @@ void TabelaIdioma::Carrega() {
         "ilegível ou não é um arquivo|ilegible o no es un archivo|unreadable or not a file",
         "o log foi além dele|el registro fue más allá|the log went on past it",
         "O Vantor já está aberto com esta pasta de logs; esta cópia fecha sem tocar na luta.|Vantor ya está abierto con esta carpeta de registros; esta copia se cierra sin tocar el combate.|Vantor is already running with this logs folder; this copy closes without touching the fight.",
+        "WT 2022 (melhor de 3 rounds)|WT 2022 (mejor de 3 rondas)|WT 2022 (best of 3 rounds)",
+        "Round ganho|Ronda ganada|Round won",
+        "Início do round|Inicio de la ronda|Start of round",
+        "por rounds ganhos|por rondas ganadas|on rounds won",
+        "empate: mais pontos de chutes giratórios|empate: más puntos de patadas giratorias|tie: more turning-kick points",
+        "empate: mais pontos de 1|empate: más puntos de 1|tie: more 1-point scores",
+        "empate: mais pontos de 2|empate: más puntos de 2|tie: more 2-point scores",
+        "empate: mais pontos de 3|empate: más puntos de 3|tie: more 3-point scores",
+        "empate: mais pontos de 4|empate: más puntos de 4|tie: more 4-point scores",
+        "empate: mais pontos de 5|empate: más puntos de 5|tie: more 5-point scores",
+        "empate: mais pontos por faltas do oponente|empate: más puntos por faltas del oponente|tie: more points from the opponent's penalties",
+        "por superioridade|por superioridad|by superiority",
+        "Round empatado: superioridade? [A] Azul  [V] Vermelho|Ronda empatada: ¿superioridad? [A] Azul  [V] Rojo|Round level: superiority? [A] Blue  [V] Red",
+        "Rounds|Rondas|Rounds",
+        "Faltas por round|Faltas por ronda|Penalties a round",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.

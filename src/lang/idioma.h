@@ -116,11 +116,27 @@ enum : int {
     EstadoIlegivel = 100,
     EstadoSuperado = 101,
     OutroVantor = 102,
+    // Best of three rounds.
+    RegraWt2022 = 103,
+    RoundGanho = 104,
+    InicioDoRound = 105,
+    PorRounds = 106,
+    PorGiratorios = 107,
+    PorValor1 = 108,
+    PorValor2 = 109,
+    PorValor3 = 110,
+    PorValor4 = 111,
+    PorValor5 = 112,
+    PorFaltasDoOponente = 113,
+    PorSuperioridade = 114,
+    PedeSuperioridade = 115,
+    RoundsGanhos = 116,
+    FaltasPorRound = 117,
 };
 }  // namespace txt
 
 struct TabelaIdioma {
-    std::array<std::string, 103> Idioma;
+    std::array<std::string, 118> Idioma;
 
     void Carrega();
     // Entry `entrada` in language `lingua` (0..2); "" for an entry or language outside the table.

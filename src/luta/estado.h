@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace vantor {
 
@@ -22,6 +23,20 @@ struct EstadoLuta {
     // The decision last written to the log (0 none, 1 blue, 2 red, 3 tie): a result is logged once, not at
     // every refresh while it stands.
     int16_t ResultadoLogado = 0;
+
+    // ---- Best of three rounds: each round is won on its own ----
+    struct RoundFeito {
+        int16_t vencedor = 0, como = 0;  // the corner, and the language entry saying how
+        int16_t azul = 0, vermelho = 0;  // the round's shown score
+        bool operator==(const RoundFeito&) const = default;
+    };
+    std::vector<RoundFeito> RoundsFeitos;  // the rounds closed, in order
+    // This round's points by the value that gave them (1..5; the operator's keys count as 1), for the tie-break.
+    std::array<std::array<int16_t, 6>, 3> PontosPorValor{};
+    bool TempoEsgotado = false;  // this round's clock ran out; the round stays current until the next begins
+    int16_t Superioridade = 0;   // the corner the referee gave a level round to (0: not given)
+    // The round's decision last logged (0 none, 1 blue, 2 red, 3 waiting for superiority), as `ResultadoLogado`.
+    int16_t RoundLogado = 0;
 
     bool operator==(const EstadoLuta&) const = default;
 };

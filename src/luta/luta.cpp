@@ -25,7 +25,10 @@ void Luta::Timer_Luta_Timer() {
         case Fase::Intervalo:
             if (--l_.ContaIntervalo < 0) {
                 Linha(LogTR() + Traduz(txt::FimDo) + " " + Traduz(txt::Intervalo));
-                Pausar(true, "-", Tom::Pausa);
+                if (a_.Regra == regra::Wt2022)
+                    ProximoRound();
+                else
+                    Pausar(true, "-", Tom::Pausa);
             }
             ChecaVitoria();
             return;
@@ -38,8 +41,14 @@ void Luta::Timer_Luta_Timer() {
             return;
         default: break;
     }
-    if (PermiteEm(FaseDe(l_)).relogioDoRound) --l_.TempoRestante;
-    if (l_.TempoRestante < 0) {
+    if (PermiteEm(FaseDe(l_)).relogioDoRound && !l_.TempoEsgotado) --l_.TempoRestante;
+    if (l_.TempoRestante < 0 && a_.Regra == regra::Wt2022) {
+        // The round stays current, its clock at zero, until its decision stands and the rest is over.
+        Linha(LogR() + Traduz(txt::FimDo) + " " + Traduz(txt::Round));
+        l_.TempoRestante = 0;
+        l_.TempoEsgotado = true;
+        Som(1);
+    } else if (l_.TempoRestante < 0) {
         Linha(LogR() + Traduz(txt::FimDo) + " " + Traduz(txt::Round));  // names the round that ended
         ++l_.RoundAtual;
         l_.TempoRestante = a_.Tempo;
@@ -61,9 +70,11 @@ void Luta::Inicio_Luta() {
           std::to_string(a_.Tempo / 60) + ":" + DoisDigitos(a_.Tempo % 60) + ". " + Traduz(txt::Intervalo) + ": " +
           std::to_string(a_.Intervalo) + ". " + Traduz(txt::Arbitros) + ": " + std::to_string(a_.Arbitros) + ". " +
           LogTR());
-    // What the start line leaves out and the printed scoresheet needs: the rules and the second lines.
+    // What the start line leaves out and the printed scoresheet needs: the rules and the second lines (and under
+    // best of three, the penalties that lose a round).
     Linha("Regras\tRegra: " + std::to_string(a_.Regra) + "\tLimite: " + std::to_string(a_.Limite) + "\tDiferença: " +
-          std::to_string(a_.Diferenca) + "\tL2 Azul: " + a_.L2[Azul] + "\tL2 Vermelho: " + a_.L2[Vermelho]);
+          std::to_string(a_.Diferenca) + "\tL2 Azul: " + a_.L2[Azul] + "\tL2 Vermelho: " + a_.L2[Vermelho] +
+          (a_.Regra == regra::Wt2022 ? "\tFaltas por round: " + std::to_string(a_.FaltasRound) : ""));
     // A fight set to start in the golden round begins it as the clock's own way there does.
     EntraNoGolden();
 }
@@ -71,7 +82,9 @@ void Luta::Inicio_Luta() {
 // The golden round begins from nothing; only once, never after a result, and not before the rest that leads to it
 // is over (a time-out called in that rest resumes the clock, but the golden round waits for the resume after it).
 void Luta::EntraNoGolden() {
-    if (l_.RoundAtual <= a_.Rounds || l_.LutaDecidida || l_.EmGolden || l_.ContaIntervalo >= 0) return;
+    if (a_.Regra == regra::Wt2022 || l_.RoundAtual <= a_.Rounds || l_.LutaDecidida || l_.EmGolden ||
+        l_.ContaIntervalo >= 0)
+        return;
     l_.EmGolden = true;
     l_.PlacarRegular = {0, SomaSatura(l_.PontosMarcados[Azul], l_.Faltas[Vermelho]),
                         SomaSatura(l_.PontosMarcados[Vermelho], l_.Faltas[Azul])};
@@ -82,6 +95,8 @@ void Luta::EntraNoGolden() {
 }
 
 void Luta::Espaco() {
+    // A level round waits for the referee's superiority, not for the clock.
+    if (a_.Regra == regra::Wt2022 && DecideRound(a_, l_).pendente) return;
     if (PermiteEm(FaseDe(l_)).espaco) Pausar(!l_.Pausado, "-", Tom::Pausa);
 }
 
@@ -114,6 +129,11 @@ void Luta::Zera() {
     l_.MeiaFalta = {false, false, false};
     l_.EmGolden = false;
     l_.PlacarRegular = {0, 0, 0};
+    l_.RoundsFeitos.clear();
+    l_.PontosPorValor = {};
+    l_.TempoEsgotado = false;
+    l_.Superioridade = 0;
+    l_.RoundLogado = 0;
     l_.TempoRestante = a_.TempoInicial;
     l_.RoundAtual = a_.RoundInicial;
     // Set to start in the golden round, it lasts what the clock's way there gives it: a minute at most in 2017.
@@ -141,6 +161,8 @@ void Luta::Continuada(const std::string& salvoEm) {
 void Luta::Ponto(int cor, int passo) {
     auto& pontos = l_.PontosMarcados[static_cast<size_t>(cor)];
     pontos = SomaSatura(pontos, passo);
+    auto& valor = l_.PontosPorValor[static_cast<size_t>(cor)][1];  // the keys' points count as punches
+    valor = SomaSatura(valor, passo);
     Linha(LogTR() + (passo > 0 ? "+1 " : "-1 ") + Traduz(txt::Pontos) + " " + Traduz(cor) + " (" +
           a_.Nome[static_cast<size_t>(cor)] + ")");
 }
@@ -148,7 +170,8 @@ void Luta::Ponto(int cor, int passo) {
 void Luta::Penalidade(int cor, bool mais) {
     const auto c = static_cast<size_t>(cor);
     // Every press is a half penalty under the old rules, and in the golden round when so configured.
-    const bool meioPasso = a_.Regra == regra::WtfAntiga || (l_.RoundAtual > a_.Rounds && a_.MeiaFaltaGolden);
+    const bool meioPasso =
+        a_.Regra == regra::WtfAntiga || (a_.Regra != regra::Wt2022 && l_.RoundAtual > a_.Rounds && a_.MeiaFaltaGolden);
     PassoDeFalta(l_.Faltas[c], l_.MeiaFalta[c], mais, meioPasso, a_.LimiteFaltas);
     const char* passo = meioPasso ? (mais ? "+1/2 " : "-1/2 ") : (mais ? "+1 " : "-1 ");
     Linha(LogTR() + passo + Traduz(txt::Falta) + " " + Traduz(cor) + " (" + a_.Nome[c] + ")");
@@ -158,6 +181,8 @@ void Luta::PontoDosJuizes(int cor, int16_t pontos) {
     if (!PermiteEm(FaseDe(l_)).juizesPontuam) return;
     auto& p = l_.PontosMarcados[static_cast<size_t>(cor)];
     p = SomaSatura(p, pontos);
+    auto& valor = l_.PontosPorValor[static_cast<size_t>(cor)][static_cast<size_t>(std::clamp<int>(pontos, 1, 5))];
+    valor = SomaSatura(valor, pontos);
     Linha(LogTR() + Traduz(txt::Pontos) + ": \t" + Traduz(cor == Azul ? txt::Azul : txt::Vermelho) + "\t" +
           std::to_string(pontos) + "\t" + a_.Nome[static_cast<size_t>(cor)]);
 }
@@ -166,6 +191,7 @@ void Luta::ChecaVitoria() {
     const bool jaDecidida = l_.LutaDecidida;
     l_.LutaDecidida = false;
     const Decisao d = Decide(a_, l_);
+    if (a_.Regra == regra::Wt2022 && l_.LutaIniciada) ChecaRound(d.vencedor != 0);
     if (d.vencedor == 0) {
         l_.ResultadoLogado = 0;
         return;
@@ -192,6 +218,83 @@ void Luta::ChecaVitoria() {
     }
     l_.LutaDecidida = true;
     if (!jaDecidida) Som(2);
+}
+
+std::string Luta::TextoDoRound(const DecisaoRound& r) const {
+    return Traduz(txt::Round) + " " + std::to_string(l_.RoundAtual) + ": " + Maiusculas(Traduz(r.vencedor));
+}
+
+void Luta::ChecaRound(bool lutaDecidida) {
+    const DecisaoRound r = DecideRound(a_, l_);
+    const int16_t agora = r.pendente ? 3 : static_cast<int16_t>(r.vencedor);
+    const bool novo = agora != l_.RoundLogado;
+    l_.RoundLogado = agora;
+    // Ended before its time: the round's end is logged as the clock's would be, and the gong, unless the bout's
+    // result follows at once.
+    if (novo && r.vencedor != 0 && !l_.TempoEsgotado && l_.ContaIntervalo < 0) {
+        Linha(LogR() + Traduz(txt::FimDo) + " " + Traduz(txt::Round));
+        if (!lutaDecidida) Som(1);
+    }
+    if (novo && r.vencedor != 0)
+        Linha(LogTR() + Traduz(txt::RoundGanho) + ":" + Traduz(r.vencedor) + "." +
+              a_.Nome[static_cast<size_t>(r.vencedor)] + " (" + Traduz(r.como) + ")");
+    if (r.vencedor == 0) {
+        // A correction took the round's decision back: its rest stops and the round goes on from where it was.
+        if (l_.ContaIntervalo >= 0) {
+            l_.ContaIntervalo = -1;
+            if (!r.pendente) Pausar(true, "-", Tom::Pausa);
+        }
+        if (r.pendente) {
+            if (novo || !l_.Pausado)
+                Pausar(true, Traduz(txt::PedeSuperioridade), Tom::Aviso);
+            else
+                Mensagem(Traduz(txt::PedeSuperioridade), Tom::Aviso);
+        }
+        return;
+    }
+    if (lutaDecidida) return;  // the bout's result speaks for the round
+    const std::string msg = TextoDoRound(r);
+    const Tom tom = r.vencedor == Azul ? Tom::Azul : Tom::Vermelho;
+    if (l_.ContaIntervalo < 0) {
+        // The rest begins; the round's clock stays where it stopped.
+        if (a_.Intervalo < 0) {
+            ProximoRound();
+            return;
+        }
+        l_.ContaIntervalo = a_.Intervalo;
+    }
+    Mensagem(msg, tom);
+    const std::string& nome = a_.Nome[static_cast<size_t>(r.vencedor)];
+    MensagemPlateia((nome.empty() ? Maiusculas(Traduz(r.vencedor)) : nome) + "\r\n" + msg + ", " + Traduz(r.como));
+}
+
+void Luta::DaSuperioridade(int cor) {
+    if (a_.Regra != regra::Wt2022 || !DecideRound(a_, l_).pendente) return;
+    l_.Superioridade = static_cast<int16_t>(cor);  // the round's line says so, at the refresh that follows
+}
+
+void Luta::ProximoRound() {
+    const DecisaoRound r = DecideRound(a_, l_);
+    // Waiting for the referee, or the bout is over: nothing follows.
+    if (r.vencedor == 0 || DecideWt2022(a_, l_).vencedor != 0) {
+        Pausar(true, "-", Tom::Pausa);
+        return;
+    }
+    l_.RoundsFeitos.push_back({static_cast<int16_t>(r.vencedor), static_cast<int16_t>(r.como),
+                               SomaSatura(l_.PontosMarcados[Azul], l_.Faltas[Vermelho]),
+                               SomaSatura(l_.PontosMarcados[Vermelho], l_.Faltas[Azul])});
+    l_.RoundAtual = SomaSatura(l_.RoundAtual, 1);
+    l_.TempoRestante = a_.Tempo;
+    l_.PontosMarcados = {0, 0, 0};
+    l_.Faltas = {0, 0, 0};
+    l_.MeiaFalta = {false, false, false};
+    l_.PontosPorValor = {};
+    l_.TempoEsgotado = false;
+    l_.Superioridade = 0;
+    l_.RoundLogado = 0;
+    l_.ContaIntervalo = -1;
+    Linha(LogTR() + Traduz(txt::InicioDoRound) + ".");
+    Pausar(true, "-", Tom::Pausa);
 }
 
 }  // namespace vantor

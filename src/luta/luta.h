@@ -47,6 +47,8 @@ public:
     void PontoDosJuizes(int cor, int16_t pontos);  // two judges agreed; counts only while the clock runs
     // Asks the rules and acts on the decision: logs it, holds the clock, shows it, and the first time rings.
     void ChecaVitoria();
+    // Best of three: the referee gives a level round to `cor` (only while one waits for it).
+    void DaSuperioridade(int cor);
 
     // ---- Log prefixes ----
     std::string LogR() const;  // "Round 3, "
@@ -55,6 +57,11 @@ public:
     std::string Traduz(int entrada) const { return idioma_.Traduz(entrada, a_.Lingua); }
 
 private:
+    // Best of three: the current round's decision acted on (logged, its rest begun or taken back, the question
+    // asked), and the next round begun from nothing once the rest is over.
+    void ChecaRound(bool lutaDecidida);
+    void ProximoRound();
+    std::string TextoDoRound(const DecisaoRound& r) const;
     void Linha(const std::string& texto) { saida_({Evento::Tipo::Linha, texto, 0, Tom::Nenhum}); }
     void Som(int n) { saida_({Evento::Tipo::Som, "", n, Tom::Nenhum}); }
     void Mensagem(const std::string& m, Tom tom) { saida_({Evento::Tipo::Mensagem, m, 0, tom}); }

@@ -70,7 +70,70 @@ Decisao DecideGolden(const Ajustes& a, const EstadoLuta& l) {
     return d;
 }
 
+DecisaoRound DecideRound(const Ajustes& a, const EstadoLuta& l) {
+    DecisaoRound d;
+    const auto vence = [&d](bool se, int quem, int como) {
+        if (se) d = {quem, como, false};
+    };
+    const long azul = Mostrado(l, Azul), vermelho = Mostrado(l, Vermelho);
+    if (l.TempoEsgotado) {
+        // Level at the end: each step of the tie-break in turn, the first that parts them decides.
+        const auto& v = l.PontosPorValor;
+        struct Passo {
+            long azul, vermelho;
+            int como;
+        };
+        const Passo passos[] = {
+            {static_cast<long>(v[Azul][4]) + v[Azul][5], static_cast<long>(v[Vermelho][4]) + v[Vermelho][5],
+             txt::PorGiratorios},
+            {v[Azul][5], v[Vermelho][5], txt::PorValor5},
+            {v[Azul][4], v[Vermelho][4], txt::PorValor4},
+            {v[Azul][3], v[Vermelho][3], txt::PorValor3},
+            {v[Azul][2], v[Vermelho][2], txt::PorValor2},
+            {v[Azul][1], v[Vermelho][1], txt::PorValor1},
+            {l.Faltas[Vermelho], l.Faltas[Azul], txt::PorFaltasDoOponente},
+        };
+        if (azul != vermelho) {
+            vence(true, azul > vermelho ? Azul : Vermelho, txt::PorPontos);
+        } else {
+            d.pendente = true;
+            for (const Passo& p : passos) {
+                if (p.azul == p.vermelho) continue;
+                d = {p.azul > p.vermelho ? Azul : Vermelho, p.como, false};
+                break;
+            }
+            if (d.pendente && l.Superioridade != 0) d = {l.Superioridade, txt::PorSuperioridade, false};
+        }
+    }
+    // The round's own ends, at any moment, as in the regular rounds of the other systems: the penalties, then the
+    // point gap (a later rule overrides).
+    vence(l.Faltas[Azul] >= a.FaltasRound, Vermelho, txt::PorFaltas);
+    vence(l.Faltas[Vermelho] >= a.FaltasRound, Azul, txt::PorFaltas);
+    vence(azul - vermelho >= a.Diferenca, Azul, txt::PorDiferenca);
+    vence(vermelho - azul >= a.Diferenca, Vermelho, txt::PorDiferenca);
+    return d;
+}
+
+std::array<int, 3> RoundsGanhos(const Ajustes& a, const EstadoLuta& l) {
+    std::array<int, 3> g{};
+    for (const auto& r : l.RoundsFeitos) ++g[static_cast<size_t>(r.vencedor)];
+    const int agora = DecideRound(a, l).vencedor;
+    if (agora != 0) ++g[static_cast<size_t>(agora)];
+    return g;
+}
+
+Decisao DecideWt2022(const Ajustes& a, const EstadoLuta& l) {
+    const auto g = RoundsGanhos(a, l);
+    const int maioria = a.Rounds / 2 + 1;
+    Decisao d;
+    if (g[Azul] >= maioria) d = {Azul, txt::PorRounds};
+    if (g[Vermelho] >= maioria) d = {Vermelho, txt::PorRounds};
+    return d;
+}
+
 Decisao Decide(const Ajustes& a, const EstadoLuta& l) {
+    // No golden round: rounds follow until one corner has won the majority.
+    if (a.Regra == regra::Wt2022) return DecideWt2022(a, l);
     if (l.RoundAtual > a.Rounds) return DecideGolden(a, l);
     switch (a.Regra) {
         case regra::WtfAntiga: return DecideWtfAntiga(a, l);

@@ -18,6 +18,7 @@ namespace regra {
 constexpr int16_t WtfAntiga = 0;        // a gap of more than 12 points from round 3
 constexpr int16_t LimiteDiferenca = 1;  // a point limit and a winning difference
 constexpr int16_t Wtf2017 = 2;          // a difference in the last round; golden round won by two
+constexpr int16_t Wt2022 = 3;           // best of three: each round won on its own, the bout by two rounds
 }  // namespace regra
 
 // `Limite` and `Diferenca` hold this when they are not in use.
@@ -33,6 +34,7 @@ struct Ajustes {
     int16_t ContaLutas = 0;  // fight resets since the dialog was last confirmed
     int16_t Regra = regra::Wtf2017, Limite = kSemLimite, Diferenca = kSemLimite, LimiteFaltas = 10;
     bool MeiaFaltaGolden = false;
+    int16_t FaltasRound = 5;                        // best of three: the penalties that lose a round
     int16_t Pontos1 = 1, Pontos2 = 2, Pontos3 = 3;  // Pontos3 = 0: the third button is not used
     std::array<std::string, 3> Nome, L2;            // per corner
     std::array<std::string, 11> Som;                // cues 1..4
@@ -46,8 +48,8 @@ std::string UmaLinha(std::string texto);
 
 // Values that would decide a fight before it starts or keep its clock from running take the nearest sound one:
 // rounds and round time below 1 become 1 round and 60 s, a start time below 1 the round time, the start round
-// 1 to `Rounds` + 1 (the golden round), a limit or difference below 1 "not in use". Names, second lines and cue
-// files keep to one line.
+// 1 to `Rounds` + 1 (the golden round), a limit or difference below 1 "not in use", penalties a round 1 to the
+// penalty limit (5 when below 1). Names, second lines and cue files keep to one line.
 void Saneia(Ajustes& a);
 
 // Installed: the folder `programa` has its data in ../share/vantor beside it, or cannot be written.

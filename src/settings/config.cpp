@@ -62,6 +62,9 @@ void Saneia(Ajustes& a) {
     a.RoundInicial = std::clamp<int16_t>(a.RoundInicial, 1, static_cast<int16_t>(std::min(a.Rounds + 1, INT16_MAX)));
     if (a.Limite < 1) a.Limite = kSemLimite;
     if (a.Diferenca < 1) a.Diferenca = kSemLimite;
+    // None would end every round before it starts; more than the board's markers, never.
+    if (a.FaltasRound < 1) a.FaltasRound = 5;
+    a.FaltasRound = std::min(a.FaltasRound, a.LimiteFaltas);
     for (std::string* s : {&a.Nome[1], &a.Nome[2], &a.L2[1], &a.L2[2], &a.Som[1], &a.Som[2], &a.Som[3], &a.Som[4]})
         *s = UmaLinha(std::move(*s));
 }
