@@ -74,6 +74,7 @@ void Luta::Configura(const Ajustes& a) {
     plat.aoMostrarConfiguracao = [this, a](Form2&) {
         Cena(v, [&](vantor::Ajustes& n) {
             n.Rounds = a.Rounds, n.Tempo = a.Tempo, n.Intervalo = a.Intervalo, n.Regra = a.Regra;
+            n.Diferenca = a.Diferenca;
             if (!a.Azul.empty()) n.Nome[Azul] = a.Azul;
             if (!a.Vermelho.empty()) n.Nome[Vermelho] = a.Vermelho;
         });

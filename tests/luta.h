@@ -80,7 +80,7 @@ std::pair<std::string, int> NoFilho(F filho) {
 struct Luta {
     // Settings the configuration sequence (F1) puts in place before the next fight.
     struct Ajustes {
-        int16_t Rounds = 1, Tempo = 60, Intervalo = 15, Regra = regra::Wtf2017;
+        int16_t Rounds = 1, Tempo = 60, Intervalo = 15, Regra = regra::Wtf2017, Diferenca = kSemLimite;
         std::string Azul = "", Vermelho = "";  // empty: the language's default
     };
 

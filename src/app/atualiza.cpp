@@ -3,6 +3,7 @@
 
 #include "app/vantor.h"
 #include "lang/texto.h"
+#include "luta/regras.h"
 #include "luta/satura.h"
 
 namespace vantor {
@@ -24,7 +25,8 @@ void Vantor::MostraLuta() {
     janela_.tela.L_Valor[4].Visible = janela_.tela.L_Valor[5].Visible = terceiro;
     for (int k : {7, 8, 9, 16, 17, 18}) janela_.tela.S_Botao[static_cast<size_t>(k)].Visible = terceiro;
 
-    const bool golden = l.RoundAtual > ajustes_.Rounds && !l.LutaDecidida;
+    const bool melhorDeTres = ajustes_.Regra == regra::Wt2022;  // no golden round: rounds until two are won
+    const bool golden = !melhorDeTres && l.RoundAtual > ajustes_.Rounds && !l.LutaDecidida;
     janela_.tela.L_Pontos[1].Caption = std::to_string(SomaSatura(l.PontosMarcados[1], l.Faltas[2]));
     janela_.tela.L_Pontos[2].Caption = std::to_string(SomaSatura(l.PontosMarcados[2], l.Faltas[1]));
 
@@ -44,17 +46,21 @@ void Vantor::MostraLuta() {
     // A negative clock never happens in a fight; show it plainly rather than as garbage.
     janela_.tela.L_Tempo.Caption = l.TempoRestante >= 0 ? MinSeg(l.TempoRestante) : "-" + MinSeg(-l.TempoRestante);
     janela_.tela.L_Round.Caption = std::to_string(l.RoundAtual);
-    janela_.tela.roundGolden = l.RoundAtual > ajustes_.Rounds;
+    janela_.tela.roundGolden = !melhorDeTres && l.RoundAtual > ajustes_.Rounds;
     janela_.tela.L_Golden.Visible = golden;
     if (l.ContaIntervalo >= 0 || l.ContaMinuto >= 0)
         janela_.tela.L_Minuto.Caption = DoisDigitos(l.ContaIntervalo >= 0 ? l.ContaIntervalo : l.ContaMinuto);
     janela_.tela.L_Minuto.Visible = (l.ContaIntervalo >= 0 && !l.LutaDecidida) || l.ContaMinuto >= 0;
     janela_.tela.L_MinutoTitulo.Visible = janela_.tela.L_Minuto.Visible;
     janela_.tela.L_MinutoTitulo.Caption = Traduz(l.ContaMinuto >= 0 ? txt::UmMinuto : txt::Intervalo);
-    // The golden round starts from nothing: the score it began from stays in view, through its result.
+    // The golden round starts from nothing: the score it began from stays in view, through its result. Under best
+    // of three the same place shows the rounds won.
+    const auto ganhos = RoundsGanhos(ajustes_, l);
     for (size_t c = 1; c <= 2; ++c) {
-        janela_.tela.L_Regular[c].Visible = l.EmGolden;
-        janela_.tela.L_Regular[c].Caption = Traduz(txt::TempoRegular) + "\r\n" + std::to_string(l.PlacarRegular[c]);
+        janela_.tela.L_Regular[c].Visible = l.EmGolden || melhorDeTres;
+        janela_.tela.L_Regular[c].Caption =
+            melhorDeTres ? Traduz(txt::RoundsGanhos) + "\r\n" + std::to_string(ganhos[c])
+                         : Traduz(txt::TempoRegular) + "\r\n" + std::to_string(l.PlacarRegular[c]);
     }
     if (l.MostraConfig)
         janela_.tela.L_Config.Caption = std::to_string(ajustes_.Rounds) + " " + Traduz(txt::Rounds) + ", " +

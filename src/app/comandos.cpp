@@ -40,6 +40,9 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
                 if (plat_.PerguntaOkCancela(Traduz(txt::ZerarLuta), "", false)) ZeraLuta();
                 break;
             case tecla::S: Sumula(); break;
+            // Best of three: the referee's superiority in a level round.
+            case tecla::A: luta_.DaSuperioridade(Azul); break;
+            case tecla::V: luta_.DaSuperioridade(Vermelho); break;
             default: break;
         }
     }

@@ -52,6 +52,7 @@ void Form2::Form_Load() {
     Op_WTF.Value = ajustes_.Regra == regra::WtfAntiga;
     Op_Fetesp.Value = ajustes_.Regra == regra::LimiteDiferenca;
     Op_2017.Value = ajustes_.Regra == regra::Wtf2017;
+    Op_2022.Value = ajustes_.Regra == regra::Wt2022;
     C_Limite.Value = ajustes_.Limite != 99;
     T_Limite.Text = ajustes_.Limite == 99 ? "" : std::to_string(ajustes_.Limite);
     C_Diferenca.Value = ajustes_.Diferenca != 99;
@@ -69,8 +70,9 @@ void Form2::Mostra_Regras() {
     // Hidden controls keep their values: only what the rules use is shown.
     C_Limite.Visible = Op_Fetesp.Value;
     T_Limite.Visible = Op_Fetesp.Value && C_Limite.Value;
-    C_Diferenca.Visible = Op_Fetesp.Value || Op_2017.Value;
-    T_Diferenca.Visible = C_Diferenca.Value && (Op_Fetesp.Value || Op_2017.Value);
+    // Under best of three the difference is the point gap that ends a round.
+    C_Diferenca.Visible = Op_Fetesp.Value || Op_2017.Value || Op_2022.Value;
+    T_Diferenca.Visible = C_Diferenca.Value && C_Diferenca.Visible;
     C_GoldenMeia.Visible = Op_Fetesp.Value || Op_2017.Value;
 }
 
@@ -99,6 +101,7 @@ void Form2::Acerta_Tela() {
     Op_WTF.Caption = Traduz(txt::RegraWtfAntiga);
     Op_Fetesp.Caption = Traduz(txt::RegraLimiteDiferenca);
     Op_2017.Caption = Traduz(txt::RegraWtf2017);
+    Op_2022.Caption = Traduz(txt::RegraWt2022);
     C_Limite.Caption = Traduz(txt::Limite) + ":";
     C_Diferenca.Caption = Traduz(txt::DiferencaDePontos) + ":";
     C_GoldenMeia.Caption = Traduz(txt::MeiaFaltaGolden);
@@ -110,7 +113,7 @@ void Form2::Acerta_Tela() {
 }
 
 void Form2::Escolhe(Marca& regra) {
-    for (Marca* m : {&Op_WTF, &Op_Fetesp, &Op_2017}) m->Value = m == &regra;
+    for (Marca* m : {&Op_WTF, &Op_Fetesp, &Op_2017, &Op_2022}) m->Value = m == &regra;
     Mostra_Regras();
 }
 
@@ -164,7 +167,10 @@ void Form2::B_Ok_Click() {
         ajustes_.Nome[c] = T_Nome[c].Text;
         ajustes_.L2[c] = T_L2[c].Text;
     }
-    ajustes_.Regra = Op_WTF.Value ? regra::WtfAntiga : Op_Fetesp.Value ? regra::LimiteDiferenca : regra::Wtf2017;
+    ajustes_.Regra = Op_WTF.Value      ? regra::WtfAntiga
+                     : Op_Fetesp.Value ? regra::LimiteDiferenca
+                     : Op_2022.Value   ? regra::Wt2022
+                                       : regra::Wtf2017;
     ajustes_.Limite = ajustes_.Regra == regra::LimiteDiferenca && C_Limite.Value ? Numero(T_Limite) : kSemLimite;
     ajustes_.Diferenca = ajustes_.Regra != regra::WtfAntiga && C_Diferenca.Value ? Numero(T_Diferenca) : kSemLimite;
     ajustes_.MeiaFaltaGolden = C_GoldenMeia.Value;

@@ -47,7 +47,7 @@ public:
     Lista L_Intervalo{{"15 s", "30 s", "40 s", "50 s", "60 s"}};
     Lista L_Lingua{{"Portugues", "Spanish", "English"}};
     Marca Op_WTF{.Caption = "WTF antiga"}, Op_Fetesp{.Caption = "Com limite e diferença de pontos"},
-        Op_2017{.Caption = "WTF regra 2017"};  // one group
+        Op_2017{.Caption = "WTF regra 2017"}, Op_2022{.Caption = "WT 2022 (melhor de 3 rounds)"};  // one group
     Marca O_13{.Caption = "1 e 3 pontos"}, O_23{.Caption = "2 e 3 pontos"}, O_12{.Caption = "1 e 2 pontos"},
         O_123{.Caption = "1, 2  e 3 pontos"};  // another group
     Marca C_Limite{.Caption = "Limite de Pontos:"}, C_Diferenca{.Caption = "Diferença de pontos:"},
@@ -70,6 +70,7 @@ public:
     void Op_WTF_Click() { Escolhe(Op_WTF); }
     void Op_Fetesp_Click() { Escolhe(Op_Fetesp); }
     void Op_2017_Click() { Escolhe(Op_2017); }
+    void Op_2022_Click() { Escolhe(Op_2022); }
     void O_Click(Marca& opcao);  // one of the point-value options
     void C_Limite_Click();
     void C_Diferenca_Click();

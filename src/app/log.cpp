@@ -62,7 +62,7 @@ void Vantor::Guarda() {
     std::optional<Diario> estado;
     if (!log_.guardado || !(log_.ajustesGuardados == ajustes_) || !(log_.lutaGuardada == luta_.Estado()) ||
         log_.arquivoGuardado != log_.ArquivoLog) {
-        estado = Diario{ajustes_, luta_.Estado(), log_.ArquivoLog, plat_.Agora(), {}, {}};
+        estado = Diario{ajustes_, luta_.Estado(), log_.ArquivoLog, plat_.Agora(), {}, {}, false, {}};
         log_.guardado = true;
         log_.ajustesGuardados = ajustes_, log_.lutaGuardada = luta_.Estado(), log_.arquivoGuardado = log_.ArquivoLog;
     }

@@ -22,6 +22,19 @@ namespace {
 constexpr std::string_view kCabeca = "Vantor estado ";
 constexpr int kVersao = 1;
 
+constexpr const char* kChavesValor[2][5] = {{"Valor1_1", "Valor2_1", "Valor3_1", "Valor4_1", "Valor5_1"},
+                                            {"Valor1_2", "Valor2_2", "Valor3_2", "Valor4_2", "Valor5_2"}};
+
+std::string TextoRounds(const std::vector<EstadoLuta::RoundFeito>& rounds) {
+    std::string t;
+    for (const auto& r : rounds) {
+        if (!t.empty()) t += ';';
+        t += std::to_string(r.vencedor) + "/" + std::to_string(r.como) + "/" + std::to_string(r.azul) + "/" +
+             std::to_string(r.vermelho);
+    }
+    return t;
+}
+
 // Every saved field, by its key, for the writer and the reader alike.
 template <typename D, typename F>
 void Campos(D& d, F&& f) {
@@ -49,6 +62,17 @@ void Campos(D& d, F&& f) {
     f("Faltas_2", l.Faltas[2]), f("Meia_1", l.MeiaFalta[1]), f("Meia_2", l.MeiaFalta[2]);
     f("Regular_1", l.PlacarRegular[1]), f("Regular_2", l.PlacarRegular[2]);
     f("ArquivoLog", d.arquivoLog);
+    // Best of three rounds.
+    f("FaltasRound", a.FaltasRound);
+    if constexpr (std::is_const_v<D>) {
+        const std::string feitos = TextoRounds(l.RoundsFeitos);
+        f("RoundsFeitos", feitos);
+    } else {
+        f("RoundsFeitos", d.roundsFeitos);
+    }
+    for (size_t c = 1; c <= 2; ++c)
+        for (size_t v = 1; v <= 5; ++v) f(kChavesValor[c - 1][v - 1], l.PontosPorValor[c][v]);
+    f("TempoEsgotado", l.TempoEsgotado), f("Superioridade", l.Superioridade), f("RoundLogado", l.RoundLogado);
 }
 
 // Values are one line each: backslash, tab, CR and LF are escaped.
@@ -104,6 +128,25 @@ std::string Hex(uint64_t v) {
     return b;
 }
 
+bool LeRounds(std::string_view s, std::vector<EstadoLuta::RoundFeito>& rounds) {
+    rounds.clear();
+    while (!s.empty()) {
+        const size_t fim = std::min(s.find(';'), s.size());
+        std::string_view r = s.substr(0, fim);
+        s.remove_prefix(std::min(fim + 1, s.size()));
+        EstadoLuta::RoundFeito f;
+        int16_t* campos[] = {&f.vencedor, &f.como, &f.azul, &f.vermelho};
+        for (int16_t* c : campos) {
+            const size_t barra = std::min(r.find('/'), r.size());
+            if (!Numero(r.substr(0, barra), *c)) return false;
+            r.remove_prefix(std::min(barra + 1, r.size()));
+        }
+        if (!r.empty() || (f.vencedor != Azul && f.vencedor != Vermelho) || rounds.size() >= 100) return false;
+        rounds.push_back(f);
+    }
+    return true;
+}
+
 // A log of this program's logs folder, named as the reset names them, and nothing else.
 bool LogDaPasta(const std::string& caminho, const std::string& pastaLog) {
     if (pastaLog.empty() || !caminho.starts_with(pastaLog)) return false;
@@ -117,8 +160,8 @@ bool Possivel(const Diario& d) {
     const Ajustes& a = d.ajustes;
     Ajustes saneado = a;
     Saneia(saneado);
-    if (!(saneado == a) || a.Lingua < 0 || a.Lingua > 2 || a.Regra < 0 || a.Regra > 2 || a.LimiteFaltas != 10 ||
-        a.Arbitros != 3 || a.ContaLutas < 0)
+    if (!(saneado == a) || a.Lingua < 0 || a.Lingua > 2 || a.Regra < 0 || a.Regra > regra::Wt2022 ||
+        a.LimiteFaltas != 10 || a.Arbitros != 3 || a.ContaLutas < 0)
         return false;
     const EstadoLuta& l = d.luta;
     const auto tempoMax = std::max<int16_t>({a.Tempo, a.TempoInicial, 60});
@@ -126,7 +169,8 @@ bool Possivel(const Diario& d) {
     const auto intervaloMax = std::max<int16_t>(a.Intervalo, 0);
     if (l.Pausado != d.pausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > intervaloMax || l.ContaMinuto < -1 ||
         l.ContaMinuto > 59 || l.RoundAtual < 1 || (l.EmGolden && l.RoundAtual <= a.Rounds) || l.TempoRestante < 0 ||
-        l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3)
+        l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3 || l.RoundLogado < 0 ||
+        l.RoundLogado > 3 || l.Superioridade < 0 || l.Superioridade > 2)
         return false;
     for (int c : {Azul, Vermelho})
         if (l.Faltas[static_cast<size_t>(c)] < 0 || l.Faltas[static_cast<size_t>(c)] > a.LimiteFaltas) return false;
@@ -214,9 +258,21 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
             return txt::EstadoImpossivel;
     }
 
-    // Saved before the regular-time score was kept: the golden round then showed none.
+    // Saved before the regular-time score was kept: the golden round then showed none. Saved before best of three
+    // rounds: none closed, nothing by value.
     valores.try_emplace("Regular_1", "0");
     valores.try_emplace("Regular_2", "0");
+    for (size_t c = 0; c < 2; ++c)
+        for (size_t v = 0; v < 5; ++v) {
+            // Every point of such a fight counts as a punch, as the keys' points do.
+            const auto pontos = valores.find(c == 0 ? "Pontos_1" : "Pontos_2");
+            valores.try_emplace(kChavesValor[c][v], v == 0 && pontos != valores.end() ? pontos->second : "0");
+        }
+    valores.try_emplace("FaltasRound", "5");
+    valores.try_emplace("RoundsFeitos", "");
+    valores.try_emplace("TempoEsgotado", "0");
+    valores.try_emplace("Superioridade", "0");
+    valores.try_emplace("RoundLogado", "0");
     bool ok = true;
     size_t usados = 0;
     Campos(d, [&](const char* chave, auto& v) {
@@ -236,6 +292,7 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
             ok &= Numero(std::string_view(it->second), v);
         }
     });
+    ok &= LeRounds(d.roundsFeitos, d.luta.RoundsFeitos);
     const auto salvo = valores.find("Salvo");
     Momento& m = d.salvo;
     if (!ok || salvo == valores.end() || usados + 1 != valores.size() ||

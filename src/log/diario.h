@@ -29,6 +29,7 @@ struct Diario {
     // Each file with pending lines and its size before them; the fight's log always.
     std::vector<std::pair<std::string, uint64_t>> tamanhos;
     bool pausaLigada = false;  // as read: the file's second copy of the pause, which must match the first
+    std::string roundsFeitos;  // as read: the closed rounds, "corner/how/blue/red" joined by ";"
 };
 
 std::string TextoDiario(const Diario& d);

@@ -120,16 +120,20 @@ struct Linha {
         Falta,
         Acordo,
         Aperto,
-        Continuada,  // the fight taken back after an interruption
+        Continuada,   // the fight taken back after an interruption
+        RoundGanho,   // best of three: a round's decision
+        InicioRound,  // best of three: the next round begins from nothing
     };
     Tipo tipo = Desconhecida;
     int round = 0, restante = -1;
     Trecho resto;  // the text after the clock's prefix
     int cor = 0, valor = 0;
     bool meia = false;  // a half penalty step
+    std::string como;   // how a round was won, as written
     // The start line's and the rules line's fields.
     std::array<std::string, 3> nome, l2;
     int rounds = 0, tempo = 0, intervalo = 0, arbitros = 0, regra = 0, limite = 0, diferenca = 0;
+    int faltasRound = 0;
 };
 
 class Leitor {
@@ -184,6 +188,15 @@ private:
         if (Tira(s, T(txt::LutaContinuada) + " ")) return Com(r, Linha::Continuada);
         if (Tira(s, T(txt::Venceu) + ":") && TiraCor(s, ".", r.cor)) return Com(r, Linha::Venceu);
         s = r.resto;
+        if (s == T(txt::InicioDoRound) + ".") return Com(r, Linha::InicioRound);
+        // "Round ganho:Azul.Name (how)": the name may hold anything, so how is read from the right.
+        if (Tira(s, T(txt::RoundGanho) + ":") && TiraCor(s, ".", r.cor) && s.ends_with(')')) {
+            const size_t abre = s.rfind(" (");
+            if (abre == Trecho::npos) return r;
+            r.como = std::string(s.substr(abre + 2, s.size() - abre - 3));
+            return Com(r, Linha::RoundGanho);
+        }
+        s = r.resto;
         if (Tira(s, T(txt::BotaoApertado) + ":\t") && TiraInteiro(s, r.valor) && Tira(s, "\t"))
             return Com(r, Linha::Aperto);
         s = r.resto;
@@ -225,6 +238,13 @@ private:
     }
 
     static Linha LeRegras(Trecho s, Linha& r) {
+        // Best of three adds the penalties that lose a round at the end.
+        const size_t faltas = s.rfind("\tFaltas por round: ");
+        if (faltas != Trecho::npos) {
+            Trecho f = s.substr(faltas + 19);
+            if (!TiraInteiro(f, r.faltasRound) || !f.empty()) return r;
+            s = s.substr(0, faltas);
+        }
         const size_t azul = s.find("\tL2 Azul: "), vermelho = s.rfind("\tL2 Vermelho: ");
         if (azul == Trecho::npos || vermelho == Trecho::npos || vermelho < azul) return r;
         r.l2[Azul] = s.substr(azul + 10, vermelho - azul - 10);
@@ -290,6 +310,7 @@ public:
         switch (ln.tipo) {
             case Linha::Regras:
                 l_.temRegras = true, l_.regra = ln.regra, l_.limite = ln.limite, l_.diferenca = ln.diferenca;
+                l_.faltasRound = ln.faltasRound;
                 l_.l2 = ln.l2;
                 return;  // the header shows it
             case Linha::Inicio: Abre(t, TrechoLog::Round); break;
@@ -305,6 +326,13 @@ public:
                 placar_.Falta(ln.cor, ln.valor > 0, ln.meia);
                 break;
             case Linha::Aperto: e.tipo = EventoLog::Aperto; break;
+            case Linha::RoundGanho: {
+                // A round decided again while it was current replaces its decision.
+                if (!l_.roundsLidos.empty() && l_.roundsLidos.back().round == e.round) l_.roundsLidos.pop_back();
+                l_.roundsLidos.push_back({e.round, ln.cor, ln.como, placar_.Mostrado()});
+                break;
+            }
+            case Linha::InicioRound: placar_ = {}; break;
             case Linha::Golden:
                 placar_ = {};
                 emGolden_ = true;
@@ -359,6 +387,7 @@ private:
     // How the result came, as far as the score and the round can tell.
     int Como(int round) const {
         if (l_.vencedor == 3) return 0;
+        if (l_.temRegras && l_.regra == regra::Wt2022) return txt::PorRounds;
         const auto s = placar_.Mostrado();
         const auto v = static_cast<size_t>(l_.vencedor), o = static_cast<size_t>(Oponente(l_.vencedor));
         if (round > l_.rounds) return round == l_.rounds + 1 && emGolden_ ? txt::NoGolden : txt::PorPontos;

@@ -24,6 +24,13 @@ struct TrechoLog {
     int round = 0;
 };
 
+// Best of three: a round's decision as the log gives it, and the score it stood at.
+struct RoundLog {
+    int round = 0, vencedor = 0;
+    std::string como;
+    std::array<long, 3> placar{};
+};
+
 struct LutaLog {
     int lingua = 0;
     std::string inicio;  // the start line's time stamp, as written
@@ -31,13 +38,14 @@ struct LutaLog {
     int rounds = 0, tempo = 0, intervalo = 0, arbitros = 0;
     int roundInicial = 1, tempoInicial = -1;  // where the start line put the clock; -1: not given
     bool temRegras = false;                   // logs written before the rules were recorded have none
-    int regra = 0, limite = 0, diferenca = 0;
+    int regra = 0, limite = 0, diferenca = 0, faltasRound = 0;
     int vencedor = 0;  // 0 none, 1 blue, 2 red, 3 tie
     int como = 0;      // language entry for how the result came; 0 when the log cannot tell
     int roundResultado = 0, restanteResultado = -1;
     bool placarMudou = false;  // points or penalties changed after the last result
     std::vector<EventoLog> eventos;
     std::vector<TrechoLog> trechos;
+    std::vector<RoundLog> roundsLidos;  // best of three: each round's last decision, in order
     double fim = 0;
 };
 

@@ -93,8 +93,9 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
     frame1->setObjectName(QStringLiteral("Q_Regras"));
     frame1->setGeometry(Pixels({4800, 120, 2955, 1335}, escala_));
     Opcao(frame1, "Op_WTF", f_.Op_WTF, {120, 240, 1695, 255}, [this] { f_.Op_WTF_Click(); });
-    Opcao(frame1, "Op_Fetesp", f_.Op_Fetesp, {120, 480, 2775, 375}, [this] { f_.Op_Fetesp_Click(); });
-    Opcao(frame1, "Op_2017", f_.Op_2017, {120, 840, 2775, 375}, [this] { f_.Op_2017_Click(); });
+    Opcao(frame1, "Op_Fetesp", f_.Op_Fetesp, {120, 510, 2775, 255}, [this] { f_.Op_Fetesp_Click(); });
+    Opcao(frame1, "Op_2017", f_.Op_2017, {120, 780, 2775, 255}, [this] { f_.Op_2017_Click(); });
+    Opcao(frame1, "Op_2022", f_.Op_2022, {120, 1050, 2775, 255}, [this] { f_.Op_2022_Click(); });
 
     Verificacao("C_Limite", f_.C_Limite, {4920, 1680, 1575, 255}, &Form2::C_Limite_Click);
     Caixa("T_Limite", f_.T_Limite, {6720, 1680, 375, 285});
