@@ -15,6 +15,7 @@
 #include "controllers/entradas.h"
 #include "fake_plataforma.h"
 #include "log/diario.h"
+#include "luta/regras.h"
 #include "luta/satura.h"
 #include "platform/som_sdl.h"
 #include "settings/arquivos.h"
@@ -119,6 +120,9 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     Ajustes ajustes = v.Config();
     ajustes.Rounds = n(1, 3), ajustes.Tempo = n(0, 15) == 15 ? n(61, 80) : n(2, 12), ajustes.Intervalo = n(1, 6);
     ajustes.Regra = n(0, 2), ajustes.Limite = n(5, 30), ajustes.Diferenca = n(2, 12);
+    // A third of the sessions whose rules leave the limit out are best of three instead, by the limit.
+    if (ajustes.Regra != regra::LimiteDiferenca && ajustes.Limite >= 16 && ajustes.Limite <= 24)
+        ajustes.Regra = regra::Wt2022;
     // Now and then, where the limit plays no part, a rest of none or typed as negative.
     if (ajustes.Regra != regra::LimiteDiferenca && ajustes.Limite < 8) ajustes.Intervalo = ajustes.Limite - 7;
     ajustes.MeiaFaltaGolden = n(0, 1) == 1, ajustes.Pontos3 = static_cast<int16_t>(3 * n(0, 1));
@@ -141,7 +145,12 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         const uint8_t evento = l.Byte(), b = l.Byte();
         plat.respostaOkCancela = (evento & 0x80) != 0;
         switch (evento % 8) {
-            case 0: v.Form_KeyDown(b < 200 ? teclas[b % 18] : b, (evento & 0x40) ? tecla::Alt : 0); break;
+            case 0: {
+                // 200 to 209: the referee's superiority keys; other bytes above 199 as raw key codes.
+                const int k = b < 200 ? teclas[b % 18] : b < 210 ? (b % 2 ? tecla::V : tecla::A) : b;
+                v.Form_KeyDown(k, (evento & 0x40) ? tecla::Alt : 0);
+                break;
+            }
             case 1:
                 v.Clique(ControlesDoPlacar()[b % ControlesDoPlacar().size()],
                          (evento & 0x40) ? Toque::DuploClique : Toque::Clique);
@@ -186,8 +195,19 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         char relogio[16];
         std::snprintf(relogio, sizeof relogio, "%d:%02d", e.TempoRestante / 60, e.TempoRestante % 60);
         if (e.TempoRestante >= 0 && t.L_Tempo.Caption != relogio) quebra = "clock";
-        if (t.L_Round.Caption != std::to_string(e.RoundAtual) || t.roundGolden != (e.RoundAtual > a.Rounds))
-            quebra = "round";
+        const bool golden = a.Regra != regra::Wt2022 && e.RoundAtual > a.Rounds;  // best of three has none
+        if (t.L_Round.Caption != std::to_string(e.RoundAtual) || t.roundGolden != golden) quebra = "round";
+        // Best of three: a round's points by value add up to its points; the rounds won never pass a majority.
+        if (a.Regra == regra::Wt2022) {
+            const auto ganhos = RoundsGanhos(a, e);
+            for (size_t c : {1u, 2u}) {
+                int soma = 0;
+                for (size_t v = 1; v <= 5; ++v) soma += e.PontosPorValor[c][v];
+                if (soma != e.PontosMarcados[c]) quebra = "points by value";
+                if (ganhos[c] > a.Rounds / 2 + 1) quebra = "rounds won past the bout's end";
+            }
+            if (e.LutaDecidida != (std::max(ganhos[1], ganhos[2]) > a.Rounds / 2)) quebra = "the bout's decision";
+        }
     }
     std::error_code ec;
     std::filesystem::remove_all(pasta + "LOG", ec);
