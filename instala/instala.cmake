@@ -5,7 +5,7 @@ find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(GZIP gzip REQUIRED)
 
 install(TARGETS vantor RUNTIME DESTINATION bin)
-install(FILES ${VANTOR_SONS} DESTINATION share/vantor)
+install(FILES ${VANTOR_SONS} ${CMAKE_BINARY_DIR}/modelos.ini DESTINATION share/vantor)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/vantor.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/vantor.svg DESTINATION share/icons/hicolor/scalable/apps)
 

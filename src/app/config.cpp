@@ -27,4 +27,17 @@ void Vantor::ConfirmaConfiguracao(Ajustes ajustes) {
     arquivos_.GravaConfig(ajustes_);
 }
 
+bool Vantor::UsaModelo(const Modelo& m) {
+    if (EmLuta()) return false;
+    Ajustes a = ajustes_;
+    AplicaModelo(m, a);
+    ConfirmaConfiguracao(a);
+    ZeraLuta();
+    return true;
+}
+
+Modelos Vantor::LeModelos() const {
+    return ModelosDe(plat_.PastaPrograma(), [this](const std::string& nome) { return plat_.Ambiente(nome); });
+}
+
 }  // namespace vantor

@@ -33,15 +33,7 @@ int16_t Numero(const CaixaTexto& c) { return Inteiro16(ValTexto(c.Text)); }
 Form2::Form2(Vantor& v, Plataforma& plat) : v_(v), plat_(plat), ajustes_(v.Config()) {}
 
 void Form2::Form_Load() {
-    SelecionaIgual(L_Round, ajustes_.Rounds, 1);
-    SelecionaIgual(L_Intervalo, ajustes_.Intervalo, 1);
-    SelecionaIgual(L_Tempo, ajustes_.Tempo, 60);
-    T_Round.Text = std::to_string(ajustes_.Rounds);
-    T_RoundInicial.Text = std::to_string(ajustes_.RoundInicial);
-    T_Intervalo.Text = std::to_string(ajustes_.Intervalo);
-    T_Tempo.Text = std::to_string(ajustes_.Tempo);
-    T_TempoInicial.Text = std::to_string(ajustes_.TempoInicial);
-    tempoAnterior_ = T_Tempo.Text;
+    MostraAjustes(ajustes_);
     for (size_t c = 1; c <= 2; ++c) {
         T_Nome[c].Text = ajustes_.Nome[c];
         T_L2[c].Text = ajustes_.L2[c];
@@ -49,21 +41,45 @@ void Form2::Form_Load() {
     for (size_t i = 1; i <= 4; ++i) T_Sons[i].Text = ajustes_.Som[i];
     L_Lingua.ListIndex = ajustes_.Lingua >= 0 && ajustes_.Lingua <= 2 ? ajustes_.Lingua : -1;
     L_Lingua_Click();
-    Op_WTF.Value = ajustes_.Regra == regra::WtfAntiga;
-    Op_Fetesp.Value = ajustes_.Regra == regra::LimiteDiferenca;
-    Op_2017.Value = ajustes_.Regra == regra::Wtf2017;
-    Op_2022.Value = ajustes_.Regra == regra::Wt2022;
-    C_Limite.Value = ajustes_.Limite != 99;
-    T_Limite.Text = ajustes_.Limite == 99 ? "" : std::to_string(ajustes_.Limite);
-    C_Diferenca.Value = ajustes_.Diferenca != 99;
-    T_Diferenca.Text = ajustes_.Diferenca == 99 ? "" : std::to_string(ajustes_.Diferenca);
-    C_GoldenMeia.Value = ajustes_.MeiaFaltaGolden;
-    const auto pontos = std::array<int16_t, 3>{ajustes_.Pontos1, ajustes_.Pontos2, ajustes_.Pontos3};
+    modelos_ = v_.LeModelos();
+    for (const Modelo& m : modelos_.lista) L_Modelo.itens.push_back(m.nome);
+}
+
+void Form2::MostraAjustes(const Ajustes& a) {
+    for (Lista* l : {&L_Round, &L_Intervalo, &L_Tempo}) l->ListIndex = -1;
+    SelecionaIgual(L_Round, a.Rounds, 1);
+    SelecionaIgual(L_Intervalo, a.Intervalo, 1);
+    SelecionaIgual(L_Tempo, a.Tempo, 60);
+    T_Round.Text = std::to_string(a.Rounds);
+    T_RoundInicial.Text = std::to_string(a.RoundInicial);
+    T_Intervalo.Text = std::to_string(a.Intervalo);
+    T_Tempo.Text = std::to_string(a.Tempo);
+    T_TempoInicial.Text = std::to_string(a.TempoInicial);
+    tempoAnterior_ = T_Tempo.Text;
+    Op_WTF.Value = a.Regra == regra::WtfAntiga;
+    Op_Fetesp.Value = a.Regra == regra::LimiteDiferenca;
+    Op_2017.Value = a.Regra == regra::Wtf2017;
+    Op_2022.Value = a.Regra == regra::Wt2022;
+    C_Limite.Value = a.Limite != 99;
+    T_Limite.Text = a.Limite == 99 ? "" : std::to_string(a.Limite);
+    C_Diferenca.Value = a.Diferenca != 99;
+    T_Diferenca.Text = a.Diferenca == 99 ? "" : std::to_string(a.Diferenca);
+    C_GoldenMeia.Value = a.MeiaFaltaGolden;
+    const auto pontos = std::array<int16_t, 3>{a.Pontos1, a.Pontos2, a.Pontos3};
     O_12.Value = pontos == std::array<int16_t, 3>{1, 2, 0};
     O_23.Value = pontos == std::array<int16_t, 3>{2, 3, 0};
     O_13.Value = pontos == std::array<int16_t, 3>{1, 3, 0};
     O_123.Value = pontos == std::array<int16_t, 3>{1, 2, 3};
     Mostra_Regras();
+}
+
+void Form2::L_Modelo_Click() {
+    if (!TemSelecao(L_Modelo)) return;
+    // The boxes take the model's values, still editable before OK; what has no box travels with the settings.
+    Ajustes a = ajustes_;
+    AplicaModelo(modelos_.lista[static_cast<size_t>(L_Modelo.ListIndex)], a);
+    ajustes_.FaltasRound = a.FaltasRound;
+    MostraAjustes(a);
 }
 
 void Form2::Mostra_Regras() {
@@ -106,6 +122,7 @@ void Form2::Acerta_Tela() {
     C_Diferenca.Caption = Traduz(txt::DiferencaDePontos) + ":";
     C_GoldenMeia.Caption = Traduz(txt::MeiaFaltaGolden);
     Q_Botoes = Traduz(txt::Botoes);
+    L_ModeloRotulo = Traduz(txt::Modelo) + ":";
     O_13.Caption = Traduz(txt::Pontos13);
     O_23.Caption = Traduz(txt::Pontos23);
     O_12.Caption = Traduz(txt::Pontos12);

@@ -8,6 +8,7 @@
 
 #include "app/plataforma.h"
 #include "settings/ajustes.h"
+#include "settings/modelos.h"
 
 namespace vantor {
 
@@ -46,6 +47,7 @@ public:
     Lista L_Tempo{{"1 min", "1.5 min", "2 min", "3 min", ".2 min"}};
     Lista L_Intervalo{{"15 s", "30 s", "40 s", "50 s", "60 s"}};
     Lista L_Lingua{{"Portugues", "Spanish", "English"}};
+    Lista L_Modelo;  // the models of settings, by name
     Marca Op_WTF{.Caption = "WTF antiga"}, Op_Fetesp{.Caption = "Com limite e diferença de pontos"},
         Op_2017{.Caption = "WTF regra 2017"}, Op_2022{.Caption = "WT 2022 (melhor de 3 rounds)"};  // one group
     Marca O_13{.Caption = "1 e 3 pontos"}, O_23{.Caption = "2 e 3 pontos"}, O_12{.Caption = "1 e 2 pontos"},
@@ -60,7 +62,8 @@ public:
                 L_SonsRotulo = "Sons:", L_LinguaRotulo = "Língua:", B_Cancela = "Cancelar", L_NomesRotulo = "Nomes:",
                 L_AzulRotulo = "Azul:", L_VermelhoRotulo = "Vermelho:", L_SomMinutoRotulo = "Início 1 minuto:",
                 L_SomFimMinutoRotulo = "Fim 1 minuto:", L_SomFimLutaRotulo = "Fim de luta:",
-                L_SomFimRoundRotulo = "Fim de round:", Q_Regras = "Sistema de Regras", Q_Botoes = "Botões";
+                L_SomFimRoundRotulo = "Fim de round:", Q_Regras = "Sistema de Regras", Q_Botoes = "Botões",
+                L_ModeloRotulo = "Modelo:";
 
     bool Aberto = true;  // false once OK or Cancel closed it
 
@@ -82,6 +85,7 @@ public:
     // choosing a preset does.
     void T_Tempo_Change();
     void L_Lingua_Click() { Acerta_Tela(); }
+    void L_Modelo_Click();  // the boxes show the chosen model's settings
     void B_Botoes_Click();
     void B_Cancela_Click() { Aberto = false; }
     void B_Ok_Click();
@@ -90,11 +94,14 @@ public:
 
 private:
     void Escolhe(Marca& regra);
+    // The boxes and options of the bout's settings (not names, sounds or language) from `a`.
+    void MostraAjustes(const Ajustes& a);
     std::string Traduz(int entrada) const;  // in the language chosen in the list
     Vantor& v_;
     Plataforma& plat_;
     Ajustes ajustes_;
     std::string tempoAnterior_;  // T_Tempo as the start time last followed it
+    Modelos modelos_;
 };
 
 // The sound-file chooser for one of the dialog's sound boxes.

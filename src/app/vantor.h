@@ -18,6 +18,7 @@
 #include "luta/luta.h"
 #include "settings/ajustes.h"
 #include "settings/arquivos.h"
+#include "settings/modelos.h"
 
 namespace vantor {
 
@@ -91,6 +92,11 @@ public:
     void DefineAjustes(const Ajustes& ajustes);
     // The dialog's OK: the new settings, the fight counter restarted, the log line and the settings file.
     void ConfirmaConfiguracao(Ajustes ajustes);
+    // A model of settings chosen at start (`vantor --modelo`): as if its values were typed in the dialog and
+    // confirmed, and a new fight begun. False, changing nothing, while a fight runs.
+    bool UsaModelo(const Modelo& m);
+    // The models the program has: shipped and the user's.
+    Modelos LeModelos() const;
     // The dialog's request to run the button assignment when it closes.
     void PedeConfiguracaoBotoes() { juizes_.Configurando_b = Juizes::kPedeConfiguracao; }
 

@@ -127,6 +127,7 @@ void TabelaIdioma::Carrega() {
         "Round empatado: superioridade? [A] Azul  [V] Vermelho|Ronda empatada: ¿superioridad? [A] Azul  [V] Rojo|Round level: superiority? [A] Blue  [V] Red",
         "Rounds|Rondas|Rounds",
         "Faltas por round|Faltas por ronda|Penalties a round",
+        "Modelo|Modelo|Model",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.

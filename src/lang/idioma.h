@@ -132,11 +132,12 @@ enum : int {
     PedeSuperioridade = 115,
     RoundsGanhos = 116,
     FaltasPorRound = 117,
+    Modelo = 118,
 };
 }  // namespace txt
 
 struct TabelaIdioma {
-    std::array<std::string, 118> Idioma;
+    std::array<std::string, 119> Idioma;
 
     void Carrega();
     // Entry `entrada` in language `lingua` (0..2); "" for an entry or language outside the table.

@@ -1,6 +1,7 @@
 #include "ui/dialogo_config.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -112,6 +113,18 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
     Opcao(frame2, "O_12", f_.O_12, {240, 960, 1935, 375}, [this] { f_.O_Click(f_.O_12); });
     Opcao(frame2, "O_123", f_.O_123, {240, 1320, 1935, 375}, [this] { f_.O_Click(f_.O_123); });
 
+    // A model of settings fills the boxes; they stay editable. One line, in the space above the language.
+    Rotulo("L_ModeloRotulo", f_.L_ModeloRotulo, {4800, 4785, 975, 255}, kDireita);
+    auto* modelo = new QComboBox(this);
+    modelo->setObjectName(QStringLiteral("L_Modelo"));
+    modelo->setGeometry(Pixels({5880, 4755, 1815, 330}, escala_));
+    combos_.emplace_back(modelo, &f_.L_Modelo);
+    connect(modelo, &QComboBox::activated, this, [this](int linha) {
+        Executa([this, linha] {
+            f_.L_Modelo.ListIndex = linha;
+            f_.L_Modelo_Click();
+        });
+    });
     Rotulo("L_LinguaRotulo", f_.L_LinguaRotulo, {4920, 5160, 855, 255}, kDireita);
     CaixaLista("L_Lingua", f_.L_Lingua, {5880, 5160, 1215, 645}, &Form2::L_Lingua_Click);
 
@@ -207,6 +220,12 @@ void DialogoConfig::Sincroniza() {
     for (auto [lista, dados] : listas_) {
         PoeItens(*lista, dados->itens);
         Seleciona(*lista, dados->ListIndex);
+    }
+    for (auto [combo, dados] : combos_) {
+        const QSignalBlocker bloqueio(combo);
+        if (combo->count() != static_cast<int>(dados->itens.size()))
+            for (const std::string& item : dados->itens) combo->addItem(Texto(item));
+        combo->setCurrentIndex(dados->ListIndex);
     }
     for (auto [botao, dados] : marcas_) {
         const QSignalBlocker bloqueio(botao);

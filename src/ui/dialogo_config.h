@@ -12,6 +12,7 @@
 #include "app/form2.h"
 
 class QAbstractButton;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -53,6 +54,7 @@ private:
     std::vector<std::pair<QLineEdit*, CaixaTexto*>> caixas_;
     std::vector<std::pair<QAbstractButton*, Marca*>> marcas_;
     std::vector<std::pair<QListWidget*, Lista*>> listas_;
+    std::vector<std::pair<QComboBox*, Lista*>> combos_;  // lists of one line
     std::vector<std::pair<QLabel*, std::string*>> rotulos_;
     std::vector<std::pair<QAbstractButton*, std::string*>> botoes_;
     std::vector<std::pair<QGroupBox*, std::string*>> molduras_;
