@@ -4,6 +4,7 @@
 
 #include "luta.h"
 #include "settings/arquivos.h"
+#include "settings/modelos.h"
 #include "settings/numero.h"
 
 namespace vantor::teste {
@@ -71,7 +72,7 @@ TEST(Numero, ReadAsTheBoxesReadItRoundedToEvenAndClampedTo16Bits) {
 
 // Installed: settings and button map in ~/.config/vantor, back at the next start; logs in ~/.local/share/vantor/LOG,
 // or TEMP + "LOG" when TEMP is set. Nothing lands where it runs nor beside the program.
-TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
+TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFoldersWhereItsModelsOverrideTheShippedOnes) {
     const NaPasta trabalho;
     const PastaTemporaria raiz;
     const std::string& r = raiz.Caminho();
@@ -93,6 +94,33 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFolders) {
         GravaArquivo(config + "botoes.cfg", std::string(2, '\0') + '\5' + std::string(511, '\0'));  // input 1: button 5
     }
     EXPECT_TRUE(fs::is_empty(trabalho.Caminho()) && fs::is_empty(r + "/usr/bin"));
+
+    // Models: the shipped file, then the user's, whose model of the same name replaces it whole; what the program
+    // does not know is left out, named by its file and line or its model.
+    GravaArquivo(r + "/usr/share/vantor/modelos.ini",
+                 "[wt]\nRegra=3\nRounds=5\n[b]\nRegra=3\nTempo=90\nFaltasRound=3\n");
+    GravaArquivo(config + "modelos.ini", "Tempo=1\n[WT]\nTempo=100\nRounds=x\nFoo=1\nPontos=1,2,0\nlixo\n");
+    FakePlataforma plat;
+    plat.pastaPrograma = r + "/usr/bin", plat.home = r + "/home";
+    Vantor v(plat);
+    v.Form_Load();
+    const Modelos m = v.LeModelos();
+    std::vector<std::string> avisos = m.avisos;
+    Ajustes a;
+    AplicaModelo(*m.Acha("wt"), a, &avisos);
+    EXPECT_TRUE(m.lista.size() == 2 && a.Regra == regra::Wtf2017 && a.Rounds == 1 && a.Tempo == 100);
+    EXPECT_EQ(avisos, (std::vector<std::string>{config + "modelos.ini:1: a setting outside any [model]",
+                                                config + "modelos.ini:7: not a Key=value line",
+                                                "WT: Rounds=x: a whole number from 1 to 99", "WT: unknown setting Foo",
+                                                "WT: Pontos=1,2,0: two or three values from 1 to 99, with commas"}));
+    // Chosen in the dialog, a model fills the boxes, still editable; OK stores it with what has no box.
+    plat.aoMostrarConfiguracao = [](Form2& f) {
+        f.L_Modelo.ListIndex = 1, f.L_Modelo_Click();
+        EXPECT_TRUE(f.Op_2022.Value && f.T_Tempo.Text == "90" && f.T_TempoInicial.Text == "90");
+        f.T_Round.Text = "2", f.B_Ok_Click();
+    };
+    v.Form_KeyDown(tecla::F1, 0);
+    EXPECT_TRUE(v.Config().Regra == regra::Wt2022 && v.Config().Rounds == 2 && v.Config().FaltasRound == 3);
 }
 
 // A link planted at any name the program writes (its lock and an old fixed temporary name too) is never written

@@ -102,11 +102,14 @@ TEST(MelhorDeTres, ABoutWonTwoToOneWithSuperiorityPenaltiesAndATieBreak) {
     EXPECT_EQ(rounds, "1 por superioridade 0; 2 por faltas 5; 2 empate: mais pontos de 3 3; ");
 }
 
-// The point gap ends a round at once; the next starts from nothing with the round won on the board.
-TEST(MelhorDeTres, ABoutWonOnThePointGapInTwoRounds) {
-    Luta luta(lingua::Ingles);
+// The shipped model of a senior bout: the point gap ends a round at once; the next starts from nothing with the
+// round won on the board.
+TEST(MelhorDeTres, ABoutOfTheSeniorModelWonOnThePointGapInTwoRounds) {
+    Luta luta;
     const Placar& t = luta.v.Tela();
-    luta.Configura({.Rounds = 3, .Tempo = 120, .Intervalo = 60, .Regra = regra::Wt2022, .Diferenca = 12});
+    std::filesystem::copy_file(std::string(VANTOR_CASOS_DIR) + "/../../instala/modelos.ini",
+                               luta.pasta.Caminho() + "/modelos.ini");
+    ASSERT_TRUE(luta.v.UsaModelo(*luta.v.LeModelos().Acha("WT-Senior")));
     luta.Tecla(tecla::Enter), luta.Tick(10);
     for (int i = 0; i < 12; ++i) luta.Tecla(tecla::F12);
     EXPECT_EQ(t.L_Minuto.Caption, "60") << "the rest at once";
@@ -117,6 +120,7 @@ TEST(MelhorDeTres, ABoutWonOnThePointGapInTwoRounds) {
     for (int i = 0; i < 12; ++i) luta.Tecla(tecla::Esquerda);
     EXPECT_FALSE(t.L_Minuto.Visible) << "no rest after the bout's last round";
     ConfereLog(luta.Log(), "melhor_de_tres_diferenca.log");
+    EXPECT_FALSE(luta.v.UsaModelo(*luta.v.LeModelos().Acha("wtf-2017"))) << "not while a bout runs";
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ trap 'kill "${pid:-}" 2>/dev/null; chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp
 falha() { echo "FAIL: $*" >&2; exit 1; }
 p="$tmp/prefixo"
 "$1" --install "$2" --prefix "$p" >/dev/null || falha "cmake --install"
-for f in bin/vantor share/vantor/{gongo,sino,sparkle}.wav share/applications/vantor.desktop \
+for f in bin/vantor share/vantor/{gongo,sino,sparkle}.wav share/vantor/modelos.ini share/applications/vantor.desktop \
   share/icons/hicolor/{scalable/apps/vantor.svg,48x48/apps/vantor.png,128x128/apps/vantor.png,256x256/apps/vantor.png} \
   share/doc/vantor/{copyright,changelog.gz} share/man/man1/vantor.1.gz; do
   [ -s "$p/$f" ] || falha "not installed: $f"
@@ -22,11 +22,11 @@ cd "$tmp/cwd" || exit 1
 # Runs a program with TEMP unset until it has written its first log, wherever that goes.
 roda() {
   env -u TEMP HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/dados" QT_QPA_PLATFORM=offscreen \
-    "$1" >"$tmp/saida.txt" 2>&1 &
+    "$@" >"$tmp/saida.txt" 2>&1 &
   pid=$!
   # The bound only tells a program that never writes a log from a slow start.
   for _ in $(seq 600); do
-    [ -n "$(logs)" ] && break
+    eval "${espera:-[ -n \"\$(logs)\" ]}" && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
@@ -51,4 +51,13 @@ ajuda="$("$p/bin/vantor" --help)" && [[ "$ajuda" == *"--sumula"* ]] || falha "--
 [ "$("$p/bin/vantor" --version)" = "Vantor $3" ] || falha "--version: $("$p/bin/vantor" --version)"
 "$p/bin/vantor" --ajuda >/dev/null 2>&1
 [ $? = 2 ] || falha "an unknown option did not fail with status 2"
+# A model at start: its settings go in as the dialog's OK puts them, logged; an unknown name lists the models.
+rm -rf "$tmp/dados"
+espera='grep -qs Configura "$tmp"/dados/vantor/LOG/LOG_*.txt' roda "$p/bin/vantor" --modelo wt-senior
+grep -q $'\tConfigura\tRounds: 3\tIntervalo: 60\tRound: 120\t' "$tmp"/dados/vantor/LOG/LOG_*.txt ||
+  falha "--modelo wt-senior: no Configura line; the program said: $(cat "$tmp/saida.txt")"
+QT_QPA_PLATFORM=offscreen "$p/bin/vantor" --modelo nada >/dev/null 2>"$tmp/erro.txt"
+rc=$?
+[ "$rc" = 1 ] && grep -q "wt-senior wt-cadete" "$tmp/erro.txt" ||
+  falha "--modelo nada: status $rc, said: $(cat "$tmp/erro.txt")"
 echo "installed program: files in place, log in \$XDG_DATA_HOME/vantor/LOG; portable: log beside the program"
