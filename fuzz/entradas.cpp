@@ -146,8 +146,13 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         plat.respostaOkCancela = (evento & 0x80) != 0;
         switch (evento % 8) {
             case 0: {
-                // 200 to 209: the referee's superiority keys; other bytes above 199 as raw key codes.
-                const int k = b < 200 ? teclas[b % 18] : b < 210 ? (b % 2 ? tecla::V : tecla::A) : b;
+                // 200 to 209: A and V (a winner, a superiority), 210 to 219 the referee's decisions; other bytes above
+                // 199 as raw key codes.
+                const int decisoes[] = {tecla::R, tecla::W, tecla::D, tecla::P, tecla::U};
+                const int k = b < 200   ? teclas[b % 18]
+                              : b < 210 ? (b % 2 ? tecla::V : tecla::A)
+                              : b < 220 ? decisoes[b % 5]
+                                        : b;
                 v.Form_KeyDown(k, (evento & 0x40) ? tecla::Alt : 0);
                 break;
             }
@@ -197,6 +202,8 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         if (e.TempoRestante >= 0 && t.L_Tempo.Caption != relogio) quebra = "clock";
         const bool golden = a.Regra != regra::Wt2022 && e.RoundAtual > a.Rounds;  // best of three has none
         if (t.L_Round.Caption != std::to_string(e.RoundAtual) || t.roundGolden != golden) quebra = "round";
+        // The referee's word stands until the reset.
+        if (e.VencedorArbitro != 0 && !e.LutaDecidida) quebra = "the referee's decision";
         // Best of three: a round's points by value add up to its points; the rounds won never pass a majority.
         if (a.Regra == regra::Wt2022) {
             const auto ganhos = RoundsGanhos(a, e);

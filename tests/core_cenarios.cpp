@@ -200,6 +200,31 @@ TEST(Comandos, KeysTicksAndClicksActOnlyWhenTheyMayAndAnAreaTakesItsStepOnceADou
 // What the dialog's window cannot do: no language chosen keeps it; boxes that would decide the fight at the reset or
 // stop its clock store the nearest sound value; a start in the golden round begins it at Enter, where one point is
 // not enough; line breaks and tabs in names and cue files become blanks. The start applies to the next fight alone.
+// The referee's decision ends a bout whatever the score: its reason's key, its winner's, then a confirmation. Esc, or
+// Cancel at the question, leaves the bout as it was.
+TEST(Cenario, ABoutEndedByDisqualificationWhateverTheScore) {
+    Luta luta;
+    luta.Configura({.Azul = "Silva", .Vermelho = "Souza"});
+    luta.Teclas({tecla::Enter, tecla::F12, tecla::D});
+    EXPECT_EQ(luta.v.Tela().L_Msg.Caption, "DSQ: desclassificação: quem vence? [A] Azul  [V] Vermelho  [Esc] cancela");
+    luta.Teclas({tecla::Esc, tecla::D});
+    luta.plat.respostaOkCancela = false;
+    luta.Tecla(tecla::V);
+    EXPECT_EQ(luta.v.Tela().L_Msg.Caption, "Pausa");
+    luta.plat.respostaOkCancela = true;
+    luta.Tick(2), luta.Teclas({tecla::D, tecla::V, tecla::F12, tecla::F12});
+    EXPECT_EQ(luta.plat.perguntas,
+              (Linhas{"VERMELHO (Souza), DSQ: desclassificação?", "VERMELHO (Souza), DSQ: desclassificação?"}));
+    EXPECT_EQ(luta.v.Tela().L_Msg.Caption + " " + luta.v.Tela().L_MsgPlateia.Caption,
+              "VERMELHO Souza\r\nVERMELHO, DSQ: desclassificação");
+    EXPECT_EQ(luta.plat.sons, Linhas{"sino.wav"});
+    ConfereLog(luta.Log(), "decisao_dsq.log");
+    const LeituraLog lido = LeLog(LeArquivo(luta.v.Log().ArquivoLog, 1 << 20));
+    EXPECT_TRUE(lido.lutas.size() == 1 && lido.lutas[0].vencedor == Vermelho && lido.lutas[0].como == txt::PorDsq);
+    luta.Teclas({tecla::Esc, tecla::Enter, tecla::F12});
+    EXPECT_FALSE(luta.v.Luta().LutaDecidida) << "the next bout starts without it";
+}
+
 TEST(Dialogo, NoSettingDecidesAFightBeforeItStartsOrStopsItsClock) {
     const struct {
         const char *rounds, *tempo, *inicial, *round, *limite, *diferenca, *config;

@@ -4,6 +4,19 @@
 
 namespace vantor {
 
+namespace {
+// R, W, D, P, U: RSC, withdrawal, disqualification, punitive declaration, superiority.
+int MotivoDaTecla(int tecla) {
+    switch (tecla) {
+        case tecla::R: return txt::PorRsc;
+        case tecla::W: return txt::PorWdr;
+        case tecla::D: return txt::PorDsq;
+        case tecla::P: return txt::PorPun;
+        default: return txt::PorSup;
+    }
+}
+}  // namespace
+
 void Vantor::Form_KeyDown(int KeyCode, int Shift) {
     if (KeyCode == tecla::F4 && Shift == tecla::Alt) {
         EsperaDisco(5000);  // the end is at once: what waits is written first, unless the disk hangs
@@ -37,12 +50,30 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
             case tecla::Espaco: Espaco(); break;
             case tecla::Um: Minuto(); break;
             case tecla::Esc:
-                if (plat_.PerguntaOkCancela(Traduz(txt::ZerarLuta), "", false)) ZeraLuta();
+                if (luta_.Estado().DecisaoPedida != 0)
+                    luta_.CancelaDecisao();
+                else if (plat_.PerguntaOkCancela(Traduz(txt::ZerarLuta), "", false))
+                    ZeraLuta();
                 break;
             case tecla::S: Sumula(); break;
-            // Best of three: the referee's superiority in a level round.
-            case tecla::A: luta_.DaSuperioridade(Azul); break;
-            case tecla::V: luta_.DaSuperioridade(Vermelho); break;
+            // The referee's decision: its reason, then its winner, confirmed. Otherwise, under best of three, the
+            // referee's superiority in a level round.
+            case tecla::R:
+            case tecla::W:
+            case tecla::D:
+            case tecla::P:
+            case tecla::U: luta_.PedeDecisao(MotivoDaTecla(KeyCode)); break;
+            case tecla::A:
+            case tecla::V: {
+                const int cor = KeyCode == tecla::A ? Azul : Vermelho;
+                if (luta_.Estado().DecisaoPedida == 0)
+                    luta_.DaSuperioridade(cor);
+                else if (plat_.PerguntaOkCancela(luta_.TextoDaDecisao(cor), "", true))
+                    luta_.DecisaoDoArbitro(cor);
+                else
+                    luta_.CancelaDecisao();
+                break;
+            }
             default: break;
         }
     }

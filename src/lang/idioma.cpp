@@ -128,6 +128,13 @@ void TabelaIdioma::Carrega() {
         "Rounds|Rondas|Rounds",
         "Faltas por round|Faltas por ronda|Penalties a round",
         "Modelo|Modelo|Model",
+        "RSC: o árbitro interrompe a luta|RSC: el árbitro detiene el combate|RSC: referee stops the contest",
+        "WDR: desistência|WDR: abandono|WDR: withdrawal",
+        "DSQ: desclassificação|DSQ: descalificación|DSQ: disqualification",
+        "PUN: declaração punitiva do árbitro|PUN: declaración punitiva del árbitro|PUN: referee's punitive declaration",
+        "SUP: superioridade|SUP: superioridad|SUP: superiority",
+        "quem vence? [A] Azul  [V] Vermelho  [Esc] cancela|¿quién gana? [A] Azul  [V] Rojo  [Esc] cancela|who wins? [A] Blue  [V] Red  [Esc] cancels",
+        "Decisão do árbitro|Decisión del árbitro|Referee's decision",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.

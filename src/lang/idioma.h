@@ -133,11 +133,19 @@ enum : int {
     RoundsGanhos = 116,
     FaltasPorRound = 117,
     Modelo = 118,
+    // The referee's decisions, in the order of their keys.
+    PorRsc = 119,
+    PorWdr = 120,
+    PorDsq = 121,
+    PorPun = 122,
+    PorSup = 123,
+    QuemVence = 124,
+    DecisaoDoArbitro = 125,
 };
 }  // namespace txt
 
 struct TabelaIdioma {
-    std::array<std::string, 119> Idioma;
+    std::array<std::string, 126> Idioma;
 
     void Carrega();
     // Entry `entrada` in language `lingua` (0..2); "" for an entry or language outside the table.

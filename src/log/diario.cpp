@@ -73,6 +73,8 @@ void Campos(D& d, F&& f) {
     for (size_t c = 1; c <= 2; ++c)
         for (size_t v = 1; v <= 5; ++v) f(kChavesValor[c - 1][v - 1], l.PontosPorValor[c][v]);
     f("TempoEsgotado", l.TempoEsgotado), f("Superioridade", l.Superioridade), f("RoundLogado", l.RoundLogado);
+    // The referee's decision.
+    f("DecisaoPedida", l.DecisaoPedida), f("VencedorArbitro", l.VencedorArbitro), f("MotivoArbitro", l.MotivoArbitro);
 }
 
 // Values are one line each: backslash, tab, CR and LF are escaped.
@@ -170,8 +172,11 @@ bool Possivel(const Diario& d) {
     if (l.Pausado != d.pausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > intervaloMax || l.ContaMinuto < -1 ||
         l.ContaMinuto > 59 || l.RoundAtual < 1 || (l.EmGolden && l.RoundAtual <= a.Rounds) || l.TempoRestante < 0 ||
         l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3 || l.RoundLogado < 0 ||
-        l.RoundLogado > 3 || l.Superioridade < 0 || l.Superioridade > 2)
+        l.RoundLogado > 3 || l.Superioridade < 0 || l.Superioridade > 2 || l.VencedorArbitro < 0 ||
+        l.VencedorArbitro > 2 || (l.VencedorArbitro != 0) != (l.MotivoArbitro != 0))
         return false;
+    for (int16_t motivo : {l.DecisaoPedida, l.MotivoArbitro})
+        if (motivo != 0 && (motivo < txt::PorRsc || motivo > txt::PorSup)) return false;
     for (int c : {Azul, Vermelho})
         if (l.Faltas[static_cast<size_t>(c)] < 0 || l.Faltas[static_cast<size_t>(c)] > a.LimiteFaltas) return false;
     return true;
@@ -273,6 +278,7 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
     valores.try_emplace("TempoEsgotado", "0");
     valores.try_emplace("Superioridade", "0");
     valores.try_emplace("RoundLogado", "0");
+    for (const char* chave : {"DecisaoPedida", "VencedorArbitro", "MotivoArbitro"}) valores.try_emplace(chave, "0");
     bool ok = true;
     size_t usados = 0;
     Campos(d, [&](const char* chave, auto& v) {

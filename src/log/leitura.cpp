@@ -123,6 +123,7 @@ struct Linha {
         Continuada,   // the fight taken back after an interruption
         RoundGanho,   // best of three: a round's decision
         InicioRound,  // best of three: the next round begins from nothing
+        Decisao,      // the referee's: `valor` is its reason's language entry
     };
     Tipo tipo = Desconhecida;
     int round = 0, restante = -1;
@@ -187,6 +188,15 @@ private:
         if (Tira(s, T(txt::PausaLigada) + ". - ")) return Com(r, Linha::PausaLigada);
         if (Tira(s, T(txt::LutaContinuada) + " ")) return Com(r, Linha::Continuada);
         if (Tira(s, T(txt::Venceu) + ":") && TiraCor(s, ".", r.cor)) return Com(r, Linha::Venceu);
+        s = r.resto;
+        if (Tira(s, T(txt::DecisaoDoArbitro) + ": "))
+            for (int motivo = txt::PorRsc; motivo <= txt::PorSup; ++motivo) {
+                Trecho m = s;
+                if (Tira(m, T(motivo) + "\t") && TiraCor(m, "\t", r.cor)) {
+                    r.valor = motivo;
+                    return Com(r, Linha::Decisao);
+                }
+            }
         s = r.resto;
         if (s == T(txt::InicioDoRound) + ".") return Com(r, Linha::InicioRound);
         // "Round ganho:Azul.Name (how)": the name may hold anything, so how is read from the right.
@@ -333,6 +343,7 @@ public:
                 break;
             }
             case Linha::InicioRound: placar_ = {}; break;
+            case Linha::Decisao: decisao_ = ln.valor; break;
             case Linha::Golden:
                 placar_ = {};
                 emGolden_ = true;
@@ -387,6 +398,7 @@ private:
     // How the result came, as far as the score and the round can tell.
     int Como(int round) const {
         if (l_.vencedor == 3) return 0;
+        if (decisao_ != 0) return decisao_;
         if (l_.temRegras && l_.regra == regra::Wt2022) return txt::PorRounds;
         const auto s = placar_.Mostrado();
         const auto v = static_cast<size_t>(l_.vencedor), o = static_cast<size_t>(Oponente(l_.vencedor));
@@ -401,6 +413,7 @@ private:
     Placar placar_;
     int round_ = 0;
     bool emGolden_ = false;
+    int decisao_ = 0;  // the referee's decision's reason, once logged
 };
 
 struct LinhaCrua {

@@ -38,6 +38,11 @@ struct EstadoLuta {
     // The round's decision last logged (0 none, 1 blue, 2 red, 3 waiting for superiority), as `ResultadoLogado`.
     int16_t RoundLogado = 0;
 
+    // ---- The referee's decision, under every rule system ----
+    int16_t DecisaoPedida = 0;    // the reason (a language entry) whose winner the operator is asked for; 0: none
+    int16_t VencedorArbitro = 0;  // the corner the referee declared the winner (0: none), and why
+    int16_t MotivoArbitro = 0;
+
     bool operator==(const EstadoLuta&) const = default;
 };
 

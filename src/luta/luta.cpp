@@ -134,6 +134,7 @@ void Luta::Zera() {
     l_.TempoEsgotado = false;
     l_.Superioridade = 0;
     l_.RoundLogado = 0;
+    l_.DecisaoPedida = l_.VencedorArbitro = l_.MotivoArbitro = 0;
     l_.TempoRestante = a_.TempoInicial;
     l_.RoundAtual = a_.RoundInicial;
     // Set to start in the golden round, it lasts what the clock's way there gives it: a minute at most in 2017.
@@ -266,6 +267,31 @@ void Luta::ChecaRound(bool lutaDecidida) {
     Mensagem(msg, tom);
     const std::string& nome = a_.Nome[static_cast<size_t>(r.vencedor)];
     MensagemPlateia((nome.empty() ? Maiusculas(Traduz(r.vencedor)) : nome) + "\r\n" + msg + ", " + Traduz(r.como));
+}
+
+void Luta::PedeDecisao(int motivo) {
+    if (!l_.LutaIniciada || motivo < txt::PorRsc || motivo > txt::PorSup) return;
+    l_.DecisaoPedida = static_cast<int16_t>(motivo);
+    Pausar(true, Traduz(motivo) + ": " + Traduz(txt::QuemVence), Tom::Aviso);
+}
+
+std::string Luta::TextoDaDecisao(int cor) const {
+    return Maiusculas(Traduz(cor)) + " (" + a_.Nome[static_cast<size_t>(cor)] + "), " + Traduz(l_.DecisaoPedida) + "?";
+}
+
+void Luta::DecisaoDoArbitro(int cor) {
+    if (l_.DecisaoPedida == 0) return;
+    l_.VencedorArbitro = static_cast<int16_t>(cor);
+    l_.MotivoArbitro = l_.DecisaoPedida;
+    l_.DecisaoPedida = 0;
+    Linha(LogTR() + Traduz(txt::DecisaoDoArbitro) + ": " + Traduz(l_.MotivoArbitro) + "\t" + Traduz(cor) + "\t" +
+          a_.Nome[static_cast<size_t>(cor)]);
+}
+
+void Luta::CancelaDecisao() {
+    if (l_.DecisaoPedida == 0) return;
+    l_.DecisaoPedida = 0;
+    Mensagem(Traduz(txt::Pausa), Tom::Pausa);  // a result or a question that stands shows again at the refresh
 }
 
 void Luta::DaSuperioridade(int cor) {

@@ -49,6 +49,12 @@ public:
     void ChecaVitoria();
     // Best of three: the referee gives a level round to `cor` (only while one waits for it).
     void DaSuperioridade(int cor);
+    // The referee ends the bout (RSC, withdrawal, disqualification, punitive declaration, superiority): the reason
+    // (a language entry, `txt::PorRsc`...) is asked for first, the clock held, then its winner, once confirmed.
+    void PedeDecisao(int motivo);
+    void DecisaoDoArbitro(int cor);
+    void CancelaDecisao();
+    std::string TextoDaDecisao(int cor) const;  // the question that confirms it
 
     // ---- Log prefixes ----
     std::string LogR() const;  // "Round 3, "

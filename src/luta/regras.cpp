@@ -132,6 +132,8 @@ Decisao DecideWt2022(const Ajustes& a, const EstadoLuta& l) {
 }
 
 Decisao Decide(const Ajustes& a, const EstadoLuta& l) {
+    // The referee's word ends the bout, whatever the score.
+    if (l.VencedorArbitro != 0) return {l.VencedorArbitro, l.MotivoArbitro};
     // No golden round: rounds follow until one corner has won the majority.
     if (a.Regra == regra::Wt2022) return DecideWt2022(a, l);
     if (l.RoundAtual > a.Rounds) return DecideGolden(a, l);
