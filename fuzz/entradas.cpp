@@ -123,6 +123,7 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     // A third of the sessions whose rules leave the limit out are best of three instead, by the limit.
     if (ajustes.Regra != regra::LimiteDiferenca && ajustes.Limite >= 16 && ajustes.Limite <= 24)
         ajustes.Regra = regra::Wt2022;
+    ajustes.CartoesRevisao = ajustes.Regra == regra::Wt2022 ? 1 : 0;  // as the World Taekwondo models have it
     // Now and then, where the limit plays no part, a rest of none or typed as negative.
     if (ajustes.Regra != regra::LimiteDiferenca && ajustes.Limite < 8) ajustes.Intervalo = ajustes.Limite - 7;
     ajustes.MeiaFaltaGolden = n(0, 1) == 1, ajustes.Pontos3 = static_cast<int16_t>(3 * n(0, 1));
@@ -146,12 +147,14 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         plat.respostaOkCancela = (evento & 0x80) != 0;
         switch (evento % 8) {
             case 0: {
-                // 200 to 209: A and V (a winner, a superiority), 210 to 219 the referee's decisions; other bytes above
-                // 199 as raw key codes.
+                // 200 to 209: A and V (a winner, a superiority), 210 to 219 the referee's decisions, 220 to 229 a
+                // review and its outcome; other bytes above 199 as raw key codes.
                 const int decisoes[] = {tecla::R, tecla::W, tecla::D, tecla::P, tecla::U};
+                const int revisoes[] = {tecla::F3, tecla::F4, tecla::Enter, tecla::Retrocesso};
                 const int k = b < 200   ? teclas[b % 18]
                               : b < 210 ? (b % 2 ? tecla::V : tecla::A)
                               : b < 220 ? decisoes[b % 5]
+                              : b < 230 ? revisoes[b % 4]
                                         : b;
                 v.Form_KeyDown(k, (evento & 0x40) ? tecla::Alt : 0);
                 break;
@@ -202,6 +205,8 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         if (e.TempoRestante >= 0 && t.L_Tempo.Caption != relogio) quebra = "clock";
         const bool golden = a.Regra != regra::Wt2022 && e.RoundAtual > a.Rounds;  // best of three has none
         if (t.L_Round.Caption != std::to_string(e.RoundAtual) || t.roundGolden != golden) quebra = "round";
+        if (std::min(e.Cartoes[1], e.Cartoes[2]) < 0 || std::max(e.Cartoes[1], e.Cartoes[2]) > a.CartoesRevisao)
+            quebra = "review cards";
         // The referee's word stands until the reset.
         if (e.VencedorArbitro != 0 && !e.LutaDecidida) quebra = "the referee's decision";
         // Best of three: a round's points by value add up to its points; the rounds won never pass a majority.

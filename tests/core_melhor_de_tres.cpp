@@ -123,5 +123,23 @@ TEST(MelhorDeTres, ABoutOfTheSeniorModelWonOnThePointGapInTwoRounds) {
     EXPECT_FALSE(luta.v.UsaModelo(*luta.v.LeModelos().Acha("wtf-2017"))) << "not while a bout runs";
 }
 
+// The cadet model gives each corner one review card: a request upheld keeps it, a rejected one loses it, and with none
+// left a corner's request is not taken.
+TEST(MelhorDeTres, TwoReviewRequestsOneUpheldOneRejected) {
+    Luta luta;
+    const Placar& t = luta.v.Tela();
+    std::filesystem::copy_file(std::string(VANTOR_CASOS_DIR) + "/../../instala/modelos.ini",
+                               luta.pasta.Caminho() + "/modelos.ini");
+    ASSERT_TRUE(luta.v.UsaModelo(*luta.v.LeModelos().Acha("wt-cadete")));
+    luta.Tecla(tecla::Enter), luta.Tick(5);
+    luta.Teclas({tecla::F3, tecla::Espaco});
+    EXPECT_EQ(t.L_Msg.Caption, "Revisão de vídeo pedida: Azul. [Enter] procedente  [Backspace] improcedente");
+    luta.Teclas({tecla::Enter, tecla::Espaco}), luta.Tick(5);
+    luta.Teclas({tecla::F3, tecla::Retrocesso, tecla::F3, tecla::Enter});
+    EXPECT_EQ(t.L_Nome[Azul].Caption + "|" + t.L_Nome[Vermelho].Caption,
+              "Azul\r\n  [Revisões: 0]|Vermelho\r\n  [Revisões: 1]");
+    ConfereLog(luta.Log(), "revisoes.log");
+}
+
 }  // namespace
 }  // namespace vantor::teste

@@ -16,8 +16,12 @@ void Vantor::AtualizaTela() {
 void Vantor::MostraLuta() {
     const EstadoLuta& l = luta_.Estado();
     ++versaoTela_;
-    janela_.tela.L_Nome[1].Caption = ajustes_.Nome[1] + "\r\n" + ajustes_.L2[1];
-    janela_.tela.L_Nome[2].Caption = ajustes_.Nome[2] + "\r\n" + ajustes_.L2[2];
+    // With video review, each corner's cards left follow its second line, on both boards.
+    for (size_t c = 1; c <= 2; ++c)
+        janela_.tela.L_Nome[c].Caption =
+            ajustes_.Nome[c] + "\r\n" + ajustes_.L2[c] +
+            (ajustes_.CartoesRevisao > 0 ? "  [" + Traduz(txt::Revisoes) + ": " + std::to_string(l.Cartoes[c]) + "]"
+                                         : "");
 
     janela_.tela.L_Valor[0].Caption = janela_.tela.L_Valor[1].Caption = std::to_string(ajustes_.Pontos1);
     janela_.tela.L_Valor[2].Caption = janela_.tela.L_Valor[3].Caption = std::to_string(ajustes_.Pontos2);

@@ -56,6 +56,11 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
                     ZeraLuta();
                 break;
             case tecla::S: Sumula(); break;
+            // A video review: F3 blue's, F4 red's; then Enter upholds it, Backspace rejects it.
+            case tecla::F3: luta_.PedeRevisao(Azul); break;
+            case tecla::F4: luta_.PedeRevisao(Vermelho); break;
+            case tecla::Enter:
+            case tecla::Retrocesso: luta_.Revisao(KeyCode == tecla::Enter); break;
             // The referee's decision: its reason, then its winner, confirmed. Otherwise, under best of three, the
             // referee's superiority in a level round.
             case tecla::R:

@@ -55,6 +55,7 @@ void Form2::MostraAjustes(const Ajustes& a) {
     T_Intervalo.Text = std::to_string(a.Intervalo);
     T_Tempo.Text = std::to_string(a.Tempo);
     T_TempoInicial.Text = std::to_string(a.TempoInicial);
+    T_Cartoes.Text = std::to_string(a.CartoesRevisao);
     tempoAnterior_ = T_Tempo.Text;
     Op_WTF.Value = a.Regra == regra::WtfAntiga;
     Op_Fetesp.Value = a.Regra == regra::LimiteDiferenca;
@@ -123,6 +124,7 @@ void Form2::Acerta_Tela() {
     C_GoldenMeia.Caption = Traduz(txt::MeiaFaltaGolden);
     Q_Botoes = Traduz(txt::Botoes);
     L_ModeloRotulo = Traduz(txt::Modelo) + ":";
+    L_CartoesRotulo = Traduz(txt::Revisoes) + ":";
     O_13.Caption = Traduz(txt::Pontos13);
     O_23.Caption = Traduz(txt::Pontos23);
     O_12.Caption = Traduz(txt::Pontos12);
@@ -191,6 +193,7 @@ void Form2::B_Ok_Click() {
     ajustes_.Limite = ajustes_.Regra == regra::LimiteDiferenca && C_Limite.Value ? Numero(T_Limite) : kSemLimite;
     ajustes_.Diferenca = ajustes_.Regra != regra::WtfAntiga && C_Diferenca.Value ? Numero(T_Diferenca) : kSemLimite;
     ajustes_.MeiaFaltaGolden = C_GoldenMeia.Value;
+    ajustes_.CartoesRevisao = Numero(T_Cartoes);
     ajustes_.LimiteFaltas = 10;
     if (O_12.Value) ajustes_.Pontos1 = 1, ajustes_.Pontos2 = 2, ajustes_.Pontos3 = 0;
     if (O_23.Value) ajustes_.Pontos1 = 2, ajustes_.Pontos2 = 3, ajustes_.Pontos3 = 0;

@@ -41,6 +41,7 @@ public:
     Form2(Vantor& v, Plataforma& plat);
 
     CaixaTexto T_Round, T_Tempo, T_RoundInicial, T_TempoInicial, T_Intervalo, T_Limite, T_Diferenca;
+    CaixaTexto T_Cartoes;                    // video review cards per corner (0: none)
     std::array<CaixaTexto, 3> T_Nome, T_L2;  // 1 blue, 2 red
     std::array<CaixaTexto, 5> T_Sons;        // 1..4
     Lista L_Round{{" 1", " 2", " 3"}};
@@ -63,7 +64,7 @@ public:
                 L_AzulRotulo = "Azul:", L_VermelhoRotulo = "Vermelho:", L_SomMinutoRotulo = "Início 1 minuto:",
                 L_SomFimMinutoRotulo = "Fim 1 minuto:", L_SomFimLutaRotulo = "Fim de luta:",
                 L_SomFimRoundRotulo = "Fim de round:", Q_Regras = "Sistema de Regras", Q_Botoes = "Botões",
-                L_ModeloRotulo = "Modelo:";
+                L_ModeloRotulo = "Modelo:", L_CartoesRotulo = "Revisões:";
 
     bool Aberto = true;  // false once OK or Cancel closed it
 

@@ -135,6 +135,11 @@ void TabelaIdioma::Carrega() {
         "SUP: superioridade|SUP: superioridad|SUP: superiority",
         "quem vence? [A] Azul  [V] Vermelho  [Esc] cancela|¿quién gana? [A] Azul  [V] Rojo  [Esc] cancela|who wins? [A] Blue  [V] Red  [Esc] cancels",
         "Decisão do árbitro|Decisión del árbitro|Referee's decision",
+        "Revisão de vídeo pedida|Revisión de video pedida|Video review requested",
+        "[Enter] procedente  [Backspace] improcedente|[Enter] procedente  [Backspace] improcedente|[Enter] upheld  [Backspace] rejected",
+        "Revisão procedente|Revisión procedente|Review upheld",
+        "Revisão improcedente|Revisión improcedente|Review rejected",
+        "Revisões|Revisiones|Reviews",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.

@@ -141,11 +141,17 @@ enum : int {
     PorSup = 123,
     QuemVence = 124,
     DecisaoDoArbitro = 125,
+    // Video review.
+    RevisaoPedida = 126,
+    RevisaoComo = 127,
+    RevisaoProcedente = 128,
+    RevisaoImprocedente = 129,
+    Revisoes = 130,
 };
 }  // namespace txt
 
 struct TabelaIdioma {
-    std::array<std::string, 126> Idioma;
+    std::array<std::string, 131> Idioma;
 
     void Carrega();
     // Entry `entrada` in language `lingua` (0..2); "" for an entry or language outside the table.

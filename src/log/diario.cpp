@@ -75,6 +75,9 @@ void Campos(D& d, F&& f) {
     f("TempoEsgotado", l.TempoEsgotado), f("Superioridade", l.Superioridade), f("RoundLogado", l.RoundLogado);
     // The referee's decision.
     f("DecisaoPedida", l.DecisaoPedida), f("VencedorArbitro", l.VencedorArbitro), f("MotivoArbitro", l.MotivoArbitro);
+    // Video review.
+    f("CartoesRevisao", a.CartoesRevisao), f("Cartoes_1", l.Cartoes[1]), f("Cartoes_2", l.Cartoes[2]);
+    f("RevisaoPedida", l.RevisaoPedida);
 }
 
 // Values are one line each: backslash, tab, CR and LF are escaped.
@@ -174,6 +177,9 @@ bool Possivel(const Diario& d) {
         l.TempoRestante > tempoMax || l.ResultadoLogado < 0 || l.ResultadoLogado > 3 || l.RoundLogado < 0 ||
         l.RoundLogado > 3 || l.Superioridade < 0 || l.Superioridade > 2 || l.VencedorArbitro < 0 ||
         l.VencedorArbitro > 2 || (l.VencedorArbitro != 0) != (l.MotivoArbitro != 0))
+        return false;
+    if (l.RevisaoPedida < 0 || l.RevisaoPedida > 2 || std::min(l.Cartoes[1], l.Cartoes[2]) < 0 ||
+        std::max(l.Cartoes[1], l.Cartoes[2]) > 9)
         return false;
     for (int16_t motivo : {l.DecisaoPedida, l.MotivoArbitro})
         if (motivo != 0 && (motivo < txt::PorRsc || motivo > txt::PorSup)) return false;
@@ -278,7 +284,9 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
     valores.try_emplace("TempoEsgotado", "0");
     valores.try_emplace("Superioridade", "0");
     valores.try_emplace("RoundLogado", "0");
-    for (const char* chave : {"DecisaoPedida", "VencedorArbitro", "MotivoArbitro"}) valores.try_emplace(chave, "0");
+    for (const char* chave : {"DecisaoPedida", "VencedorArbitro", "MotivoArbitro", "CartoesRevisao", "Cartoes_1",
+                              "Cartoes_2", "RevisaoPedida"})
+        valores.try_emplace(chave, "0");
     bool ok = true;
     size_t usados = 0;
     Campos(d, [&](const char* chave, auto& v) {

@@ -124,6 +124,7 @@ struct Linha {
         RoundGanho,   // best of three: a round's decision
         InicioRound,  // best of three: the next round begins from nothing
         Decisao,      // the referee's: `valor` is its reason's language entry
+        Revisao,      // a video review asked for, upheld or rejected
     };
     Tipo tipo = Desconhecida;
     int round = 0, restante = -1;
@@ -197,6 +198,10 @@ private:
                     return Com(r, Linha::Decisao);
                 }
             }
+        for (int revisao : {txt::RevisaoPedida, txt::RevisaoProcedente, txt::RevisaoImprocedente}) {
+            s = r.resto;
+            if (Tira(s, T(revisao) + ": ") && TiraCor(s, " (", r.cor)) return Com(r, Linha::Revisao);
+        }
         s = r.resto;
         if (s == T(txt::InicioDoRound) + ".") return Com(r, Linha::InicioRound);
         // "Round ganho:Azul.Name (how)": the name may hold anything, so how is read from the right.

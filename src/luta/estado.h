@@ -43,6 +43,10 @@ struct EstadoLuta {
     int16_t VencedorArbitro = 0;  // the corner the referee declared the winner (0: none), and why
     int16_t MotivoArbitro = 0;
 
+    // ---- Video review ----
+    std::array<int16_t, 3> Cartoes{};  // review cards left, per corner
+    int16_t RevisaoPedida = 0;         // the corner whose review waits for its outcome (0: none)
+
     bool operator==(const EstadoLuta&) const = default;
 };
 

@@ -97,6 +97,7 @@ void Luta::EntraNoGolden() {
 void Luta::Espaco() {
     // A level round waits for the referee's superiority, not for the clock.
     if (a_.Regra == regra::Wt2022 && DecideRound(a_, l_).pendente) return;
+    if (l_.RevisaoPedida != 0) return;  // a review waits for its outcome first
     if (PermiteEm(FaseDe(l_)).espaco) Pausar(!l_.Pausado, "-", Tom::Pausa);
 }
 
@@ -135,6 +136,8 @@ void Luta::Zera() {
     l_.Superioridade = 0;
     l_.RoundLogado = 0;
     l_.DecisaoPedida = l_.VencedorArbitro = l_.MotivoArbitro = 0;
+    l_.Cartoes = {0, a_.CartoesRevisao, a_.CartoesRevisao};
+    l_.RevisaoPedida = 0;
     l_.TempoRestante = a_.TempoInicial;
     l_.RoundAtual = a_.RoundInicial;
     // Set to start in the golden round, it lasts what the clock's way there gives it: a minute at most in 2017.
@@ -292,6 +295,25 @@ void Luta::CancelaDecisao() {
     if (l_.DecisaoPedida == 0) return;
     l_.DecisaoPedida = 0;
     Mensagem(Traduz(txt::Pausa), Tom::Pausa);  // a result or a question that stands shows again at the refresh
+}
+
+void Luta::PedeRevisao(int cor) {
+    const auto c = static_cast<size_t>(cor);
+    if (!l_.LutaIniciada || l_.Cartoes[c] <= 0 || l_.RevisaoPedida != 0 || l_.DecisaoPedida != 0) return;
+    l_.RevisaoPedida = static_cast<int16_t>(cor);
+    Linha(LogTR() + Traduz(txt::RevisaoPedida) + ": " + Traduz(cor) + " (" + a_.Nome[c] + ")");
+    Pausar(true, Traduz(txt::RevisaoPedida) + ": " + Traduz(cor) + ". " + Traduz(txt::RevisaoComo), Tom::Aviso);
+}
+
+void Luta::Revisao(bool procedente) {
+    if (l_.RevisaoPedida == 0) return;
+    const auto c = static_cast<size_t>(l_.RevisaoPedida);
+    if (!procedente) --l_.Cartoes[c];
+    l_.RevisaoPedida = 0;
+    Linha(LogTR() + Traduz(procedente ? txt::RevisaoProcedente : txt::RevisaoImprocedente) + ": " +
+          Traduz(static_cast<int>(c)) + " (" + a_.Nome[c] + "). " + Traduz(txt::Revisoes) + ": " +
+          std::to_string(l_.Cartoes[c]));
+    Mensagem(Traduz(txt::Pausa), Tom::Pausa);
 }
 
 void Luta::DaSuperioridade(int cor) {

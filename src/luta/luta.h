@@ -55,6 +55,10 @@ public:
     void DecisaoDoArbitro(int cor);
     void CancelaDecisao();
     std::string TextoDaDecisao(int cor) const;  // the question that confirms it
+    // A corner's video review: asked for (the clock held) while it has a card, then upheld (the card stays) or
+    // rejected (the card is lost).
+    void PedeRevisao(int cor);
+    void Revisao(bool procedente);
 
     // ---- Log prefixes ----
     std::string LogR() const;  // "Round 3, "

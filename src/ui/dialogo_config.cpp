@@ -74,6 +74,8 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
     botoes->setAutoDefault(false);  // Enter stays with B_Ok unless the operator tabs here
     botoes_.emplace_back(botoes, &f_.B_Botoes);
     connect(botoes, &QPushButton::clicked, this, [this] { Executa([this] { f_.B_Botoes_Click(); }); });
+    Rotulo("L_CartoesRotulo", f_.L_CartoesRotulo, {2520, 3765, 1455, 255}, kDireita);
+    Caixa("T_Cartoes", f_.T_Cartoes, {4080, 3720, 495, 285});
 
     Rotulo("L_SonsRotulo", f_.L_SonsRotulo, {120, 4320, 975, 255}, kEsquerda);
     const std::pair<const char*, std::string*> legendasSons[] = {{nullptr, nullptr},
