@@ -108,6 +108,15 @@ TEST(Sumula, AnOldLogStillPrints) {
         EXPECT_NE(texto.find(esperado), std::string::npos) << esperado << " in\n" << texto;
     ASSERT_EQ(Sumula(std::string(VANTOR_CASOS_DIR) + "/golden_ingles.log", pdf).status, 0);
     EXPECT_NE(TextoDoPdf(pdf).find("Empate · Score 0 : 0"), std::string::npos);
+    // Best of three: the rounds won in the result, a line per round; a referee's decision named in the result.
+    ASSERT_EQ(Sumula(std::string(VANTOR_CASOS_DIR) + "/melhor_de_tres.log", pdf).status, 0);
+    const std::string rounds = TextoDoPdf(pdf);
+    for (const char* esperado : {"WT 2022 (melhor de 3 rounds)", "por rounds ganhos", "Rounds 1 : 2",
+                                 "0 : 0 · Azul (Silva), por superioridade", "0 : 5 · Vermelho (Souza), por faltas",
+                                 "3 : 3 · Vermelho (Souza), empate: mais pontos de 3"})
+        EXPECT_NE(rounds.find(esperado), std::string::npos) << esperado << " in\n" << rounds;
+    ASSERT_EQ(Sumula(std::string(VANTOR_CASOS_DIR) + "/decisao_dsq.log", pdf).status, 0);
+    EXPECT_NE(TextoDoPdf(pdf).find("Venceu: Vermelho (Souza), DSQ: desclassificação"), std::string::npos);
 }
 
 // The reason comes in the log's language where it shows one, else in the program's (Spanish here).

@@ -117,9 +117,10 @@ private:
         if (numero > 0) titulo += QStringLiteral(" · %1 %2").arg(T(txt::Luta)).arg(numero);
         y_ += Texto({kMargem, y_, kLargura, 10}, titulo) + 3;
         Cabecalho(l);
-        y_ = std::max(y_ + 4, AreaDoGrafico().top());
+        // A longer header (a best of three's rounds) moves the chart down rather than under it.
+        grafico_ = AreaDoGrafico().translated(0, std::max(0.0, y_ + 4 - AreaDoGrafico().top()));
         Grafico(l);
-        y_ = AreaDoGrafico().bottom() + 12;
+        y_ = grafico_.bottom() + 12;
         Eventos(l);
     }
 
@@ -137,7 +138,9 @@ private:
         QString regras = T(txt::NaoRegistrado);
         if (l.temRegras) {
             const char* nomes[] = {"WTF antiga", "Com limite e diferença de pontos", "WTF regra 2017"};
-            regras = l.regra >= 0 && l.regra <= 2 ? QString::fromUtf8(nomes[l.regra]) : QString::number(l.regra);
+            regras = l.regra >= 0 && l.regra <= 2 ? QString::fromUtf8(nomes[l.regra])
+                     : l.regra == regra::Wt2022   ? T(txt::RegraWt2022)
+                                                  : QString::number(l.regra);
             if (l.limite != 99 && l.regra == 1) regras += QStringLiteral(" · %1: %2").arg(T(txt::Limite)).arg(l.limite);
             if (l.diferenca != 99 && l.regra != 0)
                 regras += QStringLiteral(" · %1: %2").arg(T(txt::Diferenca)).arg(l.diferenca);
@@ -177,11 +180,24 @@ private:
         const auto& fim = l.eventos.back().placar;
         resultado += QStringLiteral(" · %1 %2 : %3").arg(T(txt::Placar)).arg(fim[Azul]).arg(fim[Vermelho]);
         if (l.placarMudou) resultado += QStringLiteral(" (%1)").arg(T(txt::PlacarMudou));
+        // Best of three: the rounds won, then each round's score, winner and how.
+        std::array<int, 3> ganhos{};
+        for (const RoundLog& r : l.roundsLidos) ++ganhos[static_cast<size_t>(r.vencedor)];
+        if (!l.roundsLidos.empty())
+            resultado +=
+                QStringLiteral(" · %1 %2 : %3").arg(T(txt::RoundsGanhos)).arg(ganhos[Azul]).arg(ganhos[Vermelho]);
         Linha(T(txt::Resultado), resultado);
+        for (const RoundLog& r : l.roundsLidos)
+            Linha(QStringLiteral("%1 %2").arg(T(txt::Round)).arg(r.round),
+                  QStringLiteral("%1 : %2 · %3 (%4), %5")
+                      .arg(r.placar[Azul])
+                      .arg(r.placar[Vermelho])
+                      .arg(T(r.vencedor), Q(l.nome[static_cast<size_t>(r.vencedor)]), Q(r.como)),
+                  r.vencedor == Azul ? kAzul : kVermelho);
     }
 
     void Grafico(const LutaLog& l) {
-        const QRectF g = AreaDoGrafico();
+        const QRectF& g = grafico_;
         long menor = 0, maior = 0;
         for (const EventoLog& e : l.eventos)
             if (e.t >= 0)
@@ -309,6 +325,7 @@ private:
     QPainter p_;
     int lingua_ = 0, pagina_ = 1;
     double y_ = kMargem, s_ = 1;
+    QRectF grafico_;
 };
 
 // Reads and checks the log; false with the reason when it cannot be printed.
