@@ -29,14 +29,23 @@ void Salva(const Form1Controles& tela, const ui::Vista& v, const std::string& ar
     if (!quadro.save(QString::fromStdString(arquivo))) std::fprintf(stderr, "could not write %s\n", arquivo.c_str());
 }
 
-// Two rounds of 90 s with 30 s of rest and the names of a real draw, brought to a moment by `chega`.
-void Fotografa(const std::string& pasta, const std::string& nome, void (*chega)(Luta&)) {
+// Two rounds of 90 s with 30 s of rest and the names of a real draw, brought to a moment by `chega`; under best of
+// three, three rounds with a point gap of 12 and a review card each.
+void Fotografa(const std::string& pasta, const std::string& nome, void (*chega)(Luta&),
+               int16_t regra = regra::Wtf2017) {
     Luta l(lingua::Portugues, {1024, 768});
-    l.Configura({.Rounds = 2, .Tempo = 90, .Intervalo = 30});
-    Cena(l.v, [](Ajustes& a) {
+    const bool melhorDeTres = regra == regra::Wt2022;
+    l.Configura({.Rounds = int16_t(melhorDeTres ? 3 : 2),
+                 .Tempo = 90,
+                 .Intervalo = 30,
+                 .Regra = regra,
+                 .Diferenca = int16_t(melhorDeTres ? 12 : 99)});
+    Cena(l.v, [&](Ajustes& a) {
         a.Nome = {"", "Ana Beatriz Souza", "Carla Mendes Rocha"};
         a.L2 = {"", "Academia Leão - SP", "Clube Tigre - RJ"};
+        a.CartoesRevisao = melhorDeTres ? 1 : 0;
     });
+    if (melhorDeTres) Cena(l.v, [](EstadoLuta& e) { e.Cartoes = {0, 1, 0}; });
     l.v.PlateiaNaTela(true);
     l.Tecla(tecla::Enter);
     chega(l);
@@ -94,5 +103,18 @@ int main(int argc, char** argv) {
         AteOGolden(l);
         l.Teclas({tecla::F12, tecla::F12});
     });
+    // Best of three, round 3 running: a round each, blue's on the point gap, red's on points.
+    Fotografa(
+        pasta, "melhor-de-tres",
+        [](vantor::teste::Luta& l) {
+            l.Tick(20);
+            for (int i = 0; i < 12; ++i) l.Tecla(tecla::F12);
+            while (l.v.Luta().RoundAtual < 2) l.Tick();
+            l.Teclas({tecla::Espaco, tecla::F8, tecla::F8, tecla::F5});
+            while (l.v.Luta().RoundAtual < 3) l.Tick();
+            l.Teclas({tecla::Espaco, tecla::F12, tecla::F12, tecla::F12, tecla::F8, tecla::F9});
+            l.Tick(31);
+        },
+        regra::Wt2022);
     return 0;
 }
