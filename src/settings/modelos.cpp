@@ -48,7 +48,10 @@ void Modelos::Le(const std::string& texto, const std::string& origem) {
         const std::string linha = Apara(std::string_view(texto).substr(i, fim - i));
         i = fim + 1, ++numero;
         const auto aviso = [&](const std::string& o) {
-            avisos.push_back(origem + ":" + std::to_string(numero) + ": " + o);
+            std::string a = origem;
+            a += ":" + std::to_string(numero) + ": ";
+            a += o;
+            avisos.push_back(std::move(a));
         };
         if (linha.empty() || linha[0] == '#' || linha[0] == ';') continue;
         if (linha.front() == '[' && linha.back() == ']') {
@@ -97,7 +100,9 @@ void AplicaModelo(const Modelo& m, Ajustes& a, std::vector<std::string>* avisos)
     const auto aviso = [&](const std::string& o) {
         if (avisos) avisos->push_back(m.nome + ": " + o);
     };
-    for (const auto& [chave, texto] : m.valores) {
+    for (const auto& valor : m.valores) {
+        const std::string& chave = valor.first;
+        const std::string& texto = valor.second;
         if (Iguais(chave, "Pontos")) {
             // The values of the judges' groups, in order: two or three of them.
             std::array<int16_t, 3> p{};
@@ -121,8 +126,13 @@ void AplicaModelo(const Modelo& m, Ajustes& a, std::vector<std::string>* avisos)
         if (c == std::end(campos))
             aviso("unknown setting " + chave);
         else if (!Inteiro(texto, v) || v < c->de || v > c->ate)
-            aviso(chave + "=" + texto + ": a whole number from " + std::to_string(c->de) + " to " +
-                  std::to_string(c->ate));
+            aviso(std::string(chave)
+                      .append("=")
+                      .append(texto)
+                      .append(": a whole number from ")
+                      .append(std::to_string(c->de))
+                      .append(" to ")
+                      .append(std::to_string(c->ate)));
         else
             *c->valor = v;
     }
