@@ -15,6 +15,7 @@
 #include "controllers/entradas.h"
 #include "fake_plataforma.h"
 #include "log/diario.h"
+#include "log/leitura.h"
 #include "luta/regras.h"
 #include "luta/satura.h"
 #include "platform/som_sdl.h"
@@ -220,6 +221,16 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
             }
             if (e.LutaDecidida != (std::max(ganhos[1], ganhos[2]) > a.Rounds / 2)) quebra = "the bout's decision";
         }
+    }
+    // The log, read back as the scoresheet reads it, ends on the score the board shows.
+    if (quebra.empty() && pasta != "/dev/null/" && v.Luta().LutaIniciada) {
+        v.EsperaDisco();
+        const LeituraLog lido = LeLog(LeArquivo(v.Log().ArquivoLog, size_t{64} << 20));
+        const EstadoLuta& e = v.Luta();
+        const std::array<long, 3> placar = {0, SomaSatura(e.PontosMarcados[1], e.Faltas[2]),
+                                            SomaSatura(e.PontosMarcados[2], e.Faltas[1])};
+        if (lido.erro != 0 || lido.lutas.empty() || lido.lutas.back().eventos.back().placar != placar)
+            quebra = "the log read back differs from the board";
     }
     std::error_code ec;
     std::filesystem::remove_all(pasta + "LOG", ec);
