@@ -119,6 +119,14 @@ TEST(MelhorDeTres, ABoutOfTheSeniorModelWonOnThePointGapInTwoRounds) {
               "2 2:00 0:0 Rounds\r\n1");
     for (int i = 0; i < 12; ++i) luta.Tecla(tecla::Esquerda);
     EXPECT_FALSE(t.L_Minuto.Visible) << "no rest after the bout's last round";
+    // A closed round changes only by the table's correction, confirmed: round 1 to red, and the bout is open again.
+    luta.plat.respostaOkCancela = false;
+    luta.Tecla(tecla::C);
+    EXPECT_TRUE(luta.v.Luta().LutaDecidida);
+    luta.plat.respostaOkCancela = true;
+    luta.Tecla(tecla::C);
+    EXPECT_TRUE(!luta.v.Luta().LutaDecidida && t.L_Regular[Vermelho].Caption.back() == '1' && t.L_Minuto.Visible);
+    EXPECT_EQ(luta.plat.perguntas.back(), "Round 1: VERMELHO (Vermelho)?");
     ConfereLog(luta.Log(), "melhor_de_tres_diferenca.log");
     EXPECT_FALSE(luta.v.UsaModelo(*luta.v.LeModelos().Acha("wtf-2017"))) << "not while a bout runs";
 }

@@ -61,6 +61,11 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
             case tecla::F4: luta_.PedeRevisao(Vermelho); break;
             case tecla::Enter:
             case tecla::Retrocesso: luta_.Revisao(KeyCode == tecla::Enter); break;
+            // Best of three: the last closed round given to the other corner, confirmed (Cancel is the default).
+            case tecla::C:
+                if (const std::string q = luta_.TextoDaCorrecao(); !q.empty() && plat_.PerguntaOkCancela(q, "", false))
+                    luta_.CorrigeRound();
+                break;
             // The referee's decision: its reason, then its winner, confirmed. Otherwise, under best of three, the
             // referee's superiority in a level round.
             case tecla::R:

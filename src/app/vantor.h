@@ -25,7 +25,7 @@ namespace vantor {
 // Virtual-key codes the scoreboard reacts to.
 namespace tecla {
 constexpr int Retrocesso = 8, Enter = 13, Esc = 27, Espaco = 32, Esquerda = 37, Acima = 38, Direita = 39, Abaixo = 40;
-constexpr int F3 = 114, Um = 49, A = 65, D = 68, P = 80, R = 82, S = 83, U = 85, V = 86, W = 87, F1 = 112, F4 = 115,
+constexpr int F3 = 114, Um = 49, A = 65, C = 67, D = 68, P = 80, R = 82, S = 83, U = 85, V = 86, W = 87, F1 = 112, F4 = 115,
               F5 = 116, F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123;
 constexpr int Alt = 4;
 }  // namespace tecla

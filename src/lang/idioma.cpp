@@ -140,6 +140,8 @@ void TabelaIdioma::Carrega() {
         "Revisão procedente|Revisión procedente|Review upheld",
         "Revisão improcedente|Revisión improcedente|Review rejected",
         "Revisões|Revisiones|Reviews",
+        "Round corrigido pela mesa|Ronda corregida por la mesa|Round corrected at the table",
+        "corrigido pela mesa|corregido por la mesa|corrected at the table",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.

@@ -147,11 +147,14 @@ enum : int {
     RevisaoProcedente = 128,
     RevisaoImprocedente = 129,
     Revisoes = 130,
+    // A closed round corrected at the table.
+    RoundCorrigido = 131,
+    PorCorrecao = 132,
 };
 }  // namespace txt
 
 struct TabelaIdioma {
-    std::array<std::string, 131> Idioma;
+    std::array<std::string, 133> Idioma;
 
     void Carrega();
     // Entry `entrada` in language `lingua` (0..2); "" for an entry or language outside the table.

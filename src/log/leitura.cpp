@@ -120,11 +120,12 @@ struct Linha {
         Falta,
         Acordo,
         Aperto,
-        Continuada,   // the fight taken back after an interruption
-        RoundGanho,   // best of three: a round's decision
-        InicioRound,  // best of three: the next round begins from nothing
-        Decisao,      // the referee's: `valor` is its reason's language entry
-        Revisao,      // a video review asked for, upheld or rejected
+        Continuada,      // the fight taken back after an interruption
+        RoundGanho,      // best of three: a round's decision
+        InicioRound,     // best of three: the next round begins from nothing
+        Decisao,         // the referee's: `valor` is its reason's language entry
+        Revisao,         // a video review asked for, upheld or rejected
+        RoundCorrigido,  // best of three: `valor` is the closed round given to `cor` at the table
     };
     Tipo tipo = Desconhecida;
     int round = 0, restante = -1;
@@ -201,6 +202,12 @@ private:
         for (int revisao : {txt::RevisaoPedida, txt::RevisaoProcedente, txt::RevisaoImprocedente}) {
             s = r.resto;
             if (Tira(s, T(revisao) + ": ") && TiraCor(s, " (", r.cor)) return Com(r, Linha::Revisao);
+        }
+        s = r.resto;
+        if (Tira(s, T(txt::RoundCorrigido) + " ") && TiraInteiro(s, r.valor) && Tira(s, ":") &&
+            TiraCor(s, ".", r.cor)) {
+            r.como = T(txt::PorCorrecao);
+            return Com(r, Linha::RoundCorrigido);
         }
         s = r.resto;
         if (s == T(txt::InicioDoRound) + ".") return Com(r, Linha::InicioRound);
@@ -318,8 +325,8 @@ public:
         e.t = t, e.round = ln.round ? ln.round : round_, e.restante = ln.restante;
         e.texto = SemTabs(ln.resto.data() ? ln.resto : texto);
         const bool iniciada = t >= 0 && !l_.trechos.empty();
-        const bool muda =
-            ln.tipo == Linha::Ponto || ln.tipo == Linha::Falta || ln.tipo == Linha::Acordo || ln.tipo == Linha::Golden;
+        const bool muda = ln.tipo == Linha::Ponto || ln.tipo == Linha::Falta || ln.tipo == Linha::Acordo ||
+                          ln.tipo == Linha::Golden || ln.tipo == Linha::RoundCorrigido;
         if (muda && l_.vencedor) l_.placarMudou = true;
         if (ln.round && ln.tipo != Linha::FimRound) round_ = ln.round;
         switch (ln.tipo) {
@@ -348,6 +355,10 @@ public:
                 break;
             }
             case Linha::InicioRound: placar_ = {}; break;
+            case Linha::RoundCorrigido:
+                for (RoundLog& r : l_.roundsLidos)
+                    if (r.round == ln.valor) r.vencedor = ln.cor, r.como = ln.como;
+                break;
             case Linha::Decisao: decisao_ = ln.valor; break;
             case Linha::Golden:
                 placar_ = {};

@@ -316,6 +316,22 @@ void Luta::Revisao(bool procedente) {
     Mensagem(Traduz(txt::Pausa), Tom::Pausa);
 }
 
+std::string Luta::TextoDaCorrecao() const {
+    if (a_.Regra != regra::Wt2022 || !l_.LutaIniciada || l_.RoundsFeitos.empty()) return "";
+    const int para = Oponente(l_.RoundsFeitos.back().vencedor);
+    return Traduz(txt::Round) + " " + std::to_string(l_.RoundsFeitos.size()) + ": " + Maiusculas(Traduz(para)) + " (" +
+           a_.Nome[static_cast<size_t>(para)] + ")?";
+}
+
+void Luta::CorrigeRound() {
+    if (TextoDaCorrecao().empty()) return;
+    auto& r = l_.RoundsFeitos.back();
+    r.vencedor = static_cast<int16_t>(Oponente(r.vencedor));
+    r.como = txt::PorCorrecao;
+    Linha(LogTR() + Traduz(txt::RoundCorrigido) + " " + std::to_string(l_.RoundsFeitos.size()) + ":" +
+          Traduz(r.vencedor) + "." + a_.Nome[static_cast<size_t>(r.vencedor)]);
+}
+
 void Luta::DaSuperioridade(int cor) {
     if (a_.Regra != regra::Wt2022 || !DecideRound(a_, l_).pendente) return;
     l_.Superioridade = static_cast<int16_t>(cor);  // the round's line says so, at the refresh that follows

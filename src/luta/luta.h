@@ -49,6 +49,10 @@ public:
     void ChecaVitoria();
     // Best of three: the referee gives a level round to `cor` (only while one waits for it).
     void DaSuperioridade(int cor);
+    // Best of three: the last closed round given to the other corner, an operator's correction that is logged (a
+    // closed round changes in no other way). The question that confirms it; "" when there is none to correct.
+    std::string TextoDaCorrecao() const;
+    void CorrigeRound();
     // The referee ends the bout (RSC, withdrawal, disqualification, punitive declaration, superiority): the reason
     // (a language entry, `txt::PorRsc`...) is asked for first, the clock held, then its winner, once confirmed.
     void PedeDecisao(int motivo);
