@@ -42,7 +42,11 @@ bool ArquivosDoPrograma::GravaBotoes(const Juizes& j) const {
     std::string dados = j.MapaEmBytes();
     const std::string caminho = CaminhoBotoes();
     const std::string antigo = LeArquivo(caminho);
-    if (antigo.size() > Juizes::kTamanhoArquivo) dados += antigo.substr(Juizes::kTamanhoArquivo);
+    // Bytes beyond the map stay as they were, save a second map of ours, which is written anew or not at all.
+    std::string resto = antigo.size() > Juizes::kTamanhoArquivo ? antigo.substr(Juizes::kTamanhoArquivo) : "";
+    if (resto.starts_with(Juizes::kMarcaExtra))
+        resto.erase(0, std::min(resto.size(), Juizes::kMarcaExtra.size() + Juizes::kTamanhoArquivo));
+    dados += resto;
     if (Instalado()) CriaPastas(PastaXdg(false));
     return GravaArquivo(caminho, dados);
 }

@@ -23,11 +23,18 @@ void Vantor::MostraLuta() {
             (ajustes_.CartoesRevisao > 0 ? "  [" + Traduz(txt::Revisoes) + ": " + std::to_string(l.Cartoes[c]) + "]"
                                          : "");
 
-    janela_.tela.L_Valor[0].Caption = janela_.tela.L_Valor[1].Caption = std::to_string(ajustes_.Pontos1);
-    janela_.tela.L_Valor[2].Caption = janela_.tela.L_Valor[3].Caption = std::to_string(ajustes_.Pontos2);
-    const bool terceiro = ajustes_.Pontos3 > 0;
-    janela_.tela.L_Valor[4].Visible = janela_.tela.L_Valor[5].Visible = terceiro;
-    for (int k : {7, 8, 9, 16, 17, 18}) janela_.tela.S_Botao[static_cast<size_t>(k)].Visible = terceiro;
+    // Each group's value under its lamps, both shown only while the group is in use (the first two always are).
+    for (int g = 1; g <= 5; ++g) {
+        const int16_t valor = ValorDoGrupo(g);
+        const bool usado = g <= 2 || valor > 0;
+        for (size_t i : {size_t(2 * (g - 1)), size_t(2 * (g - 1) + 1)}) {
+            if (g != 3) janela_.tela.L_Valor[i].Caption = std::to_string(valor);  // the third's stays "3"
+            janela_.tela.L_Valor[i].Visible = usado;
+        }
+        for (int cor : {Vermelho, Azul})
+            for (int juiz = 1; juiz <= 3; ++juiz)
+                janela_.tela.S_Botao[static_cast<size_t>(BotaoDe(cor, g, juiz))].Visible = usado;
+    }
 
     const bool melhorDeTres = ajustes_.Regra == regra::Wt2022;  // no golden round: rounds until two are won
     const bool golden = !melhorDeTres && l.RoundAtual > ajustes_.Rounds && !l.LutaDecidida;

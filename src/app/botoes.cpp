@@ -6,11 +6,11 @@ namespace vantor {
 
 void Vantor::PreparaBotoes() {
     juizes_.MapaPadrao();
-    for (int k = 1; k <= 18; ++k) {
-        const int base = k <= 9 ? k - 1 : k - 10;
-        juizes_.DescricaoBotao[static_cast<size_t>(k)] = "Juiz " + std::to_string(base % 3 + 1) + " - " +
-                                                         Traduz(k <= 9 ? txt::Vermelho : txt::Azul) + " botao " +
-                                                         std::to_string(base / 3 + 1);
+    for (int k = 1; k <= kBotoes; ++k) {
+        const QualBotao b = DoBotao(k);
+        juizes_.DescricaoBotao[static_cast<size_t>(k)] = "Juiz " + std::to_string(b.juiz) + " - " +
+                                                         Traduz(b.cor == Vermelho ? txt::Vermelho : txt::Azul) +
+                                                         " botao " + std::to_string(b.grupo);
     }
     arquivos_.LeBotoes(juizes_);
 }
@@ -24,12 +24,13 @@ bool Vantor::ConfiguraBotoes() {
     Mensagem(Traduz(txt::ConfigurandoBotoes), Tom::Aviso);
     MensagemPlateia("");
     for (size_t p = 1; p <= 256; ++p) juizes_.MapaBotoes[p] = 0;
-    static const int16_t kComTres[] = {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18};
-    static const int16_t kComDois[] = {1, 4, 10, 13, 2, 5, 11, 14, 3, 6, 12, 15};
-    const int16_t* ordem = ajustes_.Pontos3 == 0 ? kComDois : kComTres;
-    const size_t quantos = ajustes_.Pontos3 == 0 ? std::size(kComDois) : std::size(kComTres);
-    for (size_t i = 0; i < quantos; ++i) {
-        const int16_t k = ordem[i];
+    // Judge by judge: red's groups in use, then blue's.
+    std::vector<int16_t> ordem;
+    for (int juiz = 1; juiz <= 3; ++juiz)
+        for (int cor : {Vermelho, Azul})
+            for (int g = 1; g <= 5; ++g)
+                if (g <= 2 || ValorDoGrupo(g) > 0) ordem.push_back(static_cast<int16_t>(BotaoDe(cor, g, juiz)));
+    for (const int16_t k : ordem) {
         AcendeLampada(k, true);
         juizes_.Configurando_b = k;
         juizes_.BotaoCapturado = Juizes::kEsperando;

@@ -5,7 +5,7 @@
 namespace vantor {
 
 void Vantor::AcendeLampada(int k, bool acesa) {
-    if (k < 1 || k > 18) return;
+    if (k < 1 || k > kBotoes) return;
     janela_.tela.S_Botao[static_cast<size_t>(k)].acesa = acesa;
     ++versaoTela_;
 }
@@ -30,20 +30,20 @@ void Vantor::Dispara(const std::array<uint16_t, entrada::kSlots>& novo) {
 
 void Vantor::Aperta(int i) {
     const int k = juizes_.MapaBotoes[static_cast<size_t>(i)];
-    if (k < 1 || k > 18) return;
+    if (k < 1 || k > kBotoes) return;
     AcendeLampada(k, true);
     janela_.Timer_Botao[static_cast<size_t>(k)].SetEnabled(true);
     // Before the start and during the rest a press shows and is logged but can never count.
     if (PermiteEm(luta_.FaseAtual()).abreJanela) juizes_.Pendentes |= juizes_.MascaraBotao[static_cast<size_t>(k)];
     GravaLog(LogTR() + Traduz(txt::BotaoApertado) + ":\t" + std::to_string(i) + "\t" +
              juizes_.DescricaoBotao[static_cast<size_t>(k)]);
-    // Buttons 1..9 score for red, 10..18 for blue.
-    Checa(1, 2, 3, Vermelho, ajustes_.Pontos1);
-    Checa(4, 5, 6, Vermelho, ajustes_.Pontos2);
-    if (ajustes_.Pontos3 > 0) Checa(7, 8, 9, Vermelho, ajustes_.Pontos3);
-    Checa(10, 11, 12, Azul, ajustes_.Pontos1);
-    Checa(13, 14, 15, Azul, ajustes_.Pontos2);
-    if (ajustes_.Pontos3 > 0) Checa(16, 17, 18, Azul, ajustes_.Pontos3);
+    // Red's groups, then blue's; a group from the third on only when its value is in use.
+    for (int cor : {Vermelho, Azul})
+        for (int g = 1; g <= 5; ++g) {
+            const int16_t valor = ValorDoGrupo(g);
+            if (g <= 2 || valor > 0)
+                Checa(BotaoDe(cor, g, 1), BotaoDe(cor, g, 2), BotaoDe(cor, g, 3), cor, valor);
+        }
 }
 
 void Vantor::Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos) {
@@ -55,8 +55,14 @@ void Vantor::Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos) {
     AtualizaTela();
 }
 
+int16_t Vantor::ValorDoGrupo(int g) const {
+    const int16_t valores[] = {0, ajustes_.Pontos1, ajustes_.Pontos2, ajustes_.Pontos3, ajustes_.Pontos4,
+                               ajustes_.Pontos5};
+    return g >= 1 && g <= 5 ? valores[g] : 0;
+}
+
 void Vantor::Timer_Botao_Timer(int k) {
-    if (k < 1 || k > 18) return;
+    if (k < 1 || k > kBotoes) return;
     janela_.Timer_Botao[static_cast<size_t>(k)].SetEnabled(false);
     juizes_.Pendentes &= ~juizes_.MascaraBotao[static_cast<size_t>(k)];
     AcendeLampada(k, false);

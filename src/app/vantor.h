@@ -38,11 +38,11 @@ struct Form1 {
     Placar tela;
     Timer Timer_Luta{true, 1000, 1};
     Timer Timer_Joystick{true, 50, 1};
-    std::array<Timer, 19> Timer_Botao = TimersBotao();  // 1..18
+    std::array<Timer, kBotoes + 1> Timer_Botao = TimersBotao();  // 1..30
 
 private:
-    static std::array<Timer, 19> TimersBotao() {
-        std::array<Timer, 19> t{};
+    static std::array<Timer, kBotoes + 1> TimersBotao() {
+        std::array<Timer, kBotoes + 1> t{};
         for (auto& timer : t) timer.Interval = 2000;
         return t;
     }
@@ -192,6 +192,7 @@ private:
     // One judge's press at the map's position `i`: its lamp, its window, its line; then the agreements.
     void Aperta(int i);
     void Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos);
+    int16_t ValorDoGrupo(int g) const;  // the points of value group 1..5 (0: not in use)
     void PreparaBotoes();    // start-up: masks, default map, descriptions, then the button file
     bool ConfiguraBotoes();  // false when the window went away while it waited
     void AcendeLampada(int k, bool acesa);

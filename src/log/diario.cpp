@@ -76,6 +76,7 @@ void Campos(D& d, F&& f) {
     // The referee's decision.
     f("DecisaoPedida", l.DecisaoPedida), f("VencedorArbitro", l.VencedorArbitro), f("MotivoArbitro", l.MotivoArbitro);
     // Video review.
+    f("Pontos4", a.Pontos4), f("Pontos5", a.Pontos5);
     f("CartoesRevisao", a.CartoesRevisao), f("Cartoes_1", l.Cartoes[1]), f("Cartoes_2", l.Cartoes[2]);
     f("RevisaoPedida", l.RevisaoPedida);
 }
@@ -284,7 +285,7 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
     valores.try_emplace("TempoEsgotado", "0");
     valores.try_emplace("Superioridade", "0");
     valores.try_emplace("RoundLogado", "0");
-    for (const char* chave : {"DecisaoPedida", "VencedorArbitro", "MotivoArbitro", "CartoesRevisao", "Cartoes_1",
+    for (const char* chave : {"Pontos4", "Pontos5", "DecisaoPedida", "VencedorArbitro", "MotivoArbitro", "CartoesRevisao", "Cartoes_1",
                               "Cartoes_2", "RevisaoPedida"})
         valores.try_emplace(chave, "0");
     bool ok = true;

@@ -37,6 +37,7 @@ struct Ajustes {
     int16_t FaltasRound = 5;                        // best of three: the penalties that lose a round
     int16_t CartoesRevisao = 0;                     // video review cards per corner and bout (0: no reviews)
     int16_t Pontos1 = 1, Pontos2 = 2, Pontos3 = 3;  // Pontos3 = 0: the third button is not used
+    int16_t Pontos4 = 0, Pontos5 = 0;               // the fourth and fifth groups: 0, the default, not used
     std::array<std::string, 3> Nome, L2;            // per corner
     std::array<std::string, 11> Som;                // cues 1..4
     int16_t Lingua = lingua::Portugues;

@@ -26,7 +26,7 @@ JanelaPlacar::JanelaPlacar(Vantor& v, QSize tela, QWidget* pai) : QWidget(pai), 
     timerLuta_ = &LigaTimer(
         v_.Janela().Timer_Luta, [this] { v_.Timer_Luta_Timer(); }, TimerVinculado::Modo::SemDeriva);
     timerJoystick_ = &LigaTimer(v_.Janela().Timer_Joystick, [this] { v_.Timer_Joystick_Timer(); });
-    for (int k = 1; k <= 18; ++k)
+    for (int k = 1; k <= kBotoes; ++k)
         LigaTimer(v_.Janela().Timer_Botao[static_cast<size_t>(k)], [this, k] { v_.Timer_Botao_Timer(k); });
 }
 
