@@ -13,6 +13,7 @@
 
 #include "app/vantor.h"
 #include "controllers/entradas.h"
+#include "controllers/juizes.h"
 #include "fake_plataforma.h"
 #include "log/diario.h"
 #include "log/leitura.h"
@@ -124,7 +125,9 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     // A third of the sessions whose rules leave the limit out are best of three instead, by the limit.
     if (ajustes.Regra != regra::LimiteDiferenca && ajustes.Limite >= 16 && ajustes.Limite <= 24)
         ajustes.Regra = regra::Wt2022;
-    ajustes.CartoesRevisao = ajustes.Regra == regra::Wt2022 ? 1 : 0;  // as the World Taekwondo models have it
+    // As the World Taekwondo models have it: a review card, and the turning kicks' values 4 and 5.
+    ajustes.CartoesRevisao = ajustes.Regra == regra::Wt2022 ? 1 : 0;
+    if (ajustes.Regra == regra::Wt2022 && ajustes.Pontos3 > 0) ajustes.Pontos4 = 4, ajustes.Pontos5 = 5;
     // Now and then, where the limit plays no part, a rest of none or typed as negative.
     if (ajustes.Regra != regra::LimiteDiferenca && ajustes.Limite < 8) ajustes.Intervalo = ajustes.Limite - 7;
     ajustes.MeiaFaltaGolden = n(0, 1) == 1, ajustes.Pontos3 = static_cast<int16_t>(3 * n(0, 1));
@@ -199,8 +202,10 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
                 if (!f.Visible || f.marca != m) quebra = "penalty marker " + std::to_string(i);
             }
         }
-        for (size_t k = 1; k <= 18; ++k)  // in each corner's nine, the last three are the third value's
-            if (t.S_Botao[k].Visible != (a.Pontos3 > 0 || (k - 1) % 9 < 6)) quebra = "lamp " + std::to_string(k);
+        const int16_t valores[] = {0, a.Pontos1, a.Pontos2, a.Pontos3, a.Pontos4, a.Pontos5};
+        for (int k = 1; k <= kBotoes; ++k)  // a group's lamps show while its value is in use, the first two's always
+            if (const int g = DoBotao(k).grupo; t.S_Botao[size_t(k)].Visible != (g <= 2 || valores[g] > 0))
+                quebra = "lamp " + std::to_string(k);
         char relogio[16];
         std::snprintf(relogio, sizeof relogio, "%d:%02d", e.TempoRestante / 60, e.TempoRestante % 60);
         if (e.TempoRestante >= 0 && t.L_Tempo.Caption != relogio) quebra = "clock";

@@ -112,7 +112,7 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFoldersWhereItsModelsOver
     EXPECT_EQ(avisos, (std::vector<std::string>{config + "modelos.ini:1: a setting outside any [model]",
                                                 config + "modelos.ini:7: not a Key=value line",
                                                 "WT: Rounds=x: a whole number from 1 to 99", "WT: unknown setting Foo",
-                                                "WT: Pontos=1,2,0: two or three values from 1 to 99, with commas"}));
+                                                "WT: Pontos=1,2,0: two to five values from 1 to 99, with commas"}));
     // Chosen in the dialog, a model fills the boxes, still editable; OK stores it with what has no box.
     plat.aoMostrarConfiguracao = [](Form2& f) {
         f.L_Modelo.ListIndex = 1, f.L_Modelo_Click();

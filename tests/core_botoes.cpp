@@ -141,6 +141,44 @@ TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     EXPECT_EQ(luta.v.Tela().L_Msg.Caption, "[ENTER] Start");
     EXPECT_EQ(Luta().v.Botoes().MapaBotoes, esperado);
 
+    // Five value groups: ten buttons a judge (each judge on two controllers), the turning kicks' in a second map after
+    // the first, where a reader of 514 bytes never looks; back to three, the file is as before, byte for byte.
+    Cena(luta.v, [](Ajustes& a) { a.Pontos4 = 4, a.Pontos5 = 5; });
+    luta.plat.numSlots = luta.plat.conectados = 6;
+    for (size_t i = 0; i < 30; ++i) roteiro.emplace_back(i / 10 + 3 * (i % 10 / 6), static_cast<int>(i % 10 % 6));
+    roteiro.erase(roteiro.begin(), roteiro.begin() + 18);
+    lampadas.clear();
+    luta.plat.aoEsperar = [&] {
+        const auto [j, e] = roteiro.at(lampadas.size());
+        lampadas.push_back(luta.v.Botoes().Configurando_b);
+        const uint16_t entradas[] = {entrada::Botao1, entrada::Botao2,  entrada::Botao3,
+                                     entrada::Botao4, entrada::Direita, entrada::Baixo};
+        luta.plat.leituras[j] = entradas[e], luta.v.Timer_Joystick_Timer();
+        luta.plat.leituras[j] = 0, luta.v.Timer_Joystick_Timer();
+        luta.plat.Avanca(100);
+        return lampadas.size() <= 30;
+    };
+    luta.Tecla(tecla::F1);
+    EXPECT_EQ(lampadas, (std::vector<int>{1,  4,  7,  19, 22, 10, 13, 16, 25, 28, 2,  5,  8,  20, 23,
+                                          11, 14, 17, 26, 29, 3,  6,  9,  21, 24, 12, 15, 18, 27, 30}));
+    const std::string cinco = LeArquivo("botoes.cfg");
+    Juizes antigo514;
+    ASSERT_TRUE(cinco.size() == 514 + 4 + 514 + 20 && antigo514.MapaDeBytes(cinco.substr(0, 514)));
+    Luta depois;  // the next start reads both maps
+    for (size_t p = 1; p <= 256; ++p) {
+        const int16_t k = depois.v.Botoes().MapaBotoes[p];
+        EXPECT_EQ(antigo514.MapaBotoes[p], k <= 18 ? k : 0) << p;
+    }
+    Cena(depois.v, [](Ajustes& a) { a.Pontos4 = 4, a.Pontos5 = 5; });
+    depois.plat.numSlots = depois.plat.conectados = 6;
+    depois.v.Timer_Joystick_Timer(), depois.Tecla(tecla::Enter);
+    depois.plat.leituras[0] = depois.plat.leituras[1] = entrada::Botao4;  // judges 1 and 2: red's group 4
+    depois.v.Timer_Joystick_Timer();
+    EXPECT_TRUE(depois.v.Luta().PontosMarcados[Vermelho] == 4 && depois.v.Luta().PontosPorValor[Vermelho][4] == 4);
+    Cena(luta.v, [](Ajustes& a) { a.Pontos4 = a.Pontos5 = 0; });
+    lampadas.clear(), roteiro.resize(18), luta.Tecla(tecla::F1);
+    EXPECT_EQ(LeArquivo("botoes.cfg").size(), 514u + 20);
+
     // A map that cannot be written (a folder took its name) holds for this run only: the operator and the log are
     // told.
     std::filesystem::rename("botoes.cfg", "guardado");

@@ -123,7 +123,7 @@ void Visiveis(const std::string& onde, const Form1Controles& tela, const ui::Vis
         const QPoint de = ui::RetanguloPixels(*c, v).topLeft() - r.topLeft();  // from `so` to the frame
         // Neighbouring lamps share their border by design: a later one may overlap this one by that much.
         QRegion vizinhas;
-        for (int k = c->Name == "S_Botao" ? c->Index + 1 : 19; k <= 18; ++k)
+        for (int k = c->Name == "S_Botao" ? c->Index + 1 : kBotoes + 1; k <= kBotoes; ++k)
             vizinhas += ui::RetanguloPixels(tela.S_Botao[size_t(k)], v);
         // Inside the ink only (its edge's coverage rounds apart by a few levels between a transparent and a painted
         // ground), and inside the control, where Legendas keeps the ink.
@@ -174,7 +174,11 @@ TEST_P(Legibilidade, EveryCaptionFitsAndEveryDigitShowsWholeInEveryLanguageScore
             for (const std::string& estado : kEstados) {
                 Luta l(lingua, kTelas[t]);
                 l.Configura({.Rounds = 2, .Tempo = 2, .Intervalo = 1});
-                Cena(l.v, [&](Ajustes& a) { a.Nome = {"", nome, nome}, a.L2 = {"", segunda, segunda}; });
+                // Half the cases with five value groups' lamps and review cards after the second line.
+                Cena(l.v, [&](Ajustes& a) {
+                    a.Nome = {"", nome, nome}, a.L2 = {"", segunda, segunda};
+                    a.Pontos4 = a.Pontos5 = a.CartoesRevisao = static_cast<int16_t>(pontos % 2 ? 5 : 0);
+                });
                 l.v.PlateiaNaTela(pontos % 2 == 0);
                 Chega(l, estado, pontos);
                 // The audience's screen is the next size of the list: its own scale, not the operator's.

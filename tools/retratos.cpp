@@ -30,7 +30,7 @@ void Salva(const Form1Controles& tela, const ui::Vista& v, const std::string& ar
 }
 
 // Two rounds of 90 s with 30 s of rest and the names of a real draw, brought to a moment by `chega`; under best of
-// three, three rounds with a point gap of 12 and a review card each.
+// three, three rounds with a point gap of 12, a review card each and five value groups.
 void Fotografa(const std::string& pasta, const std::string& nome, void (*chega)(Luta&),
                int16_t regra = regra::Wtf2017) {
     Luta l(lingua::Portugues, {1024, 768});
@@ -44,6 +44,7 @@ void Fotografa(const std::string& pasta, const std::string& nome, void (*chega)(
         a.Nome = {"", "Ana Beatriz Souza", "Carla Mendes Rocha"};
         a.L2 = {"", "Academia Leão - SP", "Clube Tigre - RJ"};
         a.CartoesRevisao = melhorDeTres ? 1 : 0;
+        if (melhorDeTres) a.Pontos4 = 4, a.Pontos5 = 5;  // the turning kicks' groups, as the models have them
     });
     if (melhorDeTres) Cena(l.v, [](EstadoLuta& e) { e.Cartoes = {0, 1, 0}; });
     l.v.PlateiaNaTela(true);

@@ -66,11 +66,13 @@ void Form2::MostraAjustes(const Ajustes& a) {
     C_Diferenca.Value = a.Diferenca != 99;
     T_Diferenca.Text = a.Diferenca == 99 ? "" : std::to_string(a.Diferenca);
     C_GoldenMeia.Value = a.MeiaFaltaGolden;
-    const auto pontos = std::array<int16_t, 3>{a.Pontos1, a.Pontos2, a.Pontos3};
-    O_12.Value = pontos == std::array<int16_t, 3>{1, 2, 0};
-    O_23.Value = pontos == std::array<int16_t, 3>{2, 3, 0};
-    O_13.Value = pontos == std::array<int16_t, 3>{1, 3, 0};
-    O_123.Value = pontos == std::array<int16_t, 3>{1, 2, 3};
+    using Valores = std::array<int16_t, 5>;
+    const auto pontos = Valores{a.Pontos1, a.Pontos2, a.Pontos3, a.Pontos4, a.Pontos5};
+    O_12.Value = pontos == Valores{1, 2, 0, 0, 0};
+    O_23.Value = pontos == Valores{2, 3, 0, 0, 0};
+    O_13.Value = pontos == Valores{1, 3, 0, 0, 0};
+    O_123.Value = pontos == Valores{1, 2, 3, 0, 0};
+    O_12345.Value = pontos == Valores{1, 2, 3, 4, 5};
     Mostra_Regras();
 }
 
@@ -129,6 +131,7 @@ void Form2::Acerta_Tela() {
     O_23.Caption = Traduz(txt::Pontos23);
     O_12.Caption = Traduz(txt::Pontos12);
     O_123.Caption = Traduz(txt::Pontos123);
+    O_12345.Caption = Traduz(txt::Pontos12345);
 }
 
 void Form2::Escolhe(Marca& regra) {
@@ -137,7 +140,7 @@ void Form2::Escolhe(Marca& regra) {
 }
 
 void Form2::O_Click(Marca& opcao) {
-    for (Marca* m : {&O_13, &O_23, &O_12, &O_123}) m->Value = m == &opcao;
+    for (Marca* m : {&O_13, &O_23, &O_12, &O_123, &O_12345}) m->Value = m == &opcao;
 }
 
 void Form2::C_Limite_Click() {
@@ -199,6 +202,10 @@ void Form2::B_Ok_Click() {
     if (O_23.Value) ajustes_.Pontos1 = 2, ajustes_.Pontos2 = 3, ajustes_.Pontos3 = 0;
     if (O_13.Value) ajustes_.Pontos1 = 1, ajustes_.Pontos2 = 3, ajustes_.Pontos3 = 0;
     if (O_123.Value) ajustes_.Pontos1 = 1, ajustes_.Pontos2 = 2, ajustes_.Pontos3 = 3;
+    // The first four options leave groups 4 and 5 out; the fifth uses all five.
+    if (O_12.Value || O_23.Value || O_13.Value || O_123.Value) ajustes_.Pontos4 = ajustes_.Pontos5 = 0;
+    if (O_12345.Value)
+        ajustes_.Pontos1 = 1, ajustes_.Pontos2 = 2, ajustes_.Pontos3 = 3, ajustes_.Pontos4 = 4, ajustes_.Pontos5 = 5;
     for (size_t i = 1; i <= 4; ++i) ajustes_.Som[i] = T_Sons[i].Text;
     // With nothing selected in the list the language stays as it was.
     if (TemSelecao(L_Lingua)) ajustes_.Lingua = static_cast<int16_t>(L_Lingua.ListIndex);

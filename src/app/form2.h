@@ -52,7 +52,7 @@ public:
     Marca Op_WTF{.Caption = "WTF antiga"}, Op_Fetesp{.Caption = "Com limite e diferença de pontos"},
         Op_2017{.Caption = "WTF regra 2017"}, Op_2022{.Caption = "WT 2022 (melhor de 3 rounds)"};  // one group
     Marca O_13{.Caption = "1 e 3 pontos"}, O_23{.Caption = "2 e 3 pontos"}, O_12{.Caption = "1 e 2 pontos"},
-        O_123{.Caption = "1, 2  e 3 pontos"};  // another group
+        O_123{.Caption = "1, 2  e 3 pontos"}, O_12345{.Caption = "1, 2, 3, 4 e 5 pontos"};  // another group
     Marca C_Limite{.Caption = "Limite de Pontos:"}, C_Diferenca{.Caption = "Diferença de pontos:"},
         C_GoldenMeia{.Caption = "Meia falta no Golden Round"};
 

@@ -142,6 +142,7 @@ void TabelaIdioma::Carrega() {
         "Revisões|Revisiones|Reviews",
         "Round corrigido pela mesa|Ronda corregida por la mesa|Round corrected at the table",
         "corrigido pela mesa|corregido por la mesa|corrected at the table",
+        "1, 2, 3, 4 e 5 pontos|1, 2, 3, 4 y 5 puntos|1, 2, 3, 4 and 5 points",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.

@@ -150,11 +150,12 @@ enum : int {
     // A closed round corrected at the table.
     RoundCorrigido = 131,
     PorCorrecao = 132,
+    Pontos12345 = 133,
 };
 }  // namespace txt
 
 struct TabelaIdioma {
-    std::array<std::string, 133> Idioma;
+    std::array<std::string, 134> Idioma;
 
     void Carrega();
     // Entry `entrada` in language `lingua` (0..2); "" for an entry or language outside the table.

@@ -104,8 +104,8 @@ void AplicaModelo(const Modelo& m, Ajustes& a, std::vector<std::string>* avisos)
         const std::string& chave = valor.first;
         const std::string& texto = valor.second;
         if (Iguais(chave, "Pontos")) {
-            // The values of the judges' groups, in order: two or three of them.
-            std::array<int16_t, 3> p{};
+            // The values of the judges' groups, in order: two to five of them.
+            std::array<int16_t, 5> p{};
             size_t n = 0, i = 0;
             bool ok = true;
             while (ok && i <= texto.size()) {
@@ -115,9 +115,9 @@ void AplicaModelo(const Modelo& m, Ajustes& a, std::vector<std::string>* avisos)
                 ++n, i = virgula + 1;
             }
             if (!ok || n < 2)
-                aviso("Pontos=" + texto + ": two or three values from 1 to 99, with commas");
+                aviso("Pontos=" + texto + ": two to five values from 1 to 99, with commas");
             else
-                a.Pontos1 = p[0], a.Pontos2 = p[1], a.Pontos3 = n == 3 ? p[2] : 0;
+                a.Pontos1 = p[0], a.Pontos2 = p[1], a.Pontos3 = p[2], a.Pontos4 = p[3], a.Pontos5 = p[4];
             continue;
         }
         const Campo* c =

@@ -1,6 +1,8 @@
 // The scoreboard's design layout: every control at its design geometry, colour and font.
 #include "ui/controles.h"
 
+#include "controllers/juizes.h"
+
 #include <algorithm>
 
 namespace vantor {
@@ -145,9 +147,27 @@ Form1Controles::Form1Controles() {
         const double topo = 4815 - h - lampada * (h - 15);
         const double left = k <= 9 ? colunaVermelho[coluna] : colunaAzul[coluna];
         S_Botao[k] = Forma("S_Botao", k, left, topo, 255, h);
+    }
+    // Groups 4 and 5 (turning kicks), when in use: a row each under the columns' values, judges 1 to 3 from the edge,
+    // the group's value at the row's outer end.
+    for (int k = 19; k <= kBotoes; ++k) {
+        const QualBotao b = DoBotao(k);
+        const double topo = b.grupo == 4 ? 5070 : 5415;
+        const double left = b.cor == Vermelho ? 195 + (b.juiz - 1) * 180 : 9240 - (b.juiz - 1) * 180;
+        S_Botao[k] = Forma("S_Botao", k, left, topo, 195, 330);
+        S_Botao[k].Visible = false;
+    }
+    for (int k = 1; k <= kBotoes; ++k) {
         S_Botao[k].BackColor = RGB(0, 255, 0);
         S_Botao[k].BackOpaque = true;
         S_Botao[k].BorderWidth = 1;
+    }
+    for (int i = 6; i <= 9; ++i) {
+        const bool vermelho = i % 2 == 0;
+        L_Valor[i] = Transparente(
+            NovoRotulo("L_Valor", i, vermelho ? 0 : 9435, i < 8 ? 5100 : 5445, 180, 255, i < 8 ? "4" : "5", 12, false),
+            RGB(0, 192, 0));
+        L_Valor[i].Visible = false;
     }
 
     const uint32_t dica = kBranco;
@@ -225,7 +245,7 @@ Form1Controles::Form1Controles() {
           &L_Regular[2], &L_Regular[1], &L_Tempo,     &L_Msg,           &L_MsgPlateia, &L_Minuto,    &L_MinutoTitulo,
           &L_Plateia,    &K_Amais,      &K_Amenos,    &K_VMais,         &K_Vmenos})
         ordem.push_back(c);
-    for (int k = 1; k <= 18; ++k) ordem.push_back(&S_Botao[k]);
+    for (int k = 1; k <= kBotoes; ++k) ordem.push_back(&S_Botao[k]);
 
     // The digits the hall reads keep clear of whatever may show over them: the operator's +/- signs beside a
     // score, and the rows of every other control painted later whose place meets theirs (the names, the message
@@ -341,7 +361,7 @@ void Form1Controles::Mostra(const Placar& p) {
         S_FaltaVermelho[i].FillColor = CorDaMarca(p.S_FaltaVermelho[i].marca);
     }
     // A lit lamp lets its green show through the white fill.
-    for (size_t k = 1; k <= 18; ++k) {
+    for (size_t k = 1; k <= kBotoes; ++k) {
         S_Botao[k].Visible = p.S_Botao[k].Visible;
         S_Botao[k].FillSolid = !p.S_Botao[k].acesa;
     }

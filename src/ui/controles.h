@@ -83,8 +83,8 @@ struct Form1Controles {
     Controle L_MsgPlateia, L_MinutoTitulo, L_Plateia;
     Controle K_Amais, K_Amenos, K_VMais, K_Vmenos, K_FAMais, K_FAMenos, K_FVMais, K_FVMenos;
     std::array<Controle, 11> S_FaltaAzul, S_FaltaVermelho;  // 1..10
-    std::array<Controle, 6> L_Valor;                        // 0..5
-    std::array<Controle, 19> S_Botao;                       // 1..18
+    std::array<Controle, 10> L_Valor;                       // 0..9
+    std::array<Controle, 31> S_Botao;                       // 1..30
     Controle M_Falta, M_FaltaAzul, M_FaltaVermelho, M_Ponto, M_PontoAzul, M_PontoVermelho, M_Minuto, M_Sumula, M_Config;
     // The operator's warnings: look-alike controllers over the key-hint line (a warning matters more than a
     // reminder of the keys), log lines waiting for the disk across the lower board.

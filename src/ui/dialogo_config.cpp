@@ -110,10 +110,11 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
     molduras_.emplace_back(frame2, &f_.Q_Botoes);
     frame2->setObjectName(QStringLiteral("Q_Botoes"));
     frame2->setGeometry(Pixels({4800, 2880, 2895, 1815}, escala_));
-    Opcao(frame2, "O_13", f_.O_13, {240, 240, 1935, 375}, [this] { f_.O_Click(f_.O_13); });
-    Opcao(frame2, "O_23", f_.O_23, {240, 600, 1935, 375}, [this] { f_.O_Click(f_.O_23); });
-    Opcao(frame2, "O_12", f_.O_12, {240, 960, 1935, 375}, [this] { f_.O_Click(f_.O_12); });
-    Opcao(frame2, "O_123", f_.O_123, {240, 1320, 1935, 375}, [this] { f_.O_Click(f_.O_123); });
+    Opcao(frame2, "O_13", f_.O_13, {240, 210, 2535, 300}, [this] { f_.O_Click(f_.O_13); });
+    Opcao(frame2, "O_23", f_.O_23, {240, 510, 2535, 300}, [this] { f_.O_Click(f_.O_23); });
+    Opcao(frame2, "O_12", f_.O_12, {240, 810, 2535, 300}, [this] { f_.O_Click(f_.O_12); });
+    Opcao(frame2, "O_123", f_.O_123, {240, 1110, 2535, 300}, [this] { f_.O_Click(f_.O_123); });
+    Opcao(frame2, "O_12345", f_.O_12345, {240, 1410, 2535, 300}, [this] { f_.O_Click(f_.O_12345); });
 
     // A model of settings fills the boxes; they stay editable. One line, in the space above the language.
     Rotulo("L_ModeloRotulo", f_.L_ModeloRotulo, {4800, 4785, 975, 255}, kDireita);
