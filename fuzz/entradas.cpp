@@ -144,6 +144,8 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         vantor::Diario lido;
         if (pasta != "/dev/null/" && LeDiario(TextoDiario(d), v.Log().PastaLog, lido) != 0)
             quebra = "a state the events reached is refused as a saved fight";
+        else if (pasta != "/dev/null/" && !(lido.luta == d.luta && lido.ajustes == d.ajustes))
+            quebra = "a saved fight read back is not the fight saved";  // a bout continued after a kill is exact
     });
     while (quebra.empty() && !l.Fim()) {
         const int16_t roundAntes = v.Luta().RoundAtual;
