@@ -125,12 +125,14 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     // A third of the sessions whose rules leave the limit out are best of three instead, by the limit.
     if (ajustes.Regra != regra::LimiteDiferenca && ajustes.Limite >= 16 && ajustes.Limite <= 24)
         ajustes.Regra = regra::Wt2022;
-    // As the World Taekwondo models have it: a review card, and the turning kicks' values 4 and 5.
-    ajustes.CartoesRevisao = ajustes.Regra == regra::Wt2022 ? 1 : 0;
-    if (ajustes.Regra == regra::Wt2022 && ajustes.Pontos3 > 0) ajustes.Pontos4 = 4, ajustes.Pontos5 = 5;
     // Now and then, where the limit plays no part, a rest of none or typed as negative.
     if (ajustes.Regra != regra::LimiteDiferenca && ajustes.Limite < 8) ajustes.Intervalo = ajustes.Limite - 7;
     ajustes.MeiaFaltaGolden = n(0, 1) == 1, ajustes.Pontos3 = static_cast<int16_t>(3 * n(0, 1));
+    // A golden round of its own length now and then, where the half penalty's setting plays no part.
+    if (ajustes.Regra == regra::WtfAntiga && ajustes.MeiaFaltaGolden) ajustes.TempoGolden = 3;
+    // As the World Taekwondo models have it: a review card, and the turning kicks' values 4 and 5.
+    ajustes.CartoesRevisao = ajustes.Regra == regra::Wt2022 ? 1 : 0;
+    if (ajustes.Regra == regra::Wt2022 && ajustes.Pontos3 > 0) ajustes.Pontos4 = 4, ajustes.Pontos5 = 5;
     plat.aoMostrarConfiguracao = [&](Form2&) { v.DefineAjustes(ajustes); };
     v.Form_KeyDown(tecla::F1, 0);
     plat.aoMostrarConfiguracao = nullptr;
@@ -183,8 +185,9 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
         // A round the clock begins has its whole time; the 2017 rules' golden round a minute at most.
         const Ajustes& a = v.Config();
         if (evento % 8 > 3 && e.RoundAtual == roundAntes + 1 && e.RoundAtual <= a.Rounds + 1 &&
-            e.TempoRestante !=
-                (e.RoundAtual > a.Rounds && a.Regra == regra::Wtf2017 ? std::min<int16_t>(a.Tempo, 60) : a.Tempo))
+            e.TempoRestante != (e.RoundAtual > a.Rounds && a.TempoGolden > 0           ? a.TempoGolden
+                                : e.RoundAtual > a.Rounds && a.Regra == regra::Wtf2017 ? std::min<int16_t>(a.Tempo, 60)
+                                                                                       : a.Tempo))
             quebra = "the length of round " + std::to_string(e.RoundAtual);
         if (e.ContaIntervalo < -1 || e.ContaIntervalo > std::max<int16_t>(a.Intervalo, 0)) quebra = "rest count";
         if (e.ContaMinuto < -1 || e.ContaMinuto > 59) quebra = "time-out count";

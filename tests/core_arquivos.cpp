@@ -98,7 +98,7 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFoldersWhereItsModelsOver
     // Models: the shipped file, then the user's, whose model of the same name replaces it whole; what the program
     // does not know is left out, named by its file and line or its model.
     GravaArquivo(r + "/usr/share/vantor/modelos.ini",
-                 "[wt]\nRegra=3\nRounds=5\n[b]\nRegra=3\nTempo=90\nFaltasRound=3\n");
+                 "[wt]\nRegra=3\nRounds=5\n[b]\nRegra=3\nTempo=90\nFaltasRound=3\nTempoGolden=30\n");
     GravaArquivo(config + "modelos.ini", "Tempo=1\n[WT]\nTempo=100\nRounds=x\nFoo=1\nPontos=1,2,0\nlixo\n");
     FakePlataforma plat;
     plat.pastaPrograma = r + "/usr/bin", plat.home = r + "/home";
@@ -120,7 +120,8 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFoldersWhereItsModelsOver
         f.T_Round.Text = "2", f.B_Ok_Click();
     };
     v.Form_KeyDown(tecla::F1, 0);
-    EXPECT_TRUE(v.Config().Regra == regra::Wt2022 && v.Config().Rounds == 2 && v.Config().FaltasRound == 3);
+    EXPECT_TRUE(v.Config().Regra == regra::Wt2022 && v.Config().Rounds == 2 && v.Config().FaltasRound == 3 &&
+                v.Config().TempoGolden == 30);
 }
 
 // A link planted at any name the program writes (its lock and an old fixed temporary name too) is never written

@@ -81,7 +81,7 @@ void Form2::L_Modelo_Click() {
     // The boxes take the model's values, still editable before OK; what has no box travels with the settings.
     Ajustes a = ajustes_;
     AplicaModelo(modelos_.lista[static_cast<size_t>(L_Modelo.ListIndex)], a);
-    ajustes_.FaltasRound = a.FaltasRound;
+    ajustes_.FaltasRound = a.FaltasRound, ajustes_.TempoGolden = a.TempoGolden;
     MostraAjustes(a);
 }
 

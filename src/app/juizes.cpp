@@ -41,8 +41,7 @@ void Vantor::Aperta(int i) {
     for (int cor : {Vermelho, Azul})
         for (int g = 1; g <= 5; ++g) {
             const int16_t valor = ValorDoGrupo(g);
-            if (g <= 2 || valor > 0)
-                Checa(BotaoDe(cor, g, 1), BotaoDe(cor, g, 2), BotaoDe(cor, g, 3), cor, valor);
+            if (g <= 2 || valor > 0) Checa(BotaoDe(cor, g, 1), BotaoDe(cor, g, 2), BotaoDe(cor, g, 3), cor, valor);
         }
 }
 
@@ -56,8 +55,8 @@ void Vantor::Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos) {
 }
 
 int16_t Vantor::ValorDoGrupo(int g) const {
-    const int16_t valores[] = {0, ajustes_.Pontos1, ajustes_.Pontos2, ajustes_.Pontos3, ajustes_.Pontos4,
-                               ajustes_.Pontos5};
+    const int16_t valores[] = {
+        0, ajustes_.Pontos1, ajustes_.Pontos2, ajustes_.Pontos3, ajustes_.Pontos4, ajustes_.Pontos5};
     return g >= 1 && g <= 5 ? valores[g] : 0;
 }
 

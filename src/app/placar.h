@@ -43,10 +43,10 @@ struct Placar {
     // The operator's mark of whether the hall's board shows.
     Rotulo L_Plateia;
     bool plateiaVisivel = false;
-    std::array<Marcador, 11> S_FaltaAzul, S_FaltaVermelho;                      // 1..10
+    std::array<Marcador, 11> S_FaltaAzul, S_FaltaVermelho;  // 1..10
     // The lamps' values, 0..9: groups 1, 2 and 3 at 0/1, 2/3 and 4/5 (red, blue), groups 4 and 5 at 6/7, 8/9.
-    std::array<Rotulo, 10> L_Valor{{{"1"}, {"1"}, {"2"}, {"2"}, {"3"}, {"3"}, {"4", false}, {"4", false}, {"5", false},
-                                    {"5", false}}};
+    std::array<Rotulo, 10> L_Valor{
+        {{"1"}, {"1"}, {"2"}, {"2"}, {"3"}, {"3"}, {"4", false}, {"4", false}, {"5", false}, {"5", false}}};
     std::array<Lampada, 31> S_Botao;  // 1..30
     // The key hints whose words are the language's.
     Rotulo M_Falta{"Faltas:"}, M_Ponto{"Pontos:"}, M_Minuto{"1 minuto: \"1\""}, M_Sumula{"Súmula: \"S\""},

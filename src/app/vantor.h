@@ -25,8 +25,8 @@ namespace vantor {
 // Virtual-key codes the scoreboard reacts to.
 namespace tecla {
 constexpr int Retrocesso = 8, Enter = 13, Esc = 27, Espaco = 32, Esquerda = 37, Acima = 38, Direita = 39, Abaixo = 40;
-constexpr int F3 = 114, Um = 49, A = 65, C = 67, D = 68, P = 80, R = 82, S = 83, U = 85, V = 86, W = 87, F1 = 112, F4 = 115,
-              F5 = 116, F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123;
+constexpr int F3 = 114, Um = 49, A = 65, C = 67, D = 68, P = 80, R = 82, S = 83, U = 85, V = 86, W = 87, F1 = 112,
+              F4 = 115, F5 = 116, F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123;
 constexpr int Alt = 4;
 }  // namespace tecla
 
@@ -193,8 +193,8 @@ private:
     void Aperta(int i);
     void Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos);
     int16_t ValorDoGrupo(int g) const;  // the points of value group 1..5 (0: not in use)
-    void PreparaBotoes();    // start-up: masks, default map, descriptions, then the button file
-    bool ConfiguraBotoes();  // false when the window went away while it waited
+    void PreparaBotoes();               // start-up: masks, default map, descriptions, then the button file
+    bool ConfiguraBotoes();             // false when the window went away while it waited
     void AcendeLampada(int k, bool acesa);
     bool Capturando() const { return juizes_.Capturando(); }
 

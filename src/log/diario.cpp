@@ -76,7 +76,7 @@ void Campos(D& d, F&& f) {
     // The referee's decision.
     f("DecisaoPedida", l.DecisaoPedida), f("VencedorArbitro", l.VencedorArbitro), f("MotivoArbitro", l.MotivoArbitro);
     // Video review.
-    f("Pontos4", a.Pontos4), f("Pontos5", a.Pontos5);
+    f("Pontos4", a.Pontos4), f("Pontos5", a.Pontos5), f("TempoGolden", a.TempoGolden);
     f("CartoesRevisao", a.CartoesRevisao), f("Cartoes_1", l.Cartoes[1]), f("Cartoes_2", l.Cartoes[2]);
     f("RevisaoPedida", l.RevisaoPedida);
 }
@@ -170,7 +170,7 @@ bool Possivel(const Diario& d) {
         a.LimiteFaltas != 10 || a.Arbitros != 3 || a.ContaLutas < 0)
         return false;
     const EstadoLuta& l = d.luta;
-    const auto tempoMax = std::max<int16_t>({a.Tempo, a.TempoInicial, 60});
+    const auto tempoMax = std::max<int16_t>({a.Tempo, a.TempoInicial, a.TempoGolden, 60});
     // A rest typed as negative is no rest at all: the fight runs on, and is saved, without one.
     const auto intervaloMax = std::max<int16_t>(a.Intervalo, 0);
     if (l.Pausado != d.pausaLigada || l.ContaIntervalo < -1 || l.ContaIntervalo > intervaloMax || l.ContaMinuto < -1 ||
@@ -285,8 +285,8 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
     valores.try_emplace("TempoEsgotado", "0");
     valores.try_emplace("Superioridade", "0");
     valores.try_emplace("RoundLogado", "0");
-    for (const char* chave : {"Pontos4", "Pontos5", "DecisaoPedida", "VencedorArbitro", "MotivoArbitro", "CartoesRevisao", "Cartoes_1",
-                              "Cartoes_2", "RevisaoPedida"})
+    for (const char* chave : {"Pontos4", "Pontos5", "TempoGolden", "DecisaoPedida", "VencedorArbitro", "MotivoArbitro",
+                              "CartoesRevisao", "Cartoes_1", "Cartoes_2", "RevisaoPedida"})
         valores.try_emplace(chave, "0");
     bool ok = true;
     size_t usados = 0;

@@ -54,6 +54,8 @@ void Luta::Timer_Luta_Timer() {
         l_.TempoRestante = a_.Tempo;
         // Under the 2017 rules the golden round lasts at most a minute.
         if (l_.RoundAtual > a_.Rounds && a_.Regra == regra::Wtf2017 && a_.Tempo > 60) l_.TempoRestante = 60;
+        // A golden round of its own length, when the settings give one.
+        if (l_.RoundAtual > a_.Rounds && a_.TempoGolden > 0) l_.TempoRestante = a_.TempoGolden;
         l_.ContaIntervalo = std::max<int16_t>(a_.Intervalo, -1);  // a rest typed as negative is none
         Som(1);
     }
@@ -142,6 +144,7 @@ void Luta::Zera() {
     l_.RoundAtual = a_.RoundInicial;
     // Set to start in the golden round, it lasts what the clock's way there gives it: a minute at most in 2017.
     if (l_.RoundAtual > a_.Rounds && a_.Regra == regra::Wtf2017 && l_.TempoRestante > 60) l_.TempoRestante = 60;
+    if (l_.RoundAtual > a_.Rounds && a_.TempoGolden > 0) l_.TempoRestante = std::min(l_.TempoRestante, a_.TempoGolden);
     l_.ContaIntervalo = -1;
     l_.Pausado = false;
     l_.ContaMinuto = -1;

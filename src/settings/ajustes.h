@@ -34,8 +34,9 @@ struct Ajustes {
     int16_t ContaLutas = 0;  // fight resets since the dialog was last confirmed
     int16_t Regra = regra::Wtf2017, Limite = kSemLimite, Diferenca = kSemLimite, LimiteFaltas = 10;
     bool MeiaFaltaGolden = false;
-    int16_t FaltasRound = 5;                        // best of three: the penalties that lose a round
-    int16_t CartoesRevisao = 0;                     // video review cards per corner and bout (0: no reviews)
+    int16_t FaltasRound = 5;     // best of three: the penalties that lose a round
+    int16_t CartoesRevisao = 0;  // video review cards per corner and bout (0: no reviews)
+    int16_t TempoGolden = 0;     // the golden round's length in seconds (0: as the rule system gives it)
     int16_t Pontos1 = 1, Pontos2 = 2, Pontos3 = 3;  // Pontos3 = 0: the third button is not used
     int16_t Pontos4 = 0, Pontos5 = 0;               // the fourth and fifth groups: 0, the default, not used
     std::array<std::string, 3> Nome, L2;            // per corner
@@ -51,7 +52,8 @@ std::string UmaLinha(std::string texto);
 // Values that would decide a fight before it starts or keep its clock from running take the nearest sound one:
 // rounds and round time below 1 become 1 round and 60 s, a start time below 1 the round time, the start round
 // 1 to `Rounds` + 1 (the golden round), a limit or difference below 1 "not in use", penalties a round 1 to the
-// penalty limit (5 when below 1), review cards 0 to 9. Names, second lines and cue files keep to one line.
+// penalty limit (5 when below 1), review cards 0 to 9, a golden round's own length 0 or more. Names, second lines
+// and cue files keep to one line.
 void Saneia(Ajustes& a);
 
 // Installed: the folder `programa` has its data in ../share/vantor beside it, or cannot be written.

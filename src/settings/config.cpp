@@ -66,6 +66,7 @@ void Saneia(Ajustes& a) {
     if (a.FaltasRound < 1) a.FaltasRound = 5;
     a.FaltasRound = std::min(a.FaltasRound, a.LimiteFaltas);
     a.CartoesRevisao = std::clamp<int16_t>(a.CartoesRevisao, 0, 9);
+    a.TempoGolden = std::max<int16_t>(a.TempoGolden, 0);
     for (std::string* s : {&a.Nome[1], &a.Nome[2], &a.L2[1], &a.L2[2], &a.Som[1], &a.Som[2], &a.Som[3], &a.Som[4]})
         *s = UmaLinha(std::move(*s));
 }

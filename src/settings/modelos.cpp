@@ -95,6 +95,7 @@ void AplicaModelo(const Modelo& m, Ajustes& a, std::vector<std::string>* avisos)
         {"Diferenca", &a.Diferenca, 1, kSemLimite},
         {"FaltasRound", &a.FaltasRound, 1, 10},
         {"Cartoes", &a.CartoesRevisao, 0, 9},
+        {"TempoGolden", &a.TempoGolden, 0, 5999},
         {"MeiaFaltaGolden", &meiaNumero, 0, 1},
     };
     const auto aviso = [&](const std::string& o) {
