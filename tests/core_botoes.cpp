@@ -172,9 +172,9 @@ TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     Cena(depois.v, [](Ajustes& a) { a.Pontos4 = 4, a.Pontos5 = 5; });
     depois.plat.numSlots = depois.plat.conectados = 6;
     depois.v.Timer_Joystick_Timer(), depois.Tecla(tecla::Enter);
-    depois.plat.leituras[0] = depois.plat.leituras[1] = entrada::Botao4;  // judges 1 and 2: red's group 4
+    depois.plat.leituras[0] = depois.plat.leituras[1] = entrada::Direita;  // judges 1 and 2: red's group 5
     depois.v.Timer_Joystick_Timer();
-    EXPECT_TRUE(depois.v.Luta().PontosMarcados[Vermelho] == 4 && depois.v.Luta().PontosPorValor[Vermelho][4] == 4);
+    EXPECT_TRUE(depois.v.Luta().PontosMarcados[Vermelho] == 5 && depois.v.Luta().PontosPorValor[Vermelho][5] == 5);
     Cena(luta.v, [](Ajustes& a) { a.Pontos4 = a.Pontos5 = 0; });
     lampadas.clear(), roteiro.resize(18), luta.Tecla(tecla::F1);
     EXPECT_EQ(LeArquivo("botoes.cfg").size(), 514u + 20);
