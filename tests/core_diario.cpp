@@ -99,6 +99,11 @@ TEST(Diario, ASavedStateTornForeignOfAnotherVersionOrImpossibleIsSetAsideAndLogg
          txt::EstadoImpossivel},
         {com([](Diario& m) { m.luta.ContaMinuto = 60; }), txt::EstadoImpossivel},
         {com([](Diario& m) { m.ajustes.Rounds = 0; }), txt::EstadoImpossivel},
+        {com([](Diario& m) {
+             m.luta.RoundsFeitos = {{3, txt::PorPontos, 1, 0}};
+         }),
+         txt::EstadoEstranho},  // no winner
+        {com([](Diario& m) { m.luta.VencedorArbitro = 1, m.luta.MotivoArbitro = txt::Venceu; }), txt::EstadoImpossivel},
         {com([](Diario& m) { m.arquivoLog = "/etc/passwd"; }), txt::EstadoImpossivel},
         {com([&](Diario& m) {
              m.tamanhos = {{fora, 0}}, m.pendentes = {{fora, "x\r\n"}};
