@@ -191,7 +191,7 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
             quebra = "the length of round " + std::to_string(e.RoundAtual);
         if (e.ContaIntervalo < -1 || e.ContaIntervalo > std::max<int16_t>(a.Intervalo, 0)) quebra = "rest count";
         if (e.ContaMinuto < -1 || e.ContaMinuto > 59) quebra = "time-out count";
-        if (e.EmGolden && e.RoundAtual <= a.Rounds) quebra = "golden round in a regular round";
+        if (e.EmGolden && (e.RoundAtual <= a.Rounds || a.Regra == regra::Wt2022)) quebra = "golden round where none is";
         // The board shows the record: scores with the opponent's penalties, a marker per penalty and the half
         // one after them, the third value's lamps only when it is in use, the clock as m:ss, the round.
         const Placar& t = v.Tela();
