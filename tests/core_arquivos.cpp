@@ -99,7 +99,7 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFoldersWhereItsModelsOver
     // does not know is left out, named by its file and line or its model.
     GravaArquivo(r + "/usr/share/vantor/modelos.ini",
                  "[wt]\nRegra=3\nRounds=5\n[b]\nRegra=3\nTempo=90\nFaltasRound=3\nTempoGolden=30\n");
-    GravaArquivo(config + "modelos.ini", "Tempo=1\n[WT]\nTempo=100\nRounds=x\nFoo=1\nPontos=1,2,0\nlixo\n");
+    GravaArquivo(config + "modelos.ini", "Tempo=1\n[WT]\nTempo=100\nRounds=x\nFoo=1\nPontos=1,2,0\nlixo\nRegra=7\n");
     FakePlataforma plat;
     plat.pastaPrograma = r + "/usr/bin", plat.home = r + "/home";
     Vantor v(plat);
@@ -112,7 +112,8 @@ TEST(Lugares, AnInstalledProgramKeepsItsFilesInTheUsersFoldersWhereItsModelsOver
     EXPECT_EQ(avisos, (std::vector<std::string>{config + "modelos.ini:1: a setting outside any [model]",
                                                 config + "modelos.ini:7: not a Key=value line",
                                                 "WT: Rounds=x: a whole number from 1 to 99", "WT: unknown setting Foo",
-                                                "WT: Pontos=1,2,0: two to five values from 1 to 99, with commas"}));
+                                                "WT: Pontos=1,2,0: two to five values from 1 to 99, with commas",
+                                                "WT: Regra=7: a whole number from 0 to 3"}));
     // Chosen in the dialog, a model fills the boxes, still editable; OK stores it with what has no box.
     plat.aoMostrarConfiguracao = [](Form2& f) {
         f.L_Modelo.ListIndex = 1, f.L_Modelo_Click();
