@@ -322,7 +322,8 @@ void Luta::Revisao(bool procedente) {
 std::string Luta::TextoDaCorrecao() const {
     if (a_.Regra != regra::Wt2022 || !l_.LutaIniciada || l_.RoundsFeitos.empty()) return "";
     const int para = Oponente(l_.RoundsFeitos.back().vencedor);
-    return Traduz(txt::Round) + " " + std::to_string(l_.RoundsFeitos.size()) + ": " + Maiusculas(Traduz(para)) + " (" +
+    // The round closed last is the one before the current.
+    return Traduz(txt::Round) + " " + std::to_string(l_.RoundAtual - 1) + ": " + Maiusculas(Traduz(para)) + " (" +
            a_.Nome[static_cast<size_t>(para)] + ")?";
 }
 
@@ -331,8 +332,8 @@ void Luta::CorrigeRound() {
     auto& r = l_.RoundsFeitos.back();
     r.vencedor = static_cast<int16_t>(Oponente(r.vencedor));
     r.como = txt::PorCorrecao;
-    Linha(LogTR() + Traduz(txt::RoundCorrigido) + " " + std::to_string(l_.RoundsFeitos.size()) + ":" +
-          Traduz(r.vencedor) + "." + a_.Nome[static_cast<size_t>(r.vencedor)]);
+    Linha(LogTR() + Traduz(txt::RoundCorrigido) + " " + std::to_string(l_.RoundAtual - 1) + ":" + Traduz(r.vencedor) +
+          "." + a_.Nome[static_cast<size_t>(r.vencedor)]);
 }
 
 void Luta::DaSuperioridade(int cor) {
