@@ -102,14 +102,21 @@ TEST(MelhorDeTres, ABoutWonTwoToOneWithSuperiorityPenaltiesAndATieBreak) {
     EXPECT_EQ(rounds, "1 por superioridade 0; 2 por faltas 5; 2 empate: mais pontos de 3 3; ");
 }
 
+// The models the program ships, beside a fresh board's program, and `nome` chosen as `--modelo` does.
+bool ComModeloEnviado(Luta& luta, const std::string& nome) {
+    std::filesystem::copy_file(std::string(VANTOR_CASOS_DIR) + "/../../instala/modelos.ini",
+                               luta.pasta.Caminho() + "/modelos.ini");
+    const Modelos modelos = luta.v.LeModelos();
+    const Modelo* m = modelos.Acha(nome);
+    return m && luta.v.UsaModelo(*m);
+}
+
 // The shipped model of a senior bout: the point gap ends a round at once; the next starts from nothing with the
 // round won on the board.
 TEST(MelhorDeTres, ABoutOfTheSeniorModelWonOnThePointGapInTwoRounds) {
     Luta luta;
     const Placar& t = luta.v.Tela();
-    std::filesystem::copy_file(std::string(VANTOR_CASOS_DIR) + "/../../instala/modelos.ini",
-                               luta.pasta.Caminho() + "/modelos.ini");
-    ASSERT_TRUE(luta.v.UsaModelo(*luta.v.LeModelos().Acha("WT-Senior")));
+    ASSERT_TRUE(ComModeloEnviado(luta, "WT-Senior"));
     luta.Tecla(tecla::Enter), luta.Tick(10);
     for (int i = 0; i < 12; ++i) luta.Tecla(tecla::F12);
     EXPECT_EQ(t.L_Minuto.Caption, "60") << "the rest at once";
@@ -136,9 +143,7 @@ TEST(MelhorDeTres, ABoutOfTheSeniorModelWonOnThePointGapInTwoRounds) {
 TEST(MelhorDeTres, TwoReviewRequestsOneUpheldOneRejected) {
     Luta luta;
     const Placar& t = luta.v.Tela();
-    std::filesystem::copy_file(std::string(VANTOR_CASOS_DIR) + "/../../instala/modelos.ini",
-                               luta.pasta.Caminho() + "/modelos.ini");
-    ASSERT_TRUE(luta.v.UsaModelo(*luta.v.LeModelos().Acha("wt-cadete")));
+    ASSERT_TRUE(ComModeloEnviado(luta, "wt-cadete"));
     luta.Tecla(tecla::Enter), luta.Tick(5);
     luta.Teclas({tecla::F3, tecla::Espaco});
     EXPECT_EQ(t.L_Msg.Caption, "Revisão de vídeo pedida: Azul. [Enter] procedente  [Backspace] improcedente");

@@ -17,13 +17,7 @@ std::string ArquivosDoPrograma::CaminhoConfig() const {
     return CaminhoConfigDe(plat_.PastaPrograma(), [this](const std::string& nome) { return plat_.Ambiente(nome); });
 }
 
-std::string ArquivosDoPrograma::PastaSons() const {
-    const std::string programa = plat_.PastaPrograma();
-    const std::string dados = Junta(programa, "../share/vantor");
-    return ProgramaInstalado(programa) && ExisteArquivo(dados)
-               ? std::filesystem::path(dados).lexically_normal().string()
-               : programa;
-}
+std::string ArquivosDoPrograma::PastaSons() const { return PastaDados(plat_.PastaPrograma()); }
 
 std::string ArquivosDoPrograma::CaminhoBotoes() const {
     return Instalado() ? Junta(PastaXdg(false), kArquivoBotoes) : kArquivoBotoes;

@@ -25,8 +25,8 @@ void Vantor::MostraLuta() {
 
     // Each group's value under its lamps, both shown only while the group is in use (the first two always are).
     for (int g = 1; g <= 5; ++g) {
-        const int16_t valor = ValorDoGrupo(g);
-        const bool usado = g <= 2 || valor > 0;
+        const int16_t valor = ValorDoGrupo(ajustes_, g);
+        const bool usado = GrupoEmUso(ajustes_, g);
         for (size_t i : {size_t(2 * (g - 1)), size_t(2 * (g - 1) + 1)}) {
             if (g != 3) janela_.tela.L_Valor[i].Caption = std::to_string(valor);  // the third's stays "3"
             janela_.tela.L_Valor[i].Visible = usado;

@@ -29,7 +29,7 @@ bool Vantor::ConfiguraBotoes() {
     for (int juiz = 1; juiz <= 3; ++juiz)
         for (int cor : {Vermelho, Azul})
             for (int g = 1; g <= 5; ++g)
-                if (g <= 2 || ValorDoGrupo(g) > 0) ordem.push_back(static_cast<int16_t>(BotaoDe(cor, g, juiz)));
+                if (GrupoEmUso(ajustes_, g)) ordem.push_back(static_cast<int16_t>(BotaoDe(cor, g, juiz)));
     for (const int16_t k : ordem) {
         AcendeLampada(k, true);
         juizes_.Configurando_b = k;

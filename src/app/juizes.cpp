@@ -40,8 +40,8 @@ void Vantor::Aperta(int i) {
     // Red's groups, then blue's; a group from the third on only when its value is in use.
     for (int cor : {Vermelho, Azul})
         for (int g = 1; g <= 5; ++g) {
-            const int16_t valor = ValorDoGrupo(g);
-            if (g <= 2 || valor > 0) Checa(BotaoDe(cor, g, 1), BotaoDe(cor, g, 2), BotaoDe(cor, g, 3), cor, valor);
+            if (GrupoEmUso(ajustes_, g))
+                Checa(BotaoDe(cor, g, 1), BotaoDe(cor, g, 2), BotaoDe(cor, g, 3), cor, ValorDoGrupo(ajustes_, g));
         }
 }
 
@@ -52,12 +52,6 @@ void Vantor::Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos) {
     for (int botao : {b1, b2, b3}) juizes_.Pendentes &= ~juizes_.MascaraBotao[static_cast<size_t>(botao)];
     luta_.PontoDosJuizes(Cor, p_Pontos);
     AtualizaTela();
-}
-
-int16_t Vantor::ValorDoGrupo(int g) const {
-    const int16_t valores[] = {
-        0, ajustes_.Pontos1, ajustes_.Pontos2, ajustes_.Pontos3, ajustes_.Pontos4, ajustes_.Pontos5};
-    return g >= 1 && g <= 5 ? valores[g] : 0;
 }
 
 void Vantor::Timer_Botao_Timer(int k) {

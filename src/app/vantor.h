@@ -192,9 +192,8 @@ private:
     // One judge's press at the map's position `i`: its lamp, its window, its line; then the agreements.
     void Aperta(int i);
     void Checa(int b1, int b2, int b3, int Cor, int16_t p_Pontos);
-    int16_t ValorDoGrupo(int g) const;  // the points of value group 1..5 (0: not in use)
-    void PreparaBotoes();               // start-up: masks, default map, descriptions, then the button file
-    bool ConfiguraBotoes();             // false when the window went away while it waited
+    void PreparaBotoes();    // start-up: masks, default map, descriptions, then the button file
+    bool ConfiguraBotoes();  // false when the window went away while it waited
     void AcendeLampada(int k, bool acesa);
     bool Capturando() const { return juizes_.Capturando(); }
 

@@ -42,21 +42,21 @@ void Luta::Timer_Luta_Timer() {
         default: break;
     }
     if (PermiteEm(FaseDe(l_)).relogioDoRound && !l_.TempoEsgotado) --l_.TempoRestante;
-    if (l_.TempoRestante < 0 && a_.Regra == regra::Wt2022) {
-        // The round stays current, its clock at zero, until its decision stands and the rest is over.
-        Linha(LogR() + Traduz(txt::FimDo) + " " + Traduz(txt::Round));
-        l_.TempoRestante = 0;
-        l_.TempoEsgotado = true;
-        Som(1);
-    } else if (l_.TempoRestante < 0) {
+    if (l_.TempoRestante < 0) {
         Linha(LogR() + Traduz(txt::FimDo) + " " + Traduz(txt::Round));  // names the round that ended
-        ++l_.RoundAtual;
-        l_.TempoRestante = a_.Tempo;
-        // Under the 2017 rules the golden round lasts at most a minute.
-        if (l_.RoundAtual > a_.Rounds && a_.Regra == regra::Wtf2017 && a_.Tempo > 60) l_.TempoRestante = 60;
-        // A golden round of its own length, when the settings give one.
-        if (l_.RoundAtual > a_.Rounds && a_.TempoGolden > 0) l_.TempoRestante = a_.TempoGolden;
-        l_.ContaIntervalo = std::max<int16_t>(a_.Intervalo, -1);  // a rest typed as negative is none
+        if (a_.Regra == regra::Wt2022) {
+            // The round stays current, its clock at zero, until its decision stands and the rest is over.
+            l_.TempoRestante = 0;
+            l_.TempoEsgotado = true;
+        } else {
+            ++l_.RoundAtual;
+            l_.TempoRestante = a_.Tempo;
+            // Under the 2017 rules the golden round lasts at most a minute.
+            if (l_.RoundAtual > a_.Rounds && a_.Regra == regra::Wtf2017 && a_.Tempo > 60) l_.TempoRestante = 60;
+            // A golden round of its own length, when the settings give one.
+            if (l_.RoundAtual > a_.Rounds && a_.TempoGolden > 0) l_.TempoRestante = a_.TempoGolden;
+            l_.ContaIntervalo = std::max<int16_t>(a_.Intervalo, -1);  // a rest typed as negative is none
+        }
         Som(1);
     }
     ChecaVitoria();

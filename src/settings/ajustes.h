@@ -58,6 +58,13 @@ void Saneia(Ajustes& a);
 
 // Installed: the folder `programa` has its data in ../share/vantor beside it, or cannot be written.
 bool ProgramaInstalado(const std::string& programa);
+// Where the files that come with the program (cues, models) are: beside it, or in ../share/vantor once installed.
+std::string PastaDados(const std::string& programa);
+
+// The points of the judges' value group `g` (1..5; 0 for a group not in use), and whether it is in use: the first
+// two always are.
+int16_t ValorDoGrupo(const Ajustes& a, int g);
+inline bool GrupoEmUso(const Ajustes& a, int g) { return g <= 2 || ValorDoGrupo(a, g) > 0; }
 // $XDG_CONFIG_HOME/vantor, or $XDG_DATA_HOME/vantor when `dados`, from the environment `ambiente`, with the
 // defaults under $HOME.
 std::string PastaXdg(bool dados, const std::function<std::string(const std::string&)>& ambiente);

@@ -37,6 +37,18 @@ bool ProgramaInstalado(const std::string& programa) {
     return ExisteArquivo(Junta(programa, "../share/vantor")) || !PastaGravavel(programa);
 }
 
+std::string PastaDados(const std::string& programa) {
+    const std::string dados = Junta(programa, "../share/vantor");
+    return ProgramaInstalado(programa) && ExisteArquivo(dados)
+               ? std::filesystem::path(dados).lexically_normal().string()
+               : programa;
+}
+
+int16_t ValorDoGrupo(const Ajustes& a, int g) {
+    const int16_t valores[] = {0, a.Pontos1, a.Pontos2, a.Pontos3, a.Pontos4, a.Pontos5};
+    return g >= 1 && g <= 5 ? valores[g] : 0;
+}
+
 std::string PastaXdg(bool dados, const std::function<std::string(const std::string&)>& ambiente) {
     std::string base = ambiente(dados ? "XDG_DATA_HOME" : "XDG_CONFIG_HOME");
     // A relative value is no base folder at all.

@@ -144,9 +144,7 @@ void AplicaModelo(const Modelo& m, Ajustes& a, std::vector<std::string>* avisos)
 }
 
 Modelos ModelosDe(const std::string& programa, const std::function<std::string(const std::string&)>& ambiente) {
-    const std::string dados = Junta(programa, "../share/vantor");
-    const std::string enviado =
-        Junta(ProgramaInstalado(programa) && ExisteArquivo(dados) ? dados : programa, kArquivoModelos);
+    const std::string enviado = Junta(PastaDados(programa), kArquivoModelos);
     const std::string doUsuario =
         Junta(std::filesystem::path(CaminhoConfigDe(programa, ambiente)).parent_path().string(), kArquivoModelos);
     Modelos m;
