@@ -1,6 +1,8 @@
 // The program's files: their places, and the settings and button map read and written.
 #include "app/arquivos_programa.h"
 
+#include "settings/lutas.h"
+
 #include <filesystem>
 
 #include "settings/arquivos.h"
@@ -15,6 +17,12 @@ std::string ArquivosDoPrograma::PastaXdg(bool dados) const {
 
 std::string ArquivosDoPrograma::CaminhoConfig() const {
     return CaminhoConfigDe(plat_.PastaPrograma(), [this](const std::string& nome) { return plat_.Ambiente(nome); });
+}
+
+std::string ArquivosDoPrograma::CaminhoLista() const {
+    const std::string config = CaminhoConfig();
+    const size_t barra = config.rfind('/');
+    return barra == std::string::npos ? kArquivoLutas : Junta(config.substr(0, barra), kArquivoLutas);
 }
 
 std::string ArquivosDoPrograma::PastaSons() const { return PastaDados(plat_.PastaPrograma()); }

@@ -22,6 +22,8 @@ public:
     std::string PastaXdg(bool dados) const;
     std::string CaminhoConfig() const;
     std::string CaminhoBotoes() const;
+    // The ring's list of bouts as last loaded: beside the settings file.
+    std::string CaminhoLista() const;
     // Where the cues that come with the program are: beside it, or in ../share/vantor once installed.
     std::string PastaSons() const;
 

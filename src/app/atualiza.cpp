@@ -79,6 +79,22 @@ void Vantor::MostraLuta() {
                                         std::to_string(ajustes_.Intervalo) + ". " + Traduz(txt::Arbitros) + ": " +
                                         std::to_string(ajustes_.Arbitros);
     janela_.tela.L_Config.Visible = l.MostraConfig;
+
+    Rotulo& luta = janela_.tela.L_Luta;
+    luta.Visible = !ajustes_.NumeroLuta.empty() || !ajustes_.Categoria.empty();
+    luta.Caption = ajustes_.NumeroLuta.empty() ? ajustes_.Categoria
+                                               : Traduz(txt::Luta) + " " + ajustes_.NumeroLuta +
+                                                     (ajustes_.Categoria.empty() ? "" : " · " + ajustes_.Categoria);
+    // Between bouts the operator sees what Page Down brings.
+    Rotulo& proxima = janela_.tela.L_Proxima;
+    proxima.Visible = !lista_.lutas.empty() && (!EmLuta() || l.LutaDecidida);
+    if (const int p = ProximaLuta(); p >= 0) {
+        const LutaDaLista& b = lista_.lutas[static_cast<size_t>(p)];
+        proxima.Caption = Traduz(txt::ProximaLuta) + " [PgDn]: " + b.numero + (b.categoria.empty() ? "" : " · ") +
+                          b.categoria + " · " + b.nome[Azul] + " x " + b.nome[Vermelho];
+    } else {
+        proxima.Caption = Traduz(txt::FimDaLista);
+    }
 }
 
 }  // namespace vantor

@@ -26,6 +26,12 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
     const AoFim fim{*this};
     // While the assignment waits for a judge's press, the operator's keys are not commands.
     if (Capturando()) return;
+    // The ring's list: the next or the previous bout, between bouts and once a bout is decided.
+    if (KeyCode == tecla::PgDn || KeyCode == tecla::PgUp) {
+        const int atual = LutaAtual();
+        CarregaLuta(KeyCode == tecla::PgDn ? ProximaLuta() : atual > 0 ? atual - 1 : -1);
+        return;
+    }
     if (!PermiteEm(luta_.FaseAtual()).teclasDaLuta) {
         switch (KeyCode) {
             case tecla::Enter: Inicio_Luta(); break;

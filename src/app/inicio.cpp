@@ -1,4 +1,5 @@
 // Start-up: language, settings, captions, buttons, match defaults, the interrupted fight or a new one.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -20,14 +21,30 @@ void Vantor::Form_Load() {
         return;
     }
     PreparaBotoes();
-    // Every match setting starts from its default at each run; only sounds and language persist.
+    // The day's results follow the logs: each time a result line reaches one, its day's file is made again.
+    gravador_.AoEscrever([this](const std::string& arquivo, const std::vector<std::string>& linhas) {
+        if (std::any_of(linhas.begin(), linhas.end(), LinhaDeResultado)) resultados_.Atualiza(arquivo);
+    });
+    // Every match setting starts from its default at each run; only sounds, language, the day's event and ring
+    // persist, and the bout of the ring's list the last run was at.
     Ajustes padrao;
     padrao.Som = ajustes_.Som;
     padrao.Lingua = ajustes_.Lingua;
+    padrao.Evento = ajustes_.Evento, padrao.Quadra = ajustes_.Quadra;
     padrao.Nome = {"", Traduz(txt::Azul), Traduz(txt::Vermelho)};
+    const std::string lutaDaLista = ajustes_.NumeroLuta;
     ajustes_ = padrao;
-    if (!Continua()) ZeraLuta();
+    LeLista();
+    if (!Continua()) {
+        if (const int i = lista_.Acha(lutaDaLista); i >= 0) {
+            Ajustes a = ajustes_;
+            if (AjustesDaLuta(lista_.lutas[static_cast<size_t>(i)], a)) Saneia(a), DefineAjustes(a);
+        }
+        ZeraLuta();
+    }
     Guarda();
+    // A result that reached its log but not the results file before a crash is in it from now on.
+    resultados_.Atualiza(log_.ArquivoLog);
 }
 
 bool Vantor::Continua() {

@@ -51,6 +51,8 @@ struct Placar {
     // The key hints whose words are the language's.
     Rotulo M_Falta{"Faltas:"}, M_Ponto{"Pontos:"}, M_Minuto{"1 minuto: \"1\""}, M_Sumula{"Súmula: \"S\""},
         M_Config{"Configuração: F1"};
+    // The bout in the day's record, on both boards; the list's next bout, on the operator's only.
+    Rotulo L_Luta{"", false}, L_Proxima{"", false};
     // The operator's warnings: look-alike controllers, and log lines or the fight not reaching the disk.
     Rotulo L_Aviso{"", false}, L_AvisoLog{"", false};
 };

@@ -15,16 +15,19 @@
 #include "lang/idioma.h"
 #include "log/destino.h"
 #include "log/gravador.h"
+#include "log/resultados.h"
 #include "luta/luta.h"
 #include "settings/ajustes.h"
 #include "settings/arquivos.h"
+#include "settings/lutas.h"
 #include "settings/modelos.h"
 
 namespace vantor {
 
 // Virtual-key codes the scoreboard reacts to.
 namespace tecla {
-constexpr int Retrocesso = 8, Enter = 13, Esc = 27, Espaco = 32, Esquerda = 37, Acima = 38, Direita = 39, Abaixo = 40;
+constexpr int Retrocesso = 8, Enter = 13, Esc = 27, Espaco = 32, PgUp = 33, PgDn = 34, Esquerda = 37, Acima = 38,
+              Direita = 39, Abaixo = 40;
 constexpr int F3 = 114, Um = 49, A = 65, C = 67, D = 68, P = 80, R = 82, S = 83, U = 85, V = 86, W = 87, F1 = 112,
               F4 = 115, F5 = 116, F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123;
 constexpr int Alt = 4;
@@ -99,6 +102,21 @@ public:
     Modelos LeModelos() const;
     // The dialog's request to run the button assignment when it closes.
     void PedeConfiguracaoBotoes() { juizes_.Configurando_b = Juizes::kPedeConfiguracao; }
+
+    // ---- The ring's list of bouts (app/lista.cpp) ----
+    // A list's bytes checked (its models among those the program has) and, when sound, put in place of the one
+    // loaded and kept for the next start; the bout loaded stays current when the new list has its number. Between
+    // bouts only. "" when loaded; otherwise why not, in the current language, and the list loaded before stays.
+    std::string CarregaLista(const std::string& bytes);
+    const ListaDeLutas& Lista() const { return lista_; }
+    // The list's bout now loaded (-1: none of the list's) and the one Page Down loads next (-1: none).
+    int LutaAtual() const { return lista_.Acha(ajustes_.NumeroLuta); }
+    int ProximaLuta() const;
+    // A bout of the list into the settings as the dialog's OK puts them (names, second lines, the bout's texts, its
+    // model) and a new fight: between bouts or once the bout is decided. False, changing nothing, otherwise.
+    bool CarregaLuta(int indice);
+    // The list's bout `b` over the settings `a`: false, with `a` untouched, when its model is no longer there.
+    bool AjustesDaLuta(const LutaDaLista& b, Ajustes& a) const;
 
     // ---- The disk ----
     // Waits until the disk has taken everything or refused it (at most `ms` when given); a test calls it before it
@@ -199,6 +217,8 @@ private:
 
     // ---- Settings file (app/config.cpp) ----
     void LeConfig();
+    // Start-up: the list kept from the last run, and the bout it was at; the results file of the day made whole.
+    void LeLista();
 
     Plataforma& plat_;
     ArquivosDoPrograma arquivos_{plat_};
@@ -208,7 +228,9 @@ private:
     TabelaIdioma idioma_;
     ::vantor::Luta luta_{ajustes_, idioma_, [this](const Evento& e) { Segue(e); }};
     Form1 janela_;
-    TravaDePasta trava_;  // let go only after the disk's worker has stopped
+    ListaDeLutas lista_;
+    Resultados resultados_;  // only the disk's worker touches it once there is one
+    TravaDePasta trava_;     // let go only after the disk's worker has stopped
     bool outroPrograma_ = false;
     unsigned versaoTela_ = 0;
     Gravador gravador_;  // last: it stops before the rest goes

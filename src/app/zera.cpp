@@ -1,6 +1,4 @@
 // Fight reset: closes the old fight record and opens a new one named by the present moment.
-#include <cstdio>
-
 #include "app/vantor.h"
 
 namespace vantor {
@@ -16,10 +14,7 @@ void Vantor::ZeraLuta() {
     luta_.Zera();
     AtualizaTela();
 
-    const Momento m = plat_.Agora();
-    char nome[64];
-    std::snprintf(nome, sizeof nome, "%04d-%02d-%02d_%02d-%02d-%02d", m.ano, m.mes, m.dia, m.hora, m.minuto, m.segundo);
-    log_.ArquivoLog = log_.PastaLog + nome + ".txt";
+    log_.ArquivoLog = log_.PastaLog + NomeDoLog(plat_.Agora(), ajustes_.NumeroLuta);
     GravaLog("Luta zerada");
 }
 

@@ -151,11 +151,31 @@ enum : int {
     RoundCorrigido = 131,
     PorCorrecao = 132,
     Pontos12345 = 133,
+    // The ring's list of bouts, and why one was refused.
+    ListaRecusada = 134,
+    ListaGrande = 135,
+    ListaNaoUtf8 = 136,
+    ListaAspas = 137,
+    ListaSemLutas = 138,
+    ListaColunaRepetida = 139,
+    ListaSemColuna = 140,
+    ListaSemNumero = 141,
+    ListaNomeVazio = 142,
+    ListaNumeroRepetido = 143,
+    ListaModeloDesconhecido = 144,
+    ListaIlegivel = 145,
+    ProximaLuta = 146,
+    FimDaLista = 147,
+    Categoria = 148,
+    Quadra = 149,
+    Arbitro = 150,
+    ModeloSumiu = 151,
+    LutaEmAndamento = 152,
 };
 }  // namespace txt
 
 struct TabelaIdioma {
-    std::array<std::string, 134> Idioma;
+    std::array<std::string, 153> Idioma;
 
     void Carrega();
     // Entry `entrada` in language `lingua` (0..2); "" for an entry or language outside the table.

@@ -79,6 +79,9 @@ void Campos(D& d, F&& f) {
     f("Pontos4", a.Pontos4), f("Pontos5", a.Pontos5), f("TempoGolden", a.TempoGolden);
     f("CartoesRevisao", a.CartoesRevisao), f("Cartoes_1", l.Cartoes[1]), f("Cartoes_2", l.Cartoes[2]);
     f("RevisaoPedida", l.RevisaoPedida);
+    // The bout in the day's record.
+    f("NumeroLuta", a.NumeroLuta), f("Categoria", a.Categoria), f("Evento", a.Evento), f("Quadra", a.Quadra);
+    f("Arbitro", a.Arbitro), f("NomesJuizes", a.NomesJuizes);
 }
 
 // Values are one line each: backslash, tab, CR and LF are escaped.
@@ -155,10 +158,8 @@ bool LeRounds(std::string_view s, std::vector<EstadoLuta::RoundFeito>& rounds) {
 
 // A log of this program's logs folder, named as the reset names them, and nothing else.
 bool LogDaPasta(const std::string& caminho, const std::string& pastaLog) {
-    if (pastaLog.empty() || !caminho.starts_with(pastaLog)) return false;
-    const std::string_view resto = std::string_view(caminho).substr(pastaLog.size());
-    return resto.size() == 23 && resto.ends_with(".txt") && resto.find('/') == std::string_view::npos &&
-           resto.find("..") == std::string_view::npos;
+    return !pastaLog.empty() && caminho.starts_with(pastaLog) &&
+           EhNomeDeLog(std::string_view(caminho).substr(pastaLog.size()));
 }
 
 // What a board can never hold.
@@ -190,6 +191,38 @@ bool Possivel(const Diario& d) {
 }
 
 }  // namespace
+
+namespace {
+constexpr size_t kMaiorNumeroNoNome = 20;
+bool SeguroNoNome(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-';
+}
+}  // namespace
+
+std::string NomeDoLog(const Momento& m, const std::string& numeroLuta) {
+    char nome[64];
+    std::snprintf(nome, sizeof nome, "%04d-%02d-%02d_%02d-%02d-%02d", m.ano, m.mes, m.dia, m.hora, m.minuto, m.segundo);
+    std::string r = nome;
+    if (!numeroLuta.empty()) {
+        r += "_luta-";
+        for (size_t i = 0; i < numeroLuta.size() && i < kMaiorNumeroNoNome; ++i)
+            r += SeguroNoNome(numeroLuta[i]) ? numeroLuta[i] : '-';
+    }
+    return r + ".txt";
+}
+
+bool EhNomeDeLog(std::string_view resto) {
+    constexpr std::string_view kForma = "9999-99-99_99-99-99";
+    if (resto.size() < kForma.size() + 4 || !resto.ends_with(".txt")) return false;
+    for (size_t i = 0; i < kForma.size(); ++i)
+        if (kForma[i] == '9' ? resto[i] < '0' || resto[i] > '9' : resto[i] != kForma[i]) return false;
+    std::string_view numero = resto.substr(kForma.size(), resto.size() - kForma.size() - 4);
+    if (numero.empty()) return true;
+    if (!numero.starts_with("_luta-")) return false;
+    numero.remove_prefix(6);
+    return !numero.empty() && numero.size() <= kMaiorNumeroNoNome &&
+           std::all_of(numero.begin(), numero.end(), SeguroNoNome);
+}
 
 std::string TextoDiario(const Diario& d) {
     std::string t = std::string(kCabeca) + std::to_string(kVersao) + "\n";
@@ -288,6 +321,8 @@ int LeDiario(const std::string& texto, const std::string& pastaLog, Diario& d) {
     for (const char* chave : {"Pontos4", "Pontos5", "TempoGolden", "DecisaoPedida", "VencedorArbitro", "MotivoArbitro",
                               "CartoesRevisao", "Cartoes_1", "Cartoes_2", "RevisaoPedida"})
         valores.try_emplace(chave, "0");
+    for (const char* chave : {"NumeroLuta", "Categoria", "Evento", "Quadra", "Arbitro", "NomesJuizes"})
+        valores.try_emplace(chave, "");
     bool ok = true;
     size_t usados = 0;
     Campos(d, [&](const char* chave, auto& v) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "log/momento.h"
@@ -31,6 +32,13 @@ struct Diario {
     bool pausaLigada = false;  // as read: the file's second copy of the pause, which must match the first
     std::string roundsFeitos;  // as read: the closed rounds, "corner/how/blue/red" joined by ";"
 };
+
+// A log's name after the folder's "LOG_" prefix: the reset's moment, then the bout's number when it has one
+// ("2026-12-06_14-03-27_luta-12.txt"), so that a day's logs list in time and each says its bout. Characters a
+// file name should not carry become '-'.
+std::string NomeDoLog(const Momento& m, const std::string& numeroLuta);
+// Whether `resto` is such a name and nothing else.
+bool EhNomeDeLog(std::string_view resto);
 
 std::string TextoDiario(const Diario& d);
 // `corpo` closed by its checksum line, as the writer closes it.

@@ -74,6 +74,7 @@ bool Gravador::Trabalha() {
     d.pendentes.assign(fila_.begin(), fila_.end());
     const std::string caminho = caminho_;
     const auto aoGuardar = aoGuardar_;
+    const auto aoEscrever = aoEscrever_;
     salvar_ = false;  // a state handed over during this pass sets it again
     l.unlock();
 
@@ -102,6 +103,7 @@ bool Gravador::Trabalha() {
             linhas.push_back(d.pendentes[i].linha);
         const size_t n = EscreveLinhas(arquivo, linhas);
         escritas += n;
+        if (aoEscrever && n > 0) aoEscrever(arquivo, {linhas.begin(), linhas.begin() + static_cast<ptrdiff_t>(n)});
         if (n < linhas.size()) break;
     }
     // A saved state the log moves past stays: a restart sees that the log went on past it (`LogPassouDe`) and

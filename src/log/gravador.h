@@ -53,6 +53,12 @@ public:
         aoGuardar_ = std::move(f);
     }
 
+    // Called on the worker with each file's lines once they are in it.
+    void AoEscrever(std::function<void(const std::string& arquivo, const std::vector<std::string>& linhas)> f) {
+        const std::lock_guard l(m_);
+        aoEscrever_ = std::move(f);
+    }
+
 private:
     // One pass: saves the newest state with every waiting line, then writes the lines. False when the disk
     // refused something, which then waits for the next pass.
@@ -70,6 +76,7 @@ private:
     bool trabalhando_ = false, parar_ = false;
     int espera_ = 0;  // without a thread: hand-overs to let pass before trying a refusing disk again
     std::function<void(const Diario&)> aoGuardar_;
+    std::function<void(const std::string&, const std::vector<std::string>&)> aoEscrever_;
     std::thread trabalhador_;
 };
 

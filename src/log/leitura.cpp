@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "lang/idioma.h"
+#include "log/diario.h"
 #include "luta/satura.h"
 #include "settings/ajustes.h"
 #include "settings/arquivos.h"
@@ -105,6 +106,7 @@ struct Linha {
         Zerada,  // a reset: a fight ends here
         Neutra,  // settings and button lines, written between fights in any language
         Regras,
+        Identidade,  // the bout's number, category, event, ring, referee and judges
         Inicio,
         Evento,  // anything else with the clock's prefix
         FimRound,
@@ -137,7 +139,12 @@ struct Linha {
     std::array<std::string, 3> nome, l2;
     int rounds = 0, tempo = 0, intervalo = 0, arbitros = 0, regra = 0, limite = 0, diferenca = 0;
     int faltasRound = 0;
+    std::array<std::string, 6> identidade;  // as `kRotulosIdentidade` name them
 };
+
+// The bout's line after the start line: its labels in order, each after a tab.
+constexpr std::array<const char*, 6> kRotulosIdentidade{
+    "Número: ", "Categoria: ", "Evento: ", "Quadra: ", "Árbitro: ", "Juízes: "};
 
 class Leitor {
 public:
@@ -150,6 +157,7 @@ public:
             texto.starts_with(T(txt::EstadoIgnorado) + ": ") || texto.starts_with(T(txt::LinhasPerdidas) + ": "))
             return Com(r, Linha::Neutra);
         if (texto.starts_with("Regras\t")) return LeRegras(texto, r);
+        if (texto.starts_with("Luta\t")) return LeIdentidade(texto.substr(5), r);
         if (texto == T(txt::EntrouNoGolden) + ".") return Com(r, Linha::Golden);
         if (texto == T(txt::Empate) + ".") return Com(r, Linha::Empate);
         Trecho s = texto;
@@ -259,6 +267,17 @@ private:
         return Com(r, Linha::Inicio);
     }
 
+    static Linha LeIdentidade(Trecho s, Linha& r) {
+        for (size_t i = 0; i < kRotulosIdentidade.size(); ++i) {
+            if (i > 0 && !Tira(s, "\t")) return r;
+            if (!Tira(s, kRotulosIdentidade[i])) return r;
+            const size_t tab = s.find('\t');
+            r.identidade[i] = std::string(s.substr(0, tab));
+            s = tab == Trecho::npos ? Trecho() : s.substr(tab);
+        }
+        return s.empty() ? Com(r, Linha::Identidade) : r;
+    }
+
     static Linha LeRegras(Trecho s, Linha& r) {
         // Best of three adds the penalties that lose a round at the end.
         const size_t faltas = s.rfind("\tFaltas por round: ");
@@ -335,6 +354,10 @@ public:
                 l_.faltasRound = ln.faltasRound;
                 l_.l2 = ln.l2;
                 return;  // the header shows it
+            case Linha::Identidade:
+                l_.numero = ln.identidade[0], l_.categoria = ln.identidade[1], l_.evento = ln.identidade[2];
+                l_.quadra = ln.identidade[3], l_.arbitro = ln.identidade[4], l_.juizes = ln.identidade[5];
+                return;
             case Linha::Inicio: Abre(t, TrechoLog::Round); break;
             case Linha::Ponto:
             case Linha::Acordo: {
@@ -517,6 +540,8 @@ LeituraLog LeLog(const std::string& conteudo) {
             if (!montador) continue;
             decorrido += passo(ultimo, linhas[k].segundos);
             ultimo = linhas[k].segundos;
+            if (ln.tipo == Linha::Venceu || ln.tipo == Linha::Empate)
+                luta.fimResultado = std::string(linhas[k].carimbo);
             montador->Poe(ln, linhas[k].texto, decorrido);
         }
         if (montador) {
@@ -530,18 +555,31 @@ LeituraLog LeLog(const std::string& conteudo) {
     return r;
 }
 
+bool LinhaDeResultado(const std::string& linha) {
+    static const Leitor leitores[3] = {Leitor(0), Leitor(1), Leitor(2)};
+    Trecho s = linha;
+    TiraFim(s, "\n"), TiraFim(s, "\r");
+    const size_t tab = s.find('\t');
+    if (tab == Trecho::npos) return false;
+    for (const Leitor& l : leitores) {
+        const Linha ln = l.Le(s.substr(tab + 1));
+        if (ln.tipo == Linha::Venceu || ln.tipo == Linha::Empate) return true;
+    }
+    return false;
+}
+
 int NumeroDaLuta(const std::string& caminho) {
     const size_t barra = caminho.rfind('/');
     const std::string pasta = barra == std::string::npos ? "." : caminho.substr(0, barra);
     const std::string nome = caminho.substr(barra == std::string::npos ? 0 : barra + 1);
-    // LOG_2026-12-06_14-03-27.txt
-    if (nome.size() != 27 || !nome.starts_with("LOG_") || !nome.ends_with(".txt")) return 0;
+    // LOG_2026-12-06_14-03-27.txt, or with its bout: LOG_2026-12-06_14-03-27_luta-12.txt
+    if (!nome.starts_with("LOG_") || !EhNomeDeLog(std::string_view(nome).substr(4))) return 0;
     const std::string dia = nome.substr(0, 14);
     std::vector<std::string> doDia;
     if (DIR* d = ::opendir(pasta.c_str())) {
         while (const dirent* e = ::readdir(d)) {
             const std::string n = e->d_name;
-            if (n.size() == 27 && n.starts_with(dia) && n.ends_with(".txt") && n <= nome) doDia.push_back(n);
+            if (n.starts_with(dia) && EhNomeDeLog(std::string_view(n).substr(4)) && n <= nome) doDia.push_back(n);
         }
         ::closedir(d);
     }

@@ -47,6 +47,9 @@ struct LutaLog {
     std::vector<TrechoLog> trechos;
     std::vector<RoundLog> roundsLidos;  // best of three: each round's last decision, in order
     double fim = 0;
+    std::string fimResultado;  // the last result line's time stamp, as written
+    // The bout in the day's record, when the log gives it.
+    std::string numero, categoria, evento, quadra, arbitro, juizes;
 };
 
 struct LeituraLog {
@@ -59,6 +62,9 @@ struct LeituraLog {
 // Reads a whole log file's bytes. Nothing half-read comes back: a log that is empty, is not one of ours, ends in the
 // middle of a line, mixes languages within a fight or holds no started fight gives `erro` and no fights.
 LeituraLog LeLog(const std::string& conteudo);
+
+// Whether a log line (its time stamp, tab and text; its line end or none) gives a fight's result, in any language.
+bool LinhaDeResultado(const std::string& linha);
 
 // The fight's number in its day: its place among the logs of the same date in its folder that hold a started fight.
 // 0 when the file's name is not a log's.

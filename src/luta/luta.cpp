@@ -77,6 +77,10 @@ void Luta::Inicio_Luta() {
     Linha("Regras\tRegra: " + std::to_string(a_.Regra) + "\tLimite: " + std::to_string(a_.Limite) + "\tDiferença: " +
           std::to_string(a_.Diferenca) + "\tL2 Azul: " + a_.L2[Azul] + "\tL2 Vermelho: " + a_.L2[Vermelho] +
           (a_.Regra == regra::Wt2022 ? "\tFaltas por round: " + std::to_string(a_.FaltasRound) : ""));
+    // The bout in the day's record, when it has one: its number, category, event, ring and officials.
+    if (!(a_.NumeroLuta + a_.Categoria + a_.Evento + a_.Quadra + a_.Arbitro + a_.NomesJuizes).empty())
+        Linha("Luta\tNúmero: " + a_.NumeroLuta + "\tCategoria: " + a_.Categoria + "\tEvento: " + a_.Evento +
+              "\tQuadra: " + a_.Quadra + "\tÁrbitro: " + a_.Arbitro + "\tJuízes: " + a_.NomesJuizes);
     // A fight set to start in the golden round begins it as the clock's own way there does.
     EntraNoGolden();
 }

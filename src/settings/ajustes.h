@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -42,9 +43,15 @@ struct Ajustes {
     std::array<std::string, 3> Nome, L2;            // per corner
     std::array<std::string, 11> Som;                // cues 1..4
     int16_t Lingua = lingua::Portugues;
+    // The bout in the day's record, from the ring's list or typed: "" where not given. The event and the ring
+    // outlast a run (the settings file); the rest is the bout's.
+    std::string NumeroLuta, Categoria, Evento, Quadra, Arbitro, NomesJuizes;
 
     bool operator==(const Ajustes&) const = default;
 };
+
+// The longest name, second line, bout number or category (the judges' names together: three times as long).
+constexpr size_t kMaiorTexto = 40;
 
 // Line breaks and tabs as blanks: a name or a file name is one line of the log and of the settings file.
 std::string UmaLinha(std::string texto);
@@ -52,8 +59,8 @@ std::string UmaLinha(std::string texto);
 // Values that would decide a fight before it starts or keep its clock from running take the nearest sound one:
 // rounds and round time below 1 become 1 round and 60 s, a start time below 1 the round time, the start round
 // 1 to `Rounds` + 1 (the golden round), a limit or difference below 1 "not in use", penalties a round 1 to the
-// penalty limit (5 when below 1), review cards 0 to 9, a golden round's own length 0 or more. Names, second lines
-// and cue files keep to one line.
+// penalty limit (5 when below 1), review cards 0 to 9, a golden round's own length 0 or more. Names, second lines,
+// the bout's texts and cue files keep to one line; the bout's texts to `kMaiorTexto` characters.
 void Saneia(Ajustes& a);
 
 // Installed: the folder `programa` has its data in ../share/vantor beside it, or cannot be written.

@@ -7,6 +7,7 @@
 #include "settings/ajustes.h"
 #include "settings/arquivos.h"
 #include "settings/configuracao.h"
+#include "settings/csv.h"
 #include "settings/numero.h"
 
 namespace vantor {
@@ -18,6 +19,18 @@ const char* const kSonsPadrao[5] = {"", "gongo.wav", "sino.wav", "sparkle.wav", 
 bool IguaisSemCaixa(char a, char b) {
     return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
 }
+// A key of our own, only at a line's start: the old keys' search anywhere would find "Luta=" inside a cue's name.
+std::string ValorDaLinha(const std::string& texto, const std::string& chave) {
+    for (size_t i = 0; i < texto.size();) {
+        const size_t fim = std::min(texto.find(kFimLinha, i), texto.size());
+        if (fim - i > chave.size() && texto[i + chave.size()] == '=' &&
+            std::equal(chave.begin(), chave.end(), texto.begin() + static_cast<std::ptrdiff_t>(i), IguaisSemCaixa))
+            return Campo(texto.substr(i + chave.size() + 1, fim - i - chave.size() - 1), 1, kFimLinha, 1);
+        i = fim + 2;
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string ValorChave(const std::string& texto, const std::string& chave, const std::string& separador,
@@ -81,6 +94,9 @@ void Saneia(Ajustes& a) {
     a.TempoGolden = std::max<int16_t>(a.TempoGolden, 0);
     for (std::string* s : {&a.Nome[1], &a.Nome[2], &a.L2[1], &a.L2[2], &a.Som[1], &a.Som[2], &a.Som[3], &a.Som[4]})
         *s = UmaLinha(std::move(*s));
+    for (std::string* s : {&a.NumeroLuta, &a.Categoria, &a.Quadra, &a.Arbitro})
+        *s = CortaUtf8(UmaLinha(std::move(*s)), kMaiorTexto);
+    for (std::string* s : {&a.Evento, &a.NomesJuizes}) *s = CortaUtf8(UmaLinha(std::move(*s)), 3 * kMaiorTexto);
 }
 
 void LeTextoConfig(Ajustes& a, const std::string& bruto) {
@@ -101,12 +117,19 @@ void LeTextoConfig(Ajustes& a, const std::string& bruto) {
     // A language outside the table would blank every text of the program.
     const int16_t lingua = Inteiro16(ValTexto(ValorChave(texto, "Lingua", "=", kFimLinha)));
     a.Lingua = (lingua >= lingua::Portugues && lingua <= lingua::Ingles) ? lingua : lingua::Portugues;
+    // The day's event and ring, and the bout of the ring's list last loaded: written only once given.
+    a.Evento = CortaUtf8(ValorDaLinha(texto, "Evento"), 3 * kMaiorTexto);
+    a.Quadra = CortaUtf8(ValorDaLinha(texto, "Quadra"), kMaiorTexto);
+    a.NumeroLuta = CortaUtf8(ValorDaLinha(texto, "Luta"), kMaiorTexto);
 }
 
 std::string TextoConfig(const Ajustes& a) {
     std::string texto;
     for (int i = 1; i <= 4; ++i) texto += "Som" + std::to_string(i) + "=" + a.Som[static_cast<size_t>(i)] + kFimLinha;
-    return texto + "Lingua=" + std::to_string(a.Lingua);
+    texto += "Lingua=" + std::to_string(a.Lingua);
+    for (const auto& [chave, valor] : {std::pair{"Evento", &a.Evento}, {"Quadra", &a.Quadra}, {"Luta", &a.NumeroLuta}})
+        if (!valor->empty()) texto += std::string(kFimLinha) + chave + "=" + *valor;
+    return texto;
 }
 
 }  // namespace vantor

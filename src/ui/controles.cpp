@@ -205,11 +205,18 @@ Form1Controles::Form1Controles() {
     // Whether the hall's board shows: in the free corner between the message line's end and the lamps.
     L_Plateia = Pintado(NovoRotulo("L_Plateia", -1, 8985, 1290, 615, 975, "", 9.75, true), kBranco, RGB(96, 96, 96));
 
+    // The bout under the clock, where the count box's title and the message line cover it when they show.
+    L_Luta = Transparente(NovoRotulo("L_Luta", -1, 3480, 1275, 2685, 255, "", 9.75, false), kBranco);
+    L_Luta.Visible = false;
+    // Between bouts, what Page Down brings: over the settings' summary.
+    L_Proxima = Pintado(NovoRotulo("L_Proxima", -1, 735, 4065, 8145, 375, "", 12, true), kPreto, RGB(160, 224, 255));
+    L_Proxima.Visible = false;
+
     // The operator's aids: the click areas, the key hints, the settings' summary, the version and the warnings.
     for (Controle* c :
          {&K_Amais,  &K_Amenos,    &K_VMais,         &K_Vmenos, &K_FAMais,    &K_FAMenos,       &K_FVMais, &K_FVMenos,
           &M_Falta,  &M_FaltaAzul, &M_FaltaVermelho, &M_Ponto,  &M_PontoAzul, &M_PontoVermelho, &M_Minuto, &M_Sumula,
-          &M_Config, &L_Config,    &L_Versao,        &L_Aviso,  &L_AvisoLog,  &L_Plateia})
+          &M_Config, &L_Config,    &L_Versao,        &L_Aviso,  &L_AvisoLog,  &L_Plateia,       &L_Proxima})
         c->SoOperador = true;
     // A score keeps clear of its corner's +/- signs; the golden banner leaves the "-" signs on the score's colour,
     // where they read; the round's number sits under its title; a penalty area's sign sits beside the markers and
@@ -240,10 +247,10 @@ Form1Controles::Form1Controles() {
     }
     for (auto& l : L_Valor) ordem.push_back(&l);
     for (Controle* c :
-         {&L_Versao,     &M_Falta,      &M_FaltaAzul, &M_FaltaVermelho, &M_Ponto,      &M_PontoAzul, &M_PontoVermelho,
-          &M_Minuto,     &M_Sumula,     &M_Config,    &L_Aviso,         &L_Config,     &L_Golden,    &L_AvisoLog,
-          &L_Regular[2], &L_Regular[1], &L_Tempo,     &L_Msg,           &L_MsgPlateia, &L_Minuto,    &L_MinutoTitulo,
-          &L_Plateia,    &K_Amais,      &K_Amenos,    &K_VMais,         &K_Vmenos})
+         {&L_Versao,   &M_Falta,        &M_FaltaAzul,  &M_FaltaVermelho, &M_Ponto,  &M_PontoAzul, &M_PontoVermelho,
+          &M_Minuto,   &M_Sumula,       &M_Config,     &L_Aviso,         &L_Config, &L_Proxima,   &L_Golden,
+          &L_AvisoLog, &L_Regular[2],   &L_Regular[1], &L_Luta,          &L_Tempo,  &L_Msg,       &L_MsgPlateia,
+          &L_Minuto,   &L_MinutoTitulo, &L_Plateia,    &K_Amais,         &K_Amenos, &K_VMais,     &K_Vmenos})
         ordem.push_back(c);
     for (int k = 1; k <= kBotoes; ++k) ordem.push_back(&S_Botao[k]);
 
@@ -347,7 +354,9 @@ void Form1Controles::Mostra(const Placar& p) {
                         {&M_Sumula, &p.M_Sumula},
                         {&M_Config, &p.M_Config},
                         {&L_Aviso, &p.L_Aviso},
-                        {&L_AvisoLog, &p.L_AvisoLog}})
+                        {&L_AvisoLog, &p.L_AvisoLog},
+                        {&L_Luta, &p.L_Luta},
+                        {&L_Proxima, &p.L_Proxima}})
         Poe(*c, *r);
     for (size_t i = 0; i < L_Valor.size(); ++i) Poe(L_Valor[i], p.L_Valor[i]);
     L_Round.BackColor = p.roundGolden ? cor::LaranjaClaro : cor::CinzaClaro;

@@ -89,6 +89,9 @@ struct Form1Controles {
     // The operator's warnings: look-alike controllers over the key-hint line (a warning matters more than a
     // reminder of the keys), log lines waiting for the disk across the lower board.
     Controle L_Aviso, L_AvisoLog;
+    // The bout in the day's record, small under the clock on both boards; the list's next bout, between bouts, on
+    // the operator's.
+    Controle L_Luta, L_Proxima;
 
     // The layout scaled from its design size to a screen of `largura` x `altura` pixels: places by each direction's
     // factor, fonts by the smaller one. A screen of no size leaves the design size.

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
+#include "log/resultados.h"
 #include "settings/ajustes.h"
 #include "settings/arquivos.h"
+#include "settings/lutas.h"
 #include "settings/modelos.h"
 #include "ui/montagem.h"
 #include "ui/sumula_pdf.h"
@@ -33,9 +36,31 @@ int Sumula(int argc, char** argv) {
     return 0;
 }
 
+// The day's results file built from the logs alone, with no window.
+int Resultados(int argc, char** argv) {
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s --resultados LOGFOLDER out.csv [YYYY-MM-DD]\n", argv[0]);
+        return 2;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(argv[2], ec)) {
+        std::fprintf(stderr, "vantor: %s is not a folder\n", argv[2]);
+        return 1;
+    }
+    if (!vantor::GravaArquivo(argv[3], vantor::ResultadosDaPasta(argv[2], argc == 5 ? argv[4] : ""))) {
+        std::fprintf(stderr, "vantor: %s could not be written\n", argv[3]);
+        return 1;
+    }
+    return 0;
+}
+
 constexpr const char* kUso =
     "usage: vantor                                the scoreboard, full screen\n"
     "       vantor --modelo NAME                  the same, its settings first taken from the model NAME\n"
+    "       vantor --lutas FILE.csv               the same, with the ring's list of bouts FILE.csv loaded\n"
+    "       vantor --resultados LOGFOLDER OUT.csv [YYYY-MM-DD]\n"
+    "                                             the results of the logs in LOGFOLDER (of that day only, when\n"
+    "                                             given) written to OUT.csv, with no window\n"
     "       vantor --sumula LOG_....txt FILE.pdf  a fight log's scoresheet as a PDF, with no window\n"
     "       vantor --help | --version\n"
     "\n"
@@ -45,11 +70,13 @@ constexpr const char* kUso =
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--sumula") == 0) return Sumula(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--resultados") == 0) return Resultados(argc, argv);
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return std::fputs(kUso, stdout) < 0;
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return std::printf("Vantor %s\n", VANTOR_VERSAO) < 0;
     const bool comModelo = argc == 3 && std::strcmp(argv[1], "--modelo") == 0;
+    const bool comLista = argc == 3 && std::strcmp(argv[1], "--lutas") == 0;
     // Anything else on the command line is a slip: say so rather than run a board the operator did not ask for.
-    if (argc > 1 && !comModelo) {
+    if (argc > 1 && !comModelo && !comLista) {
         std::fprintf(stderr, "vantor: unknown option %s\n%s", argv[1], kUso);
         return 2;
     }
@@ -74,12 +101,32 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+    // A list with a fault is refused before anything starts, naming its line; the list loaded before stays.
+    std::string lista;
+    if (comLista) {
+        const auto ambiente = [](const std::string& nome) { return qgetenv(nome.c_str()).toStdString(); };
+        modelos = vantor::ModelosDe(QCoreApplication::applicationDirPath().toStdString(), ambiente);
+        lista = vantor::LeArquivo(argv[2], vantor::kMaiorLista + 1);
+        vantor::LeituraDaLista r =
+            lista.empty() && !vantor::ExisteArquivo(argv[2])
+                ? vantor::LeituraDaLista{{}, vantor::txt::ListaIlegivel, 0, argv[2]}
+                : vantor::LeListaDeLutas(lista, [&](const std::string& n) { return modelos.Acha(n) != nullptr; });
+        if (r.erro) {
+            vantor::TabelaIdioma tabela;
+            tabela.Carrega();
+            std::fprintf(stderr, "vantor: %s\n", vantor::ExplicaLista(r, tabela, vantor::lingua::Ingles).c_str());
+            return 1;
+        }
+    }
     vantor::ui::Montagem programa;
     // A second start for the same logs folder brings the running board forward and ends, having written nothing.
     if (programa.Duplicado()) return programa.ChamaOOutro() ? 0 : 1;
     // A fight continued after a crash keeps its own settings: the model waits for the next bout, by F1.
     if (modelo && !programa.Placar().UsaModelo(*modelo))
         std::fprintf(stderr, "vantor: a fight is running; the model %s was not applied\n", modelo->nome.c_str());
+    if (comLista)
+        if (const std::string erro = programa.Placar().CarregaLista(lista); !erro.empty())
+            std::fprintf(stderr, "vantor: %s\n", erro.c_str());
     programa.Mostra(true);
     // Closing the window is the last window closing: the event loop ends and so does the program.
     return app.exec();

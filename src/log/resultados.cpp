@@ -1,0 +1,149 @@
+// The day's results file, built from the logs.
+#include "log/resultados.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "lang/idioma.h"
+#include "log/diario.h"
+#include "settings/ajustes.h"
+#include "settings/arquivos.h"
+#include "settings/csv.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr const char* kCabecalho =
+    "luta,categoria,vencedor,nome_vencedor,vencedor2,nome_perdedor,perdedor2,codigo,como,pontos_vencedor,"
+    "pontos_perdedor,rounds_vencedor,rounds_perdedor,inicio,fim,log";
+constexpr size_t kMaiorLog = size_t{64} << 20;  // as the scoresheet reads one
+
+// The result's usual abbreviation, by the language entry that says how.
+std::string Codigo(int como) {
+    switch (como) {
+        case txt::PorPontos:
+        case txt::PorLimite:
+        case txt::PorRounds: return "PTF";
+        case txt::PorDiferenca: return "PTG";
+        case txt::NoGolden: return "GDP";
+        case txt::PorFaltas:
+        case txt::PorPun: return "PUN";
+        case txt::PorRsc: return "RSC";
+        case txt::PorWdr: return "WDR";
+        case txt::PorDsq: return "DSQ";
+        case txt::PorSup: return "SUP";
+        default: return "";
+    }
+}
+
+// "06/12/2026 14:03:27,45" gives "14:03:27": the clock, without the date and the hundredths.
+std::string Hora(const std::string& carimbo) {
+    std::string h = carimbo.substr(std::min(carimbo.find(' '), carimbo.size() - 1) + 1);
+    if (const size_t virgula = h.find_last_of(",."); virgula != std::string::npos && virgula + 3 == h.size())
+        h.resize(virgula);
+    return h;
+}
+
+const TabelaIdioma& Tabela() {
+    static const TabelaIdioma t = [] {
+        TabelaIdioma r;
+        r.Carrega();
+        return r;
+    }();
+    return t;
+}
+
+std::string Nome(const std::string& caminho) { return std::filesystem::path(caminho).filename().string(); }
+
+}  // namespace
+
+std::string NomeResultados(const std::string& dia) { return "resultados_" + dia + ".csv"; }
+
+std::string DiaDoLog(const std::string& caminho) {
+    const std::string n = Nome(caminho);
+    return n.starts_with("LOG_") && EhNomeDeLog(std::string_view(n).substr(4)) ? n.substr(4, 10) : "";
+}
+
+std::optional<LinhaResultado> ResultadoDoLog(const LeituraLog& leitura, const std::string& nomeLog) {
+    const auto decidida =
+        std::find_if(leitura.lutas.rbegin(), leitura.lutas.rend(), [](const LutaLog& l) { return l.vencedor != 0; });
+    if (decidida == leitura.lutas.rend()) return std::nullopt;
+    const LutaLog& l = *decidida;
+    const bool empate = l.vencedor == 3;
+    const size_t v = empate ? Azul : static_cast<size_t>(l.vencedor), o = v == Azul ? Vermelho : Azul;
+    std::array<long, 3> placar{};
+    for (const EventoLog& e : l.eventos)
+        if (e.tipo == EventoLog::Resultado) placar = e.placar;
+    std::array<int, 3> rounds{};
+    for (const RoundLog& r : l.roundsLidos)
+        if (r.vencedor == Azul || r.vencedor == Vermelho) ++rounds[static_cast<size_t>(r.vencedor)];
+    const bool melhorDeTres = l.temRegras && l.regra == regra::Wt2022;
+    const std::string nome = Nome(nomeLog);
+    std::string csv = CampoCsv(l.numero) + "," + CampoCsv(l.categoria) + "," +
+                      (empate      ? "empate"
+                       : v == Azul ? "azul"
+                                   : "vermelho") +
+                      "," + CampoCsv(l.nome[v]) + "," + CampoCsv(l.l2[v]) + "," + CampoCsv(l.nome[o]) + "," +
+                      CampoCsv(l.l2[o]) + "," + Codigo(l.como) + "," +
+                      CampoCsv(l.como ? Tabela().Traduz(l.como, l.lingua) : "") + "," + std::to_string(placar[v]) +
+                      "," + std::to_string(placar[o]) + "," +
+                      (melhorDeTres ? std::to_string(rounds[v]) + "," + std::to_string(rounds[o]) : ",") + "," +
+                      CampoCsv(Hora(l.inicio)) + "," + CampoCsv(Hora(l.fimResultado)) + "," + CampoCsv(nome);
+    return LinhaResultado{l.numero.empty() ? nome : l.numero, std::move(csv)};
+}
+
+std::string TextoResultados(const std::map<std::string, std::optional<LinhaResultado>>& porLog) {
+    std::vector<LinhaResultado> linhas;
+    for (const auto& [log, linha] : porLog) {
+        if (!linha) continue;
+        const auto mesma = std::find_if(linhas.begin(), linhas.end(),
+                                        [&](const LinhaResultado& r) { return r.chave == linha->chave; });
+        if (mesma != linhas.end())
+            *mesma = *linha;
+        else
+            linhas.push_back(*linha);
+    }
+    // A mark that tells spreadsheets the text is UTF-8; CR LF ends, as CSV has them.
+    std::string texto = std::string("\xEF\xBB\xBF") + kCabecalho + "\r\n";
+    for (const LinhaResultado& r : linhas) texto += r.csv + "\r\n";
+    return texto;
+}
+
+namespace {
+std::map<std::string, std::optional<LinhaResultado>> LogsDaPasta(const std::string& pasta, const std::string& dia) {
+    std::map<std::string, std::optional<LinhaResultado>> porLog;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(pasta, ec), fim; !ec && it != fim; it.increment(ec)) {
+        const std::string caminho = it->path().string();
+        const std::string d = DiaDoLog(caminho);
+        if (d.empty() || (!dia.empty() && d != dia)) continue;
+        porLog[Nome(caminho)] = ResultadoDoLog(LeLog(LeArquivo(caminho, kMaiorLog)), caminho);
+    }
+    return porLog;
+}
+}  // namespace
+
+std::string ResultadosDaPasta(const std::string& pasta, const std::string& dia) {
+    return TextoResultados(LogsDaPasta(pasta, dia));
+}
+
+void Resultados::Atualiza(const std::string& caminhoLog) {
+    const std::string dia = DiaDoLog(caminhoLog);
+    if (dia.empty()) return;
+    const std::string pasta = std::filesystem::path(caminhoLog).parent_path().string();
+    const auto [it, novo] = dias_.try_emplace(pasta + "/" + dia);
+    Dia& d = it->second;
+    if (novo)
+        d.porLog = LogsDaPasta(pasta, dia);
+    else
+        d.porLog[Nome(caminhoLog)] = ResultadoDoLog(LeLog(LeArquivo(caminhoLog, kMaiorLog)), caminhoLog);
+    const std::string texto = TextoResultados(d.porLog);
+    const std::string arquivo = Junta(pasta, NomeResultados(dia));
+    // No file before the day's first result; one that could not be written is tried again at the next change.
+    const bool algum =
+        std::any_of(d.porLog.begin(), d.porLog.end(), [](const auto& p) { return p.second.has_value(); });
+    if (texto != d.escrito && (algum || ExisteArquivo(arquivo)) && GravaArquivo(arquivo, texto)) d.escrito = texto;
+}
+
+}  // namespace vantor
