@@ -135,5 +135,37 @@ TEST(Torneio, ABoutIsOneKeyFromTheLastResultAndTheResultsFollowTheLogs) {
     EXPECT_EQ(Texto(pasta + "/resultados_2026-12-06.csv"), resultados);
 }
 
+// The dialog: a list with a fault refused with its line and the loaded one kept; a bout picked, its name edited
+// before OK, goes in as edited, with the bout's number, category and model.
+TEST(Torneio, TheDialogLoadsAListPicksABoutAndTakesItsValuesAsEdited) {
+    Luta luta;
+    std::filesystem::copy_file(std::string(VANTOR_CASOS_DIR) + "/../../instala/modelos.ini",
+                               luta.pasta.Caminho() + "/modelos.ini");
+    const std::string boa = luta.pasta.Caminho() + "/boa.csv", ruim = luta.pasta.Caminho() + "/ruim.csv";
+    std::ofstream(boa) << "luta,categoria,azul,vermelho,modelo,quadra\n1,A,Ana,Bia,,3\n2,B,Caio,Davi,wt-senior,\n";
+    std::ofstream(ruim) << "luta,categoria,azul,vermelho\n1,A,Ana,Bia\n1,B,Caio,Davi\n";
+    luta.plat.aoMostrarConfiguracao = [&](Form2& f) {
+        for (const std::string& arquivo : {boa, ruim, luta.pasta.Caminho() + "/nenhuma.csv"}) {
+            luta.plat.arquivoEscolhido = arquivo;
+            f.B_Lista_Click();
+        }
+        f.L_Lutas.ListIndex = 1;
+        f.L_Lutas_Click();
+        f.T_Nome[Azul].Text = "Caio Prado";
+        f.B_Ok_Click();
+    };
+    luta.Tecla(tecla::F1);
+    EXPECT_EQ(luta.plat.avisos,
+              (std::vector<std::string>{
+                  "Lista de lutas recusada: linha 3: número de luta repetido (1 (2))\n" + ruim,
+                  "Lista de lutas recusada: arquivo ilegível\n" + luta.pasta.Caminho() + "/nenhuma.csv"}));
+    const Ajustes& a = luta.v.Config();
+    EXPECT_EQ(a.NumeroLuta + "|" + a.Categoria + "|" + a.Nome[Azul] + "|" + a.Nome[Vermelho] + "|" +
+                  std::to_string(a.Regra) + "|" + a.Quadra,
+              "2|B|Caio Prado|Davi|3|");
+    EXPECT_EQ(luta.v.Lista().lutas.size(), 2u) << "the good list stays";
+    EXPECT_EQ(luta.v.Tela().L_Proxima.Caption, "Fim da lista de lutas");
+}
+
 }  // namespace
 }  // namespace vantor::teste

@@ -17,6 +17,7 @@ struct FakePlataforma : Plataforma {
     Momento agora{2026, 12, 6, 14, 3, 27, 450};
     int largura = 640, altura = 480, configuracoesMostradas = 0, encerramentos = 0, bombeadas = 0;
     std::string temp, pastaPrograma, home;  // the TEMP and HOME variables, the program folder
+    std::string arquivoEscolhido;           // what the file chooser answers
     bool respostaOkCancela = true;
     std::function<void(Form2&)> aoMostrarConfiguracao;
     std::vector<std::string> sons, perguntas, avisos;
@@ -51,6 +52,7 @@ struct FakePlataforma : Plataforma {
         if (++configuracoesMostradas, aoMostrarConfiguracao) aoMostrarConfiguracao(f);
     }
     void MostraEscolhaSom(FormSom&) override {}
+    std::string EscolheArquivo(const std::string&, const std::string&) override { return arquivoEscolhido; }
     void AbreSumula(const std::string& arquivo, int lingua) override { sumulas.emplace_back(arquivo, lingua); }
     void Encerra() override { ++encerramentos; }
     int joyGetNumDevs() override { return numSlots; }

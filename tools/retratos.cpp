@@ -45,6 +45,7 @@ void Fotografa(const std::string& pasta, const std::string& nome, void (*chega)(
         a.L2 = {"", "Academia Leão - SP", "Clube Tigre - RJ"};
         a.CartoesRevisao = melhorDeTres ? 1 : 0;
         if (melhorDeTres) a.Pontos4 = 4, a.Pontos5 = 5;  // the turning kicks' groups, as the models have them
+        if (melhorDeTres) a.NumeroLuta = "105", a.Categoria = "Adulto Feminino -57 kg";
     });
     if (melhorDeTres) Cena(l.v, [](EstadoLuta& e) { e.Cartoes = {0, 1, 0}; });
     l.v.PlateiaNaTela(true);
@@ -63,6 +64,32 @@ void AteOGolden(Luta& l) {
     while (!l.v.Luta().EmGolden) l.v.Luta().Pausado ? l.Tecla(tecla::Espaco) : l.Tick();
     l.Tick(20);
     l.Teclas({tecla::F12});
+}
+
+// The example list of docs/, with the shipped models beside the program.
+void ComLista(Luta& l) {
+    QFile::copy(QStringLiteral(VANTOR_CASOS_DIR "/../../instala/modelos.ini"),
+                QString::fromStdString(l.pasta.Caminho() + "/modelos.ini"));
+    QFile lista(QStringLiteral(VANTOR_CASOS_DIR "/../../docs/lutas-exemplo.csv"));
+    if (!lista.open(QIODevice::ReadOnly) || !l.v.CarregaLista(lista.readAll().toStdString()).empty())
+        std::fprintf(stderr, "the example list was not loaded\n");
+}
+
+// A tournament day: the first bout of the list won, the next one waiting for Page Down on the operator's board.
+void ProximaLuta(const std::string& pasta) {
+    Luta l(lingua::Portugues, {1024, 768});
+    ComLista(l);
+    l.v.PlateiaNaTela(true);
+    l.Tecla(tecla::PgDn);
+    l.Tecla(tecla::Enter);
+    l.Tick(25);
+    l.Teclas({tecla::F12, tecla::F12, tecla::F8, tecla::F12, tecla::F12, tecla::F12});
+    l.Teclas({tecla::W, tecla::A, tecla::Enter});
+    Form1Controles tela;
+    tela.Escala(1024, 768);
+    tela.Mostra(l.v.Tela());
+    Salva(tela, ui::VistaOperador(tela), pasta + "/operador-proxima-luta.png");
+    Salva(tela, ui::VistaPlateia(tela, QSize(1280, 720)), pasta + "/plateia-proxima-luta.png");
 }
 
 }  // namespace
@@ -84,6 +111,8 @@ int main(int argc, char** argv) {
     const std::string pasta = argv[1];
     {
         vantor::teste::Luta l(lingua::Portugues, {1920, 1080});
+        ComLista(l);
+        l.Tecla(tecla::PgDn);
         ui::JanelaPlacar janela(l.v, {1920, 1080});
         Form2 f(l.v, l.plat);
         f.Form_Load();
@@ -91,6 +120,7 @@ int main(int argc, char** argv) {
         d.show();
         if (!d.grab().save(QString::fromStdString(pasta + "/configuracao.png"))) std::fprintf(stderr, "no dialog\n");
     }
+    ProximaLuta(pasta);
     Fotografa(pasta, "intervalo", [](vantor::teste::Luta& l) {
         Cena(l.v, [](EstadoLuta& e) { e.PontosMarcados = {0, 10, 8}, e.Faltas = {0, 0, 2}; });
         while (l.v.Luta().ContaIntervalo < 0) l.Tick();

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/vantor.h"
+#include "settings/arquivos.h"
 #include "settings/numero.h"
 
 namespace vantor {
@@ -43,6 +44,49 @@ void Form2::Form_Load() {
     L_Lingua_Click();
     modelos_ = v_.LeModelos();
     for (const Modelo& m : modelos_.lista) L_Modelo.itens.push_back(m.nome);
+    T_Evento.Text = ajustes_.Evento;
+    T_Quadra.Text = ajustes_.Quadra;
+    MostraLista();
+}
+
+void Form2::MostraLista() {
+    L_Lutas.itens.clear();
+    for (const LutaDaLista& b : v_.Lista().lutas)
+        L_Lutas.itens.push_back(b.numero + " · " + b.categoria + " · " + b.nome[Azul] + " x " + b.nome[Vermelho]);
+    L_Lutas.ListIndex = v_.Lista().Acha(ajustes_.NumeroLuta);
+}
+
+void Form2::L_Lutas_Click() {
+    if (!TemSelecao(L_Lutas)) return;
+    const LutaDaLista& b = v_.Lista().lutas[static_cast<size_t>(L_Lutas.ListIndex)];
+    Ajustes a = ajustes_;
+    if (!v_.AjustesDaLuta(b, a)) {
+        plat_.Avisa(Traduz(txt::ModeloSumiu) + ": " + b.modelo, kTitulo);
+        return;
+    }
+    // Only a bout with a model changes the boxes of the settings; its texts travel with them to OK.
+    if (!b.modelo.empty()) {
+        MostraAjustes(a);
+        ajustes_.FaltasRound = a.FaltasRound, ajustes_.TempoGolden = a.TempoGolden;
+        L_Modelo.ListIndex = -1;
+        for (size_t i = 0; i < modelos_.lista.size(); ++i)
+            if (modelos_.Acha(b.modelo) == &modelos_.lista[i]) L_Modelo.ListIndex = static_cast<int>(i);
+    }
+    for (size_t c = 1; c <= 2; ++c) T_Nome[c].Text = a.Nome[c], T_L2[c].Text = a.L2[c];
+    ajustes_.NumeroLuta = a.NumeroLuta, ajustes_.Categoria = a.Categoria;
+    ajustes_.Arbitro = a.Arbitro, ajustes_.NomesJuizes = a.NomesJuizes;
+    T_Evento.Text = a.Evento, T_Quadra.Text = a.Quadra;
+}
+
+void Form2::B_Lista_Click() {
+    const std::string arquivo = plat_.EscolheArquivo(Traduz(txt::EscolhaLista), "CSV (*.csv *.txt)");
+    if (arquivo.empty()) return;
+    const std::string bytes = LeArquivo(arquivo, kMaiorLista + 1);
+    const std::string erro = bytes.empty() && !ExisteArquivo(arquivo)
+                                 ? Traduz(txt::ListaRecusada) + ": " + Traduz(txt::ListaIlegivel)
+                                 : v_.CarregaLista(bytes);
+    if (!erro.empty()) plat_.Avisa(erro + "\n" + arquivo, kTitulo);
+    MostraLista();
 }
 
 void Form2::MostraAjustes(const Ajustes& a) {
@@ -127,6 +171,9 @@ void Form2::Acerta_Tela() {
     Q_Botoes = Traduz(txt::Botoes);
     L_ModeloRotulo = Traduz(txt::Modelo) + ":";
     L_CartoesRotulo = Traduz(txt::Revisoes) + ":";
+    B_Lista = Traduz(txt::CarregaLista);
+    L_EventoRotulo = Traduz(txt::Evento) + ":";
+    L_QuadraRotulo = Traduz(txt::Quadra) + ":";
     O_13.Caption = Traduz(txt::Pontos13);
     O_23.Caption = Traduz(txt::Pontos23);
     O_12.Caption = Traduz(txt::Pontos12);
@@ -207,6 +254,7 @@ void Form2::B_Ok_Click() {
     if (O_12345.Value)
         ajustes_.Pontos1 = 1, ajustes_.Pontos2 = 2, ajustes_.Pontos3 = 3, ajustes_.Pontos4 = 4, ajustes_.Pontos5 = 5;
     for (size_t i = 1; i <= 4; ++i) ajustes_.Som[i] = T_Sons[i].Text;
+    ajustes_.Evento = T_Evento.Text, ajustes_.Quadra = T_Quadra.Text;
     // With nothing selected in the list the language stays as it was.
     if (TemSelecao(L_Lingua)) ajustes_.Lingua = static_cast<int16_t>(L_Lingua.ListIndex);
     v_.ConfirmaConfiguracao(ajustes_);

@@ -42,6 +42,7 @@ public:
 
     CaixaTexto T_Round, T_Tempo, T_RoundInicial, T_TempoInicial, T_Intervalo, T_Limite, T_Diferenca;
     CaixaTexto T_Cartoes;                    // video review cards per corner (0: none)
+    CaixaTexto T_Evento, T_Quadra;           // the day's event and ring
     std::array<CaixaTexto, 3> T_Nome, T_L2;  // 1 blue, 2 red
     std::array<CaixaTexto, 5> T_Sons;        // 1..4
     Lista L_Round{{" 1", " 2", " 3"}};
@@ -49,6 +50,7 @@ public:
     Lista L_Intervalo{{"15 s", "30 s", "40 s", "50 s", "60 s"}};
     Lista L_Lingua{{"Portugues", "Spanish", "English"}};
     Lista L_Modelo;  // the models of settings, by name
+    Lista L_Lutas;   // the ring's list of bouts, the loaded one selected
     Marca Op_WTF{.Caption = "WTF antiga"}, Op_Fetesp{.Caption = "Com limite e diferença de pontos"},
         Op_2017{.Caption = "WTF regra 2017"}, Op_2022{.Caption = "WT 2022 (melhor de 3 rounds)"};  // one group
     Marca O_13{.Caption = "1 e 3 pontos"}, O_23{.Caption = "2 e 3 pontos"}, O_12{.Caption = "1 e 2 pontos"},
@@ -64,7 +66,8 @@ public:
                 L_AzulRotulo = "Azul:", L_VermelhoRotulo = "Vermelho:", L_SomMinutoRotulo = "Início 1 minuto:",
                 L_SomFimMinutoRotulo = "Fim 1 minuto:", L_SomFimLutaRotulo = "Fim de luta:",
                 L_SomFimRoundRotulo = "Fim de round:", Q_Regras = "Sistema de Regras", Q_Botoes = "Botões",
-                L_ModeloRotulo = "Modelo:", L_CartoesRotulo = "Revisões:";
+                L_ModeloRotulo = "Modelo:", L_CartoesRotulo = "Revisões:", B_Lista = "Carregar lista…",
+                L_EventoRotulo = "Evento:", L_QuadraRotulo = "Quadra:";
 
     bool Aberto = true;  // false once OK or Cancel closed it
 
@@ -87,6 +90,10 @@ public:
     void T_Tempo_Change();
     void L_Lingua_Click() { Acerta_Tela(); }
     void L_Modelo_Click();  // the boxes show the chosen model's settings
+    // A bout of the list picked: its names, second lines and model fill the boxes, still editable before OK.
+    void L_Lutas_Click();
+    // A list of bouts chosen by the operator and loaded; what is wrong with it is said, and the old one stays.
+    void B_Lista_Click();
     void B_Botoes_Click();
     void B_Cancela_Click() { Aberto = false; }
     void B_Ok_Click();
@@ -97,6 +104,7 @@ private:
     void Escolhe(Marca& regra);
     // The boxes and options of the bout's settings (not names, sounds or language) from `a`.
     void MostraAjustes(const Ajustes& a);
+    void MostraLista();
     std::string Traduz(int entrada) const;  // in the language chosen in the list
     Vantor& v_;
     Plataforma& plat_;

@@ -51,6 +51,10 @@ public:
     // Shows the sound-file chooser modally over the dialog; returns when it has closed.
     virtual void MostraEscolhaSom(FormSom& escolha) = 0;
 
+    // Asks the operator for a file to open, titled `titulo`, among those whose names match `filtro` (a name filter
+    // such as "CSV (*.csv *.txt)"); "" when none was chosen.
+    virtual std::string EscolheArquivo(const std::string& /*titulo*/, const std::string& /*filtro*/) { return ""; }
+
     // Shows the fight's log, `arquivo` ("" before there is one), to the operator without waiting: in the desktop's
     // text editor, or else in a window of the program's own with its texts in language `lingua`.
     virtual void AbreSumula(const std::string& arquivo, int lingua) = 0;

@@ -162,6 +162,10 @@ void TabelaIdioma::Carrega() {
         "Árbitro|Árbitro|Referee",
         "O modelo da luta não existe mais|El modelo del combate ya no existe|The bout's model no longer exists",
         "uma luta está em andamento|un combate está en curso|a bout is under way",
+        "Árbitro (assinatura)|Árbitro (firma)|Referee (signature)",
+        "Mesário (assinatura)|Anotador (firma)|Recorder (signature)",
+        "Carregar lista…|Cargar lista…|Load list…",
+        "Lista de lutas (CSV)|Lista de combates (CSV)|Bout list (CSV)",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.

@@ -171,11 +171,15 @@ enum : int {
     Arbitro = 150,
     ModeloSumiu = 151,
     LutaEmAndamento = 152,
+    AssinaturaArbitro = 153,
+    AssinaturaMesario = 154,
+    CarregaLista = 155,
+    EscolhaLista = 156,
 };
 }  // namespace txt
 
 struct TabelaIdioma {
-    std::array<std::string, 153> Idioma;
+    std::array<std::string, 157> Idioma;
 
     void Carrega();
     // Entry `entrada` in language `lingua` (0..2); "" for an entry or language outside the table.

@@ -19,8 +19,9 @@ constexpr const char* kCabecalho =
     "pontos_perdedor,rounds_vencedor,rounds_perdedor,inicio,fim,log";
 constexpr size_t kMaiorLog = size_t{64} << 20;  // as the scoresheet reads one
 
-// The result's usual abbreviation, by the language entry that says how.
-std::string Codigo(int como) {
+}  // namespace
+
+std::string CodigoDoResultado(int como) {
     switch (como) {
         case txt::PorPontos:
         case txt::PorLimite:
@@ -36,6 +37,8 @@ std::string Codigo(int como) {
         default: return "";
     }
 }
+
+namespace {
 
 // "06/12/2026 14:03:27,45" gives "14:03:27": the clock, without the date and the hundredths.
 std::string Hora(const std::string& carimbo) {
@@ -85,7 +88,7 @@ std::optional<LinhaResultado> ResultadoDoLog(const LeituraLog& leitura, const st
                        : v == Azul ? "azul"
                                    : "vermelho") +
                       "," + CampoCsv(l.nome[v]) + "," + CampoCsv(l.l2[v]) + "," + CampoCsv(l.nome[o]) + "," +
-                      CampoCsv(l.l2[o]) + "," + Codigo(l.como) + "," +
+                      CampoCsv(l.l2[o]) + "," + CodigoDoResultado(l.como) + "," +
                       CampoCsv(l.como ? Tabela().Traduz(l.como, l.lingua) : "") + "," + std::to_string(placar[v]) +
                       "," + std::to_string(placar[o]) + "," +
                       (melhorDeTres ? std::to_string(rounds[v]) + "," + std::to_string(rounds[o]) : ",") + "," +

@@ -11,6 +11,10 @@
 
 namespace vantor {
 
+// The usual abbreviation of how a bout was won (PTF, PTG, GDP, SUP, RSC, WDR, DSQ, PUN), by the language entry
+// that says how; "" when it has none.
+std::string CodigoDoResultado(int como);
+
 // "resultados_2026-12-06.csv" for the logs of that day.
 std::string NomeResultados(const std::string& dia);
 // The day of a log by its file name ("LOG_2026-12-06_14-03-27....txt" gives "2026-12-06"); "" for another name.

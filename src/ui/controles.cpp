@@ -205,8 +205,8 @@ Form1Controles::Form1Controles() {
     // Whether the hall's board shows: in the free corner between the message line's end and the lamps.
     L_Plateia = Pintado(NovoRotulo("L_Plateia", -1, 8985, 1290, 615, 975, "", 9.75, true), kBranco, RGB(96, 96, 96));
 
-    // The bout under the clock, where the count box's title and the message line cover it when they show.
-    L_Luta = Transparente(NovoRotulo("L_Luta", -1, 3480, 1275, 2685, 255, "", 9.75, false), kBranco);
+    // The bout under the clock, where the message line and the count box cover it when they show.
+    L_Luta = Transparente(NovoRotulo("L_Luta", -1, 3480, 1320, 2685, 255, "", 9.75, false), kBranco);
     L_Luta.Visible = false;
     // Between bouts, what Page Down brings: over the settings' summary.
     L_Proxima = Pintado(NovoRotulo("L_Proxima", -1, 735, 4065, 8145, 375, "", 12, true), kPreto, RGB(160, 224, 255));

@@ -1,5 +1,6 @@
 #include "ui/dialogo_config.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -131,6 +132,30 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
     Rotulo("L_LinguaRotulo", f_.L_LinguaRotulo, {4920, 5160, 855, 255}, kDireita);
     CaixaLista("L_Lingua", f_.L_Lingua, {5880, 5160, 1215, 645}, &Form2::L_Lingua_Click);
 
+    // The day: the ring's list of bouts between Cancel and OK (a bout picked fills the names and the model's
+    // settings), and the event and ring the scoresheet names in the free space beside the rest's presets.
+    auto* lutas = new QComboBox(this);
+    lutas->setObjectName(QStringLiteral("L_Lutas"));
+    lutas->setGeometry(Pixels({1560, 6150, 3015, 330}, escala_));
+    combos_.emplace_back(lutas, &f_.L_Lutas);
+    lutas->view()->setMinimumWidth(Pixels({0, 0, 6135, 0}, escala_).width());  // a bout's whole line when open
+    connect(lutas, &QComboBox::activated, this, [this](int linha) {
+        Executa([this, linha] {
+            f_.L_Lutas.ListIndex = linha;
+            f_.L_Lutas_Click();
+        });
+    });
+    auto* lista = new QPushButton(this);
+    lista->setObjectName(QStringLiteral("B_Lista"));
+    lista->setGeometry(Pixels({4680, 6120, 1575, 390}, escala_));
+    lista->setAutoDefault(false);
+    botoes_.emplace_back(lista, &f_.B_Lista);
+    connect(lista, &QPushButton::clicked, this, [this] { Executa([this] { f_.B_Lista_Click(); }); });
+    Rotulo("L_EventoRotulo", f_.L_EventoRotulo, {2280, 1335, 735, 255}, kDireita);
+    Caixa("T_Evento", f_.T_Evento, {3120, 1320, 1455, 285})->setMaxLength(3 * kMaiorNome);
+    Rotulo("L_QuadraRotulo", f_.L_QuadraRotulo, {2280, 1695, 735, 255}, kDireita);
+    Caixa("T_Quadra", f_.T_Quadra, {3120, 1680, 1455, 285})->setMaxLength(kMaiorNome);
+
     auto* cancela = new QPushButton(this);
     cancela->setObjectName(QStringLiteral("B_Cancela"));
     cancela->setGeometry(Pixels({240, 6120, 1215, 495}, escala_));
@@ -226,8 +251,14 @@ void DialogoConfig::Sincroniza() {
     }
     for (auto [combo, dados] : combos_) {
         const QSignalBlocker bloqueio(combo);
-        if (combo->count() != static_cast<int>(dados->itens.size()))
+        // The bouts' list changes when a new list is loaded with the dialog open.
+        bool iguais = combo->count() == static_cast<int>(dados->itens.size());
+        for (int i = 0; iguais && i < combo->count(); ++i)
+            iguais = combo->itemText(i) == Texto(dados->itens[static_cast<size_t>(i)]);
+        if (!iguais) {
+            combo->clear();
             for (const std::string& item : dados->itens) combo->addItem(Texto(item));
+        }
         combo->setCurrentIndex(dados->ListIndex);
     }
     for (auto [botao, dados] : marcas_) {

@@ -1,8 +1,11 @@
 #include "ui/plataforma_qt.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -100,6 +103,12 @@ void PlataformaQt::MostraConfiguracao(Form2& dialogo) {
     configuracao_ = &tela;
     tela.exec();
     configuracao_ = nullptr;
+}
+
+std::string PlataformaQt::EscolheArquivo(const std::string& titulo, const std::string& filtro) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString::fromStdString(titulo), QDir::homePath(),
+                                        QString::fromStdString(filtro))
+        .toStdString();
 }
 
 void PlataformaQt::MostraEscolhaSom(FormSom& escolha) {

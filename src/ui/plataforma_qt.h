@@ -43,6 +43,7 @@ public:
     void Avisa(const std::string& texto, const std::string& titulo) override;
     void MostraConfiguracao(Form2& dialogo) override;
     void MostraEscolhaSom(FormSom& escolha) override;
+    std::string EscolheArquivo(const std::string& titulo, const std::string& filtro) override;
     void AbreSumula(const std::string& arquivo, int lingua) override;
     [[noreturn]] void Encerra() override;
     int joyGetNumDevs() override;

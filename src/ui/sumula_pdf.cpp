@@ -18,6 +18,7 @@
 
 #include "lang/idioma.h"
 #include "log/leitura.h"
+#include "log/resultados.h"
 #include "settings/ajustes.h"
 #include "settings/arquivos.h"
 
@@ -114,7 +115,12 @@ private:
         Fonte(16, true);
         p_.setPen(Qt::black);
         QString titulo = T(txt::SumulaDaLuta);
-        if (numero > 0) titulo += QStringLiteral(" · %1 %2").arg(T(txt::Luta)).arg(numero);
+        // The bout's own number from the ring's list, when the log gives one; otherwise its place in the day.
+        if (!l.numero.empty())
+            titulo += QStringLiteral(" · %1 %2").arg(T(txt::Luta), Q(l.numero));
+        else if (numero > 0)
+            titulo += QStringLiteral(" · %1 %2").arg(T(txt::Luta)).arg(numero);
+        if (!l.categoria.empty()) titulo += QStringLiteral(" · ") + Q(l.categoria);
         y_ += Texto({kMargem, y_, kLargura, 10}, titulo) + 3;
         Cabecalho(l);
         // A longer header (a best of three's rounds) moves the chart down rather than under it.
@@ -122,6 +128,22 @@ private:
         Grafico(l);
         y_ = grafico_.bottom() + 12;
         Eventos(l);
+        Assinaturas();
+    }
+
+    // A record a federation files: the referee and the recorder sign it, on the last page.
+    void Assinaturas() {
+        if (y_ + 24 > kMargem + kAltura) NovaPagina();
+        y_ += 16;
+        p_.setPen(Caneta(Qt::black, 0.2));
+        Fonte(8);
+        const int quem[] = {txt::AssinaturaArbitro, txt::AssinaturaMesario};
+        for (int i = 0; i < 2; ++i) {
+            const double x = kMargem + i * (kLargura / 2 + 5);
+            p_.drawLine(P(x, y_), P(x + kLargura / 2 - 5, y_));
+            Texto({x, y_ + 1, kLargura / 2 - 5, 5}, T(quem[i]));
+        }
+        y_ += 6;
     }
 
     void Linha(const QString& rotulo, const QString& valor, const QColor& cor = Qt::black) {
@@ -135,6 +157,13 @@ private:
 
     void Cabecalho(const LutaLog& l) {
         Linha(T(txt::Data), Q(l.inicio));
+        // The event, the ring and the officials, as the ring's list or the settings gave them.
+        QString evento = Q(l.evento);
+        if (!l.quadra.empty())
+            evento += (evento.isEmpty() ? "" : QStringLiteral(" · ")) + T(txt::Quadra) + " " + Q(l.quadra);
+        if (!evento.isEmpty()) Linha(T(txt::Evento), evento);
+        if (!l.arbitro.empty()) Linha(T(txt::Arbitro), Q(l.arbitro));
+        if (!l.juizes.empty()) Linha(T(txt::Juizes), Q(l.juizes));
         QString regras = T(txt::NaoRegistrado);
         if (l.temRegras) {
             const char* nomes[] = {"WTF antiga", "Com limite e diferença de pontos", "WTF regra 2017"};
@@ -171,6 +200,8 @@ private:
             resultado = QStringLiteral("%1: %2 (%3)")
                             .arg(T(txt::Venceu), T(l.vencedor), Q(l.nome[static_cast<size_t>(l.vencedor)]));
         if (l.como) resultado += QStringLiteral(", ") + T(l.como);
+        if (const std::string codigo = CodigoDoResultado(l.como); l.vencedor && !codigo.empty())
+            resultado += QStringLiteral(" [%1]").arg(Q(codigo));
         // Where it was decided, when that was inside a round rather than when the time ran out.
         if (l.vencedor && (l.roundResultado <= l.rounds || l.como == txt::NoGolden))
             resultado += QStringLiteral(" · %1 %2, %3")
