@@ -25,6 +25,7 @@ testes=(
   # a private sound server with a null sink, parec/pactl to record it, a virtual X display
   pulseaudio pulseaudio-utils sox xvfb xauth
   poppler-utils  # pdftotext and pdftoppm: the printed scoresheet's text and pixels
+  python3  # its csv module reads the day's results file as a spreadsheet would
   strace  # the slow-disk test: every fsync delayed, without root
   # scripts/saida.sh: keys into the real window, and Xlib for its helper that closes it as a window manager does
   xdotool libx11-dev

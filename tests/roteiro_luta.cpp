@@ -157,14 +157,78 @@ int Sai(ui::Montagem& m) {
     return 5;  // not reached
 }
 
+// "dia SEED FOLDER LUTAS N US": a day of LUTAS bouts from the list in FOLDER, walked with Page Down, each fought with
+// keys and judges' presses to its result (on points, by rounds, on the referee's word); says "E <n> <bout>
+// <decided>" after each event; killed US µs after event N (0: never; it then says "FIM" at the day's end).
+int Dia(unsigned semente, int lutas, int ate, unsigned atraso, ui::Montagem& m) {
+    Vantor& v = m.Placar();
+    teste::Virtual j1("Juiz 1"), j2("Juiz 2");
+    if (!QTest::qWaitFor([&] { return m.Plataforma().ControlesConectados() == 2; }, 5000)) return 3;
+    std::mt19937 sorte(semente);
+    if (!v.CarregaLista(LeArquivo("lista.csv")).empty()) return 3;
+    int n = 0;
+    const auto evento = [&](auto&& faz) {
+        faz();
+        v.EsperaDisco();
+        Diz("E " + std::to_string(++n) + " " + v.Config().NumeroLuta + " " + std::to_string(v.Luta().LutaDecidida));
+        if (n == ate) std::thread([atraso] { ::usleep(atraso), ::kill(::getpid(), SIGKILL); }).detach();
+    };
+    const auto tecla = [&](Qt::Key k) { evento([&] { QTest::keyClick(&m.Janela(), k); }); };
+    // Two judges agree on blue's (0) or red's (1) one-point button.
+    const auto juizes = [&](int botao) {
+        evento([&] {
+            const auto antes = v.Luta().PontosMarcados;
+            j1.Botao(botao, true);
+            (void)QTest::qWaitFor([&] { return v.Botoes().Pendentes != 0; }, 2000);
+            j2.Botao(botao, true);
+            (void)QTest::qWaitFor([&] { return v.Luta().PontosMarcados != antes; }, 2000);
+            j1.Botao(botao, false), j2.Botao(botao, false);
+            QTest::qWait(60);
+            // Two seconds pass for the lamps, as the script's ticks pass for the clock: the next press opens a window
+            // of its own whatever the wall clock did meanwhile.
+            for (int k = 1; k <= kBotoes; ++k)
+                if (v.Janela().Timer_Botao[static_cast<size_t>(k)].Enabled) v.Timer_Botao_Timer(k);
+        });
+    };
+    const auto segundos = [&](int s) {
+        evento([&] {
+            for (int i = 0; i < s; ++i) v.Timer_Luta_Timer();
+        });
+    };
+    for (int b = 1; b <= lutas; ++b) {
+        tecla(Qt::Key_PageDown);
+        tecla(Qt::Key_Return);
+        for (unsigned k = sorte() % 4; k > 0; --k) sorte() % 2 ? juizes(int(sorte() % 2)) : tecla(Qt::Key_F12);
+        if (b % 5 == 0) {
+            // The referee ends it; the question is answered by Enter.
+            tecla(b % 10 ? Qt::Key_R : Qt::Key_W);
+            tecla(sorte() % 2 ? Qt::Key_A : Qt::Key_V);
+        } else if (v.Config().Regra == regra::Wt2022) {
+            // Each round to the first with the point gap, half of it by the judges.
+            while (!v.Luta().LutaDecidida) {
+                const int vence = int(sorte() % 2);
+                const auto& p = v.Luta().PontosMarcados;
+                while (std::abs(p[1] - p[2]) < v.Config().Diferenca && !v.Luta().LutaDecidida)
+                    sorte() % 2 ? juizes(vence) : tecla(vence == 0 ? Qt::Key_F12 : Qt::Key_F8);
+                if (!v.Luta().LutaDecidida) segundos(v.Config().Intervalo + 1), tecla(Qt::Key_Space);
+            }
+        } else {
+            if (v.Luta().PontosMarcados[1] == v.Luta().PontosMarcados[2]) tecla(Qt::Key_F8);
+            segundos(v.Config().Tempo + 1);  // the round ends on the tick after 0:00
+        }
+    }
+    Diz("FIM");
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string modo = argc > 1 ? argv[1] : "";
-    if (!((modo == "luta" && argc == 6) ||
+    if (!((modo == "luta" && argc == 6) || (modo == "dia" && argc == 7) ||
           (argc == 3 && (modo == "continua" || modo == "espera" || modo == "lento" || modo == "sai"))))
         return 2;
-    const std::string pasta = argv[modo == "luta" ? 3 : 2];
+    const std::string pasta = argv[modo == "luta" || modo == "dia" ? 3 : 2];
     if (::chdir(pasta.c_str()) != 0) return 2;
     qputenv("TEMP", QByteArray::fromStdString(pasta + "/"));
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -172,7 +236,12 @@ int main(int argc, char** argv) {
     std::string mapa(514, '\0');
     for (auto [posicao, botao] : {std::pair{16, 10}, {15, 1}, {32, 11}, {31, 2}})
         mapa[2 * size_t(posicao)] = char(botao);
-    GravaArquivo("botoes.cfg", mapa);
+    // Installed (a day's script runs a copy of its own with ../share/vantor), the map is in the user's folder.
+    GravaArquivo(
+        ProgramaInstalado(QCoreApplication::applicationDirPath().toStdString())
+            ? PastaXdg(false, [](const std::string& n) { return qgetenv(n.c_str()).toStdString(); }) + "/botoes.cfg"
+            : "botoes.cfg",
+        mapa);
     // The question comes during start-up, before the window: Enter takes its default.
     int perguntas = 0;
     std::function<void()> responde = [&] {
@@ -189,7 +258,12 @@ int main(int argc, char** argv) {
     if (modo == "sai") return Sai(m);
     if (modo == "luta")
         return Lutando(unsigned(std::stoul(argv[2])), std::stoi(argv[4]), unsigned(std::stoul(argv[5])), m);
+    if (modo == "dia")
+        return Dia(unsigned(std::stoul(argv[2])), std::stoi(argv[4]), std::stoi(argv[5]), unsigned(std::stoul(argv[6])),
+                   m);
+    m.Placar().EsperaDisco();
     Diz("P " + std::to_string(perguntas));
     Diz("R " + Estado(m.Placar().Luta(), m.Placar().Log().ArquivoLog, 0));
+    if (!m.Placar().Lista().lutas.empty()) Diz("L " + m.Placar().Config().NumeroLuta);
     return 0;
 }

@@ -15,6 +15,8 @@
 
 #include "log/diario.h"
 #include "log/leitura.h"
+#include "log/resultados.h"
+#include "luta.h"
 #include "settings/arquivos.h"
 
 namespace vantor::teste {
@@ -36,8 +38,8 @@ Estado Le(const std::string& texto) {
 }
 
 // The script program's lines, and how it ended.
-std::pair<std::vector<std::string>, int> Roda(const std::string& args) {
-    FILE* p = ::popen(("exec " + std::string(VANTOR_ROTEIRO) + " " + args).c_str(), "r");  // no shell between
+std::pair<std::vector<std::string>, int> Roda(const std::string& args, const std::string& programa = VANTOR_ROTEIRO) {
+    FILE* p = ::popen(("exec " + programa + " " + args).c_str(), "r");  // no shell between
     std::vector<std::string> linhas;
     char b[4096];
     while (p && std::fgets(b, sizeof b, p)) linhas.emplace_back(b, std::strcspn(b, "\n"));
@@ -103,6 +105,117 @@ TEST_P(Matar, AfterAKillTheFightContinuesAsLastSavedAndItsLogLosesAndRepeatsNoth
 }
 
 INSTANTIATE_TEST_SUITE_P(Sementes, Matar, testing::Range(0, 5));
+
+// A tournament day: the script program as installed in `dir` (bin/ beside share/vantor, the user's folders there
+// too), so that its settings, list, models and button map are the run's own; a list of `lutas` bouts under two
+// short models, on points (one round of 4 s) and by rounds (best of three, a gap of 3 ends a round).
+std::string DiaEm(const std::string& dir, int lutas) {
+    std::filesystem::create_directories(dir + "/bin");
+    std::filesystem::create_directories(dir + "/share/vantor");
+    std::filesystem::create_directories(dir + "/config/vantor");
+    std::filesystem::create_hard_link(VANTOR_ROTEIRO, dir + "/bin/vantor_roteiro");
+    for (const char* v : {"XDG_CONFIG_HOME=config", "XDG_DATA_HOME=dados", "HOME="})
+        ::setenv(std::string(v).substr(0, std::strchr(v, '=') - v).c_str(),
+                 (dir + "/" + (std::strchr(v, '=') + 1)).c_str(), 1);
+    GravaArquivo(dir + "/config/vantor/modelos.ini",
+                 "[pontos]\nRegra=2\nRounds=1\nTempo=4\nIntervalo=1\nDiferenca=99\n"
+                 "[rounds]\nRegra=3\nRounds=3\nTempo=30\nIntervalo=1\nDiferenca=3\n");
+    std::string lista = "luta;categoria;azul;vermelho;modelo\n";
+    for (int i = 1; i <= lutas; ++i)
+        lista += std::to_string(i) + ";Cat " + std::to_string(i % 3) + ";Azul " + std::to_string(i) + ";Vermelho " +
+                 std::to_string(i) + (i % 2 ? ";pontos\n" : ";rounds\n");
+    GravaArquivo(dir + "/lista.csv", lista);
+    return dir + "/bin/vantor_roteiro";
+}
+
+// The day's results file in the logs' folder, and its rows' bout numbers.
+std::pair<std::string, std::vector<int>> ResultadosEm(const std::string& logs) {
+    std::pair<std::string, std::vector<int>> r;
+    for (const auto& e : std::filesystem::directory_iterator(logs))
+        if (e.path().filename().string().starts_with("resultados_")) r.first = LeArquivo(e.path().string());
+    for (size_t i = r.first.find("\r\n"); i != std::string::npos && i + 2 < r.first.size();
+         i = r.first.find("\r\n", i + 2))
+        r.second.push_back(std::atoi(r.first.c_str() + i + 2));
+    return r;
+}
+
+// Twenty bouts through the assembled program, keys and judges' presses: the results file is the expected one (the
+// clock's times and the logs' names aside), the logs alone give it byte for byte (`vantor --resultados`), and
+// Python's csv module reads it as one table of 16 columns.
+TEST(Dia, TwentyBoutsGiveTheExpectedResultsAndTheLogsAloneGiveTheSameFile) {
+    QTemporaryDir pasta;
+    const std::string dir = pasta.path().toStdString(), programa = DiaEm(dir, 20);
+    const auto [linhas, fim] = Roda("dia 7 " + dir + " 20 0 0", programa);
+    ASSERT_EQ(fim, 0);
+    ASSERT_EQ(linhas.back(), "FIM");
+    const auto [texto, lutas] = ResultadosEm(dir + "/LOG");
+    std::vector<std::string> semHoras;  // the start and end times and the log's name vary with the clock
+    for (size_t i = 0, f; (f = texto.find("\r\n", i)) != std::string::npos; i = f + 2) {
+        std::string l = texto.substr(i, f - i);
+        for (int k = 0; k < 3 && i > 0; ++k) l.resize(l.rfind(','));
+        semHoras.push_back(l);
+    }
+    ConfereLog(semHoras, "dia_resultados.csv");
+    const std::string saida = dir + "/saida.csv";
+    ASSERT_EQ(
+        std::system(("'" + std::string(VANTOR_PROGRAMA) + "' --resultados '" + dir + "/LOG' '" + saida + "'").c_str()),
+        0);
+    EXPECT_EQ(LeArquivo(saida), texto);
+    FILE* p = ::popen(("python3 -c 'import csv,sys; t=list(csv.reader(open(sys.argv[1], encoding=\"utf-8-sig\", "
+                       "newline=\"\"))); print(len(t), {len(r) for r in t}, t[0][0], t[1][0])' '" +
+                       saida + "'")
+                          .c_str(),
+                      "r");
+    char b[256] = "";
+    ASSERT_TRUE(p && std::fgets(b, sizeof b, p));
+    ::pclose(p);
+    EXPECT_STREQ(b, "21 {16} luta 1\n");
+}
+
+class MatarNoDia : public testing::TestWithParam<int> {};
+
+// Killed at a seeded moment of a day of six bouts, then started again: the results file is what the logs give, one
+// row per bout; every bout said decided has its row, every bout before the one loaded after the restart too, and
+// none after it; the bout loaded is the last one said, or the next when the kill came after Page Down.
+TEST_P(MatarNoDia, TheListsPositionAndTheResultsAgreeAfterAKill) {
+    for (int i = 0; i < 2; ++i) {
+        const unsigned semente = 2 * static_cast<unsigned>(GetParam()) + static_cast<unsigned>(i);
+        std::mt19937 sorte(semente * 104729);
+        QTemporaryDir pasta;
+        const std::string dir = pasta.path().toStdString(), programa = DiaEm(dir, 6);
+        char args[512];
+        std::snprintf(args, sizeof args, "dia %u %s 6 %u %u", semente, dir.c_str(), 1 + sorte() % 50, sorte() % 15000);
+        SCOPED_TRACE(args);
+        const auto [linhas, fim] = Roda(args, programa);
+        ASSERT_TRUE(WIFSIGNALED(fim)) << "the script ended on its own: " << fim;
+        int dita = 0;
+        std::vector<int> decididas;
+        for (const auto& l : linhas) {
+            int n = 0, luta = 0, decidida = 0;
+            if (std::sscanf(l.c_str(), "E %d %d %d", &n, &luta, &decidida) != 3) continue;
+            dita = luta;
+            if (decidida) decididas.push_back(luta);
+        }
+        const auto [saida, estado] = Roda("continua " + dir, programa);
+        ASSERT_EQ(estado, 0);
+        ASSERT_TRUE(!saida.empty() && saida.back().starts_with("L ")) << (saida.empty() ? "" : saida.back());
+        const int carregada = std::atoi(saida.back().c_str() + 2);
+        EXPECT_TRUE(carregada == dita || carregada == dita + 1) << "loaded " << carregada << ", said " << dita;
+        const auto [texto, lutas] = ResultadosEm(dir + "/LOG");
+        // No file before the day's first result: then the logs hold none either.
+        EXPECT_EQ(texto.empty() ? TextoResultados({}) : texto, ResultadosDaPasta(dir + "/LOG"))
+            << "the results file is not what the logs give";
+        std::vector<int> esperadas;
+        for (int b = 1; b < carregada; ++b) esperadas.push_back(b);
+        if (std::find(decididas.begin(), decididas.end(), carregada) != decididas.end()) esperadas.push_back(carregada);
+        std::vector<int> achadas = lutas;
+        if (!achadas.empty() && achadas.back() == carregada && esperadas.size() < achadas.size())
+            esperadas.push_back(carregada);  // decided as the kill came, before it was said
+        EXPECT_EQ(achadas, esperadas);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sementes, MatarNoDia, testing::Range(0, 4));
 
 std::map<std::string, std::string> Arquivos(const std::string& pasta) {
     std::map<std::string, std::string> r;

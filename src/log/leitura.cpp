@@ -72,6 +72,8 @@ int Digito(long cp) {
     return -1;
 }
 
+}  // namespace
+
 // Seconds into the day of a time stamp: whatever the locale's order and words, its last four numbers are the hour,
 // minutes, seconds and hundredths. -1 when they are not there. A twelve-hour clock's afternoon reads as the
 // morning: only differences are used, and they are taken modulo twelve hours.
@@ -92,6 +94,8 @@ double SegundosDoCarimbo(Trecho carimbo) {
     if (h > 23 || m > 59 || s > 60 || c > 99) return -1;
     return h * 3600.0 + m * 60 + s + c / 100.0;
 }
+
+namespace {
 
 bool Utf8Valido(Trecho s) {
     for (size_t i = 0; i < s.size();)
@@ -480,6 +484,26 @@ int Linguas(const Leitor (&leitores)[3], Trecho texto, Linha* lida = nullptr) {
 }
 
 }  // namespace
+
+std::string HoraDoCarimbo(const std::string& carimbo) {
+    // Where each number starts and ends; the last four are the hour, minutes, seconds and hundredths.
+    std::vector<std::pair<size_t, size_t>> numeros;
+    bool dentro = false;
+    for (size_t i = 0; i < carimbo.size();) {
+        const size_t antes = i;
+        const long cp = CodePoint(carimbo, i);
+        if (cp < 0) return "";
+        const bool digito = Digito(cp) >= 0;
+        if (digito && !dentro) numeros.emplace_back(antes, i);
+        if (digito) numeros.back().second = i;
+        dentro = digito;
+    }
+    if (numeros.size() < 4) return "";
+    const auto hora = numeros[numeros.size() - 4], segundos = numeros[numeros.size() - 2], centesimos = numeros.back();
+    std::string r = carimbo.substr(hora.first, segundos.second - hora.first) + carimbo.substr(centesimos.second);
+    while (!r.empty() && r.back() == ' ') r.pop_back();
+    return r;
+}
 
 LeituraLog LeLog(const std::string& conteudo) {
     if (conteudo.find_first_not_of(" \t\r\n") == std::string::npos) return Erro(txt::LogVazio);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantor {
@@ -62,6 +63,14 @@ struct LeituraLog {
 // Reads a whole log file's bytes. Nothing half-read comes back: a log that is empty, is not one of ours, ends in the
 // middle of a line, mixes languages within a fight or holds no started fight gives `erro` and no fights.
 LeituraLog LeLog(const std::string& conteudo);
+
+// Seconds into the day of a log line's time stamp, whatever the locale wrote (a twelve-hour clock's afternoon reads
+// as its morning); -1 when it has no time.
+double SegundosDoCarimbo(std::string_view carimbo);
+
+// The clock of a log line's time stamp, as the locale wrote it, without the date and the hundredths:
+// "06/12/2026 14:03:27,45" gives "14:03:27", "12/6/2026 2:03:27.45 PM" gives "2:03:27 PM"; "" when it has none.
+std::string HoraDoCarimbo(const std::string& carimbo);
 
 // Whether a log line (its time stamp, tab and text; its line end or none) gives a fight's result, in any language.
 bool LinhaDeResultado(const std::string& linha);

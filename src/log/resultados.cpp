@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "lang/idioma.h"
 #include "log/diario.h"
@@ -40,14 +41,6 @@ std::string CodigoDoResultado(int como) {
 
 namespace {
 
-// "06/12/2026 14:03:27,45" gives "14:03:27": the clock, without the date and the hundredths.
-std::string Hora(const std::string& carimbo) {
-    std::string h = carimbo.substr(std::min(carimbo.find(' '), carimbo.size() - 1) + 1);
-    if (const size_t virgula = h.find_last_of(",."); virgula != std::string::npos && virgula + 3 == h.size())
-        h.resize(virgula);
-    return h;
-}
-
 const TabelaIdioma& Tabela() {
     static const TabelaIdioma t = [] {
         TabelaIdioma r;
@@ -83,33 +76,46 @@ std::optional<LinhaResultado> ResultadoDoLog(const LeituraLog& leitura, const st
         if (r.vencedor == Azul || r.vencedor == Vermelho) ++rounds[static_cast<size_t>(r.vencedor)];
     const bool melhorDeTres = l.temRegras && l.regra == regra::Wt2022;
     const std::string nome = Nome(nomeLog);
-    std::string csv = CampoCsv(l.numero) + "," + CampoCsv(l.categoria) + "," +
-                      (empate      ? "empate"
-                       : v == Azul ? "azul"
-                                   : "vermelho") +
-                      "," + CampoCsv(l.nome[v]) + "," + CampoCsv(l.l2[v]) + "," + CampoCsv(l.nome[o]) + "," +
-                      CampoCsv(l.l2[o]) + "," + CodigoDoResultado(l.como) + "," +
-                      CampoCsv(l.como ? Tabela().Traduz(l.como, l.lingua) : "") + "," + std::to_string(placar[v]) +
-                      "," + std::to_string(placar[o]) + "," +
-                      (melhorDeTres ? std::to_string(rounds[v]) + "," + std::to_string(rounds[o]) : ",") + "," +
-                      CampoCsv(Hora(l.inicio)) + "," + CampoCsv(Hora(l.fimResultado)) + "," + CampoCsv(nome);
-    return LinhaResultado{l.numero.empty() ? nome : l.numero, std::move(csv)};
+    std::string csv =
+        CampoCsv(l.numero) + "," + CampoCsv(l.categoria) + "," +
+        (empate      ? "empate"
+         : v == Azul ? "azul"
+                     : "vermelho") +
+        "," + CampoCsv(l.nome[v]) + "," + CampoCsv(l.l2[v]) + "," + CampoCsv(l.nome[o]) + "," + CampoCsv(l.l2[o]) +
+        "," + CodigoDoResultado(l.como) + "," + CampoCsv(l.como ? Tabela().Traduz(l.como, l.lingua) : "") + "," +
+        std::to_string(placar[v]) + "," + std::to_string(placar[o]) + "," +
+        (melhorDeTres ? std::to_string(rounds[v]) + "," + std::to_string(rounds[o]) : ",") + "," +
+        CampoCsv(HoraDoCarimbo(l.inicio)) + "," + CampoCsv(HoraDoCarimbo(l.fimResultado)) + "," + CampoCsv(nome);
+    return LinhaResultado{l.numero.empty() ? nome : l.numero, std::move(csv), l.numero, nome.substr(0, 23),
+                          SegundosDoCarimbo(l.inicio)};
 }
 
 std::string TextoResultados(const std::map<std::string, std::optional<LinhaResultado>>& porLog) {
-    std::vector<LinhaResultado> linhas;
+    // Each bout's latest log; then the table in an order that no clock decides.
+    std::vector<const LinhaResultado*> linhas;
+    const auto antes = [](const LinhaResultado* a, const LinhaResultado* b) {
+        return std::tie(a->momento, a->inicio) < std::tie(b->momento, b->inicio);
+    };
     for (const auto& [log, linha] : porLog) {
         if (!linha) continue;
         const auto mesma = std::find_if(linhas.begin(), linhas.end(),
-                                        [&](const LinhaResultado& r) { return r.chave == linha->chave; });
-        if (mesma != linhas.end())
-            *mesma = *linha;
-        else
-            linhas.push_back(*linha);
+                                        [&](const LinhaResultado* r) { return r->chave == linha->chave; });
+        if (mesma == linhas.end())
+            linhas.push_back(&*linha);
+        else if (antes(*mesma, &*linha))
+            *mesma = &*linha;
     }
+    const auto ordem = [](const LinhaResultado* r) {
+        const std::string& n = r->numero;
+        const bool numerico =
+            !n.empty() && n.size() < 10 && std::all_of(n.begin(), n.end(), [](char c) { return c >= '0' && c <= '9'; });
+        return std::tuple(n.empty(), !numerico, numerico ? std::stol(n) : 0L, n, r->momento, r->inicio);
+    };
+    std::stable_sort(linhas.begin(), linhas.end(),
+                     [&](const LinhaResultado* a, const LinhaResultado* b) { return ordem(a) < ordem(b); });
     // A mark that tells spreadsheets the text is UTF-8; CR LF ends, as CSV has them.
     std::string texto = std::string("\xEF\xBB\xBF") + kCabecalho + "\r\n";
-    for (const LinhaResultado& r : linhas) texto += r.csv + "\r\n";
+    for (const LinhaResultado* r : linhas) texto += r->csv + "\r\n";
     return texto;
 }
 

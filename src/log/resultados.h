@@ -24,12 +24,16 @@ std::string DiaDoLog(const std::string& caminho);
 // it has none. Nothing when the log holds no decided fight or cannot be read.
 struct LinhaResultado {
     std::string chave, csv;
+    std::string numero;  // the bout's number, "" for a bout typed in the dialog
+    // When the bout began: its log's moment to the second, then its start line's hundredths.
+    std::string momento;
+    double inicio = 0;
     bool operator==(const LinhaResultado&) const = default;
 };
 std::optional<LinhaResultado> ResultadoDoLog(const LeituraLog& leitura, const std::string& nomeLog);
 
-// The file's text from each log's row in the order of the logs' names (their time): a bout fought again replaces
-// its earlier row where it stood.
+// The file's text from each log's row, one row per bout: by bout number (numbers as numbers), then the bouts
+// without one in the order they began. A bout fought again has the row of its later log.
 std::string TextoResultados(const std::map<std::string, std::optional<LinhaResultado>>& porLog);
 
 // Every log in `pasta` (of the day `dia`, or all of them when ""), read and made into the file's text.
