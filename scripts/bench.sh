@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmark programs (Release, into build-bench/) and runs them one after another, each
 # printing its figures beside their targets. Names given as arguments pick which ones run, in that
-# order (nucleo diario inicio juizes relogio pegada som sumula); with none, all eight run, about seven minutes in
-# all.
+# order (nucleo diario inicio juizes relogio pegada som sumula torneio); with none, all nine run, about seven
+# minutes in all.
 # Run them on an otherwise idle machine: they measure time.
 set -euo pipefail
 
@@ -13,7 +13,7 @@ build="$raiz/build-bench"
 cmake -S "$raiz" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVANTOR_GUI=ON -DVANTOR_TESTS=OFF \
   -DVANTOR_SANITIZE=OFF -DVANTOR_FUZZ=OFF </dev/null
 programas=("$@")
-[ ${#programas[@]} -gt 0 ] || programas=(nucleo diario inicio juizes relogio pegada som sumula)
+[ ${#programas[@]} -gt 0 ] || programas=(nucleo diario inicio juizes relogio pegada som sumula torneio)
 alvos=()
 for p in "${programas[@]}"; do alvos+=("bench_$p"); done
 cmake --build "$build" -j"$(nproc)" --target "${alvos[@]}" </dev/null
