@@ -22,6 +22,8 @@
 #include "platform/som_sdl.h"
 #include "settings/arquivos.h"
 #include "settings/configuracao.h"
+#include "settings/csv.h"
+#include "settings/lutas.h"
 
 namespace vantor::fuzz {
 
@@ -245,6 +247,52 @@ std::string Sessao(const uint8_t* dados, size_t tamanho) {
     std::error_code ec;
     std::filesystem::remove_all(pasta + "LOG", ec);
     return quebra;
+}
+
+}  // namespace vantor::fuzz
+
+namespace vantor::fuzz {
+
+std::string Lista(const uint8_t* dados, size_t tamanho) {
+    const std::string bytes(reinterpret_cast<const char*>(dados), tamanho);
+    // Every model is known but those with a '?' in their names.
+    const LeituraDaLista r =
+        LeListaDeLutas(bytes, [](const std::string& m) { return m.find('?') == std::string::npos; });
+    if (r.erro != 0) {
+        const bool conhecido = r.erro >= txt::ListaRecusada && r.erro <= txt::ListaIlegivel && r.lista.lutas.empty();
+        const auto linhas = std::count(bytes.begin(), bytes.end(), '\n') + std::count(bytes.begin(), bytes.end(), '\r');
+        return conhecido && r.linha >= 0 && r.linha <= linhas + 1 ? "" : "a refusal out of its range";
+    }
+    // What is taken is clean: one line of UTF-8 each, trimmed, within its length, names and numbers present, each
+    // number once, each model known.
+    std::string volta = "luta,categoria,azul,azul2,vermelho,vermelho2,modelo,evento,quadra,arbitro,juizes\n";
+    for (size_t i = 0; i < r.lista.lutas.size(); ++i) {
+        const LutaDaLista& b = r.lista.lutas[i];
+        const std::string* textos[] = {&b.numero, &b.categoria, &b.nome[1], &b.l2[1],   &b.nome[2], &b.l2[2],
+                                       &b.modelo, &b.evento,    &b.quadra,  &b.arbitro, &b.juizes};
+        for (const std::string* t : textos) {
+            const bool longo = t == &b.evento || t == &b.juizes;
+            if (FimDoUtf8(*t) != std::string::npos || t->find_first_of("\r\n\t") != std::string::npos ||
+                (!t->empty() && (t->front() == ' ' || t->back() == ' ')) ||
+                CortaUtf8(*t, longo ? 3 * kMaiorTexto : kMaiorTexto) != *t)
+                return "a text not cleaned: " + *t;
+            std::string q = "\"";
+            for (char c : *t) q += c == '"' ? std::string("\"\"") : std::string(1, c);
+            volta += q + (t == &b.juizes ? "\"\n" : "\",");
+        }
+        if (b.numero.empty() || b.nome[1].empty() || b.nome[2].empty()) return "a bout without number or name";
+        if (r.lista.Acha(b.numero) != static_cast<int>(i)) return "a number twice";
+        if (b.modelo.find('?') != std::string::npos) return "an unknown model taken";
+    }
+    // Written back quoted, as a spreadsheet would, the list reads the same.
+    const LeituraDaLista de_novo = LeListaDeLutas(volta);
+    if (de_novo.erro != 0 || de_novo.lista.lutas.size() != r.lista.lutas.size()) return "written back, refused";
+    for (size_t i = 0; i < r.lista.lutas.size(); ++i) {
+        LutaDaLista a = r.lista.lutas[i], b = de_novo.lista.lutas[i];
+        a.linha = b.linha = 0;
+        if (!(a == b)) return "written back, read otherwise: bout " + a.numero;
+    }
+    return "";
 }
 
 }  // namespace vantor::fuzz

@@ -14,6 +14,8 @@ uint32_t FasesDaUltimaSessao();
 
 std::string Wav(const uint8_t* dados, size_t tamanho);
 std::string Sessao(const uint8_t* dados, size_t tamanho);
+// A ring's list of bouts as its CSV bytes.
+std::string Lista(const uint8_t* dados, size_t tamanho);
 
 struct Alvo {
     const char* nome;  // also the folder name under fuzz/corpus and fuzz/regressao
@@ -22,6 +24,7 @@ struct Alvo {
 inline constexpr Alvo kAlvos[] = {
     {"wav", Wav},
     {"sessao", Sessao},
+    {"lista", Lista},
 };
 
 }  // namespace vantor::fuzz

@@ -10,7 +10,7 @@ set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$raiz/build-fuzz"
 segundos="${FUZZ_SEGUNDOS:-60}"
-read -r -a alvos <<<"${FUZZ_ALVOS:-wav sessao}"
+read -r -a alvos <<<"${FUZZ_ALVOS:-wav sessao lista}"
 
 "$raiz/scripts/instala-dependencias.sh" </dev/null
 

@@ -96,7 +96,8 @@ std::string TextoResultados(const std::map<std::string, std::optional<LinhaResul
     const auto antes = [](const LinhaResultado* a, const LinhaResultado* b) {
         return std::tie(a->momento, a->inicio) < std::tie(b->momento, b->inicio);
     };
-    for (const auto& [log, linha] : porLog) {
+    for (const auto& par : porLog) {
+        const std::optional<LinhaResultado>& linha = par.second;
         if (!linha) continue;
         const auto mesma = std::find_if(linhas.begin(), linhas.end(),
                                         [&](const LinhaResultado* r) { return r->chave == linha->chave; });

@@ -101,9 +101,10 @@ LeituraDaLista LeListaDeLutas(const std::string& bytes, const std::function<bool
         std::array<std::string, N> v;
         bool vazio = true;
         for (size_t c = 0; c < N; ++c) {
-            if (onde[c] && *onde[c] < reg.campos.size())
-                v[c] = CortaUtf8(Apara(reg.campos[*onde[c]]),
-                                 c == JuizesC || c == EventoC ? 3 * kMaiorTexto : kMaiorTexto);
+            if (onde[c] && *onde[c] < reg.campos.size()) {
+                const size_t maior = c == JuizesC || c == EventoC ? 3 * kMaiorTexto : kMaiorTexto;
+                v[c] = Apara(CortaUtf8(Apara(reg.campos[*onde[c]]), maior));  // a cut may end on a blank
+            }
             vazio &= v[c].empty();
         }
         // A spreadsheet's trailing rows of separators only.
