@@ -60,4 +60,16 @@ QT_QPA_PLATFORM=offscreen "$p/bin/vantor" --modelo nada >/dev/null 2>"$tmp/erro.
 rc=$?
 [ "$rc" = 1 ] && grep -q "wt-senior wt-cadete" "$tmp/erro.txt" ||
   falha "--modelo nada: status $rc, said: $(cat "$tmp/erro.txt")"
+# A list at start, with a model: the installed program keeps its copy beside its settings; a list with a fault is
+# named with its line before any window, status 1; the results of the logs come out as a spreadsheet's table.
+printf 'luta;categoria;azul;vermelho;modelo\n7;-68 kg;Ana;Bia;wt-senior\n' >"$tmp/lutas.csv"
+espera='cmp -s "$tmp/lutas.csv" "$tmp/config/vantor/lutas.csv"' roda "$p/bin/vantor" --lutas "$tmp/lutas.csv" --modelo wtf-2017
+cmp -s "$tmp/lutas.csv" "$tmp/config/vantor/lutas.csv" || falha "--lutas: no copy; the program said: $(cat "$tmp/saida.txt")"
+printf 'luta;categoria;azul;vermelho\n7;a;Ana;Bia\n8;a;;Bia\n' >"$tmp/ruim.csv"
+env XDG_CONFIG_HOME="$tmp/config" QT_QPA_PLATFORM=offscreen "$p/bin/vantor" --lutas "$tmp/ruim.csv" >/dev/null 2>"$tmp/erro.txt"
+rc=$?
+[ "$rc" = 1 ] && grep -q "line 3: empty name (azul)" "$tmp/erro.txt" && cmp -s "$tmp/lutas.csv" "$tmp/config/vantor/lutas.csv" ||
+  falha "--lutas with a fault: status $rc, said: $(cat "$tmp/erro.txt")"
+"$p/bin/vantor" --resultados "$tmp/dados/vantor/LOG" "$tmp/r.csv" && [ "$(head -c 8 "$tmp/r.csv")" = $'\xef\xbb\xbfluta,' ] ||
+  falha "--resultados: $(head -c 100 "$tmp/r.csv" 2>&1)"
 echo "installed program: files in place, log in \$XDG_DATA_HOME/vantor/LOG; portable: log beside the program"

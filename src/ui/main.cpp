@@ -73,21 +73,31 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--resultados") == 0) return Resultados(argc, argv);
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return std::fputs(kUso, stdout) < 0;
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return std::printf("Vantor %s\n", VANTOR_VERSAO) < 0;
-    const bool comModelo = argc == 3 && std::strcmp(argv[1], "--modelo") == 0;
-    const bool comLista = argc == 3 && std::strcmp(argv[1], "--lutas") == 0;
+    // --modelo NAME and --lutas FILE, each at most once, in either order.
+    const char* nomeModelo = nullptr;
+    const char* arquivoLista = nullptr;
+    int i = 1;
+    for (; i + 1 < argc; i += 2) {
+        const char** destino = std::strcmp(argv[i], "--modelo") == 0  ? &nomeModelo
+                               : std::strcmp(argv[i], "--lutas") == 0 ? &arquivoLista
+                                                                      : nullptr;
+        if (!destino || *destino) break;
+        *destino = argv[i + 1];
+    }
+    const bool comModelo = nomeModelo != nullptr, comLista = arquivoLista != nullptr;
     // Anything else on the command line is a slip: say so rather than run a board the operator did not ask for.
-    if (argc > 1 && !comModelo && !comLista) {
-        std::fprintf(stderr, "vantor: unknown option %s\n%s", argv[1], kUso);
+    if (i < argc) {
+        std::fprintf(stderr, "vantor: unknown option %s\n%s", argv[i], kUso);
         return 2;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantor"));
+    const auto ambiente = [](const std::string& nome) { return qgetenv(nome.c_str()).toStdString(); };
     vantor::Modelos modelos;
+    if (comModelo || comLista) modelos = vantor::ModelosDe(QCoreApplication::applicationDirPath().toStdString(), ambiente);
     const vantor::Modelo* modelo = nullptr;
     if (comModelo) {
-        const auto ambiente = [](const std::string& nome) { return qgetenv(nome.c_str()).toStdString(); };
-        modelos = vantor::ModelosDe(QCoreApplication::applicationDirPath().toStdString(), ambiente);
-        modelo = modelos.Acha(argv[2]);
+        modelo = modelos.Acha(nomeModelo);
         if (modelo) {
             vantor::Ajustes prova;
             vantor::AplicaModelo(*modelo, prova, &modelos.avisos);
@@ -96,7 +106,7 @@ int main(int argc, char** argv) {
         if (!modelo) {
             std::string nomes;
             for (const vantor::Modelo& m : modelos.lista) nomes += " " + m.nome;
-            std::fprintf(stderr, "vantor: no model named \"%s\"; the models are:%s\n", argv[2],
+            std::fprintf(stderr, "vantor: no model named \"%s\"; the models are:%s\n", nomeModelo,
                          nomes.empty() ? " none (no modelos.ini found)" : nomes.c_str());
             return 1;
         }
@@ -104,12 +114,10 @@ int main(int argc, char** argv) {
     // A list with a fault is refused before anything starts, naming its line; the list loaded before stays.
     std::string lista;
     if (comLista) {
-        const auto ambiente = [](const std::string& nome) { return qgetenv(nome.c_str()).toStdString(); };
-        modelos = vantor::ModelosDe(QCoreApplication::applicationDirPath().toStdString(), ambiente);
-        lista = vantor::LeArquivo(argv[2], vantor::kMaiorLista + 1);
+        lista = vantor::LeArquivo(arquivoLista, vantor::kMaiorLista + 1);
         vantor::LeituraDaLista r =
-            lista.empty() && !vantor::ExisteArquivo(argv[2])
-                ? vantor::LeituraDaLista{{}, vantor::txt::ListaIlegivel, 0, argv[2]}
+            lista.empty() && !vantor::ExisteArquivo(arquivoLista)
+                ? vantor::LeituraDaLista{{}, vantor::txt::ListaIlegivel, 0, arquivoLista}
                 : vantor::LeListaDeLutas(lista, [&](const std::string& n) { return modelos.Acha(n) != nullptr; });
         if (r.erro) {
             vantor::TabelaIdioma tabela;
