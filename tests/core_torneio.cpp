@@ -124,6 +124,10 @@ TEST(Torneio, ABoutIsOneKeyFromTheLastResultAndTheResultsFollowTheLogs) {
     const std::string resultados = Texto(pasta + "/resultados_2026-12-06.csv");
     ConfereLog(LinhasDe(pasta + "/resultados_2026-12-06.csv"), "resultados_torneio.csv");
     EXPECT_EQ(ResultadosDaPasta(pasta), resultados) << "the logs alone give the same file";
+    // The clock as the locale wrote it, without the date and the hundredths: a twelve-hour clock keeps its PM.
+    EXPECT_EQ(HoraDoCarimbo("12/6/2026 2:03:27.45 PM") + "|" + HoraDoCarimbo("6 déc. 2026 14:03:27,45") + "|" +
+                  HoraDoCarimbo("sem hora"),
+              "2:03:27 PM|14:03:27|");
     EXPECT_EQ(Texto(luta.pasta.Caminho() + "/vantor.ini").find("\r\nLuta=103"), 73u);
 
     // A restart finds the list and the bout it was at.

@@ -35,7 +35,8 @@ std::string TextoDoPdf(const std::string& pdf) {
 }
 
 // Two judges' agreements, the operator's points and penalties, a rest, a pause and a result on points; the start
-// time (the dialog's) differs from the round's, which the header says.
+// time (the dialog's) differs from the round's, which the header says; a bout of the ring's list, with its event,
+// ring and officials, and lines to sign.
 TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBothScoreLines) {
     Luta luta;
     luta.Configura({.Rounds = 2, .Tempo = 5, .Intervalo = 2, .Azul = "Ana Silva", .Vermelho = "Bia Souza"});
@@ -44,7 +45,11 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
         luta.plat.leituras[0] = e, luta.v.Timer_Joystick_Timer();
         luta.plat.leituras[0] = 0, luta.v.Timer_Joystick_Timer();
     };
-    Cena(luta.v, [](Ajustes& a) { a.L2 = {"", "Academia Norte", "Clube do Porto"}; });
+    Cena(luta.v, [](Ajustes& a) {
+        a.L2 = {"", "Academia Norte", "Clube do Porto"};
+        a.NumeroLuta = "12", a.Categoria = "Sub-21 -68 kg", a.Evento = "Copa Norte", a.Quadra = "2";
+        a.Arbitro = "Rui Sá", a.NomesJuizes = "Eva Cruz / Davi Luz / Lia Reis";
+    });
     luta.v.Timer_Joystick_Timer();  // the controllers at rest, as the poll first finds them
     Cena(luta.v, [](EstadoLuta& e) { e.TempoRestante = 4; });
     luta.Tecla(tecla::Enter), aperta(entrada::Direita | entrada::Baixo), aperta(0b0011);
@@ -55,9 +60,11 @@ TEST(Sumula, AFightTheBoardLoggedPrintsItsPeopleResultScoreEveryScoringLineAndBo
     const std::string pdf = luta.pasta.Caminho() + "/sumula.pdf";
     ASSERT_EQ(Sumula(luta.v.Log().ArquivoLog, pdf).status, 0);
     const std::string texto = TextoDoPdf(pdf);
-    for (const char* esperado : {"Ana Silva · Academia Norte", "Bia Souza · Clube do Porto",
-                                 "Venceu: Azul (Ana Silva), por pontos ao fim do tempo", "Placar 6 : 1", "Luta 1",
-                                 "WTF regra 2017", "2 × 0:05 · Intervalo: 2 s · Árbitros: 3 · Início: Round 1, 0:04"})
+    for (const char* esperado :
+         {"Ana Silva · Academia Norte", "Bia Souza · Clube do Porto",
+          "Venceu: Azul (Ana Silva), por pontos ao fim do tempo [PTF]", "Placar 6 : 1", "Luta 12 · Sub-21 -68 kg",
+          "Copa Norte · Quadra 2", "Rui Sá", "Eva Cruz / Davi Luz / Lia Reis", "Árbitro (assinatura)",
+          "Mesário (assinatura)", "WTF regra 2017", "2 × 0:05 · Intervalo: 2 s · Árbitros: 3 · Início: Round 1, 0:04"})
         EXPECT_NE(texto.find(esperado), std::string::npos) << esperado << " in\n" << texto;
     int pontuacoes = 0;
     for (std::string linha : luta.Log()) {
