@@ -1,11 +1,10 @@
 // The program's files: their places, and the settings and button map read and written.
 #include "app/arquivos_programa.h"
 
-#include "settings/lutas.h"
-
 #include <filesystem>
 
 #include "settings/arquivos.h"
+#include "settings/lutas.h"
 
 namespace vantor {
 
