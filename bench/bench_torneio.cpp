@@ -22,10 +22,11 @@ std::string ListaDoDia(int lutas) {
     std::string s = "luta;categoria;azul;azul2;vermelho;vermelho2;modelo;evento;quadra;arbitro;juizes\r\n";
     for (int i = 1; i <= lutas; ++i) {
         const std::string n = std::to_string(i);
-        s += n + ";Adulto Masculino -" + std::to_string(54 + i % 6 * 4) + " kg;João Azul da Silva " + n +
-             ";\"Academia \"\"Leão\"\" - SP\";Émerson Vermelho " + n + ";Clube Tigre - RJ;" +
-             (i % 2 ? "wt-senior" : "wtf-2017") + ";Copa Regional 2026;" + std::to_string(1 + i % 4) +
-             ";Rui Sá;Ana Melo / Caio Dias / Lia Reis\r\n";
+        s.append(n).append(";Adulto Masculino -").append(std::to_string(54 + i % 6 * 4));
+        s.append(" kg;João Azul da Silva ").append(n).append(";\"Academia \"\"Leão\"\" - SP\";Émerson Vermelho ");
+        s.append(n).append(";Clube Tigre - RJ;").append(i % 2 ? "wt-senior" : "wtf-2017");
+        s.append(";Copa Regional 2026;").append(std::to_string(1 + i % 4));
+        s.append(";Rui Sá;Ana Melo / Caio Dias / Lia Reis\r\n");
     }
     return s;
 }

@@ -180,11 +180,12 @@ class MatarNoDia : public testing::TestWithParam<int> {};
 TEST_P(MatarNoDia, TheListsPositionAndTheResultsAgreeAfterAKill) {
     for (int i = 0; i < 2; ++i) {
         const unsigned semente = 2 * static_cast<unsigned>(GetParam()) + static_cast<unsigned>(i);
-        std::mt19937 sorte(semente * 104729);
+        std::mt19937 sorte(static_cast<unsigned long>(semente) * 104729);
         QTemporaryDir pasta;
         const std::string dir = pasta.path().toStdString(), programa = DiaEm(dir, 6);
         char args[512];
-        std::snprintf(args, sizeof args, "dia %u %s 6 %u %u", semente, dir.c_str(), 1 + sorte() % 50, sorte() % 15000);
+        std::snprintf(args, sizeof args, "dia %u %s 6 %lu %lu", semente, dir.c_str(), 1 + sorte() % 50,
+                      sorte() % 15000);
         SCOPED_TRACE(args);
         const auto [linhas, fim] = Roda(args, programa);
         ASSERT_TRUE(WIFSIGNALED(fim)) << "the script ended on its own: " << fim;

@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vantor"));
     const auto ambiente = [](const std::string& nome) { return qgetenv(nome.c_str()).toStdString(); };
     vantor::Modelos modelos;
-    if (comModelo || comLista) modelos = vantor::ModelosDe(QCoreApplication::applicationDirPath().toStdString(), ambiente);
+    if (comModelo || comLista)
+        modelos = vantor::ModelosDe(QCoreApplication::applicationDirPath().toStdString(), ambiente);
     const vantor::Modelo* modelo = nullptr;
     if (comModelo) {
         modelo = modelos.Acha(nomeModelo);
