@@ -166,6 +166,19 @@ void TabelaIdioma::Carrega() {
         "Mesário (assinatura)|Anotador (firma)|Recorder (signature)",
         "Carregar lista…|Cargar lista…|Load list…",
         "Lista de lutas (CSV)|Lista de combates (CSV)|Bout list (CSV)",
+        "", "", "",
+        "Conferência dos controles|Verificación de los controles|Controller check",
+        "Conferir controles: J|Verificar controles: J|Check controllers: J",
+        "Juiz|Juez|Judge",
+        "sem controle|sin control|no controller",
+        "Cada juiz tem um controle|Cada juez tiene un control|Every judge has a controller",
+        "Posição|Posición|Slot",
+        "porta USB|puerto USB|USB port",
+        "desconhecida|desconocido|unknown",
+        "nenhum botão|ningún botón|no button",
+        "sem nome|sin nombre|no name",
+        "Aperte cada botão: sua lâmpada acende e fica verde|Pulse cada botón: su lámpara se enciende y queda verde|Press each button: its lamp lights and stays green",
+        "Fechar|Cerrar|Close",
     };
     // clang-format on
     // An entry left out of the list stays empty: its text is "" in every language.

@@ -175,11 +175,24 @@ enum : int {
     AssinaturaMesario = 154,
     CarregaLista = 155,
     EscolhaLista = 156,
+    // The ring check of the judges' controllers (157 to 159 are kept free).
+    ConferenciaDosControles = 160,
+    ConferirControles = 161,
+    Juiz = 162,
+    SemControle = 163,
+    CadaJuizComControle = 164,
+    Posicao = 165,
+    PortaUsb = 166,
+    Desconhecida = 167,
+    NenhumBotao = 168,
+    SemNome = 169,
+    ApertaCadaBotao = 170,
+    Fechar = 171,
 };
 }  // namespace txt
 
 struct TabelaIdioma {
-    std::array<std::string, 157> Idioma;
+    std::array<std::string, 172> Idioma;
 
     void Carrega();
     // Entry `entrada` in language `lingua` (0..2); "" for an entry or language outside the table.
