@@ -192,5 +192,33 @@ TEST(Botoes, AssignmentAsksForEachLampInTurnAndTheNextStartReadsTheMap) {
     EXPECT_TRUE(std::filesystem::exists("botoes.cfg/x"));
 }
 
+// The ring check on the platform's list, its bad entries left out (slots out of range, a slot named twice, a line
+// break in a name), with five value groups: the default map gives the controller in slot 3 four of judge 3's buttons
+// and judges 1 and 2 none. J opens it between bouts only; a press marks its lamp until the next opening.
+TEST(Botoes, TheRingCheckSaysWhatEachControllerServesAndWhichJudgesHaveNone) {
+    Luta luta;
+    Cena(luta.v, [](Ajustes& a) { a.Pontos4 = 4, a.Pontos5 = 5; });
+    luta.plat.numSlots = 16;
+    luta.plat.controles = {{2, "Pad\nX", ""}, {-1, "Fora", ""}, {16, "Fora", ""}, {2, "Outro", "1-1"}};
+    std::vector<ConferenciaDoRinque> vistas;
+    luta.plat.aoConferir = [&](const std::function<ConferenciaDoRinque()>& consulta) {
+        luta.v.Timer_Joystick_Timer(), luta.plat.leituras[2] = entrada::Botao3, luta.v.Timer_Joystick_Timer();
+        vistas.push_back(consulta());
+    };
+    const auto lampadas = [](const ConferenciaDoRinque& c) {
+        std::string r;
+        for (const auto& l : c.lampadas) r += l.semControle ? '-' : l.vista ? '*' : l.acesa ? '+' : 'o';
+        return r;
+    };
+    for (int k : {tecla::J, tecla::Enter, tecla::J, tecla::Esc, tecla::J}) luta.Tecla(k);
+    ASSERT_EQ(vistas.size(), 2u) << "J in a bout opened the check";
+    ASSERT_EQ(vistas[0].controles.size(), 1u);
+    EXPECT_EQ(vistas[0].controles[0].texto,
+              "Posição 3: Pad X, porta USB: desconhecida\n    Juiz 3: Vermelho 1, Vermelho 2, Vermelho 3, Azul 1");
+    EXPECT_EQ(vistas[0].situacao, "Juiz 1: sem controle   Juiz 2: sem controle");
+    EXPECT_EQ(lampadas(vistas[0]), "--------------------*oo--o----");
+    EXPECT_EQ(lampadas(vistas[1]), "--------------------+oo--o----") << "the new check starts unpressed, the board lit";
+}
+
 }  // namespace
 }  // namespace vantor::teste

@@ -29,6 +29,9 @@ struct FakePlataforma : Plataforma {
     int numSlots = 0, conectados = 0, maiorLido = -1;
     std::array<uint16_t, 16> leituras{};
     bool duvidosos = false;
+    std::vector<ControleConectado> controles;  // what ListaControles reports
+    // What the ring check does while it is shown, asking what it shows.
+    std::function<void(const std::function<ConferenciaDoRinque()>&)> aoConferir;
     // What the event loop does while the core waits; false ends the wait as a closed window would.
     std::function<bool()> aoEsperar;
 
@@ -61,6 +64,10 @@ struct FakePlataforma : Plataforma {
         return slot >= 0 && slot < 16 && (entradas = leituras[static_cast<size_t>(slot)], true);
     }
     int ControlesConectados() override { return conectados; }
+    std::vector<ControleConectado> ListaControles() override { return controles; }
+    void MostraConferencia(const std::function<ConferenciaDoRinque()>& consulta) override {
+        if (aoConferir) aoConferir(consulta);
+    }
     void BombeiaControles() override { ++bombeadas; }
     bool ControlesDuvidosos() override { return duvidosos; }
     bool EsperaEventos() override { return aoEsperar ? aoEsperar() : false; }

@@ -37,6 +37,7 @@ void Vantor::Form_KeyDown(int KeyCode, int Shift) {
             case tecla::Enter: Inicio_Luta(); break;
             case tecla::F1: Configura(); break;
             case tecla::S: Sumula(); break;
+            case tecla::J: ConfereRinque(); break;
             default: break;
         }
     } else {

@@ -149,6 +149,7 @@ void Form2::Acerta_Tela() {
     L_TempoRotulo = Traduz(txt::Tempo) + ":";
     L_TempoInicialRotulo = Traduz(txt::Inicio) + ":";
     B_Botoes = Traduz(txt::ConfigurandoBotoes);
+    B_Conferencia = Traduz(txt::ConferirControles);
     L_SonsRotulo = Traduz(txt::Sons) + ":";
     L_LinguaRotulo = Traduz(txt::Lingua) + ":";
     B_Cancela = Traduz(txt::Cancelar);
@@ -225,6 +226,9 @@ void Form2::L_Intervalo_Click() {
 void Form2::B_Botoes_Click() {
     if (plat_.PerguntaOkCancela(Traduz(txt::ConfirmaBotoes), kTitulo, false)) v_.PedeConfiguracaoBotoes();
 }
+
+// The ring check over the dialog, with the settings in force: those being edited count from OK on.
+void Form2::B_Conferencia_Click() { v_.ConfereRinque(); }
 
 void Form2::B_Ok_Click() {
     ajustes_.Rounds = Numero(T_Round);

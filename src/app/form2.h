@@ -67,7 +67,7 @@ public:
                 L_SomFimMinutoRotulo = "Fim 1 minuto:", L_SomFimLutaRotulo = "Fim de luta:",
                 L_SomFimRoundRotulo = "Fim de round:", Q_Regras = "Sistema de Regras", Q_Botoes = "Botões",
                 L_ModeloRotulo = "Modelo:", L_CartoesRotulo = "Revisões:", B_Lista = "Carregar lista…",
-                L_EventoRotulo = "Evento:", L_QuadraRotulo = "Quadra:";
+                L_EventoRotulo = "Evento:", L_QuadraRotulo = "Quadra:", B_Conferencia = "Conferir controles: J";
 
     bool Aberto = true;  // false once OK or Cancel closed it
 
@@ -95,6 +95,7 @@ public:
     // A list of bouts chosen by the operator and loaded; what is wrong with it is said, and the old one stays.
     void B_Lista_Click();
     void B_Botoes_Click();
+    void B_Conferencia_Click();
     void B_Cancela_Click() { Aberto = false; }
     void B_Ok_Click();
     // Opens the sound-file chooser for box `indice` (1..4).

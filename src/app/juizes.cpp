@@ -32,6 +32,7 @@ void Vantor::Aperta(int i) {
     const int k = juizes_.MapaBotoes[static_cast<size_t>(i)];
     if (k < 1 || k > kBotoes) return;
     AcendeLampada(k, true);
+    vistos_ |= juizes_.MascaraBotao[static_cast<size_t>(k)];
     janela_.Timer_Botao[static_cast<size_t>(k)].SetEnabled(true);
     // Before the start and during the rest a press shows and is logged but can never count.
     if (PermiteEm(luta_.FaseAtual()).abreJanela) juizes_.Pendentes |= juizes_.MascaraBotao[static_cast<size_t>(k)];

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "app/conferencia.h"
 #include "log/momento.h"
 
 namespace vantor {
@@ -50,6 +52,9 @@ public:
     virtual void MostraConfiguracao(Form2& dialogo) = 0;
     // Shows the sound-file chooser modally over the dialog; returns when it has closed.
     virtual void MostraEscolhaSom(FormSom& escolha) = 0;
+    // Shows the ring check modally, over the dialog when one is open, asking `consulta` for what to show as often as
+    // it repaints; returns when it has closed. Without a screen there is nothing to show.
+    virtual void MostraConferencia(const std::function<ConferenciaDoRinque()>& /*consulta*/) {}
 
     // Asks the operator for a file to open, titled `titulo`, among those whose names match `filtro` (a name filter
     // such as "CSV (*.csv *.txt)"); "" when none was chosen.
@@ -68,6 +73,8 @@ public:
     virtual bool joyGetPos(int slot, uint16_t& entradas) = 0;
     // How many controllers are plugged in right now.
     virtual int ControlesConectados() = 0;
+    // The controllers that hold a slot now, in any order; none where the platform has no controllers.
+    virtual std::vector<ControleConectado> ListaControles() { return {}; }
     // Takes in what the controllers did since the last poll; each poll calls it before reading the slots.
     virtual void BombeiaControles() = 0;
     // True while two connected controllers cannot be told apart (same model, no serial number, no known port):

@@ -28,8 +28,8 @@ namespace vantor {
 namespace tecla {
 constexpr int Retrocesso = 8, Enter = 13, Esc = 27, Espaco = 32, PgUp = 33, PgDn = 34, Esquerda = 37, Acima = 38,
               Direita = 39, Abaixo = 40;
-constexpr int F3 = 114, Um = 49, A = 65, C = 67, D = 68, P = 80, R = 82, S = 83, U = 85, V = 86, W = 87, F1 = 112,
-              F4 = 115, F5 = 116, F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123;
+constexpr int F3 = 114, Um = 49, A = 65, C = 67, D = 68, J = 74, P = 80, R = 82, S = 83, U = 85, V = 86, W = 87,
+              F1 = 112, F4 = 115, F5 = 116, F6 = 117, F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123;
 constexpr int Alt = 4;
 }  // namespace tecla
 
@@ -117,6 +117,12 @@ public:
     bool CarregaLuta(int indice);
     // The list's bout `b` over the settings `a`: false, with `a` untouched, when its model is no longer there.
     bool AjustesDaLuta(const LutaDaLista& b, Ajustes& a) const;
+
+    // ---- The ring check of the judges' controllers (app/conferencia.cpp) ----
+    // Shows it between bouts (the key J, the dialog's button) and returns when it has closed; its lamps start unseen.
+    void ConfereRinque();
+    // What it shows now: the connected controllers with the buttons each serves, the judges without one, the lamps.
+    ConferenciaDoRinque Conferencia() const;
 
     // ---- The disk ----
     // Waits until the disk has taken everything or refused it (at most `ms` when given); a test calls it before it
@@ -233,7 +239,8 @@ private:
     TravaDePasta trava_;     // let go only after the disk's worker has stopped
     bool outroPrograma_ = false;
     unsigned versaoTela_ = 0;
-    Gravador gravador_;  // last: it stops before the rest goes
+    int32_t vistos_ = 0;  // the buttons pressed since the ring check last opened, by their masks
+    Gravador gravador_;   // last: it stops before the rest goes
 };
 
 }  // namespace vantor
