@@ -130,6 +130,24 @@ TEST_F(Controles, SticksOnTheSlotScaleAndInputsShorterThanAPoll) {
     }
 }
 
+// The ring check's list: every controller that holds a slot, by slot, with SDL's name and its USB port ("" without
+// one); an unplugged one leaves it, and the seventeenth, waiting for a slot, is not on it until one frees.
+TEST_F(Controles, TheListNamesEachControllerInASlotWithItsPort) {
+    Liga("Pad A"), Liga("Pad B", "/dev/input/event7"), Liga("Pad C", "/dev/input/event8");
+    Le();
+    using Lista = std::vector<ControleConectado>;
+    EXPECT_EQ(controles_.Lista(), (Lista{{0, "Pad A", ""}, {1, "Pad B", "1-1.2"}, {2, "Pad C", "1-1.4"}}));
+    virtuais_[1]->Desliga(), Le();
+    EXPECT_EQ(controles_.Lista(), (Lista{{0, "Pad A", ""}, {2, "Pad C", "1-1.4"}}));
+    for (int i = 0; i < ControlesSDL::kSlots - 1; ++i) Liga("Mais");
+    Le();
+    const Lista lista = controles_.Lista();
+    ASSERT_EQ(lista.size(), size_t{ControlesSDL::kSlots}) << "the one waiting for a slot is listed";
+    EXPECT_EQ(lista[1], (ControleConectado{1, "Mais", ""})) << "Pad B's slot, the last one free";
+    virtuais_[0]->Desliga(), Le();
+    EXPECT_EQ(controles_.Lista()[0], (ControleConectado{0, "Mais", ""})) << "the waiting one took the freed slot";
+}
+
 // Pads of one model without serial numbers: without a port (none from SDL; an empty path, no sysfs entry, a dangling
 // link, paths outside /dev, a Bluetooth pad behind its dongle, a link out of the tree) doubtful while both are in; on
 // USB ports told apart, and back in the other order on new nodes (the kernel numbers them anew), in their slots.

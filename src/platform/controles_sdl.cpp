@@ -213,6 +213,16 @@ int ControlesSDL::Conectados() const {
     return n;
 }
 
+std::vector<ControleConectado> ControlesSDL::Lista() const {
+    std::vector<ControleConectado> lista;
+    for (int s = 0; s < kSlots; ++s)
+        if (const Controle* c = slots_[s]) {
+            const char* nome = SDL_JoystickName(c->joy);
+            lista.push_back({s, nome ? nome : "", c->identidade.porta});
+        }
+    return lista;
+}
+
 bool ControlesSDL::Duvidosos() const {
     for (size_t i = 0; i < abertos_.size(); ++i)
         for (size_t j = i + 1; j < abertos_.size(); ++j)

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/conferencia.h"
 #include "controllers/entradas.h"
 
 namespace vantor {
@@ -41,6 +42,8 @@ public:
 
     // Controllers that hold a slot now.
     int Conectados() const;
+    // The same, by slot, with SDL's name for each ("" when it has none) and its USB port ("" when unknown).
+    std::vector<ControleConectado> Lista() const;
 
     // True while two connected controllers look alike (same model, same serial number or none) and no USB port
     // tells them apart: replugged in the other order they would swap slots.
