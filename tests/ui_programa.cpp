@@ -9,6 +9,7 @@
 #include "controle_virtual.h"
 #include "luta.h"
 #include "settings/arquivos.h"
+#include "ui/dialogo_conferencia.h"
 #include "ui/dialogo_config.h"
 #include "ui/dialogo_som.h"
 #include "ui/janela_sumula.h"
@@ -290,6 +291,74 @@ TEST(Dialogos, F1OpensTheDialogEscDiscardsAndEnterAndOkStoreLogAndSave) {
     QTest::mouseDClick(janela.windowHandle(), Qt::LeftButton, {},
                        ui::RetanguloPixels(janela.Tela().L_Pontos[2]).center());
     EXPECT_EQ(std::tie(a.Regra, a.Diferenca, a.MeiaFaltaGolden), std::make_tuple(0, 99, true)) << "hidden, kept";
+}
+
+// The ring check with judges 1 and 2 on a controller each (the button file's map: buttons 1 to 4, the stick right and
+// down as red's values, then blue's) and judge 3 on none. J opens it: both controllers with what they serve, judge 3
+// named, and each press lights its own lamp on the screen and no other. From the dialog's button it opens again over
+// the dialog, every lamp unpressed, and its button closes it.
+TEST(Conferencia, JShowsWhomEachControllerServesAndEveryPressLightsItsOwnLamp) {
+    const NaPasta trabalho;
+    std::string mapa(Juizes::kTamanhoArquivo, '\0');
+    const int bits[] = {0, 1, 2, 3, 9, 10};
+    for (int juiz = 1; juiz <= 2; ++juiz)
+        for (int i = 0; i < 6; ++i)
+            mapa[2 * static_cast<size_t>(entrada::Posicao(juiz - 1, bits[i]))] =
+                static_cast<char>(BotaoDe(i < 3 ? Vermelho : Azul, i % 3 + 1, juiz));
+    ASSERT_TRUE(GravaArquivo("botoes.cfg", mapa));
+    Programa p;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&p.janela));
+    Virtual a("Pad A"), b("Pad B");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.m.Plataforma().ControlesConectados() == 2; }, 5000));
+    // Each lamp on the dialog's frame, buttons 1 to 18: pressed (green; '+' bright while the board's lamp is lit, or
+    // with `acesas` false as '*' too), not yet (grey), or on no controller (dark grey).
+    const auto lampadas = [](ui::DialogoConferencia& d, bool acesas = true) {
+        const QImage q = Programa::Quadro(d);
+        std::string r;
+        for (int k = 1; k <= 18; ++k) {
+            const auto* l = Filho<QLabel>(d, ("Lampada" + std::to_string(k)).c_str());
+            const QRgb c = l ? q.pixel(l->mapTo(&d, QPoint(3, 3))) : 0;
+            r += c == qRgb(224, 224, 224) ? 'o'
+                 : c == qRgb(96, 96, 96)  ? '-'
+                 : c == qRgb(0, 128, 0)   ? '*'
+                 : c == qRgb(0, 255, 0)   ? "*+"[acesas]
+                                          : '?';
+        }
+        return r;
+    };
+    const std::string antes = "oo-oo-oo-oo-oo-oo-";  // judge 3's every third
+    QuandoAbrir<ui::DialogoConferencia>([&](ui::DialogoConferencia& d) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+        EXPECT_EQ(Filho<QLabel>(d, "L_Situacao")->text(), "Juiz 3: sem controle");
+        EXPECT_EQ(Filho<QLabel>(d, "L_Controles")->text(),
+                  "Posição 1: Pad A, porta USB: desconhecida\n    Juiz 1: Vermelho 1, Vermelho 2, Vermelho 3, Azul 1, "
+                  "Azul 2, Azul 3\nPosição 2: Pad B, porta USB: desconhecida\n    Juiz 2: Vermelho 1, Vermelho 2, "
+                  "Vermelho 3, Azul 1, Azul 2, Azul 3");
+        std::string esperadas = antes;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return lampadas(d) == esperadas; }, 3000)) << lampadas(d);
+        for (int juiz = 1; juiz <= 2; ++juiz)
+            for (int i = 0; i < 6; ++i) {
+                Virtual& v = juiz == 1 ? a : b;
+                v.Muda(i, true), v.Muda(i, false);  // shorter than a poll
+                esperadas[static_cast<size_t>(BotaoDe(i < 3 ? Vermelho : Azul, i % 3 + 1, juiz) - 1)] = '*';
+                EXPECT_TRUE(QTest::qWaitFor([&] { return lampadas(d, false) == esperadas; }, 5000))
+                    << esperadas << " " << lampadas(d);
+            }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return lampadas(d) == esperadas; }, 5000))
+            << "a lamp went out after the press";
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    QTest::keyClick(&p.janela, Qt::Key_J);
+    QuandoAbrir<ui::DialogoConfig>([&](ui::DialogoConfig& d) {
+        QuandoAbrir<ui::DialogoConferencia>([&](ui::DialogoConferencia& c) {
+            EXPECT_EQ(c.parentWidget(), &d);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return lampadas(c) == antes; }, 5000)) << "pressed before it opened";
+            Filho<QAbstractButton>(c, "B_Fechar")->click();
+        });
+        Filho<QAbstractButton>(d, "B_Conferencia")->click();
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    QTest::keyClick(&p.janela, Qt::Key_F1);
 }
 
 // The offscreen platform's screens changed from those it started with, as it lets a test do.

@@ -77,6 +77,14 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
     connect(botoes, &QPushButton::clicked, this, [this] { Executa([this] { f_.B_Botoes_Click(); }); });
     Rotulo("L_CartoesRotulo", f_.L_CartoesRotulo, {2520, 3765, 1455, 255}, kDireita);
     Caixa("T_Cartoes", f_.T_Cartoes, {4080, 3720, 495, 285});
+    // The ring check of the judges' controllers, under the button assignment: the one place left, in line with the
+    // sound boxes below it.
+    auto* conferencia = new QPushButton(this);
+    conferencia->setObjectName(QStringLiteral("B_Conferencia"));
+    conferencia->setGeometry(Pixels({1680, 4140, 2895, 360}, escala_));
+    conferencia->setAutoDefault(false);
+    botoes_.emplace_back(conferencia, &f_.B_Conferencia);
+    connect(conferencia, &QPushButton::clicked, this, [this] { Executa([this] { f_.B_Conferencia_Click(); }); });
 
     Rotulo("L_SonsRotulo", f_.L_SonsRotulo, {120, 4320, 975, 255}, kEsquerda);
     const std::pair<const char*, std::string*> legendasSons[] = {{nullptr, nullptr},

@@ -20,6 +20,7 @@
 #include "platform/editor.h"
 #include "platform/editor_padrao.h"
 #include "platform/som_sdl.h"
+#include "ui/dialogo_conferencia.h"
 #include "ui/dialogo_config.h"
 #include "ui/dialogo_som.h"
 #include "ui/janela_sumula.h"
@@ -116,6 +117,13 @@ void PlataformaQt::MostraEscolhaSom(FormSom& escolha) {
     tela.exec();
 }
 
+void PlataformaQt::MostraConferencia(const std::function<ConferenciaDoRinque()>& consulta) {
+    // Modal as the configuration dialog, and over it when opened from it; the board's timers keep ticking, so the
+    // judges' presses go on lighting its lamps.
+    DialogoConferencia tela(consulta, Dono());
+    tela.exec();
+}
+
 void PlataformaQt::AbreSumula(const std::string& arquivo, int lingua) {
     // A path is bytes in the file system's encoding (a Latin-1 TEMP folder, say), not UTF-8 text.
     const QString log = QFile::decodeName(QByteArray::fromStdString(arquivo));
@@ -140,6 +148,8 @@ int PlataformaQt::joyGetNumDevs() { return ControlesSDL::kSlots; }
 bool PlataformaQt::joyGetPos(int slot, uint16_t& entradas) { return controles_->Le(slot, entradas); }
 
 int PlataformaQt::ControlesConectados() { return controles_->Conectados(); }
+
+std::vector<ControleConectado> PlataformaQt::ListaControles() { return controles_->Lista(); }
 
 void PlataformaQt::BombeiaControles() { controles_->Bombeia(); }
 

@@ -44,11 +44,13 @@ public:
     void MostraConfiguracao(Form2& dialogo) override;
     void MostraEscolhaSom(FormSom& escolha) override;
     std::string EscolheArquivo(const std::string& titulo, const std::string& filtro) override;
+    void MostraConferencia(const std::function<ConferenciaDoRinque()>& consulta) override;
     void AbreSumula(const std::string& arquivo, int lingua) override;
     [[noreturn]] void Encerra() override;
     int joyGetNumDevs() override;
     bool joyGetPos(int slot, uint16_t& entradas) override;
     int ControlesConectados() override;
+    std::vector<ControleConectado> ListaControles() override;
     bool EsperaEventos() override;
     void BombeiaControles() override;
     bool ControlesDuvidosos() override;
