@@ -2,6 +2,7 @@
 // hall reads most (a rest, the golden round paused, a result after it), and the configuration dialog on a
 // 1920 x 1080 screen. Usage: retratos FOLDER
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -10,7 +11,10 @@
 #include <string>
 
 #include "app/form2.h"
+#include "controllers/entradas.h"
 #include "luta.h"
+#include "settings/arquivos.h"
+#include "ui/dialogo_conferencia.h"
 #include "ui/dialogo_config.h"
 #include "ui/janela_placar.h"
 #include "ui/pintura.h"
@@ -92,6 +96,40 @@ void ProximaLuta(const std::string& pasta) {
     Salva(tela, ui::VistaPlateia(tela, QSize(1280, 720)), pasta + "/plateia-proxima-luta.png");
 }
 
+// The ring check before the day: judges 1 and 2 each on a controller of their own, judge 3's not plugged in yet;
+// judge 1 has pressed all six buttons, judge 2 two of them.
+void Conferencia(const std::string& pasta) {
+    const QTemporaryDir trabalho;
+    const QString antes = QDir::currentPath();
+    QDir::setCurrent(trabalho.path());
+    std::string mapa(514, '\0');
+    const int bits[6] = {0, 1, 2, 3, 9, 10};  // buttons 1 to 4, the stick right and down
+    for (int juiz = 1; juiz <= 2; ++juiz)
+        for (int i = 0; i < 6; ++i)
+            mapa[2 * size_t(entrada::Posicao(juiz - 1, bits[i]))] =
+                char(BotaoDe(i < 3 ? Vermelho : Azul, i % 3 + 1, juiz));
+    GravaArquivo("botoes.cfg", mapa);
+    {
+        Luta l(lingua::Portugues, {1920, 1080});
+        ui::JanelaPlacar janela(l.v, {1920, 1080});
+        l.plat.numSlots = 16;
+        l.plat.controles = {{0, "Logitech Dual Action", "1-1.2"}, {1, "Logitech Dual Action", "1-1.3"}};
+        l.plat.aoConferir = [&](const std::function<ConferenciaDoRinque()>& consulta) {
+            for (const auto& [slot, entradas] : {std::pair{0, 0x060F}, {1, 0x0005}}) {
+                l.plat.leituras[size_t(slot)] = uint16_t(entradas), l.v.Timer_Joystick_Timer();
+                l.plat.leituras[size_t(slot)] = 0, l.v.Timer_Joystick_Timer();
+            }
+            ui::DialogoConferencia d(consulta, &janela);
+            d.show();
+            QApplication::processEvents();
+            if (!d.grab().save(QString::fromStdString(pasta + "/conferencia.png"))) std::fprintf(stderr, "no check\n");
+        };
+        l.v.Timer_Joystick_Timer();
+        l.Tecla(tecla::J);
+    }
+    QDir::setCurrent(antes);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,6 +159,7 @@ int main(int argc, char** argv) {
         if (!d.grab().save(QString::fromStdString(pasta + "/configuracao.png"))) std::fprintf(stderr, "no dialog\n");
     }
     ProximaLuta(pasta);
+    Conferencia(pasta);
     Fotografa(pasta, "intervalo", [](vantor::teste::Luta& l) {
         Cena(l.v, [](EstadoLuta& e) { e.PontosMarcados = {0, 10, 8}, e.Faltas = {0, 0, 2}; });
         while (l.v.Luta().ContaIntervalo < 0) l.Tick();

@@ -75,7 +75,7 @@ DialogoConferencia::DialogoConferencia(std::function<ConferenciaDoRinque()> cons
     fechar_->setDefault(true);
     connect(fechar_, &QPushButton::clicked, this, &QDialog::accept);
     coluna->addWidget(controles_);
-    coluna->addStretch();
+    coluna->addSpacing(controles_->fontMetrics().height());
     coluna->addWidget(situacao_);
     coluna->addWidget(instrucao_);
     coluna->addLayout(grade_);
