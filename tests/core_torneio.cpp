@@ -124,13 +124,22 @@ TEST(Torneio, ABoutIsOneKeyFromTheLastResultAndTheResultsFollowTheLogs) {
     const std::string resultados = Texto(pasta + "/resultados_2026-12-06.csv");
     ConfereLog(LinhasDe(pasta + "/resultados_2026-12-06.csv"), "resultados_torneio.csv");
     EXPECT_EQ(ResultadosDaPasta(pasta), resultados) << "the logs alone give the same file";
+    // Each way a bout is won by its usual abbreviation (a win on penalties is the referee's punitive declaration).
+    std::string codigos;
+    for (const int como :
+         std::initializer_list<int>{txt::PorPontos, txt::PorDiferenca, txt::NoGolden, txt::PorFaltas, txt::PorRounds,
+                                    txt::PorSup, txt::PorRsc, txt::PorWdr, txt::PorDsq, txt::PorPun, 0})
+        codigos += CodigoDoResultado(como) + " ";
+    EXPECT_EQ(codigos, "PTF PTG GDP PUN PTF SUP RSC WDR DSQ PUN  ");
     // The clock as the locale wrote it, without the date and the hundredths: a twelve-hour clock keeps its PM.
     EXPECT_EQ(HoraDoCarimbo("12/6/2026 2:03:27.45 PM") + "|" + HoraDoCarimbo("6 déc. 2026 14:03:27,45") + "|" +
                   HoraDoCarimbo("sem hora"),
               "2:03:27 PM|14:03:27|");
     EXPECT_EQ(Texto(luta.pasta.Caminho() + "/vantor.ini").find("\r\nLuta=103"), 73u);
 
-    // A restart finds the list and the bout it was at.
+    // A restart finds the list and the bout it was at, and makes the day's results whole from the logs (as after a
+    // kill that came between a result's line and the file).
+    std::filesystem::remove(pasta + "/resultados_2026-12-06.csv");
     Vantor depois(luta.plat);
     depois.Form_Load();
     EXPECT_EQ(depois.Lista().lutas.size(), 3u);
