@@ -41,6 +41,18 @@ void Diz(const std::string& linha) {
     (void)!::write(1, s.data(), s.size());  // unbuffered: the kill must not swallow what was said
 }
 
+// Judges 1 and 2 press button `botao` (0: blue's, 1: red's one point) one after the other, each waited for at most
+// `limite` ms as the poll sees it (a press in a rest opens no window), and let go for `solta` ms.
+void Acordo(Vantor& v, teste::Virtual& j1, teste::Virtual& j2, int botao, int limite, int solta) {
+    const auto antes = v.Luta().PontosMarcados;
+    j1.Botao(botao, true);
+    (void)QTest::qWaitFor([&] { return v.Botoes().Pendentes != 0; }, limite);
+    j2.Botao(botao, true);
+    (void)QTest::qWaitFor([&] { return v.Luta().PontosMarcados != antes; }, limite);
+    j1.Botao(botao, false), j2.Botao(botao, false);
+    QTest::qWait(solta);
+}
+
 int Lutando(unsigned semente, int ate, unsigned atraso, ui::Montagem& m) {
     Vantor& v = m.Placar();
     // Judge 1 on the first controller, judge 2 on the second: button 1 scores blue, button 2 red, one point.
@@ -74,14 +86,7 @@ int Lutando(unsigned semente, int ate, unsigned atraso, ui::Montagem& m) {
         } else if (tipo < 8) {
             for (int i = tipo == 7 ? 8 : 1; i > 0; --i) v.Timer_Luta_Timer();
         } else if (tipo < 10) {
-            const int botao = int(sorte() % 2);
-            const auto antes = v.Luta().PontosMarcados;
-            j1.Botao(botao, true);
-            (void)QTest::qWaitFor([&] { return v.Botoes().Pendentes != 0; }, 300);
-            j2.Botao(botao, true);
-            (void)QTest::qWaitFor([&] { return v.Luta().PontosMarcados != antes; }, 300);
-            j1.Botao(botao, false), j2.Botao(botao, false);
-            QTest::qWait(120);
+            Acordo(v, j1, j2, int(sorte() % 2), 300, 120);
         } else {
             QTest::keyClick(&m.Janela(), Qt::Key_Return);
         }
@@ -177,13 +182,7 @@ int Dia(unsigned semente, int lutas, int ate, unsigned atraso, ui::Montagem& m) 
     // Two judges agree on blue's (0) or red's (1) one-point button.
     const auto juizes = [&](int botao) {
         evento([&] {
-            const auto antes = v.Luta().PontosMarcados;
-            j1.Botao(botao, true);
-            (void)QTest::qWaitFor([&] { return v.Botoes().Pendentes != 0; }, 2000);
-            j2.Botao(botao, true);
-            (void)QTest::qWaitFor([&] { return v.Luta().PontosMarcados != antes; }, 2000);
-            j1.Botao(botao, false), j2.Botao(botao, false);
-            QTest::qWait(60);
+            Acordo(v, j1, j2, botao, 2000, 60);
             // Two seconds pass for the lamps, as the script's ticks pass for the clock: the next press opens a window
             // of its own whatever the wall clock did meanwhile.
             for (int k = 1; k <= kBotoes; ++k)

@@ -68,9 +68,8 @@ void Form2::L_Lutas_Click() {
     if (!b.modelo.empty()) {
         MostraAjustes(a);
         ajustes_.FaltasRound = a.FaltasRound, ajustes_.TempoGolden = a.TempoGolden;
-        L_Modelo.ListIndex = -1;
-        for (size_t i = 0; i < modelos_.lista.size(); ++i)
-            if (modelos_.Acha(b.modelo) == &modelos_.lista[i]) L_Modelo.ListIndex = static_cast<int>(i);
+        const Modelo* m = modelos_.Acha(b.modelo);
+        L_Modelo.ListIndex = m ? static_cast<int>(m - modelos_.lista.data()) : -1;
     }
     for (size_t c = 1; c <= 2; ++c) T_Nome[c].Text = a.Nome[c], T_L2[c].Text = a.L2[c];
     ajustes_.NumeroLuta = a.NumeroLuta, ajustes_.Categoria = a.Categoria;

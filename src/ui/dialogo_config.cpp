@@ -69,22 +69,12 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
     nome("T_Nome2", f_.T_Nome[2], {1200, 3000, 3375, 285}, vermelho);
     nome("T_L22", f_.T_L2[2], {1200, 3360, 3375, 285}, vermelho);
 
-    auto* botoes = new QPushButton(this);
-    botoes->setObjectName(QStringLiteral("B_Botoes"));
-    botoes->setGeometry(Pixels({120, 3720, 2295, 375}, escala_));
-    botoes->setAutoDefault(false);  // Enter stays with B_Ok unless the operator tabs here
-    botoes_.emplace_back(botoes, &f_.B_Botoes);
-    connect(botoes, &QPushButton::clicked, this, [this] { Executa([this] { f_.B_Botoes_Click(); }); });
+    Botao("B_Botoes", f_.B_Botoes, {120, 3720, 2295, 375}, &Form2::B_Botoes_Click);
     Rotulo("L_CartoesRotulo", f_.L_CartoesRotulo, {2520, 3765, 1455, 255}, kDireita);
     Caixa("T_Cartoes", f_.T_Cartoes, {4080, 3720, 495, 285});
     // The ring check of the judges' controllers, under the button assignment: the one place left, in line with the
     // sound boxes below it.
-    auto* conferencia = new QPushButton(this);
-    conferencia->setObjectName(QStringLiteral("B_Conferencia"));
-    conferencia->setGeometry(Pixels({1680, 4140, 2895, 360}, escala_));
-    conferencia->setAutoDefault(false);
-    botoes_.emplace_back(conferencia, &f_.B_Conferencia);
-    connect(conferencia, &QPushButton::clicked, this, [this] { Executa([this] { f_.B_Conferencia_Click(); }); });
+    Botao("B_Conferencia", f_.B_Conferencia, {1680, 4140, 2895, 360}, &Form2::B_Conferencia_Click);
 
     Rotulo("L_SonsRotulo", f_.L_SonsRotulo, {120, 4320, 975, 255}, kEsquerda);
     const std::pair<const char*, std::string*> legendasSons[] = {{nullptr, nullptr},
@@ -153,12 +143,7 @@ DialogoConfig::DialogoConfig(Form2& form, QWidget* pai) : QDialog(pai), f_(form)
             f_.L_Lutas_Click();
         });
     });
-    auto* lista = new QPushButton(this);
-    lista->setObjectName(QStringLiteral("B_Lista"));
-    lista->setGeometry(Pixels({4680, 6120, 1575, 390}, escala_));
-    lista->setAutoDefault(false);
-    botoes_.emplace_back(lista, &f_.B_Lista);
-    connect(lista, &QPushButton::clicked, this, [this] { Executa([this] { f_.B_Lista_Click(); }); });
+    Botao("B_Lista", f_.B_Lista, {4680, 6120, 1575, 390}, &Form2::B_Lista_Click);
     Rotulo("L_EventoRotulo", f_.L_EventoRotulo, {2280, 1335, 735, 255}, kDireita);
     Caixa("T_Evento", f_.T_Evento, {3120, 1320, 1455, 285})->setMaxLength(3 * kMaiorNome);
     Rotulo("L_QuadraRotulo", f_.L_QuadraRotulo, {2280, 1695, 735, 255}, kDireita);
@@ -188,6 +173,16 @@ QLabel* DialogoConfig::Rotulo(const char* nome, std::string& legenda, const Twip
     r->setAlignment((direita ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     rotulos_.emplace_back(r, &legenda);
     return r;
+}
+
+QPushButton* DialogoConfig::Botao(const char* nome, std::string& legenda, const Twips& t, void (Form2::*clique)()) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(QString::fromUtf8(nome));
+    b->setGeometry(Pixels(t, escala_));
+    b->setAutoDefault(false);  // Enter stays with B_Ok unless the operator tabs here
+    botoes_.emplace_back(b, &legenda);
+    connect(b, &QPushButton::clicked, this, [this, clique] { Executa([this, clique] { (f_.*clique)(); }); });
+    return b;
 }
 
 QLineEdit* DialogoConfig::Caixa(const char* nome, CaixaTexto& caixa, const Twips& t) {

@@ -17,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace vantor::ui {
 
@@ -44,6 +45,8 @@ private:
 
     QLabel* Rotulo(const char* nome, std::string& legenda, const Twips& t, bool direita);
     QLineEdit* Caixa(const char* nome, CaixaTexto& caixa, const Twips& t);
+    // A push button that runs `clique` and is not the default one.
+    QPushButton* Botao(const char* nome, std::string& legenda, const Twips& t, void (Form2::*clique)());
     QListWidget* CaixaLista(const char* nome, Lista& lista, const Twips& t, void (Form2::*clique)());
     QAbstractButton* Opcao(QGroupBox* moldura, const char* nome, Marca& marca, const Twips& t,
                            std::function<void()> clique);
